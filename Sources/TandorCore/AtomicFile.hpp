@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tandor {
+
+// Creates folder and any missing folders above it (mode 0755); an existing
+// folder is fine, anything else in the way throws FileError.
+void createFolders(const std::string& folder);
+
+// Replaces the file at path with contents so that a reader (or a crash) sees
+// either the old file or the whole new one, never a part: creates the parent
+// folders, writes a temporary file in the same folder, syncs it, renames it over
+// path and syncs the folder. Throws FileError and leaves no temporary behind.
+void writeFileAtomically(const std::string& path, std::string_view contents);
+
+// The whole content of the file at path, or nothing when no file is there.
+// Any other failure (a folder at path, no permission, a read error) throws
+// FileError: a store must never mistake an unreadable file for an empty one.
+std::optional<std::string> readFileIfPresent(const std::string& path);
+
+}  // namespace tandor

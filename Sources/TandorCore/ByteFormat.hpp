@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tandor::ByteFormat {
+
+// A byte count as people read it, in decimal units with at most one decimal
+// place: "999 bytes", "1.5 KB", "5.4 GB". The text never depends on the locale.
+std::string string(std::int64_t bytes);
+
+}  // namespace tandor::ByteFormat

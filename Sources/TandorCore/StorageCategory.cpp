@@ -1,0 +1,60 @@
+#include "TandorCore/StorageCategory.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include "TandorCore/JSONDecoding.hpp"
+
+namespace tandor {
+namespace {
+
+struct CategoryRow {
+    StorageCategory category;
+    std::string_view raw;
+    std::string_view title;
+};
+
+constexpr std::array<CategoryRow, allStorageCategories.size()> rows{{
+    {StorageCategory::developer, "developer", "Developer"},
+    {StorageCategory::caches, "caches", "Caches"},
+    {StorageCategory::downloads, "downloads", "Downloads"},
+    {StorageCategory::aiModels, "aiModels", "AI models"},
+    {StorageCategory::largeFiles, "largeFiles", "Large files"},
+    {StorageCategory::media, "media", "Photos & videos"},
+    {StorageCategory::apps, "apps", "Apps"},
+    {StorageCategory::messaging, "messaging", "Messaging"},
+    {StorageCategory::games, "games", "Games"},
+    {StorageCategory::backups, "backups", "Backups"},
+    {StorageCategory::virtualMachines, "virtualMachines", "Virtual machines"},
+    {StorageCategory::other, "other", "Other"},
+}};
+
+const CategoryRow& row(StorageCategory category) {
+    return rows[static_cast<std::size_t>(category)];
+}
+
+}  // namespace
+
+std::string_view rawValue(StorageCategory category) { return row(category).raw; }
+
+std::string_view title(StorageCategory category) { return row(category).title; }
+
+std::optional<StorageCategory> storageCategoryFromRawValue(std::string_view raw) {
+    for (const auto& candidate : rows) {
+        if (candidate.raw == raw) {
+            return candidate.category;
+        }
+    }
+    return std::nullopt;
+}
+
+void to_json(nlohmann::json& value, StorageCategory category) { value = rawValue(category); }
+
+void from_json(const nlohmann::json& value, StorageCategory& category) {
+    const auto decoded = storageCategoryFromRawValue(decode::toString(value, "category"));
+    if (!decoded) {
+        throw DecodingError("Unknown storage category " + value.dump());
+    }
+    category = *decoded;
+}
+
+}  // namespace tandor
