@@ -1,0 +1,34 @@
+#include "TandorCore/JSONStoreFile.hpp"
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/StoreLock.hpp"
+
+namespace tandor {
+
+JSONStoreFile::JSONStoreFile(std::string path) : path_(std::move(path)) {}
+
+std::optional<nlohmann::json> JSONStoreFile::read() const {
+    const auto text = readFileIfPresent(path_);
+    if (!text) {
+        return std::nullopt;
+    }
+    try {
+        return nlohmann::json::parse(*text);
+    } catch (const nlohmann::json::parse_error& error) {
+        throw DecodingError("Cannot decode " + path_ + ": " + error.what());
+    }
+}
+
+void JSONStoreFile::update(const Merge& merge) const {
+    const StoreLock lock(path_);
+    const nlohmann::json merged = merge(read());
+    writeFileAtomically(path_, serialize(merged));
+}
+
+std::string JSONStoreFile::serialize(const nlohmann::json& value) {
+    // nlohmann's objects keep their keys sorted, so the dump is in key order.
+    return value.dump(2) + "\n";
+}
+
+}  // namespace tandor
