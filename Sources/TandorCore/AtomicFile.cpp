@@ -13,7 +13,7 @@ namespace tandor {
 namespace {
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -30,7 +30,7 @@ public:
         return result;
     }
 
-private:
+  private:
     int fd_;
 };
 

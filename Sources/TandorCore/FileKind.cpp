@@ -2,13 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/RawValueTable.hpp"
 
 namespace tandor {
 namespace {
 
 struct KindRow {
-    FileKind kind;
+    FileKind value;
     std::string_view raw;
     std::string_view title;
     StorageCategory category;
@@ -44,33 +44,34 @@ constexpr std::array<KindRow, allFileKinds.size()> rows{{
     {FileKind::other, "other", "Other files", StorageCategory::other},
 }};
 
-const KindRow& row(FileKind kind) { return rows[static_cast<std::size_t>(kind)]; }
+const KindRow& row(FileKind kind) {
+    return rows[static_cast<std::size_t>(kind)];
+}
 
 }  // namespace
 
-std::string_view rawValue(FileKind kind) { return row(kind).raw; }
-
-std::string_view title(FileKind kind) { return row(kind).title; }
-
-StorageCategory category(FileKind kind) { return row(kind).category; }
-
-std::optional<FileKind> fileKindFromRawValue(std::string_view raw) {
-    for (const auto& candidate : rows) {
-        if (candidate.raw == raw) {
-            return candidate.kind;
-        }
-    }
-    return std::nullopt;
+std::string_view rawValue(FileKind kind) {
+    return row(kind).raw;
 }
 
-void to_json(nlohmann::json& value, FileKind kind) { value = rawValue(kind); }
+std::string_view title(FileKind kind) {
+    return row(kind).title;
+}
+
+StorageCategory category(FileKind kind) {
+    return row(kind).category;
+}
+
+std::optional<FileKind> fileKindFromRawValue(std::string_view raw) {
+    return caseFromRawValue(rows, raw);
+}
+
+void to_json(nlohmann::json& value, FileKind kind) {
+    value = rawValue(kind);
+}
 
 void from_json(const nlohmann::json& value, FileKind& kind) {
-    const auto decoded = fileKindFromRawValue(decode::toString(value, "kind"));
-    if (!decoded) {
-        throw DecodingError("Unknown file kind " + value.dump());
-    }
-    kind = *decoded;
+    kind = caseFromJSON(rows, value, "file kind");
 }
 
 }  // namespace tandor

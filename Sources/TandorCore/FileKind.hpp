@@ -38,14 +38,30 @@ enum class FileKind {
 };
 
 inline constexpr std::array allFileKinds{
-    FileKind::photos,          FileKind::rawPhotos,    FileKind::screenshots,
-    FileKind::videos,          FileKind::screenRecordings, FileKind::audio,
-    FileKind::documents,       FileKind::installers,   FileKind::archives,
-    FileKind::diskImages,      FileKind::fonts,        FileKind::buildFolders,
-    FileKind::codeProjects,    FileKind::developerTools, FileKind::aiModels,
-    FileKind::applications,    FileKind::appCaches,    FileKind::appData,
-    FileKind::messaging,       FileKind::games,        FileKind::deviceBackups,
-    FileKind::virtualMachines, FileKind::trash,        FileKind::other,
+    FileKind::photos,
+    FileKind::rawPhotos,
+    FileKind::screenshots,
+    FileKind::videos,
+    FileKind::screenRecordings,
+    FileKind::audio,
+    FileKind::documents,
+    FileKind::installers,
+    FileKind::archives,
+    FileKind::diskImages,
+    FileKind::fonts,
+    FileKind::buildFolders,
+    FileKind::codeProjects,
+    FileKind::developerTools,
+    FileKind::aiModels,
+    FileKind::applications,
+    FileKind::appCaches,
+    FileKind::appData,
+    FileKind::messaging,
+    FileKind::games,
+    FileKind::deviceBackups,
+    FileKind::virtualMachines,
+    FileKind::trash,
+    FileKind::other,
 };
 
 std::string_view rawValue(FileKind kind);

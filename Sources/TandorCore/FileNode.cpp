@@ -26,8 +26,8 @@ FileNodePtr FileNode::make(std::string path, std::optional<std::string> name, bo
                            std::int64_t sharedCloneSize, std::optional<Date> modificationDate,
                            std::optional<Date> accessDate, std::vector<FileNodePtr> children) {
     return std::make_shared<FileNode>(Key{}, std::move(path), std::move(name), isDirectory,
-                                      allocatedSize, logicalSize, sharedCloneSize,
-                                      modificationDate, accessDate, std::move(children));
+                                      allocatedSize, logicalSize, sharedCloneSize, modificationDate,
+                                      accessDate, std::move(children));
 }
 
 FileNode::FileNode(Key, std::string path, std::optional<std::string> name, bool isDirectory,
@@ -62,7 +62,9 @@ void FileNode::append(FileNodePtr child) {
     children_.push_back(std::move(child));
 }
 
-void FileNode::absorb(const FileNode& other) { addTotals(other); }
+void FileNode::absorb(const FileNode& other) {
+    addTotals(other);
+}
 
 void FileNode::addTotals(const FileNode& other) {
     allocatedSize_ = saturatingAdd(allocatedSize_, other.allocatedSize_);
@@ -103,8 +105,9 @@ FileNodePtr FileNode::nodeAt(std::string_view path) {
     FileNodePtr current = shared_from_this();
     for (const auto piece : paths::components(std::string_view(target).substr(prefix.size()))) {
         const auto& children = current->children_;
-        const auto found = std::find_if(children.begin(), children.end(),
-                                        [piece](const auto& child) { return child->name_ == piece; });
+        const auto found =
+            std::find_if(children.begin(), children.end(),
+                         [piece](const auto& child) { return child->name_ == piece; });
         if (found == children.end()) {
             return nullptr;
         }
@@ -148,14 +151,10 @@ nlohmann::json FileNode::toJSON() const {
         children.push_back(child->toJSON());
     }
     nlohmann::json object = {
-        {"path", pathToJSON(path_)},
-        {"name", pathToJSON(name_)},
-        {"isDirectory", isDirectory_},
-        {"allocatedSize", allocatedSize_},
-        {"logicalSize", logicalSize_},
-        {"sharedCloneSize", sharedCloneSize_},
-        {"children", std::move(children)},
-        {"fileCount", fileCount_},
+        {"path", pathToJSON(path_)},       {"name", pathToJSON(name_)},
+        {"isDirectory", isDirectory_},     {"allocatedSize", allocatedSize_},
+        {"logicalSize", logicalSize_},     {"sharedCloneSize", sharedCloneSize_},
+        {"children", std::move(children)}, {"fileCount", fileCount_},
     };
     if (modificationDate_) {
         object["modificationDate"] = iso8601String(*modificationDate_);

@@ -26,7 +26,7 @@ using FileNodePtr = std::shared_ptr<FileNode>;
 class FileNode : public std::enable_shared_from_this<FileNode> {
     struct Key {};
 
-public:
+  public:
     // For a folder the three sizes passed in are not kept: the totals start as
     // the sums over children. A file keeps its sizes and counts as one file.
     // When name is absent it is the last component of path.
@@ -82,7 +82,7 @@ public:
     nlohmann::json toJSON() const;
     static FileNodePtr fromJSON(const nlohmann::json& value);
 
-private:
+  private:
     void addTotals(const FileNode& other);
 
     std::string path_;

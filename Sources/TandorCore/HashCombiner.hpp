@@ -9,7 +9,7 @@ namespace tandor {
 
 // Folds the hashes of several fields into one value.
 class HashCombiner {
-public:
+  public:
     template <typename T>
     HashCombiner& add(const T& value) {
         return mix(std::hash<T>{}(value));
@@ -28,7 +28,7 @@ public:
 
     std::size_t value() const { return seed_; }
 
-private:
+  private:
     HashCombiner& mix(std::size_t hash) {
         seed_ ^= hash + 0x9e3779b97f4a7c15ULL + (seed_ << 6) + (seed_ >> 2);
         return *this;

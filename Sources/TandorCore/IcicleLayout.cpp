@@ -18,7 +18,7 @@ struct Placement {
 };
 
 class CellBuilder {
-public:
+  public:
     CellBuilder(const IcicleLayout& layout, std::vector<IcicleCell>& cells)
         : layout_(layout), cells_(cells) {}
 
@@ -33,7 +33,7 @@ public:
         placeChildren(node, at);
     }
 
-private:
+  private:
     void placeChildren(const FileNode& node, const Placement& at) {
         const double total = static_cast<double>(node.allocatedSize());
         double cursor = at.start;
@@ -59,8 +59,7 @@ private:
             return;
         }
         const double proportional = static_cast<double>(rest) * at.length / total;
-        const double length =
-            std::max(std::min(proportional, at.start + at.length - cursor), 0.0);
+        const double length = std::max(std::min(proportional, at.start + at.length - cursor), 0.0);
         cells_.push_back({node.path() + IcicleLayout::smallerItemsSuffix, node.path(),
                           "Smaller items", at.depth + 1, cursor, length, rest, false, false,
                           at.depth == 0 ? -1 : at.branch,
@@ -77,7 +76,8 @@ const std::string IcicleLayout::smallerItemsSuffix{"/\0smaller", 9};
 
 IcicleLayout::IcicleLayout(int maxDepth, double minimumFraction)
     : maxDepth(std::max(maxDepth, 0)),
-      minimumFraction(minimumFraction >= 0.0 ? minimumFraction : 0.0) {}
+      minimumFraction(minimumFraction >= 0.0 ? minimumFraction : 0.0) {
+}
 
 std::vector<IcicleCell> IcicleLayout::cells(const FileNode& root) const {
     std::vector<IcicleCell> cells;
@@ -108,8 +108,9 @@ std::vector<FileNodePtr> IcicleLayout::chain(const FileNodePtr& root, std::strin
     }
     for (const auto piece : paths::components(std::string_view(target).substr(prefix.size()))) {
         const auto& children = nodes.back()->children();
-        const auto found = std::find_if(children.begin(), children.end(),
-                                        [piece](const auto& child) { return child->name() == piece; });
+        const auto found =
+            std::find_if(children.begin(), children.end(),
+                         [piece](const auto& child) { return child->name() == piece; });
         if (found == children.end()) {
             break;
         }

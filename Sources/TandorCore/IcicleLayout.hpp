@@ -30,8 +30,7 @@ struct IcicleLayout {
     std::vector<IcicleCell> cells(const FileNode& root) const;
 
     // The first cell on row depth with start <= x < end.
-    static std::optional<IcicleCell> hit(const std::vector<IcicleCell>& cells, double x,
-                                         int depth);
+    static std::optional<IcicleCell> hit(const std::vector<IcicleCell>& cells, double x, int depth);
 
     // The nodes from root down to path, following child names; stops at the
     // first missing component.

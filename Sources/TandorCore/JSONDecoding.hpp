@@ -16,7 +16,7 @@
 namespace tandor {
 
 class DecodingError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

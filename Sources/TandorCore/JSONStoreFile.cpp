@@ -6,7 +6,8 @@
 
 namespace tandor {
 
-JSONStoreFile::JSONStoreFile(std::string path) : path_(std::move(path)) {}
+JSONStoreFile::JSONStoreFile(std::string path) : path_(std::move(path)) {
+}
 
 std::optional<nlohmann::json> JSONStoreFile::read() const {
     const auto text = readFileIfPresent(path_);

@@ -11,7 +11,7 @@ namespace tandor {
 // a missing file is "no file", while a file that cannot be read or decoded is an
 // error, and nothing is ever written over a file that could not be read.
 class JSONStoreFile {
-public:
+  public:
     explicit JSONStoreFile(std::string path);
 
     const std::string& path() const { return path_; }
@@ -30,7 +30,7 @@ public:
     // The text a store writes for value.
     static std::string serialize(const nlohmann::json& value);
 
-private:
+  private:
     std::string path_;
 };
 

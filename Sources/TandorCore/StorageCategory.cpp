@@ -2,13 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/RawValueTable.hpp"
 
 namespace tandor {
 namespace {
 
 struct CategoryRow {
-    StorageCategory category;
+    StorageCategory value;
     std::string_view raw;
     std::string_view title;
 };
@@ -34,27 +34,24 @@ const CategoryRow& row(StorageCategory category) {
 
 }  // namespace
 
-std::string_view rawValue(StorageCategory category) { return row(category).raw; }
-
-std::string_view title(StorageCategory category) { return row(category).title; }
-
-std::optional<StorageCategory> storageCategoryFromRawValue(std::string_view raw) {
-    for (const auto& candidate : rows) {
-        if (candidate.raw == raw) {
-            return candidate.category;
-        }
-    }
-    return std::nullopt;
+std::string_view rawValue(StorageCategory category) {
+    return row(category).raw;
 }
 
-void to_json(nlohmann::json& value, StorageCategory category) { value = rawValue(category); }
+std::string_view title(StorageCategory category) {
+    return row(category).title;
+}
+
+std::optional<StorageCategory> storageCategoryFromRawValue(std::string_view raw) {
+    return caseFromRawValue(rows, raw);
+}
+
+void to_json(nlohmann::json& value, StorageCategory category) {
+    value = rawValue(category);
+}
 
 void from_json(const nlohmann::json& value, StorageCategory& category) {
-    const auto decoded = storageCategoryFromRawValue(decode::toString(value, "category"));
-    if (!decoded) {
-        throw DecodingError("Unknown storage category " + value.dump());
-    }
-    category = *decoded;
+    category = caseFromJSON(rows, value, "storage category");
 }
 
 }  // namespace tandor

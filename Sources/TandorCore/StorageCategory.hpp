@@ -24,9 +24,9 @@ enum class StorageCategory {
 };
 
 inline constexpr std::array allStorageCategories{
-    StorageCategory::developer, StorageCategory::caches,   StorageCategory::downloads,
-    StorageCategory::aiModels,  StorageCategory::largeFiles, StorageCategory::media,
-    StorageCategory::apps,      StorageCategory::messaging, StorageCategory::games,
+    StorageCategory::developer, StorageCategory::caches,          StorageCategory::downloads,
+    StorageCategory::aiModels,  StorageCategory::largeFiles,      StorageCategory::media,
+    StorageCategory::apps,      StorageCategory::messaging,       StorageCategory::games,
     StorageCategory::backups,   StorageCategory::virtualMachines, StorageCategory::other,
 };
 

@@ -28,6 +28,8 @@ StoreLock::StoreLock(const std::string& storePath) : fd_(-1) {
     }
 }
 
-StoreLock::~StoreLock() { ::close(fd_); }
+StoreLock::~StoreLock() {
+    ::close(fd_);
+}
 
 }  // namespace tandor

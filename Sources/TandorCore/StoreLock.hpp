@@ -10,13 +10,13 @@ namespace tandor {
 // the assistant process) never write back a stale view and erase each other's
 // records. Creates the folder and the lock file when needed; throws FileError.
 class StoreLock {
-public:
+  public:
     explicit StoreLock(const std::string& storePath);
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
     ~StoreLock();
 
-private:
+  private:
     int fd_;
 };
 

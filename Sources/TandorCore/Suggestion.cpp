@@ -19,7 +19,8 @@ Suggestion::Suggestion(std::string ruleID, std::string title, StorageCategory ca
       safety(safety),
       reason(std::move(reason)),
       evidence(std::move(evidence)),
-      items(std::move(items)) {}
+      items(std::move(items)) {
+}
 
 std::int64_t Suggestion::totalBytes() const {
     std::int64_t total = 0;
@@ -74,14 +75,10 @@ void from_json(const nlohmann::json& value, SuggestionItem& item) {
 
 void to_json(nlohmann::json& value, const Suggestion& suggestion) {
     value = {
-        {"id", pathToJSON(suggestion.id)},
-        {"ruleID", pathToJSON(suggestion.ruleID)},
-        {"title", pathToJSON(suggestion.title)},
-        {"category", suggestion.category},
-        {"safety", suggestion.safety},
-        {"reason", pathToJSON(suggestion.reason)},
-        {"evidence", suggestion.evidence},
-        {"items", suggestion.items},
+        {"id", pathToJSON(suggestion.id)},       {"ruleID", pathToJSON(suggestion.ruleID)},
+        {"title", pathToJSON(suggestion.title)}, {"category", suggestion.category},
+        {"safety", suggestion.safety},           {"reason", pathToJSON(suggestion.reason)},
+        {"evidence", suggestion.evidence},       {"items", suggestion.items},
     };
     if (suggestion.subcategory) {
         value["subcategory"] = pathToJSON(*suggestion.subcategory);
@@ -106,19 +103,20 @@ tandor::Suggestion nlohmann::adl_serializer<tandor::Suggestion>::from_json(
     const nlohmann::json& value) {
     using namespace tandor;
     decode::requireObject(value, "suggestion");
-    Suggestion suggestion(decode::requireString(value, "ruleID"), decode::requireString(value, "title"),
-                          decode::requireKey(value, "category").get<StorageCategory>(),
-                          decode::optionalString(value, "subcategory"),
-                          decode::requireKey(value, "safety").get<SafetyLevel>(),
-                          decode::requireString(value, "reason"),
-                          requireArray<Evidence>(value, "evidence"),
-                          requireArray<SuggestionItem>(value, "items"));
+    Suggestion suggestion(
+        decode::requireString(value, "ruleID"), decode::requireString(value, "title"),
+        decode::requireKey(value, "category").get<StorageCategory>(),
+        decode::optionalString(value, "subcategory"),
+        decode::requireKey(value, "safety").get<SafetyLevel>(),
+        decode::requireString(value, "reason"), requireArray<Evidence>(value, "evidence"),
+        requireArray<SuggestionItem>(value, "items"));
     // The id is kept as written, even where it differs from the rule id.
     suggestion.id = decode::requireString(value, "id");
     return suggestion;
 }
 
-std::size_t std::hash<tandor::Evidence>::operator()(const tandor::Evidence& evidence) const noexcept {
+std::size_t std::hash<tandor::Evidence>::operator()(
+    const tandor::Evidence& evidence) const noexcept {
     return tandor::HashCombiner().add(evidence.kind).add(evidence.text).value();
 }
 

@@ -11,7 +11,9 @@
 namespace tandor {
 namespace {
 
-bool isAbsolute(const char* value) { return value != nullptr && value[0] == '/'; }
+bool isAbsolute(const char* value) {
+    return value != nullptr && value[0] == '/';
+}
 
 std::string passwordDatabaseHome() {
     long suggested = sysconf(_SC_GETPW_R_SIZE_MAX);
@@ -34,8 +36,8 @@ std::string homeFolderPath() {
 
 std::string supportFolderPath() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    const std::string base =
-        isAbsolute(dataHome) ? std::string(dataHome) : paths::join(homeFolderPath(), ".local/share");
+    const std::string base = isAbsolute(dataHome) ? std::string(dataHome)
+                                                  : paths::join(homeFolderPath(), ".local/share");
     return paths::join(base, "Tandor");
 }
 

@@ -19,9 +19,9 @@ void forEachCodePoint(std::string_view text, Body body) {
     std::size_t offset = 0;
     while (offset < text.size()) {
         utf8proc_int32_t codePoint = 0;
-        const auto length = utf8proc_iterate(bytesOf(text) + offset,
-                                             static_cast<utf8proc_ssize_t>(text.size() - offset),
-                                             &codePoint);
+        const auto length =
+            utf8proc_iterate(bytesOf(text) + offset,
+                             static_cast<utf8proc_ssize_t>(text.size() - offset), &codePoint);
         const std::size_t consumed = length > 0 ? static_cast<std::size_t>(length) : 1;
         body(length > 0 ? codePoint : -1, text.substr(offset, consumed));
         offset += consumed;

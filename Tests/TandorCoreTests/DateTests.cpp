@@ -10,8 +10,7 @@ using namespace std::chrono;
 TEST(Date, WritesWholeSecondsInUTC) {
     EXPECT_EQ(iso8601String(Date{}), "1970-01-01T00:00:00Z");
     EXPECT_EQ(iso8601String(Date{seconds{1796909542}}), "2026-12-10T13:32:22Z");
-    EXPECT_EQ(iso8601String(Date{seconds{1796909542} + milliseconds{999}}),
-              "2026-12-10T13:32:22Z");
+    EXPECT_EQ(iso8601String(Date{seconds{1796909542} + milliseconds{999}}), "2026-12-10T13:32:22Z");
     // Before 1970 the fraction still rounds toward the past.
     EXPECT_EQ(iso8601String(Date{milliseconds{-1}}), "1969-12-31T23:59:59Z");
     EXPECT_EQ(iso8601String(Date{sys_days{2024y / February / 29}}), "2024-02-29T00:00:00Z");

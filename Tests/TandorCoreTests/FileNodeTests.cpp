@@ -104,9 +104,9 @@ TEST(FileNode, NodeAtDescendsByNameWithinTheSubtree) {
     auto a = folder("/Users/x/a", {b});
     auto root = folder("/Users/x", {a});
     const std::pair<const char*, FileNodePtr> cases[] = {
-        {"/Users/x", root},       {"/Users/x/", root},    {"/Users/x/./a//", a},
-        {"/Users/x/a/b", b},      {"/Users/xy", nullptr}, {"/Users/x/a/c", nullptr},
-        {"/Users/x/z/b", nullptr}, {"/Other", nullptr},   {"", nullptr},
+        {"/Users/x", root},        {"/Users/x/", root},    {"/Users/x/./a//", a},
+        {"/Users/x/a/b", b},       {"/Users/xy", nullptr}, {"/Users/x/a/c", nullptr},
+        {"/Users/x/z/b", nullptr}, {"/Other", nullptr},    {"", nullptr},
         {"relative/a", nullptr},
     };
     for (const auto& [path, expected] : cases) {
@@ -126,8 +126,8 @@ TEST(FileNode, NodeAtMatchesGivenNames) {
 
 TEST(FileNode, JSONRoundTripKeepsEverythingAsWritten) {
     const Date modified{seconds{1700000000}};
-    auto child = FileNode::make("/r/caf\xE9", std::nullopt, false, 4096, 10, 0, modified,
-                                std::nullopt, {});
+    auto child =
+        FileNode::make("/r/caf\xE9", std::nullopt, false, 4096, 10, 0, modified, std::nullopt, {});
     auto root = folder("/r", {child});
     const auto text = root->toJSON().dump();
     const auto decoded = FileNode::fromJSON(nlohmann::json::parse(text));

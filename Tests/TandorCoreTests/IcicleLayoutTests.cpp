@@ -118,9 +118,9 @@ TEST(IcicleLayout, ZeroByteChildrenAreCountedButMakeNoCell) {
 }
 
 TEST(IcicleLayout, CellsInPreOrderNeverOverlapOnARow) {
-    auto root = folder("/r", {folder("/r/a", {file("/r/a/x", 300), file("/r/a/y", 300)}),
-                              folderWithAbsorbed("/r/b", {file("/r/b/z", 200)}, 100),
-                              file("/r/c", 1)});
+    auto root =
+        folder("/r", {folder("/r/a", {file("/r/a/x", 300), file("/r/a/y", 300)}),
+                      folderWithAbsorbed("/r/b", {file("/r/b/z", 200)}, 100), file("/r/c", 1)});
     const auto cells = IcicleLayout(4, 0.004).cells(*root);
     std::vector<std::string> ids;
     for (const auto& cell : cells) {
@@ -143,8 +143,7 @@ TEST(IcicleLayout, HitFindsTheCellThatStartsAtAnEdge) {
     EXPECT_EQ(IcicleLayout::hit(cells, 0.5, 0)->name, "r");
     EXPECT_EQ(IcicleLayout::hit(cells, 1.0, 1), std::nullopt);
     EXPECT_EQ(IcicleLayout::hit(cells, 0.5, 3), std::nullopt);
-    EXPECT_EQ(IcicleLayout::hit(cells, std::numeric_limits<double>::quiet_NaN(), 1),
-              std::nullopt);
+    EXPECT_EQ(IcicleLayout::hit(cells, std::numeric_limits<double>::quiet_NaN(), 1), std::nullopt);
 }
 
 TEST(IcicleLayout, SmallerItemsIdsNeverEqualAPath) {

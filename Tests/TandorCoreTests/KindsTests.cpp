@@ -46,8 +46,9 @@ TEST(Kinds, RawValuesMatchExactly) {
 
 TEST(Kinds, EveryCategoryButLargeFilesHasAKind) {
     for (const auto category : allStorageCategories) {
-        const bool hasKind = std::any_of(allFileKinds.begin(), allFileKinds.end(),
-                                         [&](FileKind kind) { return tandor::category(kind) == category; });
+        const bool hasKind =
+            std::any_of(allFileKinds.begin(), allFileKinds.end(),
+                        [&](FileKind kind) { return tandor::category(kind) == category; });
         EXPECT_EQ(hasKind, category != StorageCategory::largeFiles) << rawValue(category);
     }
     EXPECT_EQ(category(FileKind::screenshots), StorageCategory::media);
@@ -59,9 +60,9 @@ TEST(Kinds, SafetyLevelsAreOrderedFromSafest) {
     std::vector<SafetyLevel> levels{SafetyLevel::needsReview, SafetyLevel::regenerable,
                                     SafetyLevel::existsElsewhere};
     std::sort(levels.begin(), levels.end());
-    EXPECT_EQ(levels, (std::vector<SafetyLevel>{SafetyLevel::regenerable,
-                                                SafetyLevel::existsElsewhere,
-                                                SafetyLevel::needsReview}));
+    EXPECT_EQ(levels,
+              (std::vector<SafetyLevel>{SafetyLevel::regenerable, SafetyLevel::existsElsewhere,
+                                        SafetyLevel::needsReview}));
     EXPECT_TRUE(allowsOneTapClean(SafetyLevel::regenerable));
     EXPECT_FALSE(allowsOneTapClean(SafetyLevel::existsElsewhere));
     EXPECT_FALSE(allowsOneTapClean(SafetyLevel::needsReview));

@@ -50,8 +50,8 @@ TEST(Paths, InsideNeedsASlashBoundary) {
         bool inside;
     };
     const Case cases[] = {
-        {"/a/b/c", "/a/b", true},  {"/a/bc", "/a/b", false}, {"/a/b", "/a/b", false},
-        {"/a", "/", true},         {"/", "/", false},         {"/a/b/", "/a/b", false},
+        {"/a/b/c", "/a/b", true}, {"/a/bc", "/a/b", false}, {"/a/b", "/a/b", false},
+        {"/a", "/", true},        {"/", "/", false},        {"/a/b/", "/a/b", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(paths::isInside(c.path, c.folder), c.inside) << c.path << " in " << c.folder;

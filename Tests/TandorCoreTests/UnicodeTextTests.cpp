@@ -22,7 +22,10 @@ TEST(UnicodeText, ComparesCanonicalForms) {
 TEST(UnicodeText, LowercasesEveryScriptAndKeepsInvalidBytes) {
     EXPECT_EQ(unicode::lowercased("README.TXT"), "readme.txt");
     EXPECT_EQ(unicode::lowercased("\xC3\x80\xC3\x89\xCE\xA3"), "\xC3\xA0\xC3\xA9\xCF\x83");  // ÀÉΣ
-    EXPECT_EQ(unicode::lowercased("A\xFF" "B"), "a\xFF" "b");
+    EXPECT_EQ(unicode::lowercased("A\xFF"
+                                  "B"),
+              "a\xFF"
+              "b");
 }
 
 TEST(UnicodeText, CountsGraphemesAsPeopleSeeThem) {
@@ -31,7 +34,8 @@ TEST(UnicodeText, CountsGraphemesAsPeopleSeeThem) {
         {"abc", 3},
         {decomposedCafe, 4},
         {"\xF0\x9F\x87\xAE\xF0\x9F\x87\xB9", 1},  // a flag: two regional indicators
-        {"\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7", 1},  // ZWJ family
+        {"\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7",
+         1},  // ZWJ family
         {"a\xFF\xFE", 3},
     };
     for (const auto& [text, count] : cases) {
@@ -46,9 +50,9 @@ TEST(UnicodeText, ClassifiesLettersAndNumbers) {
         bool number;
     };
     const Case cases[] = {
-        {U'a', true, false},   {U'\u00E9', true, false}, {U'\u4E2D', true, false},
-        {U'7', false, true},   {U'\u0663', false, true}, {U'\u00BD', false, true},
-        {U' ', false, false},  {U'-', false, false},     {U'\U0001F600', false, false},
+        {U'a', true, false},  {U'\u00E9', true, false}, {U'\u4E2D', true, false},
+        {U'7', false, true},  {U'\u0663', false, true}, {U'\u00BD', false, true},
+        {U' ', false, false}, {U'-', false, false},     {U'\U0001F600', false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(unicode::isLetter(c.codePoint), c.letter) << static_cast<int>(c.codePoint);

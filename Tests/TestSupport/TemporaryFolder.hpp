@@ -11,9 +11,10 @@ namespace tandor::testing {
 
 // A folder of its own for one test, removed with everything in it afterwards.
 class TemporaryFolder {
-public:
+  public:
     TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tandor-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tandor-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot create a temporary folder");
         }
@@ -31,14 +32,14 @@ public:
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
 
-private:
+  private:
     std::string path_;
 };
 
 // Sets environment variables for the lifetime of the object and puts the old
 // values back afterwards.
 class EnvironmentOverride {
-public:
+  public:
     EnvironmentOverride() = default;
     EnvironmentOverride(const EnvironmentOverride&) = delete;
     EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
@@ -64,14 +65,14 @@ public:
         return *this;
     }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 // Points HOME, XDG_DATA_HOME and XDG_CONFIG_HOME into a fresh folder so that no
 // test touches the real home folder, the real Trash or the real stores.
 class FixtureHome {
-public:
+  public:
     FixtureHome() {
         environment_.set("HOME", folder_.path())
             .set("XDG_DATA_HOME", folder_ / ".local/share")
@@ -81,7 +82,7 @@ public:
     const std::string& path() const { return folder_.path(); }
     std::string operator/(const std::string& relative) const { return folder_ / relative; }
 
-private:
+  private:
     TemporaryFolder folder_;
     EnvironmentOverride environment_;
 };
