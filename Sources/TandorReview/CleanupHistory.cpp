@@ -1,0 +1,164 @@
+#include "TandorReview/CleanupHistory.hpp"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/CheckedMath.hpp"
+#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/Paths.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/FileMover.hpp"
+#include "TandorReview/ReviewError.hpp"
+#include "TandorReview/SystemTrasher.hpp"
+
+namespace tandor {
+namespace {
+
+std::vector<HistoryRecord> decodeRecords(const nlohmann::json& json, const std::string& path) {
+    try {
+        if (!json.is_array()) {
+            throw DecodingError("Expected an array of history records");
+        }
+        std::vector<HistoryRecord> records;
+        records.reserve(json.size());
+        for (const auto& element : json) {
+            records.push_back(element.get<HistoryRecord>());
+        }
+        return records;
+    } catch (const DecodingError& error) {
+        throw DecodingError("Cannot decode " + path + ": " + error.what());
+    }
+}
+
+std::vector<HistoryRecord> loadRecords(const JSONStoreFile& file) {
+    const auto json = file.read();
+    return json ? decodeRecords(*json, file.path()) : std::vector<HistoryRecord>{};
+}
+
+// The file's records in their order, then ours that it lacks; a record put back
+// on either side counts as put back.
+std::vector<HistoryRecord> merged(std::vector<HistoryRecord> onFile,
+                                  const std::vector<HistoryRecord>& ours) {
+    std::unordered_map<UUID, std::size_t> positions;
+    for (std::size_t i = 0; i < onFile.size(); ++i) {
+        positions.emplace(onFile[i].id, i);
+    }
+    for (const auto& record : ours) {
+        const auto found = positions.find(record.id);
+        if (found == positions.end()) {
+            positions.emplace(record.id, onFile.size());
+            onFile.push_back(record);
+        } else if (record.restored) {
+            onFile[found->second].restored = true;
+        }
+    }
+    return onFile;
+}
+
+}  // namespace
+
+std::string CleanupHistory::defaultURL() {
+    return paths::join(supportFolderPath(), "history.json");
+}
+
+CleanupHistory::CleanupHistory(std::string fileURL)
+    : file_(std::move(fileURL)), records_(loadRecords(file_)) {
+}
+
+std::vector<HistoryRecord> CleanupHistory::records() const {
+    const std::lock_guard lock(mutex_);
+    return records_;
+}
+
+std::int64_t CleanupHistory::totalFreedBytes() const {
+    std::int64_t total = 0;
+    for (const auto& record : records()) {
+        if (!record.restored) {
+            total = saturatingAdd(total, record.bytes);
+        }
+    }
+    return total;
+}
+
+void CleanupHistory::append(const std::vector<HistoryRecord>& records) {
+    const std::lock_guard lock(mutex_);
+    records_.insert(records_.end(), records.begin(), records.end());
+    save();
+}
+
+void CleanupHistory::restore(const UUID& id) {
+    const std::lock_guard lock(mutex_);
+    const auto found = std::find_if(records_.begin(), records_.end(),
+                                    [&](const HistoryRecord& record) { return record.id == id; });
+    if (found == records_.end() || found->restored) {
+        return;
+    }
+    const std::string trashedPath = found->trashedPath;
+    const std::string originalPath = found->originalPath;
+    if (!FileMover::exists(trashedPath)) {
+        throw ReviewError::trashedItemMissing(trashedPath);
+    }
+    if (FileMover::exists(originalPath)) {
+        throw ReviewError::restoreTargetExists(originalPath);
+    }
+    createFolders(paths::deletingLastComponent(originalPath));
+    FileMover::moveItem(trashedPath, originalPath);
+    found->restored = true;
+    SystemTrasher::forgetTrashInfo(trashedPath, originalPath);
+    save();
+}
+
+RestoreStatus CleanupHistory::status(const HistoryRecord& record) const {
+    if (record.restored) {
+        return RestoreStatus::restored;
+    }
+    if (!FileMover::exists(record.trashedPath)) {
+        return RestoreStatus::missingFromTrash;
+    }
+    if (FileMover::exists(record.originalPath)) {
+        return RestoreStatus::originalPathTaken;
+    }
+    return RestoreStatus::restorable;
+}
+
+RestoreResult CleanupHistory::restoreAll(const std::vector<UUID>& ids) {
+    RestoreResult result;
+    for (const auto& id : ids) {
+        const auto found = record(id);
+        if (!found || found->restored) {
+            continue;
+        }
+        try {
+            restore(id);
+            result.restored.push_back(*found);
+        } catch (const std::exception& error) {
+            result.failed.push_back({*found, error.what()});
+        }
+    }
+    return result;
+}
+
+std::vector<HistorySession> CleanupHistory::sessions(double gap) const {
+    return sessions(records(), gap);
+}
+
+std::optional<HistoryRecord> CleanupHistory::record(const UUID& id) const {
+    const std::lock_guard lock(mutex_);
+    const auto found = std::find_if(records_.begin(), records_.end(),
+                                    [&](const HistoryRecord& record) { return record.id == id; });
+    return found == records_.end() ? std::nullopt : std::optional<HistoryRecord>(*found);
+}
+
+void CleanupHistory::save() {
+    std::vector<HistoryRecord> written;
+    file_.update([&](const std::optional<nlohmann::json>& current) {
+        written =
+            merged(current ? decodeRecords(*current, file_.path()) : std::vector<HistoryRecord>{},
+                   records_);
+        return nlohmann::json(written);
+    });
+    records_ = std::move(written);
+}
+
+}  // namespace tandor

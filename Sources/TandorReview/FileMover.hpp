@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tandor {
+
+// Moves files and folders without ever replacing anything. Holds no state, so
+// any thread may use it.
+//
+// Existence is tested with lstat: a symbolic link counts as itself, so a link
+// whose target is gone is still there to be moved, put back or refused as taken.
+class FileMover {
+  public:
+    // The path with empty, "." and ".." pieces resolved as text (".." never
+    // climbs above the start); no link is followed. "/a//b/./c/../d/" gives
+    // "/a/b/d", "/../x" gives "/x", "" stays "".
+    static std::string clean(std::string_view path);
+
+    // The first free path for name inside folder: the name itself, else the stem
+    // with " 2", " 3", ... before the extension ("report 2.pdf", ".env 2").
+    static std::string freeName(std::string_view name, std::string_view folder);
+
+    // True when lstat finds anything at path. A failure other than "not there"
+    // counts as something there, so nothing is taken for free that is not.
+    static bool exists(const std::string& path);
+
+    // Moves the item at source into folder, under its own name or a free variant,
+    // creating the folder and its parents, and returns the new path. Checks and
+    // acts on the cleaned source. Throws MoveError (sourceMissing, alreadyThere,
+    // intoItself; carrying source as passed) before touching the disk, and
+    // FileError when creating the folder or the move fails.
+    std::string move(const std::string& source, const std::string& folder) const;
+
+    // Moves the item at from to exactly to, failing with FileError(EEXIST) when
+    // anything is at to. Within one file system this is one rename that never
+    // replaces; across file systems the item is copied without overwriting
+    // (files created exclusively, folders with mkdir, links as links, modes and
+    // times kept) and the source is removed afterwards. A copy that fails removes
+    // what it made. When the source of a folder cannot be removed completely, the
+    // finished copy is kept, so nothing is lost, and the error is thrown.
+    static void moveItem(const std::string& from, const std::string& to);
+};
+
+}  // namespace tandor

@@ -1,0 +1,41 @@
+#include "TandorReview/MoveError.hpp"
+
+namespace tandor {
+
+MoveError::MoveError(Case errorCase, std::string path, const std::string& sentence)
+    : std::runtime_error(sentence), case_(errorCase), path_(std::move(path)) {
+}
+
+MoveError MoveError::sourceMissing(std::string path) {
+    const std::string sentence = "Cannot move: " + path + " is no longer there.";
+    return {Case::sourceMissing, std::move(path), sentence};
+}
+
+MoveError MoveError::alreadyThere(std::string path) {
+    const std::string sentence = path + " is already in that folder.";
+    return {Case::alreadyThere, std::move(path), sentence};
+}
+
+MoveError MoveError::intoItself(std::string path) {
+    const std::string sentence = "Cannot move a folder into itself (" + path + ").";
+    return {Case::intoItself, std::move(path), sentence};
+}
+
+MoveError MoveError::movedItemMissing(std::string path) {
+    const std::string sentence = "Cannot put back: the file is no longer at " + path + ".";
+    return {Case::movedItemMissing, std::move(path), sentence};
+}
+
+MoveError MoveError::originalPathTaken(std::string path) {
+    const std::string sentence =
+        "Cannot put back: something new is at " + path + ". Tandor never overwrites files.";
+    return {Case::originalPathTaken, std::move(path), sentence};
+}
+
+MoveError MoveError::folderNotRegistered(std::string path) {
+    const std::string sentence =
+        "Cannot move " + path + ": that sorting folder is no longer registered.";
+    return {Case::folderNotRegistered, std::move(path), sentence};
+}
+
+}  // namespace tandor

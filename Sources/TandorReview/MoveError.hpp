@@ -1,0 +1,49 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tandor {
+
+// A move, or the putting back of one, was refused. Every case carries the path
+// concerned and describes itself in one sentence (what()).
+class MoveError : public std::runtime_error {
+  public:
+    enum class Case {
+        sourceMissing,
+        alreadyThere,
+        intoItself,
+        movedItemMissing,
+        originalPathTaken,
+        folderNotRegistered,
+    };
+
+    // Nothing exists at the source path.
+    static MoveError sourceMissing(std::string path);
+    // The source already lies directly in the destination folder.
+    static MoveError alreadyThere(std::string path);
+    // The destination is the source itself or lies inside it.
+    static MoveError intoItself(std::string path);
+    // The moved item is no longer at its moved path (the path carried).
+    static MoveError movedItemMissing(std::string path);
+    // Something exists at the original path (the path carried).
+    static MoveError originalPathTaken(std::string path);
+    // The sorting folder chosen for the item at path is not registered; the item
+    // itself is still where it was.
+    static MoveError folderNotRegistered(std::string path);
+
+    Case errorCase() const { return case_; }
+    const std::string& path() const { return path_; }
+
+    friend bool operator==(const MoveError& a, const MoveError& b) {
+        return a.case_ == b.case_ && a.path_ == b.path_;
+    }
+
+  private:
+    MoveError(Case errorCase, std::string path, const std::string& sentence);
+
+    Case case_;
+    std::string path_;
+};
+
+}  // namespace tandor

@@ -1,0 +1,18 @@
+#include "TandorReview/QuarantineTrasher.hpp"
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/Paths.hpp"
+#include "TandorReview/FileMover.hpp"
+#include "TandorReview/UUID.hpp"
+
+namespace tandor {
+
+std::string QuarantineTrasher::trash(const std::string& path) const {
+    createFolders(folder_);
+    const std::string destination =
+        paths::join(folder_, UUID::random().string() + "-" + paths::lastComponent(path));
+    FileMover::moveItem(path, destination);
+    return destination;
+}
+
+}  // namespace tandor

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tandor {
+
+// Trashing or putting back was refused. Every case describes itself in one
+// sentence (what()); all but systemTrashUnavailable carry the path concerned.
+class ReviewError : public std::runtime_error {
+  public:
+    enum class Case {
+        trashLocationUnknown,
+        restoreTargetExists,
+        trashedItemMissing,
+        systemTrashUnavailable,
+        protectedFromTrash,
+        noTrashOnVolume,
+    };
+
+    // The item went to the Trash, but where is not known (the path given).
+    static ReviewError trashLocationUnknown(std::string path);
+    // Something exists at the record's original path.
+    static ReviewError restoreTargetExists(std::string path);
+    // Nothing is left at the record's path in the Trash.
+    static ReviewError trashedItemMissing(std::string path);
+    static ReviewError systemTrashUnavailable();
+    // The path is the home folder, the Trash, something inside the Trash or a
+    // folder that holds the Trash; moving it would wreck the Trash or the home.
+    static ReviewError protectedFromTrash(std::string path);
+    // The item lies on another disk whose own Trash cannot be used safely.
+    static ReviewError noTrashOnVolume(std::string path);
+
+    Case errorCase() const { return case_; }
+    const std::string& path() const { return path_; }
+
+    friend bool operator==(const ReviewError& a, const ReviewError& b) {
+        return a.case_ == b.case_ && a.path_ == b.path_;
+    }
+
+  private:
+    ReviewError(Case errorCase, std::string path, const std::string& sentence);
+
+    Case case_;
+    std::string path_;
+};
+
+}  // namespace tandor

@@ -1,0 +1,313 @@
+#include "TandorReview/SortingStore.hpp"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileError.hpp"
+#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/PathJSON.hpp"
+#include "TandorCore/Paths.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/MoveError.hpp"
+
+namespace tandor {
+namespace {
+
+// White space and line breaks as Unicode counts them (the space separators,
+// tab and the line and paragraph breaks), in UTF-8.
+constexpr std::array<std::string_view, 25> whiteSpace{
+    "\t",           "\n",           "\v",           "\f",           "\r",           " ",
+    "\xC2\x85",     "\xC2\xA0",     "\xE1\x9A\x80", "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82",
+    "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88",
+    "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F",
+    "\xE3\x80\x80"};
+
+std::string_view trimmingWhiteSpace(std::string_view text) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const auto space : whiteSpace) {
+            if (text.starts_with(space)) {
+                text.remove_prefix(space.size());
+                trimmed = true;
+            }
+            if (text.ends_with(space)) {
+                text.remove_suffix(space.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+// A name that can stand as one folder in the sorting base: no "/" or ":", no
+// surrounding white space, not hidden, never empty.
+std::string safeName(std::string_view name) {
+    std::string replaced(name);
+    std::replace(replaced.begin(), replaced.end(), '/', '-');
+    std::replace(replaced.begin(), replaced.end(), ':', '-');
+    std::string_view safe = trimmingWhiteSpace(replaced);
+    while (safe.starts_with('.')) {
+        safe.remove_prefix(1);
+    }
+    return safe.empty() ? "Sorting" : std::string(safe);
+}
+
+const nlohmann::json& requireArray(const nlohmann::json& object, std::string_view key) {
+    const auto& value = decode::requireKey(object, key);
+    if (!value.is_array()) {
+        throw DecodingError("Expected an array for \"" + std::string(key) + "\"");
+    }
+    return value;
+}
+
+template <typename Record>
+bool hasID(const std::vector<Record>& records, const UUID& id) {
+    return std::any_of(records.begin(), records.end(),
+                       [&](const Record& record) { return record.id == id; });
+}
+
+}  // namespace
+
+std::string SortingStore::defaultURL() {
+    return paths::join(paths::deletingLastComponent(CleanupHistory::defaultURL()), "sorting.json");
+}
+
+std::string SortingStore::defaultBase(std::string_view home) {
+    return paths::join(home, "Tandor");
+}
+
+SortingStore::SortingStore(std::string fileURL) : file_(std::move(fileURL)) {
+    if (const auto contents = file_.read()) {
+        saved_ = decodeSaved(*contents);
+    }
+}
+
+std::vector<SortingFolder> SortingStore::folders() const {
+    const std::lock_guard guard(lock_);
+    return saved_.folders;
+}
+
+std::vector<MoveRecord> SortingStore::moves() const {
+    const std::lock_guard guard(lock_);
+    return saved_.moves;
+}
+
+std::vector<std::string> SortingStore::recentDestinations() const {
+    const std::lock_guard guard(lock_);
+    return saved_.recent;
+}
+
+std::optional<SortingFolder> SortingStore::folder(const UUID& id) const {
+    const std::lock_guard guard(lock_);
+    for (const auto& candidate : saved_.folders) {
+        if (candidate.id == id) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<MoveRecord> SortingStore::items(const UUID& folderID) const {
+    std::vector<MoveRecord> found = moves();
+    std::erase_if(found, [&](const MoveRecord& record) {
+        return record.folderID != folderID || record.undone || !FileMover::exists(record.movedPath);
+    });
+    return found;
+}
+
+std::vector<SortingFolder> SortingStore::dueFolders(Date now) const {
+    std::vector<SortingFolder> due = folders();
+    std::erase_if(due, [&](const SortingFolder& candidate) { return !candidate.isDue(now); });
+    return due;
+}
+
+SortingFolder SortingStore::addFolder(std::string_view path, Date now) {
+    const std::string cleaned = FileMover::clean(path);
+    const std::lock_guard guard(lock_);
+    for (const auto& existing : saved_.folders) {
+        if (existing.path == cleaned) {
+            return existing;
+        }
+    }
+    const SortingFolder added{UUID::random(), paths::lastComponent(cleaned), cleaned,
+                              false,          SortingFate::keep(),           now};
+    commit([added](Saved& saved) {
+        if (!hasID(saved.folders, added.id)) {
+            saved.folders.push_back(added);
+        }
+    });
+    return added;
+}
+
+SortingFolder SortingStore::createTemporaryFolder(std::string_view name, SortingFate fate,
+                                                  std::string_view base, Date now) {
+    const std::string safe = safeName(name);
+    createFolders(std::string(base));
+    const std::string path = FileMover::freeName(safe, base);
+    if (::mkdir(path.c_str(), 0755) != 0) {
+        throw FileError("Cannot create folder", path, errno);
+    }
+    const SortingFolder created{
+        UUID::random(), paths::lastComponent(path), path, true, std::move(fate), now};
+    mutate([created](Saved& saved) {
+        if (!hasID(saved.folders, created.id)) {
+            saved.folders.push_back(created);
+        }
+    });
+    return created;
+}
+
+void SortingStore::setFate(const SortingFate& fate, const UUID& id) {
+    mutate([fate, id](Saved& saved) {
+        for (auto& candidate : saved.folders) {
+            if (candidate.id == id) {
+                candidate.fate = fate;
+                return;
+            }
+        }
+    });
+}
+
+void SortingStore::forget(const UUID& id) {
+    mutate([id](Saved& saved) {
+        std::erase_if(saved.folders,
+                      [&](const SortingFolder& candidate) { return candidate.id == id; });
+    });
+}
+
+MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes, const UUID& folderID,
+                              Date now) {
+    const auto destination = folder(folderID);
+    if (!destination) {
+        throw MoveError::folderNotRegistered(path);
+    }
+    return move(path, bytes, destination->path, folderID, now);
+}
+
+MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes,
+                              const std::string& toPath, std::optional<UUID> folderID, Date now) {
+    const std::string movedPath = mover_.move(path, toPath);
+    return record(MoveRecord(FileMover::clean(path), movedPath, bytes, folderID, now),
+                  FileMover::clean(toPath));
+}
+
+void SortingStore::undo(const UUID& id) {
+    std::optional<MoveRecord> found;
+    for (const auto& candidate : moves()) {
+        if (candidate.id == id) {
+            found = candidate;
+            break;
+        }
+    }
+    if (!found || found->undone) {
+        return;
+    }
+    if (!FileMover::exists(found->movedPath)) {
+        throw MoveError::movedItemMissing(found->movedPath);
+    }
+    if (FileMover::exists(found->originalPath)) {
+        throw MoveError::originalPathTaken(found->originalPath);
+    }
+    createFolders(paths::deletingLastComponent(found->originalPath));
+    FileMover::moveItem(found->movedPath, found->originalPath);
+    mutate([id](Saved& saved) {
+        for (auto& candidate : saved.moves) {
+            if (candidate.id == id) {
+                candidate.undone = true;
+                return;
+            }
+        }
+    });
+}
+
+SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
+    FinishResult result;
+    const auto finished = folder(id);
+    if (!finished) {
+        return result;
+    }
+    const SortingFate& fate = finished->fate;
+    switch (fate.fateCase()) {
+        case SortingFate::Case::moveTo:
+            for (const auto& item : items(id)) {
+                moveOn(item, fate.target(), now, result);
+            }
+            break;
+        case SortingFate::Case::pileAfter:
+            for (const auto& item : items(id)) {
+                result.forPile.push_back({item.movedPath, item.bytes, "sorting." + finished->name});
+            }
+            break;
+        case SortingFate::Case::keep:
+            break;
+    }
+    if (result.failed.empty()) {
+        forget(id);
+    }
+    return result;
+}
+
+void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Date now,
+                          FinishResult& result) {
+    try {
+        const std::string movedPath = mover_.move(item.movedPath, target);
+        result.moved.push_back(
+            record(MoveRecord(item.movedPath, movedPath, item.bytes, std::nullopt, now),
+                   FileMover::clean(target)));
+    } catch (const std::exception& error) {
+        result.failed.push_back({item.movedPath, error.what()});
+    }
+}
+
+MoveRecord SortingStore::record(MoveRecord moved, const std::string& destination) {
+    mutate([moved, destination](Saved& saved) {
+        if (!hasID(saved.moves, moved.id)) {
+            saved.moves.push_back(moved);
+        }
+        std::erase(saved.recent, destination);
+        saved.recent.insert(saved.recent.begin(), destination);
+        if (saved.recent.size() > recentLimit) {
+            saved.recent.resize(recentLimit);
+        }
+    });
+    return moved;
+}
+
+void SortingStore::commit(StoreChanges<Saved>::Change change) {
+    changes_.apply(saved_, std::move(change));
+    saved_ = changes_.save(file_, decodeSaved, encodeSaved);
+}
+
+void SortingStore::mutate(StoreChanges<Saved>::Change change) {
+    const std::lock_guard guard(lock_);
+    commit(std::move(change));
+}
+
+SortingStore::Saved SortingStore::decodeSaved(const nlohmann::json& value) {
+    decode::requireObject(value, "sorting store");
+    Saved saved;
+    for (const auto& folder : requireArray(value, "folders")) {
+        saved.folders.push_back(folder.get<SortingFolder>());
+    }
+    for (const auto& move : requireArray(value, "moves")) {
+        saved.moves.push_back(move.get<MoveRecord>());
+    }
+    for (const auto& path : requireArray(value, "recent")) {
+        saved.recent.push_back(decode::toString(path, "recent"));
+    }
+    return saved;
+}
+
+nlohmann::json SortingStore::encodeSaved(const Saved& saved) {
+    auto recent = nlohmann::json::array();
+    for (const auto& path : saved.recent) {
+        recent.push_back(pathToJSON(path));
+    }
+    return {{"folders", saved.folders}, {"moves", saved.moves}, {"recent", std::move(recent)}};
+}
+
+}  // namespace tandor

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TandorCore/Date.hpp"
+#include "TandorCore/JSONStoreFile.hpp"
+#include "TandorReview/FileMover.hpp"
+#include "TandorReview/MoveRecord.hpp"
+#include "TandorReview/ReviewPile.hpp"
+#include "TandorReview/SortingFolder.hpp"
+#include "TandorReview/StoreChanges.hpp"
+#include "TandorReview/UUID.hpp"
+
+namespace tandor {
+
+// The sorting folders, the log of every move into them and the recently used
+// destinations, in "sorting.json" ({"folders", "moves", "recent"}).
+//
+// One lock guards the state and every save; reads copy under it. Every change is
+// saved at once; a failed save throws and the change stays in memory, to be
+// written by the next save that succeeds. File moves and existence tests (lstat)
+// run outside the lock. The store never puts anything on the pile itself.
+class SortingStore final {
+  public:
+    static constexpr std::size_t recentLimit = 6;
+
+    struct Failure {
+        std::string path;
+        std::string error;
+
+        friend bool operator==(const Failure&, const Failure&) = default;
+    };
+
+    struct FinishResult {
+        // Files moved on by a moveTo fate, in the order they moved.
+        std::vector<MoveRecord> moved;
+        // Entries offered by a pileAfter fate, for the caller to add to the pile.
+        std::vector<ReviewPile::Entry> forPile;
+        // Files that could not be moved on: their path in the sorting folder.
+        std::vector<Failure> failed;
+    };
+
+    // "sorting.json" beside the cleanup history's default file.
+    static std::string defaultURL();
+    // home/Tandor: where temporary sorting folders are created.
+    static std::string defaultBase(std::string_view home);
+
+    // Loads the file, or starts empty when there is none (writing nothing).
+    // Throws FileError or DecodingError when the file cannot be read or decoded.
+    explicit SortingStore(std::string fileURL);
+
+    const std::string& fileURL() const { return file_.path(); }
+
+    std::vector<SortingFolder> folders() const;
+    std::vector<MoveRecord> moves() const;
+    // Most recently used first, at most recentLimit, no duplicates.
+    std::vector<std::string> recentDestinations() const;
+    std::optional<SortingFolder> folder(const UUID& id) const;
+    // The moves into the folder that are not undone and whose item is still at
+    // its moved path.
+    std::vector<MoveRecord> items(const UUID& folderID) const;
+    // The pileAfter folders that are due at now, in folder order.
+    std::vector<SortingFolder> dueFolders(Date now) const;
+
+    // Registers an existing folder by its cleaned path (keep fate), or returns the
+    // folder already registered at that path without saving.
+    SortingFolder addFolder(std::string_view path, Date now);
+    // Creates a new folder under base, named after a safe form of name (with a
+    // free-name suffix when taken), and registers it. Throws FileError when a
+    // folder cannot be created; nothing is registered then.
+    SortingFolder createTemporaryFolder(std::string_view name, SortingFate fate,
+                                        std::string_view base, Date now);
+    // An unknown id changes nothing, but the file is still written.
+    void setFate(const SortingFate& fate, const UUID& id);
+    // Removes the entry; the folder, its files and the move log stay.
+    void forget(const UUID& id);
+
+    // Moves the item into the registered folder and records it. Throws
+    // MoveError::folderNotRegistered (nothing moves) when no folder has the id,
+    // else as the move below.
+    MoveRecord move(const std::string& path, std::int64_t bytes, const UUID& folderID, Date now);
+    // Moves the item into any folder without overwriting, records the move
+    // (original path cleaned, the one the move acted on) and puts the folder first
+    // in the recent list. Throws MoveError and FileError from the move, with
+    // nothing recorded, and the save's error after the item has moved.
+    MoveRecord move(const std::string& path, std::int64_t bytes, const std::string& toPath,
+                    std::optional<UUID> folderID, Date now);
+    // Puts a recorded item back. Unknown or undone records change nothing.
+    // Throws MoveError::movedItemMissing, MoveError::originalPathTaken (checked in
+    // that order), FileError, or the save's error once the item is back.
+    void undo(const UUID& id);
+    // Applies the folder's fate; per-file failures go to the result. The entry is
+    // removed only when nothing failed, so finishing again retries the rest.
+    // Throws only the save's error of that removal.
+    FinishResult finish(const UUID& id, Date now);
+
+  private:
+    struct Saved {
+        std::vector<SortingFolder> folders;
+        std::vector<MoveRecord> moves;
+        std::vector<std::string> recent;
+    };
+
+    static Saved decodeSaved(const nlohmann::json& value);
+    static nlohmann::json encodeSaved(const Saved& saved);
+
+    // Applies change and saves; the caller holds lock_.
+    void commit(StoreChanges<Saved>::Change change);
+    void mutate(StoreChanges<Saved>::Change change);
+    // Records a finished move into destination (cleaned) and returns it.
+    MoveRecord record(MoveRecord moved, const std::string& destination);
+    void moveOn(const MoveRecord& item, const std::string& target, Date now, FinishResult& result);
+
+    JSONStoreFile file_;
+    FileMover mover_;
+    mutable std::mutex lock_;
+    Saved saved_;
+    StoreChanges<Saved> changes_;
+};
+
+}  // namespace tandor

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "TandorCore/Date.hpp"
+#include "TandorCore/FileNode.hpp"
+#include "TandorReview/SwipeCard.hpp"
+#include "TandorReview/SwipeDeckKind.hpp"
+
+namespace tandor {
+
+// Deals a scanned tree into the four swipe decks. Reads only the tree and its
+// own fields, so it may run on any thread while the tree stays unchanged.
+struct SwipeDeckBuilder {
+    // home is normalised here; a value assigned later is taken as it is.
+    SwipeDeckBuilder(std::string home, Date now, std::int64_t downloadsMinimumBytes,
+                     std::int64_t installerMinimumBytes, std::int64_t largeVideoBytes,
+                     std::int64_t oldFileBytes, std::int64_t oldFileDays);
+
+    std::string home;
+    // Ages are measured against this moment.
+    Date now;
+    std::int64_t downloadsMinimumBytes;
+    std::int64_t installerMinimumBytes;
+    std::int64_t largeVideoBytes;
+    std::int64_t oldFileBytes;
+    std::int64_t oldFileDays;
+
+    // All four decks (each possibly empty), largest first, equal sizes by path.
+    // The items directly in home/Downloads form their own deck; every file of the
+    // tree outside hidden folders, packages and home's Library and Applications
+    // goes to at most one of the other three.
+    std::map<SwipeDeckKind, std::vector<SwipeCard>> decks(const FileNodePtr& root) const;
+    std::vector<SwipeCard> cards(SwipeDeckKind kind, const FileNodePtr& root) const;
+
+    // "today", "yesterday", "n days ago", "n months ago" or "n years ago".
+    static std::string age(std::int64_t days);
+
+  private:
+    void dealDownloads(const FileNodePtr& root, std::vector<SwipeCard>& deck) const;
+    void dealTree(const FileNodePtr& root,
+                  std::map<SwipeDeckKind, std::vector<SwipeCard>>& decks) const;
+    std::optional<SwipeDeckKind> fileDeck(const FileNode& file) const;
+    SwipeCard card(const FileNode& node, SwipeDeckKind kind) const;
+};
+
+}  // namespace tandor

@@ -1,0 +1,288 @@
+#include "TandorReview/SystemTrasher.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileError.hpp"
+#include "TandorCore/Paths.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/FileMover.hpp"
+#include "TandorReview/ReviewError.hpp"
+
+namespace tandor {
+namespace {
+
+constexpr std::string_view infoSuffix = ".trashinfo";
+
+struct stat lstatOrThrow(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        throw FileError("Cannot move to the Trash", path, errno);
+    }
+    return info;
+}
+
+// The folder with every symbolic link resolved.
+std::string canonicalFolder(const std::string& folder) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(folder.c_str(), nullptr),
+                                                               &std::free);
+    if (!resolved) {
+        throw FileError("Cannot resolve", folder, errno);
+    }
+    return resolved.get();
+}
+
+// The path made absolute against the working folder, with "." and ".." and
+// doubled slashes resolved as text.
+std::string absolutePath(const std::string& path) {
+    if (path.starts_with('/')) {
+        return FileMover::clean(path);
+    }
+    return FileMover::clean(paths::join(canonicalFolder("."), path));
+}
+
+// The item's real place: its folder with links resolved, then its own name, so
+// that a symbolic link is judged as the link it is.
+std::string canonicalItemPath(const std::string& absolute) {
+    const std::string name = paths::lastComponent(absolute);
+    if (absolute == "/") {
+        return absolute;
+    }
+    return paths::join(canonicalFolder(paths::deletingLastComponent(absolute)), name);
+}
+
+bool touches(const std::string& item, const std::string& folder) {
+    return item == folder || paths::isInside(item, folder) || paths::isInside(folder, item);
+}
+
+// Refuses what would wreck the Trash or the home folder if it moved.
+void refuseProtected(const std::string& given, const std::string& item, const std::string& trash) {
+    std::string home = homeFolderPath();
+    try {
+        home = canonicalFolder(home);
+    } catch (const FileError&) {
+        // A home that does not resolve is compared as it is written.
+    }
+    if (item == "/" || item == home || touches(item, trash)) {
+        throw ReviewError::protectedFromTrash(given);
+    }
+}
+
+// The path as the Trash Info file stores it: bytes outside the URL-safe set
+// written as %XX, "/" kept.
+std::string percentEncoded(std::string_view path) {
+    static constexpr std::string_view safe = "-_.!~*'()/";
+    static constexpr std::string_view hex = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool alphanumeric = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                  (byte >= '0' && byte <= '9');
+        if (alphanumeric || safe.find(c) != std::string_view::npos) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += hex[byte >> 4];
+            encoded += hex[byte & 0x0F];
+        }
+    }
+    return encoded;
+}
+
+std::string localDeletionDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    return text;
+}
+
+std::string trashInfo(const std::string& originalPath) {
+    return "[Trash Info]\nPath=" + percentEncoded(originalPath) +
+           "\nDeletionDate=" + localDeletionDate() + "\n";
+}
+
+// A folder of the Trash that we may use: made with mode 0700 when missing,
+// otherwise a real folder (not a link) that belongs to us.
+bool makeOwnFolder(const std::string& folder) {
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return false;
+    }
+    struct stat info {};
+    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid();
+}
+
+bool makeTrashFolders(const std::string& trash) {
+    return makeOwnFolder(trash) && makeOwnFolder(trash + "/files") &&
+           makeOwnFolder(trash + "/info");
+}
+
+dev_t deviceOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        throw FileError("Cannot read", path, errno);
+    }
+    return info.st_dev;
+}
+
+// The top folder of the disk that holds folder: the highest folder above it
+// that is still on the same device.
+std::string topFolderOfDisk(std::string folder, dev_t device) {
+    while (folder != "/") {
+        const std::string parent = paths::deletingLastComponent(folder);
+        if (deviceOf(parent) != device) {
+            break;
+        }
+        folder = parent;
+    }
+    return folder;
+}
+
+std::string homeTrash(const std::string& given) {
+    const std::string trash = SystemTrasher::homeTrashPath();
+    createFolders(paths::deletingLastComponent(trash));
+    if (!makeTrashFolders(trash)) {
+        throw ReviewError::noTrashOnVolume(given);
+    }
+    return canonicalFolder(trash);
+}
+
+// The Trash for an item whose folder lies on another disk than the home Trash.
+std::string volumeTrash(const std::string& given, const std::string& folder, dev_t device) {
+    const std::string trash =
+        paths::join(topFolderOfDisk(folder, device), ".Trash-" + std::to_string(::getuid()));
+    if (!makeTrashFolders(trash) || deviceOf(trash) != device) {
+        throw ReviewError::noTrashOnVolume(given);
+    }
+    return trash;
+}
+
+// "name", then "stem 2.ext", "stem 3.ext", ... as free names are picked elsewhere.
+std::string candidateName(const std::string& name, unsigned long long number) {
+    if (number == 1) {
+        return name;
+    }
+    const std::string extension = paths::extension(name);
+    const std::string stem =
+        extension.empty() ? name : name.substr(0, name.size() - extension.size() - 1);
+    return stem + " " + std::to_string(number) + (extension.empty() ? "" : "." + extension);
+}
+
+// Creates the info file exclusively. False when the name is taken already.
+bool reserve(const std::string& infoPath, const std::string& contents) {
+    const int fd =
+        ::open(infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno == EEXIST) {
+            return false;
+        }
+        throw FileError("Cannot create", infoPath, errno);
+    }
+    std::string_view rest = contents;
+    int error = 0;
+    while (!rest.empty() && error == 0) {
+        const ssize_t written = ::write(fd, rest.data(), rest.size());
+        if (written < 0 && errno != EINTR) {
+            error = errno;
+        } else if (written > 0) {
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(infoPath.c_str());
+        throw FileError("Cannot write", infoPath, error);
+    }
+    return true;
+}
+
+std::string moveIntoTrash(const std::string& given, const std::string& absolute,
+                          const std::string& trash) {
+    const std::string name = paths::lastComponent(absolute);
+    const std::string contents = trashInfo(absolute);
+    for (unsigned long long number = 1;; ++number) {
+        const std::string candidate = candidateName(name, number);
+        const std::string infoPath = trash + "/info/" + candidate + std::string(infoSuffix);
+        if (!reserve(infoPath, contents)) {
+            continue;
+        }
+        const std::string target = trash + "/files/" + candidate;
+        if (::renameat2(AT_FDCWD, absolute.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) ==
+            0) {
+            return target;
+        }
+        const int error = errno;
+        ::unlink(infoPath.c_str());
+        if (error != EEXIST) {
+            throw FileError("Cannot move to the Trash", given, error);
+        }
+    }
+}
+
+}  // namespace
+
+std::string SystemTrasher::homeTrashPath() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const std::string base = dataHome != nullptr && dataHome[0] == '/'
+                                 ? std::string(dataHome)
+                                 : paths::join(homeFolderPath(), ".local/share");
+    return paths::join(base, "Trash");
+}
+
+std::string SystemTrasher::trash(const std::string& path) const {
+    const std::string absolute = absolutePath(path);
+    const struct stat info = lstatOrThrow(absolute);
+    const std::string item = canonicalItemPath(absolute);
+    const std::string home = homeTrash(path);
+    refuseProtected(path, item, home);
+
+    const std::string folder = paths::deletingLastComponent(item);
+    const dev_t device = deviceOf(folder);
+    if (info.st_dev != device) {
+        // A mounted disk cannot be renamed away; say so before making any Trash.
+        throw FileError("Cannot move to the Trash", path, EBUSY);
+    }
+    if (device == deviceOf(home)) {
+        return moveIntoTrash(path, absolute, home);
+    }
+    const std::string volume = volumeTrash(path, folder, device);
+    refuseProtected(path, item, volume);
+    return moveIntoTrash(path, absolute, volume);
+}
+
+void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,
+                                    const std::string& originalPath) {
+    const std::string files = paths::deletingLastComponent(trashedPath);
+    if (paths::lastComponent(files) != "files") {
+        return;
+    }
+    const std::string infoPath = paths::join(paths::deletingLastComponent(files), "info") + "/" +
+                                 paths::lastComponent(trashedPath) + std::string(infoSuffix);
+    try {
+        const auto contents = readFileIfPresent(infoPath);
+        const std::string pathLine = "\nPath=" + percentEncoded(absolutePath(originalPath)) + "\n";
+        if (contents && contents->find(pathLine) != std::string::npos) {
+            ::unlink(infoPath.c_str());
+        }
+    } catch (const FileError&) {
+        // The item is back in its place; an info file left over is only listed
+        // by other Trash tools as an item whose file is gone.
+    }
+}
+
+}  // namespace tandor

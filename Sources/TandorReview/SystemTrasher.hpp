@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "TandorReview/Trasher.hpp"
+
+namespace tandor {
+
+// The freedesktop.org Trash. An item on the disk of the home Trash
+// ($XDG_DATA_HOME/Trash, by default ~/.local/share/Trash) goes there; an item on
+// another disk goes to that disk's own "$topdir/.Trash-$uid", which is made when
+// missing and used only when it is a real folder of ours. Nothing is ever copied
+// between disks. The name is reserved first by creating info/<name>.trashinfo
+// exclusively (a taken name moves on to "<name> 2", "<name> 3", ...), then the
+// item is renamed to files/<name> without replacing anything.
+class SystemTrasher final : public Trasher {
+  public:
+    // Returns the item's path in files/. Throws ReviewError::protectedFromTrash
+    // for the home folder, the Trash, anything inside it or any folder holding
+    // it; ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
+    // FileError when the item is missing or cannot be moved (its .trashinfo is
+    // then removed again and the item stays where it was).
+    std::string trash(const std::string& path) const override;
+
+    // The home Trash folder, computed only.
+    static std::string homeTrashPath();
+
+    // Called once the item at trashedPath has been put back at originalPath:
+    // removes the .trashinfo beside it when that file describes originalPath,
+    // so that other Trash tools stop listing the item. Anything else (a
+    // quarantine folder, no info file, an info file about another path) is left
+    // alone, and a failure to remove is ignored: the item is back already.
+    static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
+};
+
+}  // namespace tandor

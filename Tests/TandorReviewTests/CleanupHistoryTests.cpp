@@ -1,0 +1,187 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ReviewTestSupport.hpp"
+#include "StoreContract.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/ReviewError.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::contentsOf;
+using testing::FixtureHome;
+using testing::isThere;
+using testing::StoreContract;
+using testing::writeFile;
+
+const Date someDay{std::chrono::seconds{1'750'000'000}};
+
+HistoryRecord recordOf(const std::string& original, const std::string& trashed) {
+    return HistoryRecord(original, trashed, 100, std::nullopt, someDay);
+}
+
+class HistoryUnderTest final : public testing::StoreUnderTest {
+  public:
+    explicit HistoryUnderTest(const std::string& path) : history_(path) {}
+    void addRecord() override { history_.append({recordOf("/home/u/a", "/trash/a")}); }
+    std::size_t recordCount() const override { return history_.records().size(); }
+
+  private:
+    CleanupHistory history_;
+};
+
+testing::StoreAdapter historyAdapter() {
+    const std::string valid =
+        R"("id": "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10", "originalPath": "/a", "bytes": 1,
+           "date": "2025-01-02T03:04:05Z", "restored": false)";
+    return {"CleanupHistory",
+            "history.json",
+            [](const std::string& path) { return std::make_unique<HistoryUnderTest>(path); },
+            {
+                "{}",
+                "[{" + valid + "}]",  // no trashedPath
+                "[{" + valid + R"(, "trashedPath": 7}])",
+                "[{" + valid + R"(, "trashedPath": "/t", "bytes": "1"}])",
+                "[{" + valid + R"(, "trashedPath": "/t", "id": "not-a-uuid"}])",
+                "[{" + valid + R"(, "trashedPath": "/t", "date": "yesterday"}])",
+                "[{" + valid + R"(, "trashedPath": "/t", "bytes": 9223372036854775808}])",
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(CleanupHistory, StoreContract, ::testing::Values(historyAdapter()),
+                         testing::storeName);
+
+TEST(CleanupHistory, WritesSortedPrettyRecordsThatReadBackLosslessly) {
+    const FixtureHome home;
+    CleanupHistory history(CleanupHistory::defaultURL());
+    HistoryRecord record("/home/u/caf\xE9.txt", "/trash/caf\xE9.txt", 42, std::nullopt,
+                         someDay + 750ms);
+    history.append({record});
+
+    const std::string text = contentsOf(supportFolderPath() + "/history.json");
+    EXPECT_THAT(text,
+                ::testing::ContainsRegex(
+                    "bytes.*\n.*date.*\n.*id.*\n.*originalPath.*\n.*restored.*\n.*trashedPath"));
+    EXPECT_THAT(text, ::testing::Not(::testing::HasSubstr("ruleID")));
+
+    record.date = someDay;
+    EXPECT_EQ(CleanupHistory(history.fileURL()).records(), std::vector<HistoryRecord>{record});
+}
+
+TEST(CleanupHistory, MissingOrNullRuleIDReadsAsAbsentAndIsLeftOutOnSave) {
+    const FixtureHome home;
+    const std::string path = CleanupHistory::defaultURL();
+    writeFile(path, R"([
+        {"id": "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10", "originalPath": "/a", "trashedPath": "/t/a",
+         "bytes": 1, "date": "2025-01-02T03:04:05Z", "restored": false, "future": [1]},
+        {"id": "6F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10", "originalPath": "/b", "trashedPath": "/t/b",
+         "bytes": 2, "ruleID": null, "date": "2025-01-02T03:04:05Z", "restored": true}])");
+    CleanupHistory history(path);
+    ASSERT_EQ(history.records().size(), 2u);
+    EXPECT_FALSE(history.records()[0].ruleID);
+    EXPECT_FALSE(history.records()[1].ruleID);
+    EXPECT_EQ(history.totalFreedBytes(), 1);
+
+    history.append({});
+    EXPECT_THAT(contentsOf(path), ::testing::Not(::testing::HasSubstr("ruleID")));
+}
+
+TEST(CleanupHistory, EmptyAppendCreatesTheFolderAndAnEmptyArray) {
+    const FixtureHome home;
+    CleanupHistory history(CleanupHistory::defaultURL());
+    history.append({});
+    EXPECT_EQ(nlohmann::json::parse(contentsOf(history.fileURL())), nlohmann::json::array());
+}
+
+struct Refusal {
+    bool itemInTrash;
+    bool placeTaken;
+    ReviewError::Case expected;
+};
+
+TEST(CleanupHistory, RestoreRefusesAMissingItemOrATakenPlaceAndMovesNothing) {
+    for (const auto& c : {Refusal{false, false, ReviewError::Case::trashedItemMissing},
+                          Refusal{false, true, ReviewError::Case::trashedItemMissing},
+                          Refusal{true, true, ReviewError::Case::restoreTargetExists}}) {
+        const FixtureHome home;
+        const std::string original = home / "docs/a.txt";
+        const std::string trashed = home / "trash/a.txt";
+        if (c.itemInTrash) {
+            writeFile(trashed, "trashed");
+        }
+        if (c.placeTaken) {
+            writeFile(original, "new");
+        }
+        CleanupHistory history(CleanupHistory::defaultURL());
+        const HistoryRecord record = recordOf(original, trashed);
+        history.append({record});
+        try {
+            history.restore(record.id);
+            ADD_FAILURE() << "restore went ahead";
+        } catch (const ReviewError& error) {
+            EXPECT_EQ(error.errorCase(), c.expected);
+        }
+        EXPECT_FALSE(history.records()[0].restored);
+        EXPECT_EQ(isThere(trashed), c.itemInTrash);
+        if (c.placeTaken) {
+            EXPECT_EQ(contentsOf(original), "new");
+        }
+    }
+}
+
+TEST(CleanupHistory, RestoreRebuildsTheFolderChainAndCountsOnlyWhatIsStillAway) {
+    const FixtureHome home;
+    const std::string original = home / "gone/deeper/a.txt";
+    const std::string trashed = home / "trash/a.txt";
+    writeFile(trashed, "payload");
+    CleanupHistory history(CleanupHistory::defaultURL());
+    const HistoryRecord first = recordOf(original, trashed);
+    const HistoryRecord second = recordOf(home / "b", home / "trash/b");
+    history.append({first, second});
+
+    history.restore(first.id);
+    EXPECT_EQ(contentsOf(original), "payload");
+    EXPECT_FALSE(isThere(trashed));
+    EXPECT_EQ(history.totalFreedBytes(), second.bytes);
+    EXPECT_TRUE(CleanupHistory(history.fileURL()).records()[0].restored);
+}
+
+TEST(CleanupHistory, RestoreOfAnUnknownOrRestoredRecordWritesNothing) {
+    const FixtureHome home;
+    writeFile(home / "trash/a", "x");
+    CleanupHistory history(CleanupHistory::defaultURL());
+    history.restore(UUID::random());
+    EXPECT_FALSE(isThere(history.fileURL()));
+
+    const HistoryRecord record = recordOf(home / "a", home / "trash/a");
+    history.append({record});
+    history.restore(record.id);
+    std::filesystem::remove(history.fileURL());
+    history.restore(record.id);
+    EXPECT_FALSE(isThere(history.fileURL()));
+}
+
+TEST(CleanupHistory, ALinkWhoseTargetIsGoneCanBePutBack) {
+    const FixtureHome home;
+    const std::string trashed = home / "trash/link";
+    std::filesystem::create_directories(home / "trash");
+    ASSERT_EQ(::symlink("/nonexistent/target", trashed.c_str()), 0);
+    CleanupHistory history(CleanupHistory::defaultURL());
+    const HistoryRecord record = recordOf(home / "link", trashed);
+    history.append({record});
+
+    EXPECT_EQ(history.status(record), RestoreStatus::restorable);
+    history.restore(record.id);
+    EXPECT_TRUE(std::filesystem::is_symlink(home / "link"));
+    EXPECT_EQ(history.status(history.records()[0]), RestoreStatus::restored);
+}
+
+}  // namespace
+}  // namespace tandor

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "TandorCore/JSONDecoding.hpp"
+#include "TandorReview/MoveRecord.hpp"
+
+namespace tandor {
+namespace {
+
+const Date someDay{std::chrono::seconds{1'750'000'000}};
+
+TEST(MoveRecord, RoundTripsAndLeavesOutAnAbsentFolder) {
+    const MoveRecord record("/home/u/caf\xE9.txt", "/home/u/Tandor/Later/caf\xE9.txt", 12,
+                            std::nullopt, someDay);
+    const nlohmann::json json = record;
+    EXPECT_FALSE(json.contains("folderID"));
+    EXPECT_EQ(json.get<MoveRecord>(), record);
+    EXPECT_EQ(record.name(), "caf\xE9.txt");
+
+    MoveRecord inFolder("/a", "/b/a", 1, UUID::random(), someDay);
+    inFolder.undone = true;
+    EXPECT_EQ(nlohmann::json(inFolder).get<MoveRecord>(), inFolder);
+    EXPECT_NE(MoveRecord("/a", "/b/a", 1, std::nullopt, someDay).id,
+              MoveRecord("/a", "/b/a", 1, std::nullopt, someDay).id);
+}
+
+TEST(MoveRecord, FolderMayBeMissingOrNullButEveryOtherKeyIsRequired) {
+    const nlohmann::json json = MoveRecord("/a", "/b/a", 1, std::nullopt, someDay);
+    nlohmann::json withNull = json;
+    withNull["folderID"] = nullptr;
+    EXPECT_FALSE(withNull.get<MoveRecord>().folderID);
+    for (const auto& key : {"id", "originalPath", "movedPath", "bytes", "date", "undone"}) {
+        nlohmann::json missing = json;
+        missing.erase(key);
+        EXPECT_THROW(missing.get<MoveRecord>(), DecodingError) << key;
+    }
+}
+
+}  // namespace
+}  // namespace tandor

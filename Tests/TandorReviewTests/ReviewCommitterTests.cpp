@@ -1,0 +1,117 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ReviewTestSupport.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/QuarantineTrasher.hpp"
+#include "TandorReview/ReviewCommitter.hpp"
+#include "TandorReview/SystemTrasher.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using Entry = ReviewPile::Entry;
+using testing::contentsOf;
+using testing::FixtureHome;
+using testing::isThere;
+using testing::writeFile;
+
+// A clock that moves one second on at every reading.
+ReviewCommitter::Clock tickingClock() {
+    return [tick = Date{std::chrono::seconds{1'750'000'000}}]() mutable {
+        tick += std::chrono::seconds{1};
+        return tick;
+    };
+}
+
+struct CommitFixture {
+    FixtureHome home;
+    std::shared_ptr<CleanupHistory> history =
+        std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
+    ReviewCommitter committer{std::make_shared<QuarantineTrasher>(home / "quarantine"), history,
+                              tickingClock()};
+};
+
+TEST(ReviewCommitter, AnEmptyPileStillWritesTheHistory) {
+    CommitFixture f;
+    ReviewPile pile;
+    const auto result = f.committer.commit(pile);
+    EXPECT_TRUE(result.moved.empty());
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_EQ(result.freedBytes(), 0);
+    EXPECT_FALSE(result.saveError);
+    EXPECT_EQ(contentsOf(CleanupHistory::defaultURL()), "[]\n");
+}
+
+TEST(ReviewCommitter, OneFailureStaysOnThePileWhileTheOthersGo) {
+    CommitFixture f;
+    writeFile(f.home / "a", "a");
+    writeFile(f.home / "c/inner", "c");
+    ReviewPile pile;
+    pile.add(Entry{f.home / "a", 1000, "caches.user"});
+    pile.add(Entry{f.home / "b", 2000, std::nullopt});
+    pile.add(Entry{f.home / "c", 3000, std::nullopt});
+
+    const auto result = f.committer.commit(pile);
+
+    ASSERT_EQ(result.moved.size(), 2u);
+    EXPECT_EQ(result.moved[0].originalPath, f.home / "a");
+    EXPECT_EQ(result.moved[0].ruleID, "caches.user");
+    EXPECT_EQ(result.moved[1].originalPath, f.home / "c");
+    EXPECT_FALSE(result.moved[1].ruleID);
+    EXPECT_LT(result.moved[0].date, result.moved[1].date);
+    EXPECT_EQ(contentsOf(result.moved[1].trashedPath + "/inner"), "c");
+    EXPECT_EQ(result.freedBytes(), 4000);
+    ASSERT_EQ(result.failed.size(), 1u);
+    EXPECT_EQ(result.failed[0].path, f.home / "b");
+    EXPECT_THAT(result.failed[0].error, ::testing::HasSubstr("No such file or directory"));
+    EXPECT_EQ(pile.entries(), (std::vector<Entry>{{f.home / "b", 2000, std::nullopt}}));
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(), result.moved);
+}
+
+TEST(ReviewCommitter, AFailedSaveKeepsTheResultAndTheRecordsForTheNextSave) {
+    CommitFixture f;
+    writeFile(f.home / "a", "a");
+    writeFile(supportFolderPath(), "a plain file where the folder belongs");
+    ReviewPile pile;
+    pile.add(Entry{f.home / "a", 10, std::nullopt});
+
+    const auto result = f.committer.commit(pile);
+
+    ASSERT_TRUE(result.saveError);
+    EXPECT_THAT(*result.saveError, ::testing::HasSubstr(supportFolderPath()));
+    ASSERT_EQ(result.moved.size(), 1u);
+    EXPECT_TRUE(pile.isEmpty());
+    EXPECT_EQ(f.history->records(), result.moved);
+
+    std::filesystem::remove(supportFolderPath());
+    ReviewPile empty;
+    EXPECT_FALSE(f.committer.commit(empty).saveError);
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(), result.moved);
+}
+
+TEST(ReviewCommitter, ANameThatIsNotUTF8GoesToTheTrashAndComesBack) {
+    const FixtureHome home;
+    const std::string original = home / "docs/r\xE9sum\xE9 \xFF.txt";
+    writeFile(original, "bytes");
+    ReviewPile pile;
+    pile.add(Entry{original, 5, std::nullopt});
+    auto history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
+    const auto result = ReviewCommitter(std::make_shared<SystemTrasher>(), history).commit(pile);
+    ASSERT_EQ(result.moved.size(), 1u);
+    EXPECT_FALSE(isThere(original));
+
+    CleanupHistory reloaded(CleanupHistory::defaultURL());
+    ASSERT_EQ(reloaded.records().size(), 1u);
+    EXPECT_EQ(reloaded.records()[0].originalPath, original);
+    EXPECT_EQ(reloaded.records()[0].trashedPath, result.moved[0].trashedPath);
+    reloaded.restore(result.moved[0].id);
+    EXPECT_EQ(contentsOf(original), "bytes");
+    EXPECT_TRUE(std::filesystem::is_empty(home / ".local/share/Trash/info"));
+}
+
+}  // namespace
+}  // namespace tandor

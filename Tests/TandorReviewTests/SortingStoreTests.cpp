@@ -1,0 +1,325 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ReviewTestSupport.hpp"
+#include "StoreContract.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/MoveError.hpp"
+#include "TandorReview/SortingStore.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::contentsOf;
+using ::testing::ElementsAre;
+using testing::FixtureHome;
+using testing::isThere;
+using testing::StoreContract;
+using testing::printable;
+using testing::writeFile;
+
+const Date someDay{std::chrono::seconds{1'750'000'000}};
+
+class SortingUnderTest final : public testing::StoreUnderTest {
+  public:
+    explicit SortingUnderTest(const std::string& path) : store_(path) {}
+    void addRecord() override {
+        store_.addFolder("/home/u/folder " + UUID::random().string(), someDay);
+    }
+    std::size_t recordCount() const override { return store_.folders().size(); }
+
+  private:
+    SortingStore store_;
+};
+
+testing::StoreAdapter sortingAdapter() {
+    const std::string folder = R"({"id": "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10", "name": "A",
+        "path": "/a", "isTemporary": false, "createdAt": "2025-01-02T03:04:05Z", "fate": )";
+    const std::string move = R"({"id": "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10",
+        "originalPath": "/a", "movedPath": "/b/a", "date": "2025-01-02T03:04:05Z",
+        "undone": false, "bytes": )";
+    return {"SortingStore",
+            "sorting.json",
+            [](const std::string& path) { return std::make_unique<SortingUnderTest>(path); },
+            {
+                "[]",
+                R"({"folders": [], "moves": []})",
+                R"({"folders": {}, "moves": [], "recent": []})",
+                R"({"folders": [], "moves": [], "recent": [7]})",
+                R"({"folders": [)" + folder + R"({"later": {}}}], "moves": [], "recent": []})",
+                R"({"folders": [)" + folder + R"({"keep": {}, "pileAfter": {"days": 1}}}],
+                    "moves": [], "recent": []})",
+                R"({"folders": [], "moves": [)" + move + R"("1"}], "recent": []})",
+                R"({"folders": [], "moves": [)" + move + R"(1, "folderID": "F"}], "recent": []})",
+            }};
+}
+
+INSTANTIATE_TEST_SUITE_P(SortingStore, StoreContract, ::testing::Values(sortingAdapter()),
+                         testing::storeName);
+
+// A fixture home with one registered folder and a few files to sort.
+class SortingStoreTest : public ::testing::Test {
+  protected:
+    std::string file(const std::string& relative, const std::string& contents = "x") {
+        writeFile(home / relative, contents);
+        return home / relative;
+    }
+
+    FixtureHome home;
+    SortingStore store{SortingStore::defaultURL()};
+};
+
+TEST_F(SortingStoreTest, MovesARecordsAndReloadsThemLosslessly) {
+    const auto later = store.createTemporaryFolder("Later", SortingFate::pileAfter(30),
+                                                   SortingStore::defaultBase(home.path()), someDay);
+    const std::string original = file("Downloads/caf\xE9.mov");
+    const MoveRecord moved = store.move(original, 42, later.id, someDay + 500ms);
+
+    EXPECT_EQ(moved.originalPath, original);
+    EXPECT_EQ(moved.movedPath, home / "Tandor/Later/caf\xE9.mov");
+    EXPECT_EQ(moved.folderID, later.id);
+    EXPECT_TRUE(isThere(moved.movedPath));
+
+    const std::string text = contentsOf(supportFolderPath() + "/sorting.json");
+    EXPECT_THAT(text, ::testing::ContainsRegex("\"folders\"(.|\n)*\"moves\"(.|\n)*\"recent\""));
+    EXPECT_THAT(text, ::testing::ContainsRegex(
+                          "\"bytes\"(.|\n)*\"date\"(.|\n)*\"folderID\"(.|\n)*\"id\"(.|\n)*"
+                          "\"movedPath\"(.|\n)*\"originalPath\"(.|\n)*\"undone\""));
+
+    const SortingStore reloaded(store.fileURL());
+    EXPECT_EQ(reloaded.folders(), store.folders());
+    ASSERT_EQ(reloaded.moves().size(), 1u);
+    EXPECT_EQ(reloaded.moves()[0].movedPath, moved.movedPath);
+    EXPECT_EQ(reloaded.moves()[0].date, someDay);
+    EXPECT_THAT(reloaded.recentDestinations(), ElementsAre(later.path));
+}
+
+TEST_F(SortingStoreTest, ASecondStoreOnTheFileNeitherLosesNorRevivesRecords) {
+    const auto gone = store.addFolder(home / "Gone", someDay);
+    SortingStore other(store.fileURL());
+    store.forget(gone.id);
+    const auto kept = other.addFolder(home / "Kept", someDay);
+    EXPECT_THAT(other.folders(), ElementsAre(kept));
+
+    store.move(file("a.txt"), 1, kept.path, kept.id, someDay);
+    const SortingStore reloaded(store.fileURL());
+    EXPECT_THAT(reloaded.folders(), ElementsAre(kept));
+    EXPECT_EQ(reloaded.moves().size(), 1u);
+}
+
+TEST_F(SortingStoreTest, KeepsTheSixMostRecentDestinationsWithoutRepeats) {
+    const auto moveInto = [&](const std::string& folder) {
+        store.move(file("f " + UUID::random().string()), 1, home / folder, std::nullopt, someDay);
+    };
+    moveInto("A");
+    moveInto("B");
+    moveInto("A/");
+    EXPECT_THAT(store.recentDestinations(), ElementsAre(home / "A", home / "B"));
+    for (const auto& folder : {"C", "D", "E", "F", "G"}) {
+        moveInto(folder);
+    }
+    EXPECT_THAT(store.recentDestinations(), ElementsAre(home / "G", home / "F", home / "E",
+                                                        home / "D", home / "C", home / "A"));
+}
+
+TEST_F(SortingStoreTest, RegistersAFolderOnceByItsCleanedPath) {
+    const auto first = store.addFolder(home / "Projects/", someDay);
+    EXPECT_EQ(first.path, home / "Projects");
+    EXPECT_EQ(first.name, "Projects");
+    EXPECT_FALSE(first.isTemporary);
+    EXPECT_EQ(first.fate, SortingFate::keep());
+    std::filesystem::remove(store.fileURL());
+
+    EXPECT_EQ(store.addFolder(home / "./Projects", someDay).id, first.id);
+    EXPECT_FALSE(isThere(store.fileURL()));
+}
+
+struct SafeNameCase {
+    std::string asked;
+    std::string created;
+};
+
+void PrintTo(const SafeNameCase& row, std::ostream* out) {
+    *out << '"' << printable(row.asked) << '"';
+}
+
+class SortingStoreSafeName : public ::testing::TestWithParam<SafeNameCase> {};
+
+TEST_P(SortingStoreSafeName, CreatesOneVisibleFolderUnderTheBase) {
+    const FixtureHome home;
+    SortingStore store(SortingStore::defaultURL());
+    const auto folder = store.createTemporaryFolder(GetParam().asked, SortingFate::keep(),
+                                                    home / "Tandor", someDay);
+    EXPECT_EQ(folder.path, home / ("Tandor/" + GetParam().created));
+    EXPECT_EQ(folder.name, GetParam().created);
+    EXPECT_TRUE(folder.isTemporary);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SortingStoreSafeName,
+                         ::testing::Values(SafeNameCase{"Later", "Later"},
+                                           SafeNameCase{"...", "Sorting"},
+                                           SafeNameCase{" \t\n", "Sorting"},
+                                           SafeNameCase{" ../Photos: old ", "-Photos- old"},
+                                           SafeNameCase{". x", " x"},
+                                           SafeNameCase{"\xC2\xA0Later\xE3\x80\x80", "Later"},
+                                           SafeNameCase{"caf\xE9", "caf\xE9"}));
+
+TEST_F(SortingStoreTest, ATakenNameGetsANumberAndNothingIsReplaced) {
+    const std::string base = SortingStore::defaultBase(home.path() + "/");
+    const auto first = store.createTemporaryFolder("Later", SortingFate::keep(), base, someDay);
+    const auto second = store.createTemporaryFolder("Later", SortingFate::keep(), base, someDay);
+    EXPECT_EQ(first.path, home / "Tandor/Later");
+    EXPECT_EQ(second.path, home / "Tandor/Later 2");
+    EXPECT_EQ(second.name, "Later 2");
+    EXPECT_EQ(store.folders().size(), 2u);
+}
+
+TEST_F(SortingStoreTest, AnUnknownFolderIsItsOwnErrorAndTheFileStaysPut) {
+    const std::string path = file("report.pdf");
+    try {
+        store.move(path, 1, UUID::random(), someDay);
+        FAIL() << "moved";
+    } catch (const MoveError& error) {
+        EXPECT_EQ(error, MoveError::folderNotRegistered(path));
+    }
+    EXPECT_TRUE(isThere(path));
+    EXPECT_TRUE(store.moves().empty());
+}
+
+TEST_F(SortingStoreTest, UndoPutsBackWithoutOverwritingAndRebuildsTheParent) {
+    const auto later = store.addFolder(home / "Later", someDay);
+    const auto moved = store.move(file("gone/deep/a.txt", "a"), 1, later.id, someDay);
+    std::filesystem::remove_all(home / "gone");
+
+    store.undo(moved.id);
+    EXPECT_EQ(contentsOf(home / "gone/deep/a.txt"), "a");
+    EXPECT_TRUE(store.moves()[0].undone);
+    EXPECT_TRUE(SortingStore(store.fileURL()).moves()[0].undone);
+
+    std::filesystem::remove(store.fileURL());
+    store.undo(moved.id);
+    store.undo(UUID::random());
+    EXPECT_FALSE(isThere(store.fileURL()));
+}
+
+TEST_F(SortingStoreTest, UndoRefusesAMissingItemBeforeATakenPlace) {
+    const auto later = store.addFolder(home / "Later", someDay);
+    const auto taken = store.move(file("a.txt", "old"), 1, later.id, someDay);
+    file("a.txt", "new");
+    EXPECT_THROW(
+        {
+            try {
+                store.undo(taken.id);
+            } catch (const MoveError& error) {
+                EXPECT_EQ(error, MoveError::originalPathTaken(home / "a.txt"));
+                throw;
+            }
+        },
+        MoveError);
+    EXPECT_EQ(contentsOf(home / "a.txt"), "new");
+    EXPECT_EQ(contentsOf(home / "Later/a.txt"), "old");
+
+    std::filesystem::remove(home / "Later/a.txt");
+    try {
+        store.undo(taken.id);
+        FAIL() << "put back";
+    } catch (const MoveError& error) {
+        EXPECT_EQ(error, MoveError::movedItemMissing(home / "Later/a.txt"));
+    }
+    EXPECT_FALSE(store.moves()[0].undone);
+}
+
+TEST_F(SortingStoreTest, ALinkWhoseTargetIsGoneIsStillAnItemAndCanBePutBack) {
+    const auto later = store.addFolder(home / "Later", someDay);
+    ASSERT_EQ(::symlink("/nowhere", (home / "link").c_str()), 0);
+    const auto moved = store.move(home / "link", 0, later.id, someDay);
+    EXPECT_EQ(store.items(later.id).size(), 1u);
+    store.undo(moved.id);
+    EXPECT_TRUE(std::filesystem::is_symlink(home / "link"));
+}
+
+TEST_F(SortingStoreTest, ItemsAreTheLiveMovesIntoThatFolder) {
+    const auto later = store.addFolder(home / "Later", someDay);
+    const auto other = store.addFolder(home / "Other", someDay);
+    const auto kept = store.move(file("kept"), 1, later.id, someDay);
+    store.undo(store.move(file("undone"), 1, later.id, someDay).id);
+    std::filesystem::remove(store.move(file("deleted"), 1, later.id, someDay).movedPath);
+    store.move(file("elsewhere"), 1, other.id, someDay);
+    store.move(file("plain"), 1, home / "Later", std::nullopt, someDay);
+
+    EXPECT_THAT(store.items(later.id), ElementsAre(kept));
+    EXPECT_TRUE(store.items(UUID::random()).empty());
+}
+
+TEST_F(SortingStoreTest, FinishingAKeepOrPileAfterFolderForgetsOnlyTheEntry) {
+    const auto keep = store.addFolder(home / "Keep", someDay);
+    store.move(file("k.txt"), 1, keep.id, someDay);
+    const auto later =
+        store.createTemporaryFolder("Later", SortingFate::pileAfter(30), home / "Tandor", someDay);
+    const auto a = store.move(file("a.txt"), 10, later.id, someDay);
+    const auto b = store.move(file("b.txt"), 20, later.id, someDay);
+
+    const auto kept = store.finish(keep.id, someDay + 1min);
+    EXPECT_TRUE(kept.moved.empty() && kept.forPile.empty() && kept.failed.empty());
+    EXPECT_TRUE(isThere(home / "Keep/k.txt"));
+
+    const auto offered = store.finish(later.id, someDay + 1min);
+    EXPECT_THAT(offered.forPile, ElementsAre(ReviewPile::Entry{a.movedPath, 10, "sorting.Later"},
+                                             ReviewPile::Entry{b.movedPath, 20, "sorting.Later"}));
+    EXPECT_TRUE(store.folders().empty());
+    EXPECT_EQ(store.moves().size(), 3u);
+    EXPECT_TRUE(isThere(a.movedPath));
+
+    const auto unknown = store.finish(UUID::random(), someDay);
+    EXPECT_TRUE(unknown.moved.empty() && unknown.forPile.empty() && unknown.failed.empty());
+}
+
+TEST_F(SortingStoreTest, FinishingAMoveToFolderGoesOnPastAFailureAndRetriesOnlyIt) {
+    const auto sorting = store.addFolder(home / "Sorting", someDay);
+    const auto a = store.move(file("a.txt", "a"), 1, sorting.id, someDay);
+    file("project/main.c");
+    const auto project = store.move(home / "project", 2, sorting.id, someDay);
+    const auto z = store.move(file("z.txt", "z"), 3, sorting.id, someDay);
+    // The project folder cannot move into a folder inside itself.
+    const std::string inside = project.movedPath + "/archive";
+    store.setFate(SortingFate::moveTo(inside), sorting.id);
+
+    const auto first = store.finish(sorting.id, someDay + 1h);
+    ASSERT_EQ(first.moved.size(), 2u);
+    EXPECT_EQ(first.moved[0].originalPath, a.movedPath);
+    EXPECT_EQ(first.moved[0].movedPath, inside + "/a.txt");
+    EXPECT_FALSE(first.moved[0].folderID);
+    EXPECT_EQ(first.moved[1].originalPath, z.movedPath);
+    EXPECT_EQ(first.moved[1].movedPath, inside + "/z.txt");
+    ASSERT_EQ(first.failed.size(), 1u);
+    EXPECT_EQ(first.failed[0].path, project.movedPath);
+    EXPECT_EQ(first.failed[0].error, MoveError::intoItself(project.movedPath).what());
+    EXPECT_TRUE(store.folder(sorting.id));
+    EXPECT_EQ(store.recentDestinations().front(), inside);
+
+    store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
+    const auto second = store.finish(sorting.id, someDay + 2h);
+    ASSERT_EQ(second.moved.size(), 1u);
+    EXPECT_EQ(second.moved[0].movedPath, home / "Archive/project");
+    EXPECT_TRUE(second.failed.empty());
+    EXPECT_FALSE(store.folder(sorting.id));
+    EXPECT_EQ(contentsOf(home / "Archive/project/archive/z.txt"), "z");
+}
+
+TEST_F(SortingStoreTest, DueFoldersArePileAfterFoldersPastTheirDate) {
+    const auto soon =
+        store.createTemporaryFolder("Soon", SortingFate::pileAfter(1), home / "Tandor", someDay);
+    store.createTemporaryFolder("Late", SortingFate::pileAfter(10), home / "Tandor", someDay);
+    store.addFolder(home / "Kept", someDay);
+    EXPECT_TRUE(store.dueFolders(someDay).empty());
+    EXPECT_THAT(store.dueFolders(someDay + 49h), ElementsAre(soon));
+}
+
+}  // namespace
+}  // namespace tandor

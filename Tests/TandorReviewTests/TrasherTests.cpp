@@ -1,0 +1,155 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ReviewTestSupport.hpp"
+#include "TandorCore/FileError.hpp"
+#include "TandorCore/Paths.hpp"
+#include "TandorReview/QuarantineTrasher.hpp"
+#include "TandorReview/ReviewError.hpp"
+#include "TandorReview/SystemTrasher.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using testing::contentsOf;
+using testing::FixtureHome;
+using testing::isThere;
+using ::testing::MatchesRegex;
+using testing::TemporaryFolder;
+using testing::writeFile;
+
+TEST(QuarantineTrasher, KeepsTwoItemsOfOneNameApart) {
+    const TemporaryFolder folder;
+    writeFile(folder / "one/report.pdf", "first");
+    writeFile(folder / "two/report.pdf", "second");
+    const QuarantineTrasher trasher(folder / "quarantine");
+
+    const std::string first = trasher.trash(folder / "one/report.pdf");
+    const std::string second = trasher.trash(folder / "two/report.pdf");
+
+    EXPECT_NE(first, second);
+    EXPECT_THAT(paths::lastComponent(first),
+                MatchesRegex("[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}"
+                             "-report\\.pdf"));
+    EXPECT_EQ(paths::deletingLastComponent(first), folder / "quarantine");
+    EXPECT_EQ(contentsOf(first), "first");
+    EXPECT_EQ(contentsOf(second), "second");
+}
+
+TEST(QuarantineTrasher, MovesAFolderWhole) {
+    const TemporaryFolder folder;
+    writeFile(folder / "project/src/main.c", "int main;");
+    const std::string moved = QuarantineTrasher(folder / "q").trash(folder / "project");
+    EXPECT_THAT(moved, ::testing::EndsWith("-project"));
+    EXPECT_EQ(contentsOf(moved + "/src/main.c"), "int main;");
+    EXPECT_FALSE(isThere(folder / "project"));
+}
+
+TEST(QuarantineTrasher, FailsWithThePlatformErrorAndMovesNothing) {
+    const TemporaryFolder folder;
+    EXPECT_THROW(QuarantineTrasher(folder / "q").trash(folder / "missing"), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "q"));
+
+    writeFile(folder / "file-not-folder", "");
+    writeFile(folder / "keep", "kept");
+    EXPECT_THROW(QuarantineTrasher(folder / "file-not-folder").trash(folder / "keep"), FileError);
+    EXPECT_EQ(contentsOf(folder / "keep"), "kept");
+}
+
+std::string infoFile(const std::string& trash, const std::string& name) {
+    return trash + "/info/" + name + ".trashinfo";
+}
+
+TEST(SystemTrasher, ReservesTheNameThenMovesIntoTheHomeTrash) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / "a/my report 100%.pdf", "first");
+    writeFile(home / "b/my report 100%.pdf", "second");
+    writeFile(home / "c/caf\xE9", "latin-1 name");
+
+    const std::string first = SystemTrasher().trash(home / "a/my report 100%.pdf");
+    const std::string second = SystemTrasher().trash(home / "b/my report 100%.pdf");
+    const std::string third = SystemTrasher().trash(home / "c/caf\xE9");
+
+    EXPECT_EQ(first, trash + "/files/my report 100%.pdf");
+    EXPECT_EQ(second, trash + "/files/my report 100% 2.pdf");
+    EXPECT_EQ(contentsOf(first), "first");
+    EXPECT_EQ(contentsOf(second), "second");
+    EXPECT_EQ(third, trash + "/files/caf\xE9");
+    EXPECT_THAT(
+        contentsOf(infoFile(trash, "my report 100% 2.pdf")),
+        MatchesRegex("\\[Trash Info\\]\nPath=" + home.path() +
+                     "/b/my%20report%20100%25\\.pdf\n"
+                     "DeletionDate=[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}\n"));
+    EXPECT_THAT(contentsOf(infoFile(trash, "caf\xE9")), ::testing::HasSubstr("/c/caf%E9\n"));
+}
+
+TEST(SystemTrasher, SkipsANameTakenInFilesWithoutTouchingIt) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(trash + "/files/notes", "orphan");
+    writeFile(home / "notes", "mine");
+
+    EXPECT_EQ(SystemTrasher().trash(home / "notes"), trash + "/files/notes 2");
+    EXPECT_EQ(contentsOf(trash + "/files/notes"), "orphan");
+    EXPECT_FALSE(isThere(infoFile(trash, "notes")));
+    EXPECT_TRUE(isThere(infoFile(trash, "notes 2")));
+}
+
+TEST(SystemTrasher, RefusesTheHomeTheTrashAndWhatHoldsIt) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(trash + "/files/old", "old");
+    for (const auto& path : {home.path(), trash, trash + "/files", trash + "/files/old",
+                             home / ".local", home.path() + "/./.local/share/", std::string("/")}) {
+        try {
+            SystemTrasher().trash(path);
+            ADD_FAILURE() << "trashed " << path;
+        } catch (const ReviewError& error) {
+            EXPECT_EQ(error.errorCase(), ReviewError::Case::protectedFromTrash) << path;
+            EXPECT_THAT(error.what(),
+                        ::testing::StartsWith("Cannot move " + path + " to the Trash"));
+        }
+    }
+    EXPECT_EQ(contentsOf(trash + "/files/old"), "old");
+}
+
+TEST(SystemTrasher, AMissingItemIsAPlatformError) {
+    const FixtureHome home;
+    EXPECT_THROW(SystemTrasher().trash(home / "nothing"), FileError);
+}
+
+TEST(SystemTrasher, AnItemOnAnotherDiskGoesToThatDisksOwnTrash) {
+    const FixtureHome home;
+    struct stat homeInfo {
+    }, shmInfo{};
+    if (::stat(home.path().c_str(), &homeInfo) != 0 || ::stat("/dev/shm", &shmInfo) != 0 ||
+        homeInfo.st_dev == shmInfo.st_dev) {
+        GTEST_SKIP() << "/dev/shm is not a disk of its own here";
+    }
+    const std::string volumeTrash = "/dev/shm/.Trash-" + std::to_string(::getuid());
+    const bool trashWasThere = isThere(volumeTrash);
+    const TemporaryFolder scratch;  // only for a unique name
+    const std::string name = "tandor-" + paths::lastComponent(scratch.path());
+    writeFile("/dev/shm/" + name, "on tmpfs");
+
+    const std::string trashed = SystemTrasher().trash("/dev/shm/" + name);
+
+    EXPECT_EQ(trashed, volumeTrash + "/files/" + name);
+    EXPECT_EQ(contentsOf(trashed), "on tmpfs");
+    EXPECT_THAT(contentsOf(infoFile(volumeTrash, name)),
+                ::testing::HasSubstr("Path=/dev/shm/" + name + "\n"));
+    std::filesystem::remove(trashed);
+    std::filesystem::remove(infoFile(volumeTrash, name));
+    if (!trashWasThere) {
+        std::filesystem::remove_all(volumeTrash);
+    }
+}
+
+}  // namespace
+}  // namespace tandor
