@@ -56,8 +56,14 @@ std::optional<Date> parseISO8601(std::string_view text) {
     if (!calendar.ok() || hour > 23 || minute > 59 || second > 59) {
         return std::nullopt;
     }
-    return Date{sys_days{calendar} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
-                seconds{second}};
+    const std::chrono::sys_seconds parsed = sys_days{calendar} + std::chrono::hours{hour} +
+                                            std::chrono::minutes{minute} + seconds{second};
+    // Date counts nanoseconds and so only spans the years 1678 to 2261; a date
+    // beyond that would overflow.
+    if (parsed < std::chrono::ceil<seconds>(Date::min()) || parsed > floor<seconds>(Date::max())) {
+        return std::nullopt;
+    }
+    return Date{parsed};
 }
 
 }  // namespace tandor

@@ -17,8 +17,10 @@ TEST(Date, WritesWholeSecondsInUTC) {
 }
 
 TEST(Date, ParsesWhatItWrites) {
-    for (const auto date : {Date{}, Date{seconds{1796909542}}, Date{seconds{-86401}},
-                            Date{sys_days{2024y / February / 29} + hours{23} + minutes{59}}}) {
+    for (const auto date :
+         {Date{}, Date{seconds{1796909542}}, Date{seconds{-86401}},
+          std::chrono::floor<seconds>(Date::max()), std::chrono::ceil<seconds>(Date::min()),
+          Date{sys_days{2024y / February / 29} + hours{23} + minutes{59}}}) {
         EXPECT_EQ(parseISO8601(iso8601String(date)), date) << iso8601String(date);
     }
 }
@@ -39,6 +41,9 @@ TEST(Date, RejectsAnythingElse) {
         "2026-12-10T13:32:60Z",
         "+026-12-10T13:32:22Z",
         "2026-1a-10T13:32:22Z",
+        "9999-01-01T00:00:00Z",
+        "0000-01-01T00:00:00Z",
+        "1600-01-01T00:00:00Z",
     };
     for (const char* text : invalid) {
         EXPECT_FALSE(parseISO8601(text).has_value()) << text;
