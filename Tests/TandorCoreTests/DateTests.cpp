@@ -17,10 +17,9 @@ TEST(Date, WritesWholeSecondsInUTC) {
 }
 
 TEST(Date, ParsesWhatItWrites) {
-    for (const auto date :
-         {Date{}, Date{seconds{1796909542}}, Date{seconds{-86401}},
-          std::chrono::floor<seconds>(Date::max()), std::chrono::ceil<seconds>(Date::min()),
-          Date{sys_days{2024y / February / 29} + hours{23} + minutes{59}}}) {
+    for (const auto date : {Date{}, Date{seconds{1796909542}}, Date{seconds{-86401}},
+                            Date{floor<seconds>(Date::max())}, Date{ceil<seconds>(Date::min())},
+                            Date{sys_days{2024y / February / 29} + hours{23} + minutes{59}}}) {
         EXPECT_EQ(parseISO8601(iso8601String(date)), date) << iso8601String(date);
     }
 }
