@@ -1,0 +1,16 @@
+#pragma once
+
+#include "TandorScanner/DirectoryReader.hpp"
+
+namespace tandor {
+
+// Lists a folder with readdir and describes each entry with fstatat relative to
+// the open folder. Knows nothing of clones. Stateless.
+class LstatDirectoryReader final : public DirectoryReader {
+  public:
+    // Absent when the folder cannot be opened as a folder or its listing fails
+    // part-way; an entry that cannot be examined (it vanished) is left out.
+    std::optional<DirectoryListing> list(const std::string& folder) const override;
+};
+
+}  // namespace tandor

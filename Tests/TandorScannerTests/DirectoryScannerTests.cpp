@@ -1,0 +1,302 @@
+// The walk over listings made up in memory, so the tests can choose devices,
+// clone facts, failures and sizes exactly. The scan root is a real empty
+// folder, because the root itself is always examined on disk.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <stop_token>
+
+#include "ScannerTestSupport.hpp"
+#include "TandorScanner/DirectoryScanner.hpp"
+#include "TandorScanner/ScanError.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakeDirectoryReader;
+using testing::fileEntry;
+using testing::folderEntry;
+using testing::keepEverything;
+using testing::scannerWith;
+
+std::vector<std::string> childNames(const FileNodePtr& node) {
+    std::vector<std::string> names;
+    for (const auto& child : node->children()) {
+        names.push_back(child->name());
+    }
+    return names;
+}
+
+std::vector<ScanEntry> manyFiles(const std::string& prefix, int count, std::int64_t size) {
+    std::vector<ScanEntry> entries;
+    for (int i = 0; i < count; ++i) {
+        entries.push_back(fileEntry(prefix + std::to_string(i), size));
+    }
+    return entries;
+}
+
+class FakeTree : public ::testing::Test {
+  protected:
+    std::string at(const std::string& relative) const { return root_ / relative; }
+    const std::string& root() const { return root_.path(); }
+
+    testing::TemporaryFolder root_;
+    const std::uint64_t device_ = testing::deviceOf(root_.path());
+};
+
+TEST_F(FakeTree, KeepsFilesBySizeNameAndDepth) {
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_,
+                                  {fileEntry("small", 999'999), fileEntry("exact", 1'000'000),
+                                   fileEntry("package.json", 200), folderEntry("a", device_)}}},
+        {at("a"),
+         DirectoryListing{device_, {fileEntry("big", 5'000'000), folderEntry("b", device_)}}},
+        {at("a/b"), DirectoryListing{device_, {fileEntry("big", 7'000'000)}}},
+    });
+    auto options = keepEverything();
+    options.minimumKeptFileSize = 1'000'000;
+    options.alwaysKeptNames = ScanOptions::projectMarkers();
+
+    struct Case {
+        std::optional<int> maxKeptDepth;
+        std::vector<std::string> rootChildren;
+        std::vector<std::string> aChildren;
+        std::vector<std::string> bChildren;
+    };
+    const Case cases[] = {
+        {std::nullopt, {"exact", "package.json", "a"}, {"big", "b"}, {"big"}},
+        {2, {"exact", "package.json", "a"}, {"big", "b"}, {}},
+        {1, {"exact", "package.json", "a"}, {}, {}},
+        {0, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        options.maxKeptDepth = c.maxKeptDepth;
+        const auto tree = scannerWith(reader, options).scan(root()).root;
+        const auto a = tree->nodeAt(at("a"));
+        const auto b = tree->nodeAt(at("a/b"));
+        const int depth = c.maxKeptDepth.value_or(-1);
+        EXPECT_EQ(childNames(tree), c.rootChildren) << depth;
+        EXPECT_EQ(a ? childNames(a) : std::vector<std::string>{}, c.aChildren) << depth;
+        EXPECT_EQ(b ? childNames(b) : std::vector<std::string>{}, c.bChildren) << depth;
+        EXPECT_EQ(tree->allocatedSize(), 999'999 + 1'000'000 + 200 + 5'000'000 + 7'000'000);
+        EXPECT_EQ(tree->fileCount(), 5);
+        if (a) {
+            EXPECT_EQ(a->fileCount(), 2);
+            EXPECT_EQ(a->allocatedSize(), 12'000'000);
+        }
+    }
+}
+
+TEST_F(FakeTree, StaysOnTheRootsDevice) {
+    const std::uint64_t other = device_ + 1;
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_,
+                                  {folderEntry("local", device_), folderEntry("mount", other),
+                                   folderEntry("unknown", 0)}}},
+        {at("local"), DirectoryListing{device_, {fileEntry("f", 10)}}},
+        {at("mount"), DirectoryListing{other, {fileEntry("f", 20)}}},
+        {at("unknown"), DirectoryListing{other, {fileEntry("f", 40)}}},
+    });
+    auto options = keepEverything();
+    const auto staying = scannerWith(reader, options).scan(root());
+    EXPECT_THAT(childNames(staying.root), ElementsAre("local", "unknown"));
+    EXPECT_EQ(staying.root->allocatedSize(), 10);
+    EXPECT_EQ(staying.root->nodeAt(at("unknown"))->fileCount(), 0);
+    EXPECT_TRUE(staying.inaccessiblePaths.empty());
+
+    options.staysOnSameVolume = false;
+    const auto crossing = scannerWith(reader, options).scan(root());
+    EXPECT_EQ(crossing.root->allocatedSize(), 70);
+}
+
+TEST_F(FakeTree, RecordsUnreadableFoldersSortedAndGoesOn) {
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_,
+                                  {folderEntry("z", device_), folderEntry("ok", device_),
+                                   folderEntry("a", device_), fileEntry("f", 5)}}},
+        {at("ok"), DirectoryListing{device_, {fileEntry("g", 7)}}},
+        {at("z"), std::nullopt},
+    });
+    const auto result = scannerWith(reader, keepEverything()).scan(root());
+    EXPECT_THAT(result.inaccessiblePaths, ElementsAre(at("a"), at("z")));
+    EXPECT_THAT(childNames(result.root), ElementsAre("f", "z", "ok", "a"));
+    EXPECT_EQ(result.root->nodeAt(at("z"))->fileCount(), 0);
+    EXPECT_EQ(result.root->allocatedSize(), 12);
+
+    const FakeDirectoryReader nothing({});
+    const auto unreadableRoot = scannerWith(nothing, keepEverything()).scan(root() + "/");
+    EXPECT_THAT(unreadableRoot.inaccessiblePaths, ElementsAre(root()));
+    EXPECT_TRUE(unreadableRoot.root->children().empty());
+    EXPECT_EQ(unreadableRoot.root->path(), root());
+}
+
+TEST_F(FakeTree, CountsHardLinksOnceAndClonesByTheirPrivateBytes) {
+    const std::int64_t mb = 1'000'000;
+    auto link = [&](const char* name) {
+        ScanEntry entry = fileEntry(name, 10 * mb, device_, 77);
+        entry.linkCount = 2;
+        return entry;
+    };
+    auto clone = [&](const char* name, std::optional<std::uint64_t> id) {
+        ScanEntry entry = fileEntry(name, 10 * mb);
+        entry.privateSize = mb;
+        entry.cloneID = id;
+        return entry;
+    };
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_,
+                                  {link("link1"), link("link2"), clone("clone1", 5),
+                                   clone("clone2", 5), clone("loner", std::nullopt)}}},
+    });
+    auto options = keepEverything(true, 0);
+    options.minimumKeptFileSize = 1;
+    const auto result = scannerWith(reader, options).scan(root());
+    const auto& tree = result.root;
+
+    EXPECT_EQ(result.skippedHardLinks, 1);
+    EXPECT_EQ(tree->nodeAt(at("link1"))->allocatedSize(), 10 * mb);
+    EXPECT_FALSE(tree->nodeAt(at("link2"))) << "a repeat has no size and is folded";
+
+    EXPECT_EQ(result.dedupedClones, 1);
+    EXPECT_EQ(result.dedupedCloneBytes, 9 * mb);
+    EXPECT_EQ(tree->nodeAt(at("clone1"))->allocatedSize(), 10 * mb);
+    EXPECT_EQ(tree->nodeAt(at("clone1"))->sharedCloneSize(), 9 * mb);
+    EXPECT_EQ(tree->nodeAt(at("clone2"))->allocatedSize(), mb);
+    EXPECT_EQ(tree->nodeAt(at("clone2"))->sharedCloneSize(), 0);
+    EXPECT_EQ(tree->nodeAt(at("loner"))->allocatedSize(), 10 * mb);
+    EXPECT_EQ(tree->nodeAt(at("loner"))->sharedCloneSize(), 9 * mb);
+
+    EXPECT_EQ(tree->fileCount(), 5);
+    EXPECT_EQ(tree->allocatedSize(), 10 * mb + 10 * mb + mb + 10 * mb);
+}
+
+TEST_F(FakeTree, ReportsProgressWhenTheCountCrossesAMultipleOf5000) {
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_,
+                                  {folderEntry("a", device_), folderEntry("b", device_),
+                                   folderEntry("c", device_)}}},
+        {at("a"), DirectoryListing{device_, manyFiles("f", 4999, 3)}},
+        {at("b"), DirectoryListing{device_, manyFiles("f", 1, 3)}},
+        {at("c"), DirectoryListing{device_, manyFiles("f", 12000, 3)}},
+    });
+    std::vector<ScanProgress> reports;
+    const auto result =
+        scannerWith(reader, keepEverything(true, 0)).scan(root(), [&](const ScanProgress& report) {
+            reports.push_back(report);
+        });
+    EXPECT_THAT(reports, ElementsAre(ScanProgress{at("b"), 5000, 15000},
+                                     ScanProgress{at("c"), 17000, 51000}));
+    EXPECT_EQ(result.root->fileCount(), reports.back().filesSeen);
+    EXPECT_EQ(result.root->allocatedSize(), reports.back().bytesSeen);
+
+    std::vector<std::pair<std::string, std::int64_t>> counts;
+    scannerWith(reader, keepEverything(true, 0))
+        .scan(root(), [&](const std::string& folder, std::int64_t files) {
+            counts.emplace_back(folder, files);
+        });
+    EXPECT_THAT(counts, ElementsAre(std::pair{at("b"), 5000}, std::pair{at("c"), 17000}));
+}
+
+TEST_F(FakeTree, ParallelTotalsMatchTheLastReport) {
+    std::map<std::string, std::optional<DirectoryListing>> listings;
+    DirectoryListing top{device_, {}};
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = "d" + std::to_string(i);
+        top.entries.push_back(folderEntry(name, device_));
+        DirectoryListing middle{device_, manyFiles("f", 1000, i + 1)};
+        for (int j = 0; j < 4; ++j) {
+            const std::string leaf = "e" + std::to_string(j);
+            middle.entries.push_back(folderEntry(leaf, device_));
+            listings[at(name + "/" + leaf)] = DirectoryListing{device_, manyFiles("g", 1000, 2)};
+        }
+        listings[at(name)] = middle;
+    }
+    listings[root()] = top;
+    const FakeDirectoryReader reader(listings);
+
+    std::mutex lock;
+    ScanProgress last;
+    const auto result =
+        scannerWith(reader, keepEverything(true, 3)).scan(root(), [&](const ScanProgress& report) {
+            const std::lock_guard guard(lock);
+            if (report.filesSeen > last.filesSeen) {
+                last = report;
+            }
+        });
+    EXPECT_EQ(result.root->fileCount(), 8 * (1000 + 4 * 1000));
+    EXPECT_EQ(last.filesSeen, 8 * (1000 + 4 * 1000)) << "the total is a multiple of 5000";
+    EXPECT_EQ(result.root->allocatedSize(), last.bytesSeen);
+    EXPECT_THAT(childNames(result.root),
+                ElementsAre("d0", "d1", "d2", "d3", "d4", "d5", "d6", "d7"));
+    EXPECT_EQ(childNames(result.root->nodeAt(at("d3"))).back(), "e3");
+}
+
+TEST_F(FakeTree, PutsFilesFirstThenFoldersInListingOrder) {
+    const FakeDirectoryReader reader({
+        {root(),
+         DirectoryListing{device_,
+                          {folderEntry("q", device_), fileEntry("z", 2), folderEntry("b", device_),
+                           fileEntry("a", 1), folderEntry("m", device_)}}},
+        {at("q"), DirectoryListing{device_, manyFiles("f", 300, 1)}},
+        {at("b"), DirectoryListing{device_, {}}},
+        {at("m"), DirectoryListing{device_, manyFiles("f", 3, 1)}},
+    });
+    const auto result = scannerWith(reader, keepEverything(true, 3)).scan(root());
+    EXPECT_THAT(childNames(result.root), ElementsAre("z", "a", "q", "b", "m"));
+    EXPECT_EQ(childNames(result.root->nodeAt(at("q"))).front(), "f0");
+}
+
+TEST_F(FakeTree, ScansTheRootFolderWithoutDoubleSlashes) {
+    const std::uint64_t rootDevice = testing::deviceOf("/");
+    const FakeDirectoryReader reader({
+        {"/", DirectoryListing{rootDevice,
+                               {fileEntry("vmlinuz", 9), folderEntry("usr", rootDevice),
+                                folderEntry("home", rootDevice)}}},
+        {"/usr", DirectoryListing{rootDevice, {fileEntry("bin", 1)}}},
+        {"/home", DirectoryListing{rootDevice, {}}},
+    });
+    auto options = keepEverything();
+    options.excludedPaths = {"/home"};
+    const auto result = scannerWith(reader, options).scan("/");
+    EXPECT_EQ(result.root->path(), "/");
+    std::vector<std::string> paths;
+    result.root->forEach([&](const FileNodePtr& node) { paths.push_back(node->path()); });
+    EXPECT_THAT(paths, ElementsAre("/", "/vmlinuz", "/usr", "/usr/bin"));
+}
+
+TEST_F(FakeTree, StopsBetweenFoldersWhenAsked) {
+    std::map<std::string, std::optional<DirectoryListing>> listings;
+    DirectoryListing top{device_, {}};
+    for (int i = 0; i < 10; ++i) {
+        const std::string name = "d" + std::to_string(i);
+        top.entries.push_back(folderEntry(name, device_));
+        listings[at(name)] = DirectoryListing{device_, manyFiles("f", 5000, 1)};
+    }
+    listings[root()] = top;
+    const FakeDirectoryReader reader(listings);
+    const auto scanner = scannerWith(reader, keepEverything(true, 0));
+
+    std::stop_source stop;
+    try {
+        scanner.scan(
+            root(), [&](const ScanProgress&) { stop.request_stop(); }, stop.get_token());
+        FAIL() << "a stopped scan must not return a result";
+    } catch (const ScanError& error) {
+        EXPECT_EQ(error.kind(), ScanError::Kind::cancelled);
+        EXPECT_EQ(error.path(), root());
+    }
+    EXPECT_EQ(reader.calls(), 2) << "the root and the first folder only";
+
+    std::stop_source fanningOut;
+    EXPECT_THROW(scannerWith(reader, keepEverything(true, 3))
+                     .scan(
+                         root(), [&](const ScanProgress&) { fanningOut.request_stop(); },
+                         fanningOut.get_token()),
+                 ScanError);
+}
+
+}  // namespace
+}  // namespace tandor
