@@ -74,13 +74,15 @@ void createFolders(const std::string& folder) {
 }
 
 void writeFileAtomically(const std::string& path, std::string_view contents) {
-    std::string folder = paths::deletingLastComponent(path);
-    if (folder.empty()) {
-        folder = ".";
-    }
+    const std::string parent = paths::deletingLastComponent(path);
+    const std::string folder = parent.empty() ? std::string(".") : parent;
     createFolders(folder);
 
-    std::string temporary = paths::join(folder, "." + paths::lastComponent(path) + ".XXXXXX");
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name.
+    std::string temporaryName(1, '.');
+    temporaryName += paths::lastComponent(path);
+    temporaryName += ".XXXXXX";
+    std::string temporary = paths::join(folder, temporaryName);
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         throw FileError("Cannot create a temporary file in", folder, errno);
