@@ -6,33 +6,12 @@
 
 #include <cerrno>
 
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/Paths.hpp"
 
 namespace tandor {
 namespace {
-
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    // Closes now so that a failing close is seen (NFS reports write errors there).
-    int close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-  private:
-    int fd_;
-};
 
 void writeAll(int fd, std::string_view contents, const std::string& path) {
     while (!contents.empty()) {
@@ -48,7 +27,7 @@ void writeAll(int fd, std::string_view contents, const std::string& path) {
 }
 
 void syncFolder(const std::string& folder) {
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
         throw FileError("Cannot sync folder", folder, errno);
     }
@@ -83,7 +62,7 @@ void writeFileAtomically(const std::string& path, std::string_view contents) {
     temporaryName += paths::lastComponent(path);
     temporaryName += ".XXXXXX";
     std::string temporary = paths::join(folder, temporaryName);
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         throw FileError("Cannot create a temporary file in", folder, errno);
     }
@@ -106,7 +85,7 @@ void writeFileAtomically(const std::string& path, std::string_view contents) {
 }
 
 std::optional<std::string> readFileIfPresent(const std::string& path) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == ENOENT) {
             return std::nullopt;

@@ -11,28 +11,13 @@
 #include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorReview/MoveError.hpp"
 
 namespace tandor {
 namespace {
-
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 struct stat lstatOrThrow(const std::string& path) {
     struct stat info {};
@@ -89,11 +74,11 @@ void copyContents(int in, int out, const std::string& from, const std::string& t
 void copyItem(const std::string& from, const std::string& to, bool& made);
 
 void copyFile(const std::string& from, const std::string& to, const struct stat& info, bool& made) {
-    const Descriptor in(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    const FileDescriptor in(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (in.get() < 0) {
         throw FileError("Cannot read", from, errno);
     }
-    const Descriptor out(
+    const FileDescriptor out(
         ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (out.get() < 0) {
         throw FileError("Cannot create", to, errno);
@@ -141,7 +126,8 @@ void copyFolder(const std::string& from, const std::string& to, const struct sta
         copyItem(paths::join(from, name), paths::join(to, name), childMade);
     }
     // Last, because adding the entries changed the folder's own dates.
-    const Descriptor folder(::open(to.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const FileDescriptor folder(
+        ::open(to.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (folder.get() < 0) {
         throw FileError("Cannot open", to, errno);
     }
