@@ -1,0 +1,45 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "TandorCore/Date.hpp"
+#include "TandorDuplicates/DuplicateFile.hpp"
+
+namespace tandor::testing {
+
+// Midnight UTC on 1 January of the year (proleptic Gregorian).
+inline Date year(int value) {
+    using namespace std::chrono;
+    return sys_days(std::chrono::year(value) / January / 1);
+}
+
+inline DuplicateFile file(std::string path, std::optional<Date> date = std::nullopt,
+                          std::int64_t allocatedSize = 4'096,
+                          std::optional<CloneInfo> clone = std::nullopt) {
+    return DuplicateFile{std::move(path), allocatedSize, date, clone};
+}
+
+inline void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+    stream.write(content.data(), static_cast<std::streamsize>(content.size()));
+    if (!stream) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+// size bytes of a repeating pattern that depends on seed.
+inline std::string pattern(std::size_t size, unsigned seed = 0) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 31 + seed * 7 + i / 251) & 0xff);
+    }
+    return bytes;
+}
+
+}  // namespace tandor::testing

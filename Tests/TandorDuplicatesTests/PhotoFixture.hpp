@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Generated photos for the similar-photo tests and benchmark: synthetic scenes
+// (a graded, textured background with shapes on it) written through libvips in
+// a temporary folder, so that no image is ever stored in the repository.
+namespace tandor::testing {
+
+enum class PhotoFormat { jpeg, png, webp, heic };
+
+// How one shot of a scene differs from the scene itself: what a second press of
+// the shutter moments later, or a later edit, would change.
+struct ShotVariation {
+    // The part of the scene in the frame, as fractions of its width and height.
+    double left = 0, top = 0, right = 1, bottom = 1;
+    // How far the scene's subject moved, as fractions of the frame.
+    double subjectDX = 0, subjectDY = 0;
+    // Multiplies every channel (0.9 is 10 % darker).
+    double exposure = 1;
+    // Strength of the per-pixel noise, in 8-bit levels.
+    double noise = 2;
+    std::uint64_t noiseSeed = 1;
+};
+
+struct PhotoSpec {
+    std::uint64_t scene = 1;
+    // Scenes of one family share their background and differ in what stands on
+    // it: the hardest different scenes to tell apart.
+    std::uint64_t family = 0;
+    int width = 640;
+    int height = 480;
+    ShotVariation variation;
+    PhotoFormat format = PhotoFormat::jpeg;
+    int quality = 90;
+    // Written as EXIF DateTimeOriginal ("yyyy:MM:dd HH:mm:ss") when present.
+    std::optional<std::string> exifDate;
+    // EXIF orientation; the pixels are stored turned so that the oriented
+    // image shows the scene upright.
+    int orientation = 1;
+};
+
+// Renders the photo and writes it to path. Throws on failure.
+void writePhoto(const std::string& path, const PhotoSpec& spec);
+
+struct LabelledPhoto {
+    std::string path;
+    std::uint64_t scene = 0;
+};
+
+struct LabelledSetOptions {
+    int families = 6;
+    int scenesPerFamily = 2;
+    int shotsPerScene = 3;
+    int width = 480;
+    int height = 360;
+    std::uint64_t seed = 7;
+};
+
+// Writes families × scenesPerFamily scenes with shotsPerScene shots each into
+// folder: random crops and shifts, moved subjects, exposure within ±10 %, sizes
+// from 60 to 100 %, JPEG qualities from 60 to 95 and a few PNG and WebP copies.
+std::vector<LabelledPhoto> writeLabelledSet(const std::string& folder,
+                                            const LabelledSetOptions& options);
+
+struct PairScore {
+    double precision = 0;
+    double recall = 0;
+    int truePositives = 0;
+    int falsePositives = 0;
+    int falseNegatives = 0;
+};
+
+// Pairwise precision and recall: a pair is predicted alike when its distance
+// is at most threshold (an absent distance predicts "different") and is truly
+// alike when both photos show the same scene.
+PairScore scorePairs(const std::vector<LabelledPhoto>& photos, float threshold,
+                     const std::function<std::optional<float>(std::size_t, std::size_t)>& distance);
+
+}  // namespace tandor::testing
