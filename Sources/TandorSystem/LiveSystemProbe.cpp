@@ -1,0 +1,88 @@
+#include "TandorSystem/LiveSystemProbe.hpp"
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <utf8proc.h>
+
+#include <limits>
+
+#include "TandorScanner/ScanError.hpp"
+#include "TandorSystem/LocalSnapshotParser.hpp"
+
+namespace tandor {
+namespace {
+
+// blocks × blockSize in bytes, or absent when that leaves the signed 64-bit range.
+std::optional<std::int64_t> byteCount(std::uint64_t blocks, std::uint64_t blockSize) {
+    std::uint64_t bytes = 0;
+    if (__builtin_mul_overflow(blocks, blockSize, &bytes) ||
+        bytes > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(bytes);
+}
+
+// The bytes as UTF-8 with every invalid sequence replaced by U+FFFD.
+std::string repairedUTF8(std::string_view bytes) {
+    std::string text;
+    std::size_t offset = 0;
+    while (offset < bytes.size()) {
+        utf8proc_int32_t value = 0;
+        const auto length =
+            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(bytes.data() + offset),
+                             static_cast<utf8proc_ssize_t>(bytes.size() - offset), &value);
+        if (length <= 0) {
+            text += "\xEF\xBF\xBD";
+            ++offset;
+        } else {
+            text.append(bytes.substr(offset, static_cast<std::size_t>(length)));
+            offset += static_cast<std::size_t>(length);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+LiveSystemProbe::LiveSystemProbe(DirectoryScanner::ReaderFactory makeReader, CommandRunner runner)
+    : makeReader_(std::move(makeReader)), runner_(runner) {
+}
+
+std::optional<VolumeUsage> LiveSystemProbe::volumeUsage(const std::string& path) {
+    struct statvfs figures {};
+    if (::statvfs(path.c_str(), &figures) != 0) {
+        return std::nullopt;
+    }
+    const auto total = byteCount(figures.f_blocks, figures.f_frsize);
+    const auto available = byteCount(figures.f_bavail, figures.f_frsize);
+    if (!total || !available) {
+        return std::nullopt;
+    }
+    return VolumeUsage{*total, *available, std::nullopt};
+}
+
+std::optional<std::vector<LocalSnapshot>> LiveSystemProbe::localSnapshots() {
+    const auto output = runner_.run("/usr/bin/tmutil", {"listlocalsnapshots", "/"});
+    if (!output || output->exitStatus != 0) {
+        return std::nullopt;
+    }
+    return LocalSnapshotParser::parse(repairedUTF8(output->standardOutput));
+}
+
+std::optional<FolderMeasurement> LiveSystemProbe::measure(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    const ScanOptions options(true, 0, std::numeric_limits<std::int64_t>::max(), {}, 3, true,
+                              ScanOptions::projectMarkers());
+    try {
+        const auto result = DirectoryScanner(options, makeReader_).scan(path);
+        return FolderMeasurement{result.root->allocatedSize(),
+                                 static_cast<std::int64_t>(result.inaccessiblePaths.size())};
+    } catch (const ScanError&) {
+        return FolderMeasurement{0, 1};
+    }
+}
+
+}  // namespace tandor

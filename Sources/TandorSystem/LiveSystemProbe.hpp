@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TandorScanner/DirectoryScanner.hpp"
+#include "TandorSystem/CommandRunner.hpp"
+#include "TandorSystem/SystemProbe.hpp"
+
+namespace tandor {
+
+// The probe of the real machine. Keeps nothing between calls; every call
+// blocks its thread until the reading is done and may run on any thread.
+class LiveSystemProbe final : public SystemProbe {
+  public:
+    // makeReader lists folders for measure (tests pass a reader that refuses
+    // some folders); runner runs the snapshot command.
+    explicit LiveSystemProbe(
+        DirectoryScanner::ReaderFactory makeReader = DirectoryScanner::standardReader,
+        CommandRunner runner = CommandRunner());
+
+    // statvfs of path: total and available bytes. This platform has no
+    // figure for important usage, so that one is always absent.
+    std::optional<VolumeUsage> volumeUsage(const std::string& path) override;
+    // Runs "/usr/bin/tmutil listlocalsnapshots /" and parses what it prints;
+    // absent when it cannot run, fails or runs out of time.
+    std::optional<std::vector<LocalSnapshot>> localSnapshots() override;
+    // Scans path keeping no node below it; absent when nothing exists at path
+    // (a symbolic link to nothing included). A root that cannot be read is
+    // 0 bytes and 1 unreadable folder.
+    std::optional<FolderMeasurement> measure(const std::string& path) override;
+
+  private:
+    DirectoryScanner::ReaderFactory makeReader_;
+    CommandRunner runner_;
+};
+
+}  // namespace tandor

@@ -1,0 +1,89 @@
+// The live probe on folders built by the tests and on this machine's root volume.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "TandorSystem/LiveSystemProbe.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+// The standard reader, except that the given folders cannot be listed (tests
+// run as root, which reads any folder).
+class RefusingReader final : public DirectoryReader {
+  public:
+    RefusingReader(std::unique_ptr<DirectoryReader> reader, std::set<std::string> refused)
+        : reader_(std::move(reader)), refused_(std::move(refused)) {}
+
+    std::optional<DirectoryListing> list(const std::string& folder) const override {
+        return refused_.contains(folder) ? std::nullopt : reader_->list(folder);
+    }
+
+  private:
+    std::unique_ptr<DirectoryReader> reader_;
+    std::set<std::string> refused_;
+};
+
+LiveSystemProbe probeRefusing(std::set<std::string> refused) {
+    return LiveSystemProbe([refused](bool bulk) -> std::unique_ptr<DirectoryReader> {
+        return std::make_unique<RefusingReader>(DirectoryScanner::standardReader(bulk), refused);
+    });
+}
+
+std::int64_t allocated(const std::string& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return static_cast<std::int64_t>(info.st_blocks) * 512;
+}
+
+void writeFile(const std::string& path, std::size_t size) {
+    std::ofstream(path) << std::string(size, 'x');
+}
+
+TEST(LiveSystemProbe, MeasuresWhatExistsAndCountsUnreadableFolders) {
+    testing::TemporaryFolder folder;
+    std::filesystem::create_directories(folder / "data/deep");
+    std::filesystem::create_directories(folder / "data/locked1");
+    std::filesystem::create_directories(folder / "data/locked2");
+    writeFile(folder / "data/a", 10'000);
+    writeFile(folder / "data/deep/b", 20'000);
+    writeFile(folder / "data/locked1/hidden", 30'000);
+    ASSERT_EQ(::symlink("nothing", (folder / "dangling").c_str()), 0);
+    const auto readable = allocated(folder / "data/a") + allocated(folder / "data/deep/b");
+
+    auto probe = probeRefusing({folder / "data/locked1", folder / "data/locked2", folder / "shut"});
+    EXPECT_EQ(probe.measure(folder / "missing"), std::nullopt);
+    EXPECT_EQ(probe.measure(folder / "dangling"), std::nullopt);
+    EXPECT_EQ(probe.measure(folder / "data/a"),
+              (FolderMeasurement{allocated(folder / "data/a"), 0}));
+    EXPECT_EQ(probe.measure(folder / "data"), (FolderMeasurement{readable, 2}));
+
+    std::filesystem::create_directory(folder / "shut");
+    writeFile(folder / "shut/inside", 10'000);
+    EXPECT_EQ(probe.measure(folder / "shut"), (FolderMeasurement{0, 1}));
+}
+
+TEST(LiveSystemProbe, ReportsTheRootVolumeWithoutPurgeableSpace) {
+    LiveSystemProbe probe;
+    const auto volume = probe.volumeUsage("/");
+    ASSERT_TRUE(volume);
+    EXPECT_GT(volume->total, 0);
+    EXPECT_LE(volume->available, volume->total);
+    EXPECT_EQ(volume->availableForImportantUsage, std::nullopt);
+    EXPECT_EQ(probe.volumeUsage("/nonexistent/folder"), std::nullopt);
+}
+
+TEST(LiveSystemProbe, HasNoSnapshotsWithoutTheSnapshotCommand) {
+    if (::access("/usr/bin/tmutil", X_OK) == 0) {
+        GTEST_SKIP() << "this machine has the snapshot command";
+    }
+    EXPECT_EQ(LiveSystemProbe().localSnapshots(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tandor
