@@ -1,0 +1,125 @@
+#include "TandorAssistant/AssistantProposalStore.hpp"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileError.hpp"
+#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/JSONStoreFile.hpp"
+#include "TandorCore/PathJSON.hpp"
+#include "TandorCore/StoreLock.hpp"
+
+namespace tandor {
+namespace {
+
+std::vector<AssistantProposal> decoded(const std::optional<nlohmann::json>& contents) {
+    std::vector<AssistantProposal> proposals;
+    if (!contents) {
+        return proposals;
+    }
+    if (!contents->is_array()) {
+        throw DecodingError("The proposals are not a list");
+    }
+    for (const auto& element : *contents) {
+        const auto& object = decode::requireObject(element, "proposal");
+        proposals.push_back(
+            {decode::requireString(object, "path"), decode::requireInt64(object, "bytes"),
+             decode::requireString(object, "reason"), decode::requireDate(object, "proposedAt")});
+    }
+    return proposals;
+}
+
+nlohmann::json encoded(const std::vector<AssistantProposal>& proposals) {
+    nlohmann::json array = nlohmann::json::array();
+    for (const auto& proposal : proposals) {
+        array.push_back({{"bytes", proposal.bytes},
+                         {"path", pathToJSON(proposal.path)},
+                         {"proposedAt", iso8601String(proposal.proposedAt)},
+                         {"reason", pathToJSON(proposal.reason)}});
+    }
+    return array;
+}
+
+// "2026-12-09T09:30:28Z" as "20261209T093028Z", a file-name friendly stamp.
+std::string compactStamp(Date date) {
+    std::string stamp;
+    for (const char character : iso8601String(date)) {
+        if (character != '-' && character != ':') {
+            stamp += character;
+        }
+    }
+    return stamp;
+}
+
+}  // namespace
+
+AssistantProposalStore::AssistantProposalStore(std::string path, Clock clock)
+    : path_(std::move(path)), clock_(std::move(clock)) {
+}
+
+std::vector<AssistantProposal> AssistantProposalStore::load() const {
+    try {
+        return decoded(JSONStoreFile(path_).read());
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+int AssistantProposalStore::add(const std::vector<AssistantProposal>& proposals) const {
+    int appended = 0;
+    update([&](std::vector<AssistantProposal> stored) {
+        for (const auto& proposal : proposals) {
+            const auto same = std::find_if(stored.begin(), stored.end(), [&](const auto& existing) {
+                return existing.path == proposal.path;
+            });
+            if (same != stored.end()) {
+                *same = proposal;
+            } else {
+                stored.push_back(proposal);
+                ++appended;
+            }
+        }
+        return stored;
+    });
+    return appended;
+}
+
+void AssistantProposalStore::dismiss(const std::set<std::string>& paths) const {
+    update([&](std::vector<AssistantProposal> stored) {
+        std::erase_if(stored, [&](const auto& proposal) { return paths.contains(proposal.path); });
+        return stored;
+    });
+}
+
+void AssistantProposalStore::update(const Change& change) const {
+    const StoreLock lock(path_);
+    std::vector<AssistantProposal> stored;
+    try {
+        stored = decoded(JSONStoreFile(path_).read());
+    } catch (const DecodingError&) {
+        moveAside();
+    }
+    writeFileAtomically(path_, JSONStoreFile::serialize(encoded(change(std::move(stored)))));
+}
+
+void AssistantProposalStore::moveAside() const {
+    const std::string base = path_ + ".corrupt-" + compactStamp(clock_());
+    std::string target = base;
+    for (int attempt = 2;
+         ::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0;
+         ++attempt) {
+        if (errno != EEXIST) {
+            throw FileError("Cannot move aside", path_, errno);
+        }
+        target = base + "-" + std::to_string(attempt);
+    }
+    std::fprintf(stderr, "tandor: %s could not be decoded; it was moved to %s\n", path_.c_str(),
+                 target.c_str());
+}
+
+}  // namespace tandor
