@@ -24,10 +24,14 @@ endfunction()
 
 # A GoogleTest suite registered with ctest. Tests never see the real home
 # folder: each test points HOME and the XDG folders into its own fixture.
+# OWN_MAIN: the suite brings its own main() (the application's tests start Qt).
 function(tandor_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/Tests")
   tandor_set_warnings(${name})
   # Each case carries its suite's name as a label, so a preset can pick suites.

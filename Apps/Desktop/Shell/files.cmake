@@ -1,0 +1,3 @@
+list(APPEND TANDOR_UI_QML
+  Shell/Main.qml
+)
