@@ -246,20 +246,31 @@ SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
             break;
     }
     if (result.failed.empty()) {
-        forget(id);
+        try {
+            forget(id);
+        } catch (const std::exception& error) {
+            result.saveError = error.what();
+        }
     }
     return result;
 }
 
 void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Date now,
                           FinishResult& result) {
+    std::string movedPath;
     try {
-        const std::string movedPath = mover_.move(item.movedPath, target);
-        result.moved.push_back(
-            record(MoveRecord(item.movedPath, movedPath, item.bytes, std::nullopt, now),
-                   FileMover::clean(target)));
+        movedPath = mover_.move(item.movedPath, target);
     } catch (const std::exception& error) {
         result.failed.push_back({item.movedPath, error.what()});
+        return;
+    }
+    // The file has moved: a failed save must not report it as not moved.
+    const MoveRecord moved(item.movedPath, movedPath, item.bytes, std::nullopt, now);
+    try {
+        result.moved.push_back(record(moved, FileMover::clean(target)));
+    } catch (const std::exception& error) {
+        result.moved.push_back(moved);
+        result.saveError = error.what();
     }
 }
 

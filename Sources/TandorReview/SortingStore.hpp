@@ -44,6 +44,10 @@ class SortingStore final {
         std::vector<ReviewPile::Entry> forPile;
         // Files that could not be moved on: their path in the sorting folder.
         std::vector<Failure> failed;
+        // Why "sorting.json" could not be saved after files had moved. The
+        // moves above happened all the same; their records stay in memory and
+        // are written by the next save that succeeds.
+        std::optional<std::string> saveError;
     };
 
     // "sorting.json" beside the cleanup history's default file.

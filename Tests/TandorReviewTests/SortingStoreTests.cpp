@@ -19,8 +19,8 @@ using testing::contentsOf;
 using ::testing::ElementsAre;
 using testing::FixtureHome;
 using testing::isThere;
-using testing::StoreContract;
 using testing::printable;
+using testing::StoreContract;
 using testing::writeFile;
 
 const Date someDay{std::chrono::seconds{1'750'000'000}};
@@ -310,6 +310,30 @@ TEST_F(SortingStoreTest, FinishingAMoveToFolderGoesOnPastAFailureAndRetriesOnlyI
     EXPECT_TRUE(second.failed.empty());
     EXPECT_FALSE(store.folder(sorting.id));
     EXPECT_EQ(contentsOf(home / "Archive/project/archive/z.txt"), "z");
+}
+
+TEST_F(SortingStoreTest, AFailedSaveAfterFinishingStillReportsWhatMoved) {
+    const auto sorting = store.addFolder(home / "Sorting", someDay);
+    const auto a = store.move(file("a.txt"), 1, sorting.id, someDay);
+    store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
+    // A folder where the lock file belongs makes every save fail.
+    const std::string lock = SortingStore::defaultURL() + ".lock";
+    std::filesystem::remove(lock);
+    std::filesystem::create_directory(lock);
+
+    const auto finished = store.finish(sorting.id, someDay + 1h);
+    ASSERT_EQ(finished.moved.size(), 1u);
+    EXPECT_EQ(finished.moved[0].movedPath, home / "Archive/a.txt");
+    EXPECT_TRUE(finished.failed.empty());
+    EXPECT_TRUE(finished.saveError);
+    EXPECT_TRUE(isThere(home / "Archive/a.txt"));
+
+    std::filesystem::remove(lock);
+    store.addFolder(home / "Next", someDay);
+    const SortingStore reloaded(SortingStore::defaultURL());
+    EXPECT_FALSE(reloaded.folder(sorting.id));
+    ASSERT_EQ(reloaded.moves().size(), 2u);
+    EXPECT_EQ(reloaded.moves()[1].originalPath, a.movedPath);
 }
 
 TEST_F(SortingStoreTest, DueFoldersArePileAfterFoldersPastTheirDate) {
