@@ -1,12 +1,73 @@
 import QtQuick
 import QtQuick.Controls
+import Tandor
+import Tandor.Shared
 
+// The main window: at least 900 by 560, the main view with the
+// splash over it at start, the menu bar with the Help menu's tutorial item,
+// and the Settings window.
 ApplicationWindow {
     id: window
+
+    // Once the splash has finished it stays gone for the rest of the run.
+    property bool showSplash: true
+
     visible: true
     minimumWidth: 900
     minimumHeight: 560
     width: 1100
     height: 720
     title: "Tandor"
+    color: Theme.canvas
+
+    menuBar: MenuBar {
+        Menu {
+            title: "Tandor"
+            MenuItem {
+                objectName: "settingsMenuItem"
+                text: Texts.tr("Settings…")
+                onTriggered: settings.show()
+            }
+            MenuSeparator {}
+            MenuItem {
+                text: Texts.tr("Quit Tandor")
+                onTriggered: Qt.quit()
+            }
+        }
+        Menu {
+            title: Texts.tr("Help")
+            MenuItem {
+                objectName: "tutorialMenuItem"
+                text: Texts.tr("Tandor Tutorial")
+                onTriggered: ShellSettings.tutorialOpen = true
+            }
+        }
+    }
+
+    Shortcut {
+        sequence: StandardKey.Preferences
+        onActivated: settings.show()
+    }
+
+    ContentView {
+        objectName: "contentView"
+        anchors.fill: parent
+    }
+
+    Loader {
+        objectName: "splashLoader"
+        anchors.fill: parent
+        z: 1
+        active: window.showSplash
+        sourceComponent: SplashView {
+            objectName: "splash"
+            reduceMotion: ShellSettings.reduceMotion
+            onFinished: window.showSplash = false
+        }
+    }
+
+    SettingsWindow {
+        id: settings
+        visible: false
+    }
 }

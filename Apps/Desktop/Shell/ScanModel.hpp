@@ -1,12 +1,18 @@
 #pragma once
 
-#include <QObject>
-#include <QSet>
-#include <QString>
+#include <QtQml/qqml.h>
 #include <QtQml/qqmlregistration.h>
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <set>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TandorAnalyzers/StorageBreakdown.hpp"
@@ -15,16 +21,29 @@
 #include "TandorReview/ReviewPile.hpp"
 #include "TandorScanner/ScanProgress.hpp"
 
+class QQmlEngine;
+class QJSEngine;
+
 namespace tandor {
+
+namespace HomeScan {
+struct Outcome;
+}
 
 // The application's central model: runs the scan of the home folder, publishes
 // its results to every screen, owns the review pile and commits it to the
 // Trash. One instance lives on the main thread for the whole run; QML reaches
 // it as the singleton ScanModel, C++ view models are given a pointer to it.
+//
+// Threads: every member is called on the main thread. The scan runs on one
+// worker thread that touches no member; it posts its progress and its result
+// back to the main thread tagged with the scan's generation, and the model
+// applies them only while that generation is the current one (and progress
+// only while the phase is still scanning). Destroying the model asks the
+// running scan to stop and waits for the worker, which stops after the folders
+// it is reading at that moment.
 class ScanModel : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("The application creates the one scan model.")
 
     // "idle", "scanning", "failed" or "ready".
     Q_PROPERTY(QString phase READ phaseName NOTIFY phaseChanged)
@@ -40,11 +59,39 @@ class ScanModel : public QObject {
     Q_PROPERTY(int pileCount READ pileCount NOTIFY pileChanged)
     Q_PROPERTY(qint64 pileBytes READ pileBytes NOTIFY pileChanged)
 
-public:
+    // True while a scan runs: the Scan buttons are disabled and scanHome()
+    // refuses.
+    Q_PROPERTY(bool scanning READ isScanning NOTIFY phaseChanged)
+    // A scan tree exists (the Browse and Swipe tabs need one).
+    Q_PROPERTY(bool hasRoot READ hasRoot NOTIFY resultsChanged)
+    // When the last scan started, for the progress view's elapsed counter.
+    Q_PROPERTY(QDateTime scanStarted READ scanStartedTime NOTIFY phaseChanged)
+    // The used bytes of the home volume read when the last scan started; -1
+    // when they could not be read.
+    Q_PROPERTY(qint64 diskUsedBytes READ diskUsedBytesOrNone NOTIFY phaseChanged)
+    // The progress view's figures, recomputed with every
+    // progress report: the estimated fraction in [0, 0.97], or -1 when there is
+    // no estimate (the bar is then indeterminate); the folder being read as its
+    // first two levels below home ("" when there is none).
+    Q_PROPERTY(double progressFraction READ progressFraction NOTIFY phaseChanged)
+    Q_PROPERTY(QString progressFolder READ progressFolder NOTIFY phaseChanged)
+    // The files seen, formatted with the locale's grouping, and the bytes seen
+    // as ByteFormat writes them.
+    Q_PROPERTY(QString filesSeenText READ filesSeenText NOTIFY phaseChanged)
+    Q_PROPERTY(QString bytesSeenText READ bytesSeenText NOTIFY phaseChanged)
+    // ByteFormat of recoverableBytes, for the header's headline number.
+    Q_PROPERTY(QString recoverableText READ recoverableText NOTIFY suggestionsChanged)
+
+  public:
     enum class Phase { scanning, failed, idle, ready };
 
     explicit ScanModel(QObject* parent = nullptr);
     ~ScanModel() override;
+
+    // Makes model the singleton "ScanModel" of the "Tandor" QML module for the
+    // engines created from now on (each engine asks once, when it first meets
+    // the name). The model must outlive those engines; the engines never own it.
+    static void registerForQml(ScanModel* model);
 
     Phase phase() const;
     QString phaseName() const;
@@ -55,6 +102,8 @@ public:
     // When the last scan started; used space of the home volume when it started.
     Date scanStarted() const;
     std::optional<std::int64_t> diskUsedBytes() const;
+    // The latest progress report of the running scan.
+    const ScanProgress& progress() const;
 
     // The results of the last finished scan (null / empty before the first).
     const FileNodePtr& root() const;
@@ -76,7 +125,8 @@ public:
     qint64 pileBytes() const;
 
     QString lastCommitMessage() const;
-    const QSet<QString>& lastMovedPaths() const;
+    // The original paths of the items the last commit moved to the Trash.
+    const std::set<std::string>& lastMovedPaths() const;
 
     // Starts a scan of the home folder in the background; refused (false)
     // while one runs.
@@ -84,12 +134,68 @@ public:
     // Moves every pile entry to the Trash and publishes the outcome.
     Q_INVOKABLE void commitPile();
 
-signals:
+    bool isScanning() const;
+    bool hasRoot() const;
+    QDateTime scanStartedTime() const;
+    qint64 diskUsedBytesOrNone() const;
+    double progressFraction() const;
+    QString progressFolder() const;
+    QString filesSeenText() const;
+    QString bytesSeenText() const;
+    QString recoverableText() const;
+
+  signals:
     void phaseChanged();
     void resultsChanged();
     void suggestionsChanged();
     void pileChanged();
     void lastCommitMessageChanged();
+
+  private:
+    friend struct ScanModelTestAccess;
+
+    // Main thread, posted by the worker of scan `generation`.
+    void applyProgress(std::uint64_t generation, const ScanProgress& progress);
+    void publishResults(std::uint64_t generation, HomeScan::Outcome outcome);
+    void publishFailure(std::uint64_t generation, const QString& message);
+    void setLastCommitMessage(const QString& message);
+    // Stops the running scan, if any, and waits for its worker.
+    void stopWorker();
+
+    Phase phase_ = Phase::idle;
+    ScanProgress progress_;
+    QString failureMessage_;
+    std::string home_;
+    Date scanStarted_;
+    std::optional<std::int64_t> diskUsedBytes_;
+    FileNodePtr root_;
+    std::vector<Suggestion> suggestions_;
+    std::optional<StorageBreakdown> breakdown_;
+    int inaccessibleCount_ = 0;
+    ReviewPile pile_;
+    QString lastCommitMessage_;
+    std::set<std::string> lastMovedPaths_;
+    // Counts the scans started; results and progress of any other scan than
+    // the latest are dropped.
+    std::uint64_t generation_ = 0;
+    // The thread of the running (or last) scan; declared last so that it is
+    // stopped and joined before the other members go.
+    std::jthread worker_;
+};
+
+// Registers ScanModel with QML as the singleton "ScanModel" of the "Tandor"
+// module: the one model given to ScanModel::registerForQml, shared by every
+// engine. "ScanModel" also names the type, so QML properties may be declared
+// as ScanModel. (A foreign registration: a default-constructible class with a
+// QML_SINGLETON of its own would be constructed by each engine instead.)
+struct ScanModelForeign {
+    Q_GADGET
+    QML_FOREIGN(tandor::ScanModel)
+    QML_NAMED_ELEMENT(ScanModel)
+    QML_SINGLETON
+
+  public:
+    static ScanModel* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 };
 
 }  // namespace tandor

@@ -1,0 +1,150 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tandor
+import Tandor.Shared
+
+// The pile pane: what waits to go to the Trash, with take-out, undo and the
+// one commit of the application, behind a confirmation.
+Item {
+    id: panel
+
+    property ScanModel scanModel: null
+    readonly property alias confirming: confirmation.visible
+
+    implicitWidth: 320
+
+    PileListModel {
+        id: pile
+        scanModel: panel.scanModel
+    }
+
+    FeatureTip {
+        id: pileTip
+        tip: FeatureTip.Pile
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Undo]
+        enabled: !pile.isEmpty
+        onActivated: pile.undo()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 16
+        spacing: 10
+
+        Text {
+            text: Texts.tr("Pile")
+            font.pixelSize: 13
+            font.weight: Font.DemiBold
+            color: Theme.wine
+        }
+        Text {
+            Layout.fillWidth: true
+            text: pile.summary
+            wrapMode: Text.Wrap
+            color: Theme.secondaryText
+        }
+        ListView {
+            id: entries
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: pile
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
+            delegate: ItemDelegate {
+                id: row
+                required property int index
+                required property string name
+                required property string path
+                required property string sizeText
+                width: ListView.view.width
+                hoverEnabled: true
+                ToolTip.text: row.path
+                ToolTip.visible: row.hovered
+                ToolTip.delay: 600
+                contentItem: RowLayout {
+                    Text {
+                        Layout.fillWidth: true
+                        text: row.name
+                        textFormat: Text.PlainText
+                        elide: Text.ElideMiddle
+                        maximumLineCount: 1
+                        color: Theme.primaryText
+                    }
+                    Text {
+                        text: row.sizeText
+                        textFormat: Text.PlainText
+                        color: Theme.secondaryText
+                    }
+                    ToolButton {
+                        text: "⊗"
+                        hoverEnabled: true
+                        ToolTip.text: Texts.tr("Take it back out")
+                        ToolTip.visible: hovered
+                        onClicked: pile.remove(row.index)
+                    }
+                }
+            }
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            Button {
+                text: Texts.tr("Undo")
+                enabled: !pile.isEmpty
+                onClicked: pile.undo()
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                id: trashButton
+                text: Texts.tr("Move to Trash")
+                enabled: !pile.isEmpty
+                highlighted: true
+                onClicked: {
+                    confirmation.title = pile.confirmationTitle
+                    confirmation.open()
+                }
+            }
+        }
+        Text {
+            Layout.fillWidth: true
+            visible: pile.lastCommitMessage.length > 0
+            text: pile.lastCommitMessage
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 11
+            color: Theme.secondaryText
+        }
+    }
+
+    FeatureTipPopup {
+        tip: pileTip
+        target: trashButton
+        show: panel.visible && !pileTip.dismissed
+    }
+
+    Dialog {
+        id: confirmation
+        anchors.centerIn: Overlay.overlay
+        modal: true
+        Label {
+            text: Texts.tr("You can put them back from the Trash, or from Tandor's history.")
+            wrapMode: Text.Wrap
+        }
+        footer: DialogButtonBox {
+            Button {
+                text: Texts.tr("Move to Trash")
+                highlighted: true
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+            Button {
+                text: Texts.tr("Cancel")
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+        }
+        onAccepted: pile.commit()
+    }
+}

@@ -1,0 +1,220 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tandor
+import Tandor.Shared
+
+// The root view of the main window: the toolbar, then a split
+// view with the tab strip, the summary header and the content of the current
+// phase and tab on the left, and the review pile on the right. What shows
+// where is decided by ContentViewModel; this file only lays it out.
+Item {
+    id: contentView
+
+    // The shared scan model (the singleton unless a test gives another).
+    property ScanModel scanModel: ScanModel
+    readonly property alias state: viewModel
+
+    ContentViewModel {
+        id: viewModel
+        scanModel: contentView.scanModel
+    }
+
+    BrandBackdrop {
+        anchors.fill: parent
+    }
+
+    RelaunchDialog {
+        id: relaunchDialog
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        // The toolbar: help and language, then Scan.
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            Layout.rightMargin: 12
+            Layout.topMargin: 6
+            spacing: 6
+
+            Item { Layout.fillWidth: true }
+
+            ToolButton {
+                id: helpButton
+                objectName: "helpAndLanguageButton"
+                text: Texts.tr("Help and language")
+                ToolTip.visible: hovered
+                ToolTip.text: Texts.tr("Tutorial and language")
+                ToolTip.delay: 600
+                onClicked: helpMenu.open()
+
+                Menu {
+                    id: helpMenu
+                    y: helpButton.height
+
+                    MenuItem {
+                        text: Texts.tr("Tandor Tutorial")
+                        onTriggered: ShellSettings.tutorialOpen = true
+                    }
+                    MenuSeparator {}
+                    LanguageMenu {
+                        relaunchDialog: relaunchDialog
+                    }
+                }
+            }
+
+            ToolButton {
+                objectName: "scanButton"
+                text: Texts.tr("Scan")
+                enabled: viewModel.canScan
+                onClicked: contentView.scanModel.scanHome()
+            }
+        }
+
+        SplitView {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            orientation: Qt.Horizontal
+
+            ColumnLayout {
+                SplitView.minimumWidth: 560
+                SplitView.fillWidth: true
+                spacing: 0
+
+                ViewTabBar {
+                    objectName: "viewTabBar"
+                    Layout.fillWidth: true
+                    tabs: viewModel.tabs
+                    selection: viewModel.tab
+                    onSelected: title => viewModel.tab = title
+                }
+
+                SummaryHeader {
+                    objectName: "summaryHeader"
+                    Layout.fillWidth: true
+                    visible: viewModel.showsHeader
+                    scanModel: contentView.scanModel
+                }
+
+                Loader {
+                    id: content
+                    objectName: "content"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    // The route names what fills the area: see ContentView::Route.
+                    readonly property string route: viewModel.route
+                    sourceComponent: {
+                        switch (route) {
+                        case "emptyState": return emptyState
+                        case "progress": return progress
+                        case "failure": return failure
+                        case "suggestions": return suggestions
+                        case "categories": return categories
+                        case "browse": return browse
+                        }
+                        // The tabs whose views come with later work, and
+                        // "nothing": an empty pane.
+                        return emptyPane
+                    }
+                }
+            }
+
+            Item {
+                SplitView.minimumWidth: 280
+                SplitView.preferredWidth: 320
+                SplitView.maximumWidth: 400
+
+                Glass {
+                    anchors.fill: parent
+                    anchors.margins: 10
+                    cornerRadius: 18
+
+                    PilePanel {
+                        objectName: "pilePanel"
+                        anchors.fill: parent
+                        scanModel: contentView.scanModel
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: emptyState
+        EmptyStateView {
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: progress
+        ScanProgressView {
+            readonly property ScanModel model: contentView.scanModel
+            fraction: model.progressFraction < 0 ? undefined : model.progressFraction
+            filesSeen: model.filesSeen
+            bytesSeen: model.bytesSeen
+            folder: model.progressFolder
+            scanStarted: model.scanStarted
+            reduceMotion: ShellSettings.reduceMotion
+        }
+    }
+
+    Component {
+        id: failure
+        Item {
+            Text {
+                objectName: "failureMessage"
+                anchors.fill: parent
+                anchors.margins: 16
+                text: contentView.scanModel.failureMessage
+                textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                color: Theme.red
+            }
+        }
+    }
+
+    Component {
+        id: suggestions
+        SuggestionsView {
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: categories
+        CategoriesView {
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: browse
+        Item {
+            Glass {
+                anchors.fill: parent
+                anchors.leftMargin: 12
+                anchors.rightMargin: 12
+                anchors.bottomMargin: 12
+                cornerRadius: 14
+
+                BrowseView {
+                    anchors.fill: parent
+                    scanModel: contentView.scanModel
+                }
+            }
+        }
+    }
+
+    Component {
+        id: emptyPane
+        Item {
+            objectName: "emptyPane"
+        }
+    }
+}

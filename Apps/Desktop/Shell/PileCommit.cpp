@@ -1,0 +1,75 @@
+#include "Shell/PileCommit.hpp"
+
+#include <string_view>
+
+#include "TandorCore/ByteFormat.hpp"
+#include "TandorShared/Texts.hpp"
+
+namespace tandor::PileCommit {
+namespace {
+
+QString engineError(const std::string& error) {
+    return QString::fromUtf8(error.data(), static_cast<qsizetype>(error.size()));
+}
+
+}  // namespace
+
+bool isCovered(const std::string& path, const std::set<std::string>& movedPaths) {
+    // The path itself, then each enclosing folder: "/a/b/c", "/a/b", "/a", "/".
+    std::string_view candidate = path;
+    while (!candidate.empty()) {
+        if (movedPaths.contains(std::string(candidate))) {
+            return true;
+        }
+        const auto slash = candidate.find_last_of('/');
+        if (slash == std::string_view::npos || candidate == "/") {
+            return false;
+        }
+        candidate = slash == 0 ? std::string_view("/") : candidate.substr(0, slash);
+    }
+    return false;
+}
+
+std::vector<Suggestion> pruned(const std::vector<Suggestion>& suggestions,
+                               const std::set<std::string>& movedPaths) {
+    std::vector<Suggestion> kept;
+    kept.reserve(suggestions.size());
+    for (const auto& suggestion : suggestions) {
+        std::vector<SuggestionItem> items;
+        for (const auto& item : suggestion.items) {
+            if (!isCovered(item.path, movedPaths)) {
+                items.push_back(item);
+            }
+        }
+        if (items.size() == suggestion.items.size()) {
+            kept.push_back(suggestion);
+        } else if (!items.empty()) {
+            kept.push_back(suggestion.replacing(std::nullopt, std::move(items)));
+        }
+    }
+    return kept;
+}
+
+QString historyFailure(const std::string& error) {
+    return ui::Texts::tr(QStringLiteral("Could not update the cleanup history: %@"),
+                         {engineError(error)});
+}
+
+QString message(std::int64_t movedCount, std::int64_t freedBytes, std::int64_t failedCount,
+                const std::optional<std::string>& historySaveError) {
+    QString text = ui::Texts::tr(
+        QStringLiteral(
+            "Moved %lld items (%@) to the Trash. Empty the Trash to get the space back."),
+        {qlonglong{movedCount}, QString::fromStdString(ByteFormat::string(freedBytes))});
+    if (failedCount > 0) {
+        text += QLatin1Char(' ') +
+                ui::Texts::tr(QStringLiteral("%lld could not be moved and stay in the pile."),
+                              {qlonglong{failedCount}});
+    }
+    if (historySaveError) {
+        text += QLatin1Char(' ') + historyFailure(*historySaveError);
+    }
+    return text;
+}
+
+}  // namespace tandor::PileCommit

@@ -1,0 +1,379 @@
+#include "Shell/ScanModel.hpp"
+
+#include <QtQml/qqml.h>
+
+#include <QFile>
+#include <QJSEngine>
+#include <QLocale>
+#include <QMetaObject>
+#include <QPointer>
+#include <QSettings>
+#include <chrono>
+#include <exception>
+#include <limits>
+#include <memory>
+
+#include "Shell/HomeScan.hpp"
+#include "Shell/PileCommit.hpp"
+#include "TandorCore/ByteFormat.hpp"
+#include "TandorCore/CheckedMath.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/ReviewCommitter.hpp"
+#include "TandorReview/SystemTrasher.hpp"
+#include "TandorScanner/ScanError.hpp"
+#include "TandorScanner/ScanEstimate.hpp"
+
+namespace tandor {
+namespace {
+
+constexpr auto lastScanFileCountKey = "lastScanFileCount";
+
+QString fromBytes(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString displayPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The previous scan's file count; absent when none is stored or it is not
+// positive.
+std::optional<std::int64_t> previousFileCount() {
+    bool ok = false;
+    const qlonglong stored = QSettings().value(lastScanFileCountKey, 0).toLongLong(&ok);
+    if (!ok || stored <= 0) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
+}  // namespace
+
+ScanModel::ScanModel(QObject* parent)
+    : QObject(parent), scanStarted_(std::chrono::system_clock::now()) {
+}
+
+ScanModel::~ScanModel() {
+    stopWorker();
+}
+
+namespace {
+QPointer<ScanModel>& registeredModel() {
+    static QPointer<ScanModel> model;
+    return model;
+}
+}  // namespace
+
+void ScanModel::registerForQml(ScanModel* model) {
+    registeredModel() = model;
+}
+
+ScanModel* ScanModelForeign::create(QQmlEngine* /*engine*/, QJSEngine* /*scriptEngine*/) {
+    ScanModel* model = registeredModel();
+    if (model != nullptr) {
+        QJSEngine::setObjectOwnership(model, QJSEngine::CppOwnership);
+    }
+    return model;
+}
+
+void ScanModel::stopWorker() {
+    if (worker_.joinable()) {
+        worker_.request_stop();
+        worker_.join();
+    }
+}
+
+ScanModel::Phase ScanModel::phase() const {
+    return phase_;
+}
+
+QString ScanModel::phaseName() const {
+    switch (phase_) {
+        case Phase::scanning:
+            return QStringLiteral("scanning");
+        case Phase::failed:
+            return QStringLiteral("failed");
+        case Phase::idle:
+            return QStringLiteral("idle");
+        case Phase::ready:
+            return QStringLiteral("ready");
+    }
+    return QStringLiteral("idle");
+}
+
+QString ScanModel::failureMessage() const {
+    return phase_ == Phase::failed ? failureMessage_ : QString();
+}
+
+QString ScanModel::currentPath() const {
+    return phase_ == Phase::scanning ? displayPath(progress_.currentPath) : QString();
+}
+
+qint64 ScanModel::filesSeen() const {
+    return phase_ == Phase::scanning ? progress_.filesSeen : 0;
+}
+
+qint64 ScanModel::bytesSeen() const {
+    return phase_ == Phase::scanning ? progress_.bytesSeen : 0;
+}
+
+Date ScanModel::scanStarted() const {
+    return scanStarted_;
+}
+
+std::optional<std::int64_t> ScanModel::diskUsedBytes() const {
+    return diskUsedBytes_;
+}
+
+const ScanProgress& ScanModel::progress() const {
+    return progress_;
+}
+
+const FileNodePtr& ScanModel::root() const {
+    return root_;
+}
+
+const std::vector<Suggestion>& ScanModel::suggestions() const {
+    return suggestions_;
+}
+
+const std::optional<StorageBreakdown>& ScanModel::breakdown() const {
+    return breakdown_;
+}
+
+int ScanModel::inaccessibleCount() const {
+    return inaccessibleCount_;
+}
+
+qint64 ScanModel::recoverableBytes() const {
+    std::int64_t total = 0;
+    for (const auto& suggestion : suggestions_) {
+        total = saturatingAdd(total, suggestion.totalBytes());
+    }
+    return total;
+}
+
+const ReviewPile& ScanModel::pile() const {
+    return pile_;
+}
+
+bool ScanModel::addToPile(ReviewPile::Entry entry) {
+    const bool added = pile_.add(std::move(entry));
+    if (added) {
+        emit pileChanged();
+    }
+    return added;
+}
+
+void ScanModel::addSuggestionToPile(const Suggestion& suggestion) {
+    const ReviewPile before = pile_;
+    pile_.add(suggestion);
+    if (!(pile_ == before)) {
+        emit pileChanged();
+    }
+}
+
+void ScanModel::removeFromPile(const std::string& path) {
+    if (pile_.contains(path)) {
+        pile_.remove(path);
+        emit pileChanged();
+    }
+}
+
+void ScanModel::undoLastPileAddition() {
+    if (pile_.undoLast()) {
+        emit pileChanged();
+    }
+}
+
+int ScanModel::pileCount() const {
+    const auto count = pile_.count();
+    return count > static_cast<std::size_t>(std::numeric_limits<int>::max())
+               ? std::numeric_limits<int>::max()
+               : static_cast<int>(count);
+}
+
+qint64 ScanModel::pileBytes() const {
+    return pile_.totalBytes();
+}
+
+QString ScanModel::lastCommitMessage() const {
+    return lastCommitMessage_;
+}
+
+const std::set<std::string>& ScanModel::lastMovedPaths() const {
+    return lastMovedPaths_;
+}
+
+void ScanModel::setLastCommitMessage(const QString& message) {
+    if (lastCommitMessage_ != message) {
+        lastCommitMessage_ = message;
+        emit lastCommitMessageChanged();
+    }
+}
+
+bool ScanModel::scanHome() {
+    if (phase_ == Phase::scanning) {
+        return false;
+    }
+    // The previous worker has posted its result already; it is at most
+    // returning from its function.
+    stopWorker();
+
+    home_ = homeFolderPath();
+    const std::uint64_t generation = ++generation_;
+    progress_ = ScanProgress{home_, 0, 0};
+    phase_ = Phase::scanning;
+    scanStarted_ = std::chrono::system_clock::now();
+    setLastCommitMessage(QString());
+    if (const auto used = HomeScan::diskUsedBytes(home_)) {
+        diskUsedBytes_ = used;
+    }
+
+    // The worker holds `this` only to post to it: the destructor joins the
+    // worker before the object goes, and Qt drops posted calls of a
+    // destroyed object.
+    worker_ = std::jthread([this, generation, home = home_](const std::stop_token& stop) {
+        const auto onProgress = [this, generation](const ScanProgress& progress) {
+            QMetaObject::invokeMethod(
+                this, [this, generation, progress] { applyProgress(generation, progress); },
+                Qt::QueuedConnection);
+        };
+        try {
+            auto outcome =
+                std::make_shared<HomeScan::Outcome>(HomeScan::run(home, onProgress, stop));
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, outcome] { publishResults(generation, std::move(*outcome)); },
+                Qt::QueuedConnection);
+        } catch (const ScanError& error) {
+            if (error.kind() == ScanError::Kind::cancelled) {
+                return;
+            }
+            const QString message = fromBytes(error.description());
+            QMetaObject::invokeMethod(
+                this, [this, generation, message] { publishFailure(generation, message); },
+                Qt::QueuedConnection);
+        } catch (const std::exception& error) {
+            const QString message = fromBytes(error.what());
+            QMetaObject::invokeMethod(
+                this, [this, generation, message] { publishFailure(generation, message); },
+                Qt::QueuedConnection);
+        }
+    });
+    emit phaseChanged();
+    return true;
+}
+
+void ScanModel::applyProgress(std::uint64_t generation, const ScanProgress& progress) {
+    // The scanner reports from several threads, so reports may arrive out of
+    // order: one that counts fewer files than the one shown is older.
+    if (generation != generation_ || phase_ != Phase::scanning ||
+        progress.filesSeen < progress_.filesSeen) {
+        return;
+    }
+    progress_ = progress;
+    emit phaseChanged();
+}
+
+void ScanModel::publishResults(std::uint64_t generation, HomeScan::Outcome outcome) {
+    if (generation != generation_) {
+        return;
+    }
+    root_ = std::move(outcome.root);
+    suggestions_ = std::move(outcome.suggestions);
+    breakdown_ = std::move(outcome.breakdown);
+    inaccessibleCount_ = outcome.inaccessibleCount;
+    if (root_) {
+        QSettings().setValue(lastScanFileCountKey, qlonglong{root_->fileCount()});
+    }
+    phase_ = Phase::ready;
+    emit resultsChanged();
+    emit suggestionsChanged();
+    emit phaseChanged();
+}
+
+void ScanModel::publishFailure(std::uint64_t generation, const QString& message) {
+    if (generation != generation_) {
+        return;
+    }
+    failureMessage_ = message;
+    phase_ = Phase::failed;
+    emit phaseChanged();
+}
+
+void ScanModel::commitPile() {
+    std::shared_ptr<CleanupHistory> history;
+    try {
+        history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
+    } catch (const std::exception& error) {
+        setLastCommitMessage(PileCommit::historyFailure(error.what()));
+        return;
+    }
+    const ReviewCommitter committer(std::make_shared<SystemTrasher>(), history);
+    const CommitResult result = committer.commit(pile_);
+    emit pileChanged();
+
+    // The moved items are gone from their places whether or not the history
+    // could be saved, so the outcome is published either way.
+    std::set<std::string> moved;
+    for (const auto& record : result.moved) {
+        moved.insert(record.originalPath);
+    }
+    lastMovedPaths_ = std::move(moved);
+    if (!result.moved.empty()) {
+        suggestions_ = PileCommit::pruned(suggestions_, lastMovedPaths_);
+    }
+    emit suggestionsChanged();
+    setLastCommitMessage(
+        PileCommit::message(static_cast<std::int64_t>(result.moved.size()), result.freedBytes(),
+                            static_cast<std::int64_t>(result.failed.size()), result.saveError));
+}
+
+bool ScanModel::isScanning() const {
+    return phase_ == Phase::scanning;
+}
+
+bool ScanModel::hasRoot() const {
+    return root_ != nullptr;
+}
+
+QDateTime ScanModel::scanStartedTime() const {
+    const auto milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(scanStarted_.time_since_epoch());
+    return QDateTime::fromMSecsSinceEpoch(milliseconds.count());
+}
+
+qint64 ScanModel::diskUsedBytesOrNone() const {
+    return diskUsedBytes_.value_or(-1);
+}
+
+double ScanModel::progressFraction() const {
+    if (phase_ != Phase::scanning) {
+        return -1;
+    }
+    return ScanEstimate::fraction(progress_, previousFileCount(), diskUsedBytes_).value_or(-1);
+}
+
+QString ScanModel::progressFolder() const {
+    if (phase_ != Phase::scanning) {
+        return {};
+    }
+    const auto folder = ScanEstimate::shortFolder(progress_.currentPath, home_);
+    return folder ? displayPath(*folder) : QString();
+}
+
+QString ScanModel::filesSeenText() const {
+    return QLocale().toString(filesSeen());
+}
+
+QString ScanModel::bytesSeenText() const {
+    return QString::fromStdString(ByteFormat::string(bytesSeen()));
+}
+
+QString ScanModel::recoverableText() const {
+    return QString::fromStdString(ByteFormat::string(recoverableBytes()));
+}
+
+}  // namespace tandor

@@ -1,0 +1,47 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tandor
+import Tandor.Shared
+
+// The Settings window: the language picker, and the motion
+// setting that stands in for the system's reduce-motion switch.
+ApplicationWindow {
+    id: settingsWindow
+
+    objectName: "settingsWindow"
+    title: Texts.tr("Settings")
+    width: 360
+    height: form.implicitHeight + 40
+    minimumWidth: 360
+    maximumWidth: 360
+    minimumHeight: height
+    maximumHeight: height
+    flags: Qt.Dialog
+    color: Theme.canvas
+
+    ColumnLayout {
+        id: form
+        x: 20
+        y: 20
+        width: settingsWindow.width - 40
+        spacing: 14
+
+        LanguagePicker {
+            Layout.fillWidth: true
+            relaunchDialog: relaunch
+        }
+
+        Switch {
+            objectName: "reduceMotionSwitch"
+            Layout.fillWidth: true
+            text: Texts.tr("Reduce motion")
+            checked: ShellSettings.reduceMotion
+            onToggled: ShellSettings.reduceMotion = checked
+        }
+    }
+
+    RelaunchDialog {
+        id: relaunch
+    }
+}

@@ -1,0 +1,99 @@
+#include "Shell/ShellSettings.hpp"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSettings>
+#include <QVariantMap>
+
+namespace tandor {
+namespace {
+
+void relaunchApplication() {
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty()) {
+        arguments.removeFirst();
+    }
+    if (QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments)) {
+        QCoreApplication::quit();
+    }
+}
+
+ShellSettings::Relauncher& currentRelauncher() {
+    static ShellSettings::Relauncher relauncher = relaunchApplication;
+    return relauncher;
+}
+
+const QStringList& languageCodes() {
+    static const QStringList codes = {QString(), QStringLiteral("en"), QStringLiteral("it")};
+    return codes;
+}
+
+}  // namespace
+
+ShellSettings::ShellSettings(QObject* parent) : QObject(parent) {
+}
+
+bool ShellSettings::tutorialOpen() const {
+    return QSettings().value(tutorialOpenKey, false).toBool();
+}
+
+void ShellSettings::setTutorialOpen(bool open) {
+    // Writing true while it is true changes nothing.
+    const bool changed = open != tutorialOpen();
+    QSettings().setValue(tutorialOpenKey, open);
+    if (changed) {
+        emit tutorialOpenChanged();
+    }
+}
+
+QString ShellSettings::language() const {
+    const QString stored = QSettings().value(languageKey).toString();
+    return languageCodes().contains(stored) ? stored : QString();
+}
+
+bool ShellSettings::reduceMotion() const {
+    return QSettings().value(reduceMotionKey, false).toBool();
+}
+
+void ShellSettings::setReduceMotion(bool reduce) {
+    if (reduce != reduceMotion()) {
+        QSettings().setValue(reduceMotionKey, reduce);
+        emit reduceMotionChanged();
+    }
+}
+
+QVariantList ShellSettings::languages() {
+    return {
+        QVariantMap{{QStringLiteral("code"), QString()},
+                    {QStringLiteral("title"), QStringLiteral("System language")}},
+        QVariantMap{{QStringLiteral("code"), QStringLiteral("en")},
+                    {QStringLiteral("title"), QStringLiteral("English")}},
+        QVariantMap{{QStringLiteral("code"), QStringLiteral("it")},
+                    {QStringLiteral("title"), QStringLiteral("Italiano")}},
+    };
+}
+
+bool ShellSettings::chooseLanguage(const QString& code) {
+    if (!languageCodes().contains(code) || code == language()) {
+        return false;
+    }
+    QSettings settings;
+    if (code.isEmpty()) {
+        settings.remove(languageKey);
+    } else {
+        settings.setValue(languageKey, code);
+    }
+    settings.sync();
+    emit languageChanged();
+    return true;
+}
+
+void ShellSettings::relaunch() {
+    currentRelauncher()();
+}
+
+void ShellSettings::setRelauncher(Relauncher relauncher) {
+    currentRelauncher() = relauncher ? std::move(relauncher) : Relauncher(relaunchApplication);
+}
+
+}  // namespace tandor

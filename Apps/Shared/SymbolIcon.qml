@@ -1,0 +1,48 @@
+import QtQuick
+import QtQuick.Shapes
+
+// A small line icon drawn in one colour, from our own outlines on a 24-unit
+// grid: "circlepath", "documents", "eye", "info", "folder".
+Item {
+    id: icon
+
+    property string name
+    property color color: Theme.primaryText
+    property real size: 14
+
+    implicitWidth: size
+    implicitHeight: size
+
+    readonly property var outlines: ({
+        "circlepath": "M 19 9.5 A 7.5 7.5 0 0 0 5.6 7.2 M 5 14.5 A 7.5 7.5 0 0 0 18.4 16.8 "
+                      + "M 19.5 4.5 L 19.3 9.6 L 14.4 9 M 4.5 19.5 L 4.7 14.4 L 9.6 15",
+        "documents": "M 8 6 L 8 3.5 L 16 3.5 L 20 7.5 L 20 17.5 L 16 17.5 "
+                     + "M 4 6.5 L 12 6.5 L 16 10.5 L 16 20.5 L 4 20.5 Z",
+        "eye": "M 2 12 Q 12 2.5 22 12 Q 12 21.5 2 12 Z "
+               + "M 12 8.8 A 3.2 3.2 0 1 1 11.99 8.8",
+        "info": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 12 10.5 L 12 17 M 10.3 17 L 13.7 17 "
+                + "M 10.5 10.5 L 12 10.5 M 12 7 L 12 7.2",
+        "folder": "M 2.5 6 L 2.5 19 L 21.5 19 L 21.5 8 L 11.5 8 L 9.5 5.5 L 3 5.5 Z"
+    })
+
+    Accessible.ignored: true
+
+    Shape {
+        anchors.centerIn: parent
+        width: 24
+        height: 24
+        scale: icon.size / 24
+        antialiasing: true
+        layer.enabled: true
+        layer.samples: 4
+
+        ShapePath {
+            strokeColor: icon.color
+            strokeWidth: 1.9
+            fillColor: "transparent"
+            capStyle: ShapePath.RoundCap
+            joinStyle: ShapePath.RoundJoin
+            PathSvg { path: icon.outlines[icon.name] || "" }
+        }
+    }
+}

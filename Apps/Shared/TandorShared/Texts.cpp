@@ -1,0 +1,153 @@
+#include "TandorShared/Texts.hpp"
+
+#include <QSettings>
+#include <QTranslator>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "TandorCore/ByteFormat.hpp"
+#include "TandorShared/StringTemplates.hpp"
+#include "TandorShared/TextFormat.hpp"
+
+namespace tandor::ui {
+namespace {
+
+constexpr char context[] = "Tandor";
+
+// One language at a time for the whole process. Views may ask from any
+// thread, so the current pair is swapped under a lock and shared out.
+struct Language {
+    QString name;
+    std::shared_ptr<QTranslator> translator;  // null for English
+    std::shared_ptr<StringTemplates> templates;
+};
+
+struct State {
+    std::mutex mutex;
+    bool chosen = false;
+    std::shared_ptr<const Language> current;
+};
+
+State& state() {
+    static State instance;
+    return instance;
+}
+
+// The translation of `key`, or a null QString when there is none.
+QString lookup(const QTranslator* translator, const QString& key) {
+    if (translator == nullptr) {
+        return {};
+    }
+    const QString answer = translator->translate(context, key.toUtf8().constData());
+    return answer.isEmpty() ? QString() : answer;
+}
+
+std::shared_ptr<const Language> makeLanguage(const QString& name) {
+    auto language = std::make_shared<Language>();
+    language->name = name;
+    if (name != QStringLiteral("en")) {
+        auto translator = std::make_shared<QTranslator>();
+        if (translator->load(QStringLiteral(":/i18n/tandor_%1.qm").arg(name))) {
+            language->translator = translator;
+        }
+    }
+    std::shared_ptr<QTranslator> translator = language->translator;
+    language->templates = std::make_shared<StringTemplates>(
+        [translator](const QString& key) { return lookup(translator.get(), key); });
+    return language;
+}
+
+std::shared_ptr<const Language> currentLanguage() {
+    State& shared = state();
+    const std::lock_guard lock(shared.mutex);
+    if (!shared.chosen) {
+        const QSettings settings;
+        const QString stored = settings.value(QStringLiteral("tandorLanguage")).toString();
+        shared.current =
+            makeLanguage(Texts::resolveLanguage(stored, QLocale::system().uiLanguages()));
+        shared.chosen = true;
+    }
+    return shared.current;
+}
+
+}  // namespace
+
+Texts::Texts(QObject* parent) : QObject(parent) {
+}
+
+QStringList Texts::availableLanguages() {
+    return {QStringLiteral("en"), QStringLiteral("it")};
+}
+
+QString Texts::resolveLanguage(const QString& stored, const QStringList& systemLanguages) {
+    const QStringList available = availableLanguages();
+    if (available.contains(stored)) {
+        return stored;
+    }
+    for (const QString& preferred : systemLanguages) {
+        const QString primary = preferred.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (available.contains(primary)) {
+            return primary;
+        }
+    }
+    return QStringLiteral("en");
+}
+
+void Texts::setLanguage(const QString& language) {
+    const QString name = availableLanguages().contains(language) ? language : QStringLiteral("en");
+    auto next = makeLanguage(name);
+    State& shared = state();
+    const std::lock_guard lock(shared.mutex);
+    shared.current = std::move(next);
+    shared.chosen = true;
+}
+
+QString Texts::language() {
+    return currentLanguage()->name;
+}
+
+QLocale Texts::locale() {
+    return language() == QStringLiteral("it") ? QLocale(QLocale::Italian, QLocale::Italy)
+                                              : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+QString Texts::tr(const QString& key, const QVariantList& args) {
+    const auto current = currentLanguage();
+    const QStringList values = TextFormat::argumentTexts(args);
+    QString pattern = lookup(current->translator.get(), key);
+    // A translation that refers to other values than its key would show the
+    // wrong value or none: the English key is used instead.
+    if (pattern.isNull() || !TextFormat::samePlaceholders(key, pattern)) {
+        pattern = key;
+    }
+    // Too few values: the text as written rather than a read past the values.
+    return TextFormat::format(pattern, values).value_or(pattern);
+}
+
+QString Texts::localized(const QString& text) {
+    return currentLanguage()->templates->localized(text);
+}
+
+QString Texts::count(double value) {
+    if (!std::isfinite(value) || std::fabs(value) >= 9.0e18) {
+        return locale().toString(value, 'f', 0);
+    }
+    return locale().toString(static_cast<qint64>(value));
+}
+
+QString Texts::bytes(double value) {
+    // Out-of-range doubles are clamped before the conversion, never cast.
+    const double clamped = std::isfinite(value) ? std::clamp(value, -9.0e18, 9.0e18) : 0.0;
+    return QString::fromStdString(ByteFormat::string(static_cast<std::int64_t>(clamped)));
+}
+
+QString Texts::elapsed(double seconds) {
+    const double clamped = std::isfinite(seconds) ? std::clamp(seconds, 0.0, 1.0e12) : 0.0;
+    const auto whole = static_cast<qint64>(clamped);
+    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace tandor::ui

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QSettings>
+#include <filesystem>
+#include <fstream>
+
+#include "Results/CategoryListModel.hpp"
+#include "Results/FeatureTip.hpp"
+#include "Results/PileListModel.hpp"
+#include "Results/ResultsText.hpp"
+#include "Results/SuggestionListModel.hpp"
+#include "Shell/ScanModel.hpp"
+#include "TandorAnalyzers/FileClassifier.hpp"
+#include "TandorCore/ByteFormat.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using Role = SuggestionListModel::Role;
+
+Suggestion makeSuggestion(const std::string& rule, SafetyLevel safety,
+                          std::vector<SuggestionItem> items,
+                          std::optional<std::string> subcategory = std::nullopt) {
+    return Suggestion(rule, rule + " title", StorageCategory::caches, std::move(subcategory),
+                      safety, "reason", {Evidence::observed("seen")}, std::move(items));
+}
+
+std::vector<SuggestionItem> itemsUnder(const std::string& folder, int count) {
+    std::vector<SuggestionItem> items;
+    for (int i = 0; i < count; ++i) {
+        items.push_back({folder + "/item" + std::to_string(i), 1000, std::nullopt, std::nullopt});
+    }
+    return items;
+}
+
+QVariant cell(const QAbstractItemModel& model, int row, int role) {
+    return model.data(model.index(row, 0), role);
+}
+
+TEST(ResultsShare, RoundsHalvesAwayFromZeroAndNeedsAScanTotal) {
+    struct Case {
+        std::int64_t part, whole;
+        std::optional<std::int64_t> percent;
+    };
+    const Case cases[] = {
+        {1, 3, 33}, {2, 3, 67}, {1, 200, 1}, {1, 201, 0}, {5, 5, 100},
+        {0, 10, 0}, {1, 0, {}}, {1, -5, {}}, {3, 8, 38},  {INT64_MAX / 2, INT64_MAX, 50},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(results::sharePercent(c.part, c.whole), c.percent) << c.part << "/" << c.whole;
+    }
+}
+
+TEST(SuggestionList, GroupsBySafetyInLevelOrderKeepingTheScanOrder) {
+    SuggestionListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setContent({makeSuggestion("a", SafetyLevel::needsReview, itemsUnder("/h/a", 1)),
+                      makeSuggestion("b", SafetyLevel::regenerable, itemsUnder("/h/b", 1)),
+                      makeSuggestion("c", SafetyLevel::needsReview, itemsUnder("/h/c", 1)),
+                      makeSuggestion("d", SafetyLevel::regenerable, itemsUnder("/h/d", 1))},
+                     {});
+    QStringList order;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        order << cell(model, row, Role::IdRole).toString() + ":" +
+                     cell(model, row, Role::SafetyRole).toString();
+    }
+    EXPECT_EQ(order.join(' '), "b:regenerable d:regenerable a:needsReview c:needsReview");
+
+    model.setContent({}, {});
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(SuggestionList, MainButtonFollowsSafetyAndThePile) {
+    struct Case {
+        const char* name;
+        SafetyLevel safety;
+        int items;
+        int itemsOnPile;
+        const char* text;
+        bool primary;
+        bool inPile;
+    };
+    const Case cases[] = {
+        {"regenerable", SafetyLevel::regenerable, 2, 0, "Clean", true, false},
+        {"elsewhere", SafetyLevel::existsElsewhere, 2, 0, "Add to pile", false, false},
+        {"review", SafetyLevel::needsReview, 2, 0, "Add to pile", false, false},
+        {"no items", SafetyLevel::regenerable, 0, 0, "In pile", false, true},
+        {"some on pile", SafetyLevel::regenerable, 2, 1, "Clean", true, false},
+        {"all on pile", SafetyLevel::regenerable, 2, 2, "In pile", false, true},
+    };
+    for (const Case& c : cases) {
+        const auto items = itemsUnder("/h/x", c.items);
+        ReviewPile pile;
+        for (int i = 0; i < c.itemsOnPile; ++i) {
+            pile.add({items[std::size_t(i)].path, 1000, std::nullopt});
+        }
+        SuggestionListModel model;
+        model.setContent({makeSuggestion("x", c.safety, items)}, pile);
+        EXPECT_EQ(cell(model, 0, Role::MainButtonTextRole).toString(), c.text) << c.name;
+        EXPECT_EQ(cell(model, 0, Role::PrimaryRole).toBool(), c.primary) << c.name;
+        EXPECT_EQ(cell(model, 0, Role::InPileRole).toBool(), c.inPile) << c.name;
+    }
+}
+
+TEST(SuggestionList, DetailsListTheFirstFiftyItemsWithNotesAndPileState) {
+    auto items = itemsUnder("/h/many", 120);
+    items[1].note = "a note";
+    ReviewPile pile;
+    pile.add({items[2].path, 1000, std::nullopt});
+    SuggestionListModel model;
+    model.setContent({makeSuggestion("many", SafetyLevel::needsReview, items)}, pile);
+
+    const QVariantList shown = cell(model, 0, Role::ItemsRole).toList();
+    ASSERT_EQ(shown.size(), 50);
+    EXPECT_EQ(shown[0].toMap()["path"].toString(), "/h/many/item0");
+    EXPECT_EQ(shown[0].toMap()["note"].toString(), "");
+    EXPECT_EQ(shown[1].toMap()["note"].toString(), "a note");
+    EXPECT_FALSE(shown[1].toMap()["inPile"].toBool());
+    EXPECT_TRUE(shown[2].toMap()["inPile"].toBool());
+    EXPECT_EQ(cell(model, 0, Role::SubcategoryRole).toString(), "");
+    EXPECT_EQ(cell(model, 0, Role::SizeTextRole).toString(), "120 KB");
+}
+
+TEST(SuggestionList, AddsThroughTheScanModelItemByItemThenWhole) {
+    const testing::FixtureHome home;
+    ScanModel scanModel;
+    SuggestionListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setScanModel(&scanModel);
+    model.setContent({makeSuggestion("rule", SafetyLevel::regenerable, itemsUnder("/h/r", 3))},
+                     scanModel.pile());
+
+    model.addItemToPile(0, 1);
+    model.addItemToPile(0, 1);  // the pile refuses the same path twice
+    model.addItemToPile(0, 7);  // out of range: nothing
+    ASSERT_EQ(scanModel.pile().count(), 1u);
+    EXPECT_EQ(scanModel.pile().entries()[0].ruleID, "rule");
+    EXPECT_TRUE(cell(model, 0, Role::ItemsRole).toList()[1].toMap()["inPile"].toBool());
+    EXPECT_EQ(cell(model, 0, Role::MainButtonTextRole).toString(), "Clean");
+
+    model.addToPile(0);
+    EXPECT_EQ(scanModel.pile().count(), 3u);
+    EXPECT_EQ(cell(model, 0, Role::MainButtonTextRole).toString(), "In pile");
+
+    scanModel.removeFromPile("/h/r/item0");
+    EXPECT_EQ(cell(model, 0, Role::MainButtonTextRole).toString(), "Clean");
+}
+
+class PileListTest : public ::testing::Test {
+  protected:
+    void addFile(const std::string& name, std::int64_t bytes) {
+        const std::string path = home / name;
+        std::ofstream(path) << std::string(std::size_t(bytes), 'x');
+        scanModel.addToPile({path, bytes, std::nullopt});
+    }
+    QStringList names() const {
+        QStringList shown;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            shown << cell(model, row, PileListModel::NameRole).toString();
+        }
+        return shown;
+    }
+
+    testing::FixtureHome home;
+    ScanModel scanModel;
+    PileListModel model;
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
+TEST_F(PileListTest, EmptyPileOffersNothingToUndoOrCommit) {
+    model.setScanModel(&scanModel);
+    EXPECT_TRUE(model.isEmpty());
+    EXPECT_EQ(model.summary(), "Add suggestions or single items here.");
+    model.undo();
+    model.commit();
+    EXPECT_TRUE(model.lastCommitMessage().isEmpty());
+}
+
+TEST_F(PileListTest, TakesOutOneRowAndUndoesTheLastAddition) {
+    model.setScanModel(&scanModel);
+    addFile("first", 10);
+    addFile("second", 20);
+    addFile("third", 30);
+    model.remove(1);
+    EXPECT_EQ(names(), (QStringList{"first", "third"}));
+    model.undo();
+    EXPECT_EQ(names(), (QStringList{"first"}));
+    EXPECT_EQ(cell(model, 0, PileListModel::PathRole).toString(),
+              QString::fromStdString(home / "first"));
+}
+
+TEST_F(PileListTest, SummaryAndConfirmationCountTheWholePile) {
+    model.setScanModel(&scanModel);
+    scanModel.addToPile({home / "big", 1'500'000, std::nullopt});
+    const QString size = QString::fromStdString(ByteFormat::string(1'500'000));
+    EXPECT_EQ(model.summary(), "1 items · " + size);
+    EXPECT_EQ(model.confirmationTitle(), "Move 1 items (" + size + ") to the Trash?");
+}
+
+TEST_F(PileListTest, CommitMovesToTheTrashAndKeepsWhatFailed) {
+    model.setScanModel(&scanModel);
+    addFile("gone", 10);
+    scanModel.addToPile({home / "missing", 5, std::nullopt});
+    model.commit();
+    EXPECT_FALSE(std::filesystem::exists(home / "gone"));
+    EXPECT_EQ(names(), (QStringList{"missing"}));
+    EXPECT_FALSE(model.lastCommitMessage().isEmpty());
+    EXPECT_EQ(model.lastCommitMessage(), scanModel.lastCommitMessage());
+}
+
+TEST_F(PileListTest, ShowsANameThatIsNotUtf8AndRemovesThatVeryEntry) {
+    model.setScanModel(&scanModel);
+    const std::string odd = home / "caf\xE9";
+    scanModel.addToPile({odd, 1, std::nullopt});
+    scanModel.addToPile({home / "caf\xC3\xA9", 1, std::nullopt});
+    model.remove(0);
+    ASSERT_EQ(scanModel.pile().count(), 1u);
+    EXPECT_EQ(scanModel.pile().entries()[0].path, home / "caf\xC3\xA9");
+}
+
+// A small home with files of three kinds, classified by the real classifier.
+StorageBreakdown breakdownOf(const std::string& home, const std::vector<std::string>& files) {
+    std::vector<FileNodePtr> children;
+    std::int64_t size = 1000;
+    for (const std::string& file : files) {
+        children.push_back(FileNode::make(home + "/" + file, std::nullopt, false, size, size, 0,
+                                          std::nullopt, std::nullopt, {}));
+        size *= 3;
+    }
+    auto root =
+        FileNode::make(home, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt, children);
+    return StorageBreakdown::compute(root, FileClassifier(home), 3, 5);
+}
+
+TEST(Categories, HeadersThenKindsAndTheLargestKindUntilOneIsChosen) {
+    CategoryListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_TRUE(model.isEmpty());
+    EXPECT_FALSE(model.detail()->hasKind());
+
+    const auto breakdown = breakdownOf("/home/u", {"a.pdf", "b.mp4", "c.zip"});
+    model.setContent(breakdown, {}, {});
+    ASSERT_FALSE(model.isEmpty());
+    int row = 0;
+    for (const auto& category : breakdown.categories()) {
+        EXPECT_TRUE(cell(model, row++, CategoryListModel::IsHeaderRole).toBool());
+        for (const auto& kind : breakdown.kinds(category.category)) {
+            EXPECT_EQ(cell(model, row++, CategoryListModel::KindRole).toString(),
+                      QString::fromUtf8(rawValue(kind.kind)));
+        }
+    }
+    EXPECT_EQ(row, model.rowCount());
+    EXPECT_EQ(model.selectedRow(), -1);
+    EXPECT_EQ(model.detail()->kind(), QString::fromUtf8(rawValue(breakdown.kinds()[0].kind)));
+
+    model.select(0);  // a header: not selectable
+    EXPECT_EQ(model.selectedRow(), -1);
+    const int last = model.rowCount() - 1;
+    model.select(last);
+    EXPECT_EQ(model.selectedRow(), last);
+    EXPECT_EQ(model.detail()->kind(), cell(model, last, CategoryListModel::KindRole).toString());
+}
+
+TEST(Categories, AKindMissingFromANewScanLeavesTheDetailEmpty) {
+    CategoryListModel model;
+    model.setContent(breakdownOf("/home/u", {"a.pdf", "b.mp4"}), {}, {});
+    const int last = model.rowCount() - 1;
+    const QString chosen = cell(model, last, CategoryListModel::KindRole).toString();
+    model.select(last);
+
+    const auto second = breakdownOf("/home/u", {"x.zip"});
+    ASSERT_NE(QString::fromUtf8(rawValue(second.kinds()[0].kind)), chosen);
+    model.setContent(second, {}, {});
+    EXPECT_FALSE(model.detail()->hasKind());
+    EXPECT_EQ(model.selectedRow(), -1);
+}
+
+TEST(Categories, DetailSharesRelatedSuggestionsAndLargestItems) {
+    const auto breakdown = breakdownOf("/home/u", {"only.mp4"});
+    const auto& total = breakdown.kinds()[0];
+    const std::string kindTitle(title(total.kind));
+    ReviewPile pile;
+    pile.add({"/home/u/only.mp4", 1000, std::nullopt});
+    CategoryListModel model;
+    model.setContent(
+        breakdown,
+        {makeSuggestion("one", SafetyLevel::needsReview, itemsUnder("/o", 2), kindTitle),
+         makeSuggestion("two", SafetyLevel::needsReview, itemsUnder("/t", 1), kindTitle),
+         makeSuggestion("untitled", SafetyLevel::needsReview, itemsUnder("/u", 9)),
+         makeSuggestion("other", SafetyLevel::needsReview, itemsUnder("/x", 9), "Something else")},
+        pile);
+    KindDetailModel& detail = *model.detail();
+    EXPECT_EQ(detail.shareText(), "100% of the scan");
+    EXPECT_EQ(detail.relatedText(), "2 suggestions · 3 KB");
+    ASSERT_EQ(detail.largest().size(), 1);
+    EXPECT_TRUE(detail.largest()[0].toMap()["inPile"].toBool());
+    ASSERT_EQ(detail.owners().size(), 1);
+    EXPECT_DOUBLE_EQ(detail.owners()[0].toMap()["fraction"].toDouble(), 1.0);
+}
+
+TEST(FeatureTips, ClosingOneTipIsRememberedAndLeavesTheOtherOpen) {
+    const testing::FixtureHome home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(home / ".config"));
+    QSettings().remove(QStringLiteral("tips"));
+    {
+        FeatureTip pile;
+        EXPECT_FALSE(pile.dismissed());
+        EXPECT_FALSE(pile.title().isEmpty());
+        pile.close();
+        EXPECT_TRUE(pile.dismissed());
+    }
+    FeatureTip again;
+    EXPECT_TRUE(again.dismissed());
+    FeatureTip keys;
+    keys.setTip(FeatureTip::Tip::SwipeKeys);
+    EXPECT_FALSE(keys.dismissed());
+    EXPECT_TRUE(keys.message().contains(QChar(0x232B)));
+    QSettings().remove(QStringLiteral("tips"));
+}
+
+}  // namespace
+}  // namespace tandor

@@ -1,0 +1,435 @@
+#include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "SettingsFolder.hpp"
+#include "Shell/HomeScan.hpp"
+#include "Shell/PileCommit.hpp"
+#include "Shell/ScanModel.hpp"
+#include "TandorCore/ByteFormat.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+
+// Plays the worker's posts by hand: a late or stale arrival cannot be timed
+// through a real scan.
+struct ScanModelTestAccess {
+    static std::uint64_t generation(const ScanModel& model) { return model.generation_; }
+    static void progress(ScanModel& model, std::uint64_t generation, ScanProgress progress) {
+        model.applyProgress(generation, progress);
+    }
+    static void results(ScanModel& model, std::uint64_t generation, HomeScan::Outcome outcome) {
+        model.publishResults(generation, std::move(outcome));
+    }
+    static void failure(ScanModel& model, std::uint64_t generation, const QString& message) {
+        model.publishFailure(generation, message);
+    }
+};
+
+namespace {
+
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+using ::testing::StartsWith;
+using Access = ScanModelTestAccess;
+
+constexpr std::int64_t megabytes = 1'000'000;
+
+// A file of `bytes` allocated bytes (reserved, not written, so it is quick).
+void makeFile(const std::string& path, std::int64_t bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path).put('x');
+    if (bytes > 1) {
+        std::filesystem::resize_file(path, static_cast<std::uintmax_t>(bytes));
+        std::FILE* file = std::fopen(path.c_str(), "r+");
+        ASSERT_NE(file, nullptr);
+        ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
+        std::fclose(file);
+    }
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// A home folder with two caches worth suggesting and a few small files, the
+// user settings in its own config folder, English texts.
+class ScanModelTest : public ::testing::Test {
+  protected:
+    ScanModelTest() {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        makeFile(home / ".npm/_cacache/content-v2/blob", 60 * megabytes);
+        makeFile(home / "Library/Caches/com.example.Editor/cache.db", 70 * megabytes);
+        makeFile(home / "Documents/notes.txt", 10);
+        makeFile(home / "Documents/letter.txt", 20);
+    }
+
+    // Starts a scan and waits until it has ended.
+    void scanToTheEnd(ScanModel& scanModel) {
+        ASSERT_TRUE(scanModel.scanHome());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !scanModel.isScanning(); }, 60'000));
+        ASSERT_EQ(scanModel.phaseName(), QStringLiteral("ready"))
+            << scanModel.failureMessage().toStdString();
+    }
+
+    const Suggestion* suggestion(const ScanModel& scanModel, const std::string& ruleID) const {
+        const auto& list = scanModel.suggestions();
+        const auto found = std::find_if(list.begin(), list.end(),
+                                        [&](const Suggestion& s) { return s.ruleID == ruleID; });
+        return found == list.end() ? nullptr : &*found;
+    }
+
+    std::string trashed(const std::string& name) const {
+        return home / (".local/share/Trash/files/" + name);
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    ScanModel model;
+};
+
+TEST_F(ScanModelTest, StartsIdleWithNothingPublished) {
+    EXPECT_EQ(model.phase(), ScanModel::Phase::idle);
+    EXPECT_EQ(model.phaseName(), QStringLiteral("idle"));
+    EXPECT_EQ(model.root(), nullptr);
+    EXPECT_THAT(model.suggestions(), IsEmpty());
+    EXPECT_FALSE(model.breakdown());
+    EXPECT_EQ(model.inaccessibleCount(), 0);
+    EXPECT_EQ(model.pileCount(), 0);
+    EXPECT_TRUE(model.lastCommitMessage().isEmpty());
+    EXPECT_THAT(model.lastMovedPaths(), IsEmpty());
+    EXPECT_FALSE(model.diskUsedBytes());
+    EXPECT_EQ(model.progressFraction(), -1);
+}
+
+TEST_F(ScanModelTest, AScanOfTheHomeFolderEndsReadyWithSuggestionsAndABreakdown) {
+    QSignalSpy phases(&model, &ScanModel::phaseChanged);
+    ASSERT_TRUE(model.scanHome());
+    EXPECT_EQ(model.phase(), ScanModel::Phase::scanning);
+    EXPECT_EQ(model.currentPath(), QString::fromStdString(home.path()));
+    EXPECT_EQ(model.filesSeen(), 0);
+    EXPECT_TRUE(model.diskUsedBytes());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+
+    ASSERT_EQ(model.phase(), ScanModel::Phase::ready) << model.failureMessage().toStdString();
+    ASSERT_NE(model.root(), nullptr);
+    EXPECT_EQ(model.root()->path(), home.path());
+    EXPECT_EQ(model.root()->fileCount(), 4);
+    ASSERT_NE(suggestion(model, "cache.npm"), nullptr);
+    ASSERT_NE(suggestion(model, "cache.user"), nullptr);
+    EXPECT_EQ(suggestion(model, "cache.user")->items.front().path,
+              home / "Library/Caches/com.example.Editor");
+    EXPECT_GE(model.recoverableBytes(), 130 * megabytes);
+    ASSERT_TRUE(model.breakdown());
+    EXPECT_GE(model.breakdown()->totalBytes(), 130 * megabytes);
+    EXPECT_EQ(model.inaccessibleCount(), 0);
+    EXPECT_GE(phases.count(), 2);
+}
+
+TEST_F(ScanModelTest, AFinishedScanStoresTheFileCountForTheNextEstimate) {
+    scanToTheEnd(model);
+    EXPECT_EQ(QSettings().value("lastScanFileCount").toLongLong(), 4);
+
+    // The next scan estimates against it: 2 of 4 files seen is half way.
+    ASSERT_TRUE(model.scanHome());
+    Access::progress(model, Access::generation(model), ScanProgress{home / "Documents", 2, 10});
+    EXPECT_DOUBLE_EQ(model.progressFraction(),
+                     std::max(0.5, 10.0 / static_cast<double>(*model.diskUsedBytes())));
+    EXPECT_EQ(model.progressFolder(), QStringLiteral("Documents"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+}
+
+TEST_F(ScanModelTest, ASecondScanIsRefusedWhileOneRuns) {
+    ASSERT_TRUE(model.scanHome());
+    const auto generation = Access::generation(model);
+    EXPECT_FALSE(model.scanHome());
+    EXPECT_EQ(Access::generation(model), generation);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::ready);
+    EXPECT_TRUE(model.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+}
+
+TEST_F(ScanModelTest, AHomeFolderThatCannotBeReadFailsWithTheScannersSentence) {
+    testing::EnvironmentOverride missingHome;
+    missingHome.set("HOME", home / "no such folder");
+    ASSERT_TRUE(model.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::failed);
+    EXPECT_THAT(model.failureMessage().toStdString(), HasSubstr(home / "no such folder"));
+    // A new scan may start from a failure.
+    EXPECT_TRUE(model.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+}
+
+TEST_F(ScanModelTest, AFailedScanKeepsThePreviousResults) {
+    scanToTheEnd(model);
+    const FileNodePtr root = model.root();
+    const auto count = model.suggestions().size();
+    ASSERT_TRUE(model.scanHome());
+    Access::failure(model, Access::generation(model), QStringLiteral("Cannot read /x"));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::failed);
+    EXPECT_EQ(model.failureMessage(), QStringLiteral("Cannot read /x"));
+    EXPECT_EQ(model.root(), root);
+    EXPECT_EQ(model.suggestions().size(), count);
+}
+
+// progress is applied only while the phase is still scanning.
+TEST_F(ScanModelTest, AProgressReportAfterTheResultsLeavesTheModelReady) {
+    scanToTheEnd(model);
+    Access::progress(model, Access::generation(model), ScanProgress{home.path(), 99'999, 1});
+    EXPECT_EQ(model.phase(), ScanModel::Phase::ready);
+    EXPECT_EQ(model.filesSeen(), 0);
+}
+
+// Obvious fault 3: an older scan's progress or result never replaces a newer one.
+TEST_F(ScanModelTest, ProgressAndResultsOfAnOlderScanAreDropped) {
+    scanToTheEnd(model);
+    const FileNodePtr firstRoot = model.root();
+    const auto older = Access::generation(model);
+    ASSERT_TRUE(model.scanHome());
+    const auto newer = Access::generation(model);
+    ASSERT_GT(newer, older);
+
+    Access::progress(model, older, ScanProgress{home / "Library", 5000, 1});
+    EXPECT_EQ(model.filesSeen(), 0);
+    HomeScan::Outcome stale;
+    stale.root = FileNode::make("/stale", std::nullopt, true, 0, 0, 0, {}, {}, {});
+    Access::results(model, older, std::move(stale));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::scanning);
+    EXPECT_EQ(model.root(), firstRoot);
+    Access::failure(model, older, QStringLiteral("stale"));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::scanning);
+
+    Access::progress(model, newer, ScanProgress{home / "Library/Caches", 5000, 7});
+    EXPECT_EQ(model.filesSeen(), 5000);
+    EXPECT_EQ(model.currentPath(), QString::fromStdString(home / "Library/Caches"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::ready);
+    EXPECT_NE(model.root(), firstRoot);
+    EXPECT_EQ(model.root()->path(), home.path());
+}
+
+// The scanner reports from several threads, out of order.
+TEST_F(ScanModelTest, AReportCountingFewerFilesThanTheOneShownIsDropped) {
+    ASSERT_TRUE(model.scanHome());
+    const auto generation = Access::generation(model);
+    Access::progress(model, generation, ScanProgress{home / "b", 10'000, 20});
+    Access::progress(model, generation, ScanProgress{home / "a", 5000, 10});
+    EXPECT_EQ(model.filesSeen(), 10'000);
+    EXPECT_EQ(model.progressFolder(), QStringLiteral("b"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+}
+
+TEST(ScanModelLifetime, DestroyingTheModelDuringAScanStopsTheScan) {
+    const testing::SettingsFolder settings;
+    const testing::FixtureHome home;
+    for (int folder = 0; folder < 200; ++folder) {
+        for (int file = 0; file < 20; ++file) {
+            makeFile(home / ("f" + std::to_string(folder) + "/" + std::to_string(file)), 1);
+        }
+    }
+    auto model = std::make_unique<ScanModel>();
+    QSignalSpy phases(model.get(), &ScanModel::phaseChanged);
+    ASSERT_TRUE(model->scanHome());
+    model.reset();
+    // Nothing the worker posted reaches the destroyed model.
+    QTest::qWait(50);
+    EXPECT_EQ(phases.count(), 1);
+}
+
+TEST_F(ScanModelTest, CommittingASuggestionMovesItsItemsIntoTheTrashAndPrunesIt) {
+    scanToTheEnd(model);
+    const Suggestion npm = *suggestion(model, "cache.npm");
+    QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
+    model.addSuggestionToPile(npm);
+    EXPECT_EQ(pileChanges.count(), 1);
+    ASSERT_EQ(model.pileCount(), 1);
+    EXPECT_EQ(model.pileBytes(), npm.totalBytes());
+
+    model.commitPile();
+
+    EXPECT_FALSE(exists(home / ".npm/_cacache"));
+    EXPECT_TRUE(exists(trashed("_cacache")));
+    EXPECT_TRUE(exists(home / ".local/share/Trash/info/_cacache.trashinfo"));
+    EXPECT_EQ(model.pileCount(), 0);
+    EXPECT_THAT(model.lastMovedPaths(), ::testing::ElementsAre(home / ".npm/_cacache"));
+    EXPECT_EQ(suggestion(model, "cache.npm"), nullptr);
+    EXPECT_NE(suggestion(model, "cache.user"), nullptr);
+    EXPECT_EQ(model.lastCommitMessage(),
+              QStringLiteral("Moved 1 items (60 MB) to the Trash. Empty the Trash to get the "
+                             "space back."));
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 1U);
+}
+
+TEST_F(ScanModelTest, CommittingAnEmptyPileReportsZeroItems) {
+    model.commitPile();
+    EXPECT_EQ(model.lastCommitMessage().toStdString(),
+              "Moved 0 items (" + ByteFormat::string(0) +
+                  ") to the Trash. Empty the Trash to get the space back.");
+    EXPECT_THAT(model.lastMovedPaths(), IsEmpty());
+}
+
+TEST_F(ScanModelTest, AnItemThatCannotMoveStaysOnThePileAndIsCounted) {
+    scanToTheEnd(model);
+    ASSERT_TRUE(model.addToPile({home / "Documents/letter.txt", 20, std::nullopt}));
+    ASSERT_TRUE(model.addToPile({home / "Documents/gone.txt", 5, std::nullopt}));
+    model.commitPile();
+    EXPECT_EQ(model.pileCount(), 1);
+    EXPECT_TRUE(model.pile().contains(home / "Documents/gone.txt"));
+    EXPECT_THAT(model.lastMovedPaths(), ::testing::ElementsAre(home / "Documents/letter.txt"));
+    EXPECT_EQ(model.lastCommitMessage(),
+              QStringLiteral("Moved 1 items (20 bytes) to the Trash. Empty the Trash to get the "
+                             "space back. 1 could not be moved and stay in the pile."));
+}
+
+// Obvious fault 1: the items moved although the history was not saved.
+TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
+    scanToTheEnd(model);
+    // The support folder is a link to nowhere: the history reads as empty, and
+    // its save cannot create its file.
+    std::filesystem::create_directories(home / ".local/share");
+    std::filesystem::create_symlink(home / "nowhere/Tandor", supportFolderPath());
+    const Suggestion caches = *suggestion(model, "cache.user");
+    model.addSuggestionToPile(caches);
+
+    model.commitPile();
+
+    EXPECT_TRUE(exists(trashed("com.example.Editor")));
+    EXPECT_EQ(model.pileCount(), 0);
+    EXPECT_THAT(model.lastMovedPaths(),
+                ::testing::ElementsAre(home / "Library/Caches/com.example.Editor"));
+    EXPECT_EQ(suggestion(model, "cache.user"), nullptr);
+    const std::string message = model.lastCommitMessage().toStdString();
+    EXPECT_THAT(message, StartsWith("Moved 1 items (70 MB) to the Trash."));
+    EXPECT_THAT(message, HasSubstr(" Could not update the cleanup history: "));
+}
+
+TEST_F(ScanModelTest, AHistoryThatCannotBeOpenedMovesNothing) {
+    scanToTheEnd(model);
+    makeFile(supportFolderPath(), 3);  // a file where the folder belongs
+    const auto before = model.suggestions();
+    model.addSuggestionToPile(*suggestion(model, "cache.npm"));
+
+    model.commitPile();
+
+    EXPECT_TRUE(exists(home / ".npm/_cacache"));
+    EXPECT_EQ(model.pileCount(), 1);
+    EXPECT_EQ(model.suggestions(), before);
+    EXPECT_THAT(model.lastCommitMessage().toStdString(),
+                StartsWith("Could not update the cleanup history: "));
+}
+
+TEST_F(ScanModelTest, ANewScanClearsTheCommitMessageAndKeepsThePile) {
+    model.commitPile();
+    ASSERT_FALSE(model.lastCommitMessage().isEmpty());
+    ASSERT_TRUE(model.addToPile({home / "Documents/notes.txt", 10, std::nullopt}));
+    QSignalSpy messages(&model, &ScanModel::lastCommitMessageChanged);
+    ASSERT_TRUE(model.scanHome());
+    EXPECT_TRUE(model.lastCommitMessage().isEmpty());
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_EQ(model.pileCount(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+}
+
+TEST_F(ScanModelTest, ThePileChangesOnlyThroughTheModelAndAnnouncesEachChange) {
+    QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
+    EXPECT_TRUE(model.addToPile({"/h/a", 5, std::nullopt}));
+    EXPECT_FALSE(model.addToPile({"/h/a/b", 1, std::nullopt}));  // inside /h/a
+    EXPECT_TRUE(model.addToPile({"/h/c", 7, std::string("rule")}));
+    EXPECT_EQ(pileChanges.count(), 2);
+    EXPECT_EQ(model.pileBytes(), 12);
+    model.undoLastPileAddition();
+    EXPECT_EQ(model.pileCount(), 1);
+    model.removeFromPile("/h/zzz");
+    EXPECT_EQ(pileChanges.count(), 3);
+    model.removeFromPile("/h/a");
+    EXPECT_EQ(model.pileCount(), 0);
+    EXPECT_EQ(pileChanges.count(), 4);
+    model.undoLastPileAddition();
+    EXPECT_EQ(pileChanges.count(), 4);
+}
+
+// Obvious fault 2: pruning drops every item equal to or inside a moved path.
+struct CoverCase {
+    const char* item;
+    bool covered;
+};
+
+class PruningByFolderBoundary : public ::testing::TestWithParam<CoverCase> {};
+
+TEST_P(PruningByFolderBoundary, AnItemIsCoveredByAMovedPathOrAMovedFolderAboveIt) {
+    const std::set<std::string> moved = {"/h/Library/Caches/App", "/h/Downloads/a.dmg"};
+    EXPECT_EQ(PileCommit::isCovered(GetParam().item, moved), GetParam().covered) << GetParam().item;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PruningByFolderBoundary,
+                         ::testing::Values(CoverCase{"/h/Library/Caches/App", true},
+                                           CoverCase{"/h/Library/Caches/App/data/blob", true},
+                                           CoverCase{"/h/Library/Caches/App 2", false},
+                                           CoverCase{"/h/Library/Caches/Apple", false},
+                                           CoverCase{"/h/Library/Caches", false},
+                                           CoverCase{"/h/Downloads/a.dmg", true},
+                                           CoverCase{"/h/Downloads/a.dmg.part", false},
+                                           CoverCase{"/h/Downloads", false}, CoverCase{"/", false},
+                                           CoverCase{"", false}));
+
+TEST(PileCommitPruning, TheRootFolderCoversEverything) {
+    EXPECT_TRUE(PileCommit::isCovered("/h/a", {"/"}));
+    EXPECT_TRUE(PileCommit::isCovered("/", {"/"}));
+}
+
+TEST(PileCommitPruning, ASuggestionKeepsItsEvidenceAndLosesOnlyTheMovedItems) {
+    const std::vector<Evidence> evidence = {Evidence::observed("Last opened 3 days ago")};
+    const Suggestion partly("rule.a", "A", StorageCategory::caches, std::nullopt,
+                            SafetyLevel::regenerable, "reason", evidence,
+                            {{"/h/x", 5, {}, {}}, {"/h/y/z", 6, {}, {}}, {"/h/yz", 7, {}, {}}});
+    const Suggestion wholly("rule.b", "B", StorageCategory::downloads, std::nullopt,
+                            SafetyLevel::needsReview, "reason", {}, {{"/h/y", 9, {}, {}}});
+    const Suggestion untouched("rule.c", "C", StorageCategory::media, std::nullopt,
+                               SafetyLevel::needsReview, "reason", {}, {{"/h/w", 1, {}, {}}});
+
+    const auto result = PileCommit::pruned({partly, wholly, untouched}, {"/h/y", "/h/x"});
+
+    ASSERT_EQ(result.size(), 2U);
+    EXPECT_EQ(result[0].ruleID, "rule.a");
+    EXPECT_EQ(result[0].evidence, evidence);
+    ASSERT_EQ(result[0].items.size(), 1U);
+    EXPECT_EQ(result[0].items[0].path, "/h/yz");
+    EXPECT_EQ(result[0].totalBytes(), 7);
+    EXPECT_EQ(result[1], untouched);
+    EXPECT_EQ(PileCommit::pruned({partly}, {}), std::vector<Suggestion>{partly});
+}
+
+TEST(PileCommitMessage, TheSentencesFollowEachOtherWithOneSpace) {
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(PileCommit::message(3, 2'500'000, 0, std::nullopt).toStdString(),
+              "Moved 3 items (" + ByteFormat::string(2'500'000) +
+                  ") to the Trash. Empty the Trash to get the space back.");
+    EXPECT_EQ(
+        PileCommit::message(1, 10, 2, std::string("Cannot write /s/history.json")).toStdString(),
+        "Moved 1 items (" + ByteFormat::string(10) +
+            ") to the Trash. Empty the Trash to get the space back. 2 could not be moved "
+            "and stay in the pile. Could not update the cleanup history: Cannot write "
+            "/s/history.json");
+}
+
+}  // namespace
+}  // namespace tandor

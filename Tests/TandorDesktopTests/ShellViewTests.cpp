@@ -1,0 +1,277 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "QmlWarnings.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+#include "Shell/ShellSettings.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+// The item of this object name anywhere in the visual tree (delegates and
+// loaded items are not QObject children of the window).
+QQuickItem* findItem(QQuickItem* root, const QString& name) {
+    if (root == nullptr) {
+        return nullptr;
+    }
+    if (root->objectName() == name) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// The first visible item whose "text" property is this text.
+QQuickItem* findItemWithText(QQuickItem* root, const QString& text) {
+    if (root == nullptr) {
+        return nullptr;
+    }
+    if (root->isVisible() && root->property("text").toString() == text) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = findItemWithText(child, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+QString allWarnings() {
+    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
+// The main window on a fixture home, splash dismissed, driven by real clicks
+// and keys.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::QmlWarnings::messages().clear();
+        std::filesystem::create_directories(home / "Documents");
+        std::ofstream(home / "Documents/notes.txt") << "notes";
+        ApplicationEngine::prepare(engine, model);
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        ASSERT_NE(window, nullptr);
+        window->setProperty("showSplash", false);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    }
+
+    QQuickItem* item(const char* name) const {
+        return findItem(window->contentItem(), QString::fromUtf8(name));
+    }
+
+    QObject* contentState() const {
+        return item("contentView")->property("state").value<QObject*>();
+    }
+
+    std::string route() const {
+        return item("content")->property("route").toString().toStdString();
+    }
+
+    static void click(QQuickItem* target) {
+        ASSERT_NE(target, nullptr);
+        ASSERT_TRUE(target->isVisible());
+        const QPointF center =
+            target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
+    }
+
+    // The History tab lies beyond the strip's trailing edge at the default
+    // width: the trailing chevron scrolls it into view.
+    void clickHistoryTab() {
+        auto* chevron = item("trailingChevron");
+        while (chevron->isVisible()) {
+            click(chevron);
+            QTest::qWait(300);
+        }
+        click(item("tab:History"));
+    }
+
+    // The menu-bar entry with this title.
+    QQuickItem* menuBarEntry(const QString& title) const {
+        for (auto* candidate : window->findChildren<QQuickItem*>()) {
+            if (QByteArray(candidate->metaObject()->className()).contains("MenuBarItem") &&
+                candidate->property("text").toString() == title) {
+                return candidate;
+            }
+        }
+        return nullptr;
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    ScanModel model;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+};
+
+TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan900By560) {
+    EXPECT_EQ(window->minimumWidth(), 900);
+    EXPECT_EQ(window->minimumHeight(), 560);
+}
+
+TEST_F(MainWindowTest, BeforeTheFirstScanTheTabStripAndTheWelcomeShowWithoutAHeader) {
+    EXPECT_EQ(route(), "emptyState");
+    EXPECT_FALSE(item("summaryHeader")->isVisible());
+    EXPECT_TRUE(item("viewTabBar")->isVisible());
+    EXPECT_TRUE(item("pilePanel")->isVisible());
+    // History shows at once, whatever the phase.
+    clickHistoryTab();
+    EXPECT_TRUE(item("leadingChevron")->isVisible());
+    EXPECT_EQ(route(), "history");
+    click(item("tab:Categories"));
+    EXPECT_EQ(route(), "emptyState");
+}
+
+TEST_F(MainWindowTest, WhileAScanRunsEveryTabButHistoryShowsItsProgress) {
+    // The result is posted to this thread: it cannot arrive before the next
+    // turn of the event loop.
+    ASSERT_TRUE(model.scanHome());
+    EXPECT_EQ(route(), "progress");
+    EXPECT_FALSE(item("scanButton")->isEnabled());
+    EXPECT_FALSE(item("summaryHeader")->isVisible());
+    auto* tabs = item("viewTabBar");
+    for (const char* tab : {"Categories", "Browse", "Smart"}) {
+        QMetaObject::invokeMethod(tabs, "selected", Q_ARG(QString, QString::fromUtf8(tab)));
+        EXPECT_EQ(route(), "progress") << tab;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+    EXPECT_TRUE(item("scanButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheWelcomesButtonScansTheHomeFolderIntoTheResults) {
+    click(item("scanHomeButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::ready);
+    EXPECT_EQ(route(), "suggestions");
+    EXPECT_TRUE(item("summaryHeader")->isVisible());
+    EXPECT_TRUE(item("scanButton")->isEnabled());
+
+    click(item("tab:Browse"));
+    EXPECT_EQ(route(), "browse");
+    click(item("tab:Swipe"));
+    EXPECT_EQ(route(), "swipe");
+    EXPECT_NE(item("emptyPane"), nullptr);
+    clickHistoryTab();
+    EXPECT_EQ(route(), "history");
+    EXPECT_FALSE(item("summaryHeader")->isVisible());
+}
+
+TEST_F(MainWindowTest, TheToolbarsScanButtonStartsAScanAgain) {
+    click(item("scanButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
+    const FileNodePtr first = model.root();
+    click(item("scanButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.root() != first; }, 60'000));
+    EXPECT_EQ(model.phase(), ScanModel::Phase::ready);
+}
+
+TEST_F(MainWindowTest, AFailedScanShowsItsMessageInPlaceOfTheContent) {
+    testing::EnvironmentOverride missing;
+    missing.set("HOME", home / "gone");
+    click(item("scanButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+    EXPECT_EQ(route(), "failure");
+    auto* message = item("failureMessage");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->property("text").toString(), model.failureMessage());
+    EXPECT_EQ(message->property("textFormat").toInt(), Qt::PlainText);
+    EXPECT_TRUE(item("scanButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
+    click(menuBarEntry(QStringLiteral("Help")));
+    auto* tutorial = item("tutorialMenuItem");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tutorial->isVisible(); }, 2000));
+    click(tutorial);
+    EXPECT_TRUE(QSettings().value("tutorialOpen").toBool());
+}
+
+TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
+    int relaunches = 0;
+    ShellSettings::setRelauncher([&] { ++relaunches; });
+    click(menuBarEntry(QStringLiteral("Tandor")));
+    auto* settingsItem = item("settingsMenuItem");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return settingsItem->isVisible(); }, 2000));
+    click(settingsItem);
+
+    auto* settingsWindow = window->findChild<QQuickWindow*>(QStringLiteral("settingsWindow"));
+    ASSERT_NE(settingsWindow, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(settingsWindow));
+    EXPECT_EQ(settingsWindow->width(), 360);
+    auto* choice = settingsWindow->findChild<QQuickItem*>(QStringLiteral("languageChoice"));
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->property("currentIndex").toInt(), 0);  // the system's language
+    click(choice);
+    QQuickItem* italian = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            italian = findItemWithText(settingsWindow->contentItem(), QStringLiteral("Italiano"));
+            return italian != nullptr && italian != choice;
+        },
+        2000));
+    click(italian);
+    EXPECT_EQ(QSettings().value("tandorLanguage").toString(), QStringLiteral("it"));
+
+    auto* dialog = settingsWindow->findChild<QObject*>(QStringLiteral("relaunchDialog"));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->property("opened").toBool(); }, 2000));
+    QMetaObject::invokeMethod(dialog, "accept");
+    ShellSettings::setRelauncher({});
+    EXPECT_GE(relaunches, 1);
+    settingsWindow->close();
+}
+
+// Every view of the shell loads on its own without a warning.
+class ShellViewLoading : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShellViewLoading, LoadsWithoutAWarning) {
+    const testing::SettingsFolder settings;
+    const testing::FixtureHome home;
+    testing::QmlWarnings::messages().clear();
+    const testing::QmlWarnings warnings;
+    ScanModel model;
+    QQmlEngine engine;
+    ApplicationEngine::prepare(engine, model);
+    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tandor/Shell/") +
+                                          QString::fromUtf8(GetParam()) + QStringLiteral(".qml")));
+    std::unique_ptr<QObject> object(component.create());
+    ASSERT_NE(object, nullptr) << component.errorString().toStdString();
+    QTest::qWait(20);
+    object.reset();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, ShellViewLoading,
+                         ::testing::Values("CategoryBar", "ContentView", "EmptyStateView",
+                                           "LanguageMenu", "LanguagePicker", "SettingsWindow",
+                                           "SummaryHeader", "TabIcon", "ViewTabBar"));
+
+}  // namespace
+}  // namespace tandor

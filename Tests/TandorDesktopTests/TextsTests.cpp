@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QHash>
+#include <QXmlStreamReader>
+#include <filesystem>
+#include <optional>
+
+#include "TandorShared/StringTemplates.hpp"
+#include "TandorShared/TextFormat.hpp"
+#include "TandorShared/Texts.hpp"
+
+namespace tandor {
+namespace {
+
+using ui::StringTemplates;
+namespace TextFormat = ui::TextFormat;
+
+struct FormatCase {
+    const char* pattern;
+    QStringList args;
+    std::optional<QString> expected;
+};
+
+TEST(TextFormat, FillsPlaceholdersAndNeverReadsAMissingValue) {
+    const std::vector<FormatCase> cases{
+        {"%lld files", {"12"}, "12 files"},
+        {"%@ and %@", {"a", "b"}, "a and b"},
+        {"%2$@ before %1$@", {"a", "b"}, "b before a"},
+        {"%1$lld of %2$lld", {"3", "9"}, "3 of 9"},
+        {"%d, %ld", {"1", "2"}, "1, 2"},
+        {"100%% sure", {}, "100% sure"},
+        {"%lld%%", {"7"}, "7%"},
+        {"5% off, 50%", {}, "5% off, 50%"},
+        {"%5 without dollar", {}, "%5 without dollar"},
+        {"%@ stays %@", {"%@", "x"}, "%@ stays x"},
+        {"%@ and %@", {"a"}, std::nullopt},
+        {"%3$@", {"a", "b"}, std::nullopt},
+        {"%0$@", {"a"}, std::nullopt},
+        {"%99999999999$@", {"a"}, std::nullopt},
+        {"%1$@ %@ %@", {"a", "b"}, "a a b"},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(TextFormat::format(QString::fromUtf8(item.pattern), item.args), item.expected)
+            << item.pattern;
+    }
+}
+
+TEST(TextFormat, ATranslationMustReferToTheSameValuesAsItsKey) {
+    struct Case {
+        const char* key;
+        const char* translation;
+        bool same;
+    };
+    const std::vector<Case> cases{
+        {"%lld days ago", "%lld giorni fa", true},
+        {"From %@ to %@", "Verso %2$@ da %1$@", true},
+        {"Uninstall %@", "Disinstalla %1$@", true},
+        {"Uninstall %@", "Disinstalla %@ %@", false},
+        {"Uninstall %@", "Disinstalla %2$@", false},
+        {"From %@ to %@", "Da %@", false},
+        {"Plain", "Semplice %@", false},
+        {"Plain", "Semplice 100%%", true},
+        {"Uninstall %@", "Disinstalla %0$@", false},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(TextFormat::samePlaceholders(QString::fromUtf8(item.key),
+                                               QString::fromUtf8(item.translation)),
+                  item.same)
+            << item.key << " / " << item.translation;
+    }
+}
+
+TEST(TextFormat, NumbersFromQmlArePrintedAsWholeNumbers) {
+    EXPECT_EQ(TextFormat::argumentText(QVariant(12.0)), QStringLiteral("12"));
+    EXPECT_EQ(TextFormat::argumentText(QVariant(qint64{-3})), QStringLiteral("-3"));
+    EXPECT_EQ(TextFormat::argumentText(QVariant(2.5)), QStringLiteral("2.5"));
+    EXPECT_EQ(TextFormat::argumentText(QVariant(QStringLiteral("x"))), QStringLiteral("x"));
+}
+
+// A strings table for the template engine, without a .qm file.
+StringTemplates makeTemplates(const QHash<QString, QString>& table) {
+    return StringTemplates([table](const QString& key) { return table.value(key); });
+}
+
+TEST(StringTemplates, RebuildsEngineTextsFromTheirTranslations) {
+    auto templates = makeTemplates({
+        {"Last opened %lld days ago", "Ultima apertura %lld giorni fa"},
+        {"Last changed %@", "Ultima modifica %@"},
+        {"%lld days ago", "%lld giorni fa"},
+        {"From %@ to %@", "Verso %2$@ partendo da %1$@"},
+        {"Uninstall %@", "Disinstalla %@ e %@"},
+        {"Same email %@", "Stessa email %@"},
+        {"Other %lld things", "Altre %lld cose"},
+        {"Last opened 5 days ago", "Entry of its own"},
+    });
+    struct Case {
+        const char* text;
+        std::optional<QString> expected;
+    };
+    const std::vector<Case> cases{
+        {"Last opened 12 days ago", "Ultima apertura 12 giorni fa"},
+        {"Last opened 1,234.5 days ago", "Ultima apertura 1,234.5 giorni fa"},
+        // A number placeholder never captures text that starts with a non-digit.
+        {"Last opened x12 days ago", std::nullopt},
+        // The longer literal wins, and the captured phrase is translated too.
+        {"Last changed 3 days ago", "Ultima modifica 3 giorni fa"},
+        {"From Downloads to Archive", "Verso Archive partendo da Downloads"},
+        // A translation that asks for more values than its key is not used.
+        {"Uninstall Editor", std::nullopt},
+        // Only the known template keys become templates.
+        {"Other 3 things", std::nullopt},
+        {"Same email a%@b", "Stessa email a%@b"},
+        {"Nothing like it", std::nullopt},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(templates.translate(QString::fromUtf8(item.text)), item.expected) << item.text;
+        // Asked again, the answer comes from the cache and is the same.
+        EXPECT_EQ(templates.translate(QString::fromUtf8(item.text)), item.expected) << item.text;
+    }
+    EXPECT_EQ(templates.localized(QStringLiteral("Last opened 5 days ago")),
+              QStringLiteral("Entry of its own"));
+    EXPECT_EQ(templates.localized(QStringLiteral("Uninstall Editor")),
+              QStringLiteral("Uninstall Editor"));
+}
+
+TEST(StringTemplates, WithoutTranslationsEveryTextIsShownUnchanged) {
+    auto templates = makeTemplates({});
+    for (const QString& key : StringTemplates::keys()) {
+        EXPECT_EQ(templates.localized(key), key);
+    }
+    EXPECT_EQ(templates.localized(QStringLiteral("Last opened 12 days ago")),
+              QStringLiteral("Last opened 12 days ago"));
+}
+
+TEST(Texts, ChoosesTheStoredLanguageElseTheSystemsElseEnglish) {
+    struct Case {
+        const char* stored;
+        QStringList system;
+        const char* expected;
+    };
+    const std::vector<Case> cases{
+        {"it", {"en-US"}, "it"},        {"en", {"it-IT"}, "en"},
+        {"", {"it-IT", "en-US"}, "it"}, {"fr", {"de-DE", "it_CH"}, "it"},
+        {"", {"de-DE", "fr-FR"}, "en"}, {"", {}, "en"},
+        {"", {"en-GB", "it-IT"}, "en"},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(ui::Texts::resolveLanguage(QString::fromUtf8(item.stored), item.system),
+                  QString::fromUtf8(item.expected))
+            << item.stored;
+    }
+}
+
+class TextsInLanguage : public ::testing::Test {
+  protected:
+    void TearDown() override { ui::Texts::setLanguage(QStringLiteral("en")); }
+};
+
+TEST_F(TextsInLanguage, ItalianComesFromTheEmbeddedTranslation) {
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_EQ(ui::Texts::language(), QStringLiteral("it"));
+    EXPECT_EQ(ui::Texts::tr(QStringLiteral("Last opened %lld days ago"), {12}),
+              QStringLiteral("Ultima apertura 12 giorni fa"));
+    EXPECT_EQ(ui::Texts::localized(QStringLiteral("Last opened 12 days ago")),
+              QStringLiteral("Ultima apertura 12 giorni fa"));
+    EXPECT_EQ(ui::Texts::count(1234567), QStringLiteral("1.234.567"));
+
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(ui::Texts::tr(QStringLiteral("Last opened %lld days ago"), {12}),
+              QStringLiteral("Last opened 12 days ago"));
+    EXPECT_EQ(ui::Texts::localized(QStringLiteral("Last opened 12 days ago")),
+              QStringLiteral("Last opened 12 days ago"));
+    EXPECT_EQ(ui::Texts::count(1234567), QStringLiteral("1,234,567"));
+}
+
+TEST_F(TextsInLanguage, TooFewValuesShowTheTextUnfilled) {
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_EQ(ui::Texts::tr(QStringLiteral("Last opened %lld days ago")),
+              QStringLiteral("Ultima apertura %lld giorni fa"));
+    EXPECT_EQ(ui::Texts::tr(QStringLiteral("No such key %@ %@"), {QStringLiteral("a")}),
+              QStringLiteral("No such key %@ %@"));
+}
+
+// Every translation shipped must be filled in and refer to the same values as
+// its key; otherwise the English text would silently take its place.
+TEST(Texts, EveryItalianTranslationIsCompleteAndKeepsItsPlaceholders) {
+    const auto source = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+                        "Apps" / "Shared" / "tandor_it.ts";
+    QFile file(QString::fromStdString(source.string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << source;
+    QXmlStreamReader reader(&file);
+    QString key;
+    int messages = 0;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (reader.name() == u"source") {
+            key = reader.readElementText();
+        } else if (reader.name() == u"translation") {
+            const bool unfinished =
+                reader.attributes().value(QStringLiteral("type")) == u"unfinished";
+            const QString translation = reader.readElementText();
+            ++messages;
+            EXPECT_FALSE(unfinished) << key.toStdString();
+            EXPECT_FALSE(translation.isEmpty()) << key.toStdString();
+            EXPECT_TRUE(TextFormat::samePlaceholders(key, translation))
+                << key.toStdString() << " / " << translation.toStdString();
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_GT(messages, 0);
+}
+
+}  // namespace
+}  // namespace tandor
