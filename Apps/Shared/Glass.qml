@@ -13,23 +13,16 @@ Item {
     implicitWidth: body.childrenRect.width
     implicitHeight: body.childrenRect.height
 
-    Rectangle {
-        id: shadowShape
+    // A glow draws only the shadow; a drop shadow would also draw its source
+    // shape, which shows through the translucent surface as grey.
+    RectangularGlow {
         anchors.fill: parent
-        radius: glass.cornerRadius
-        color: "black"
-        visible: false
-    }
-
-    DropShadow {
-        anchors.fill: shadowShape
-        source: shadowShape
+        anchors.topMargin: 4
+        anchors.bottomMargin: -4
+        glowRadius: 10
+        spread: 0
+        cornerRadius: glass.cornerRadius + glowRadius
         color: Qt.rgba(Theme.bordeaux.r, Theme.bordeaux.g, Theme.bordeaux.b, 0.1)
-        radius: 10
-        samples: 21
-        horizontalOffset: 0
-        verticalOffset: 4
-        transparentBorder: true
     }
 
     Rectangle {
