@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -181,6 +183,50 @@ TEST_F(MainWindowTest, TheWelcomesButtonScansTheHomeFolderIntoTheResults) {
     clickHistoryTab();
     EXPECT_EQ(route(), "history");
     EXPECT_FALSE(item("summaryHeader")->isVisible());
+}
+
+TEST_F(MainWindowTest, ASuggestionGoesOnThePileComesOffWithUndoAndThenToTheTrash) {
+    const std::string cache = home / "Library/Caches/com.example.app";
+    std::filesystem::create_directories(cache);
+    {
+        // 60 MB of allocated blocks: more than the app-cache rule's minimum.
+        const int fd = ::open((cache + "/blob").c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::posix_fallocate(fd, 0, 60'000'000), 0);
+        ::close(fd);
+    }
+    click(item("scanHomeButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
+    ASSERT_FALSE(model.suggestions().empty());
+
+    click(findItemWithText(window->contentItem(), QStringLiteral("Clean")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 1; }, 5'000));
+    QTest::keySequence(window, QKeySequence::Undo);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 0; }, 5'000));
+    click(findItemWithText(window->contentItem(), QStringLiteral("Clean")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 1; }, 5'000));
+
+    auto* trashButton = findItemWithText(window->contentItem(), QStringLiteral("Move to Trash"));
+    click(trashButton);
+    // The confirmation lives in the window's overlay, outside the content.
+    QQuickItem* confirm = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (auto* candidate : engine.rootObjects().first()->findChildren<QQuickItem*>()) {
+                if (candidate != trashButton && candidate->isVisible() &&
+                    candidate->property("text").toString() == QStringLiteral("Move to Trash")) {
+                    confirm = candidate;
+                }
+            }
+            return confirm != nullptr;
+        },
+        5'000));
+    QTest::qWait(300);  // the dialog's opening transition
+    click(confirm);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 0; }, 5'000));
+    EXPECT_FALSE(std::filesystem::exists(cache));
+    EXPECT_TRUE(std::filesystem::exists(home / ".local/share/Trash/files/com.example.app/blob"));
+    EXPECT_THAT(model.lastCommitMessage().toStdString(), ::testing::StartsWith("Moved 1 items"));
 }
 
 TEST_F(MainWindowTest, TheToolbarsScanButtonStartsAScanAgain) {

@@ -13,6 +13,7 @@ Item {
 
     CategoryListModel {
         id: categories
+        objectName: "categoryList"
         scanModel: view.scanModel
     }
 

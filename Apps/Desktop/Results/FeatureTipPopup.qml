@@ -5,7 +5,8 @@ import Tandor
 import Tandor.Shared
 
 // A tip shown as a popover below the control it explains, with its arrow on
-// the top edge; closing it retires the tip for good.
+// the top edge, or above it for a control at the bottom of the window (the
+// tip must never cover the control); closing it retires the tip for good.
 Popup {
     id: popup
 
@@ -13,9 +14,11 @@ Popup {
     property Item target: null
     property bool show: false
 
+    property bool placeAbove: false
+
     parent: target
     x: target ? (target.width - width) / 2 : 0
-    y: target ? target.height + 8 : 0
+    y: !target ? 0 : placeAbove ? -implicitHeight - 8 : target.height + 8
     width: 280
     padding: 12
     closePolicy: Popup.NoAutoClose
@@ -29,7 +32,8 @@ Popup {
             width: 16
             height: 8
             x: (parent.width - width) / 2
-            y: -height
+            y: popup.placeAbove ? parent.height : -height
+            rotation: popup.placeAbove ? 180 : 0
             onPaint: {
                 const ctx = getContext("2d")
                 ctx.reset()

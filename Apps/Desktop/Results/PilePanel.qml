@@ -123,6 +123,7 @@ Item {
     FeatureTipPopup {
         tip: pileTip
         target: trashButton
+        placeAbove: true
         show: panel.visible && !pileTip.dismissed
     }
 

@@ -12,6 +12,7 @@ Item {
 
     SuggestionListModel {
         id: suggestionList
+        objectName: "suggestionList"
         scanModel: view.scanModel
     }
 
@@ -53,6 +54,7 @@ Item {
         }
 
         delegate: SuggestionCard {
+            objectName: "suggestionCard"
             width: ListView.view.width - 24
             suggestions: suggestionList
         }

@@ -17,6 +17,7 @@ Item {
 
     ContentViewModel {
         id: viewModel
+        objectName: "contentViewModel"
         scanModel: contentView.scanModel
     }
 

@@ -1,0 +1,254 @@
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTest>
+#include <cstdio>
+#include <functional>
+
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+
+Q_IMPORT_QML_PLUGIN(TandorPlugin)
+Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
+
+// Drives the real application through its main screens and saves a PNG of
+// each: scripts/screenshots runs it on a fixture home folder. It loads the
+// QML as main.cpp does, scans the home folder for real and acts only through
+// the view models and QML objects the screens themselves use.
+//
+//   tandor-screenshots FOLDER english   every screen, in English
+//   tandor-screenshots FOLDER italian   the suggestions, in Italian
+namespace {
+
+// Software rendering of a frame or two, and the cards' short animations.
+constexpr int settleMilliseconds = 600;
+constexpr int scanTimeoutMilliseconds = 120'000;
+
+[[noreturn]] void fail(const QString& message) {
+    std::fprintf(stderr, "tandor-screenshots: %s\n", qPrintable(message));
+    std::exit(1);
+}
+
+class Driver {
+  public:
+    Driver(QQuickWindow& window, tandor::ScanModel& model, QString folder)
+        : window_(window), model_(model), folder_(std::move(folder)) {}
+
+    void save(QQuickWindow& window, const QString& name) const {
+        const QImage image = window.grabWindow();
+        const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
+        if (image.isNull() || !image.save(path)) {
+            fail(QStringLiteral("could not save %1").arg(path));
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+
+    void save(const QString& name) const { save(window_, name); }
+
+    template <typename T = QObject>
+    T& find(const char* objectName) const {
+        auto* object = window_.findChild<T*>(QString::fromLatin1(objectName));
+        if (object == nullptr) {
+            fail(QStringLiteral("no object named %1").arg(QLatin1String(objectName)));
+        }
+        return *object;
+    }
+
+    static void waitFor(const std::function<bool()>& condition, int timeout, const char* what) {
+        if (!QTest::qWaitFor(condition, timeout)) {
+            fail(QStringLiteral("timed out waiting for %1").arg(QLatin1String(what)));
+        }
+    }
+
+    void waitForSplashToEnd() const {
+        auto& splash = find<QQuickItem>("splashLoader");
+        waitFor([&] { return !splash.property("active").toBool(); }, 10'000, "the splash");
+    }
+
+    // Scans the home folder; saves the progress view at the first progress
+    // report when progressName is given. The save happens inside the report's
+    // handler: a small home is read faster than the event loop would come
+    // back to the view.
+    void scan(const QString& progressName) {
+        bool saved = progressName.isEmpty();
+        const auto connection = QObject::connect(&model_, &tandor::ScanModel::phaseChanged, [&] {
+            if (!saved && model_.isScanning() && model_.filesSeen() > 0) {
+                saved = true;
+                save(progressName);
+            }
+        });
+        if (!model_.scanHome()) {
+            fail(QStringLiteral("the scan did not start"));
+        }
+        waitFor([&] { return model_.phase() != tandor::ScanModel::Phase::scanning; },
+                scanTimeoutMilliseconds, "the scan");
+        QObject::disconnect(connection);
+        if (model_.phase() != tandor::ScanModel::Phase::ready) {
+            fail(QStringLiteral("the scan failed: %1").arg(model_.failureMessage()));
+        }
+        if (!saved) {
+            std::fprintf(stderr, "tandor-screenshots: the scan sent no progress report\n");
+        }
+    }
+
+    void showTab(const char* title) const {
+        find("contentViewModel").setProperty("tab", QString::fromLatin1(title));
+        QTest::qWait(settleMilliseconds);
+    }
+
+    // The items of this name in the visual tree: views' delegates have a
+    // visual parent only.
+    QList<QQuickItem*> findItems(const QString& objectName) const {
+        QList<QQuickItem*> found;
+        QList<QQuickItem*> pending{window_.contentItem()};
+        while (!pending.isEmpty()) {
+            QQuickItem* item = pending.takeFirst();
+            if (item->objectName() == objectName) {
+                found.append(item);
+            }
+            pending.append(item->childItems());
+        }
+        return found;
+    }
+
+    // Opens the details of the first card that lists items.
+    void openFirstCard() const {
+        const auto cards = findItems(QStringLiteral("suggestionCard"));
+        if (cards.isEmpty()) {
+            fail(QStringLiteral("no suggestion cards (%1 suggestions, route %2)")
+                     .arg(model_.suggestions().size())
+                     .arg(find("contentViewModel").property("route").toString()));
+        }
+        QQuickItem* chosen = cards.first();
+        for (QQuickItem* card : cards) {
+            if (card->property("items").toList().size() > 1) {
+                chosen = card;
+                break;
+            }
+        }
+        chosen->setProperty("expanded", true);
+        QTest::qWait(settleMilliseconds);
+    }
+
+  private:
+    QQuickWindow& window_;
+    tandor::ScanModel& model_;
+    QString folder_;
+};
+
+void runEnglish(Driver& driver) {
+    // The splash, once its title has come in.
+    QTest::qWait(900);
+    driver.save(QStringLiteral("01-splash"));
+    driver.waitForSplashToEnd();
+
+    driver.scan(QStringLiteral("02-progress"));
+    driver.showTab("Suggestions");
+    driver.openFirstCard();
+    driver.save(QStringLiteral("03-suggestions"));
+
+    driver.showTab("Browse");
+    driver.save(QStringLiteral("04-browse"));
+
+    // A kind other than the largest, which shows at first.
+    driver.showTab("Categories");
+    auto& categories = driver.find<QAbstractItemModel>("categoryList");
+    const int selected = categories.property("selectedRow").toInt();
+    for (int row = 0; row < categories.rowCount(); ++row) {
+        const bool isHeader = categories.data(categories.index(row, 0), Qt::UserRole + 1).toBool();
+        if (!isHeader && row != selected) {
+            QMetaObject::invokeMethod(&categories, "select", Q_ARG(int, row));
+            break;
+        }
+    }
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("05-categories"));
+
+    // The first three suggestions on the pile, as their cards' buttons do.
+    driver.showTab("Suggestions");
+    auto& suggestions = driver.find<QAbstractItemModel>("suggestionList");
+    for (int row = 0; row < std::min(3, suggestions.rowCount()); ++row) {
+        QMetaObject::invokeMethod(&suggestions, "addToPile", Q_ARG(int, row));
+    }
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("06-pile"));
+
+    auto& settings = driver.find<QQuickWindow>("settingsWindow");
+    settings.show();
+    Driver::waitFor([&] { return settings.isExposed(); }, 10'000, "the Settings window");
+    QTest::qWait(settleMilliseconds);
+    driver.save(settings, QStringLiteral("07-settings"));
+    settings.close();
+}
+
+void runItalian(Driver& driver) {
+    driver.waitForSplashToEnd();
+    driver.scan({});
+    driver.showTab("Suggestions");
+    driver.openFirstCard();
+    driver.save(QStringLiteral("08-suggestions-italian"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3 || (qstrcmp(argv[2], "english") != 0 && qstrcmp(argv[2], "italian") != 0)) {
+        std::fprintf(stderr, "usage: tandor-screenshots FOLDER english|italian\n");
+        return 2;
+    }
+    const bool italian = qstrcmp(argv[2], "italian") == 0;
+    // It scans HOME and writes settings: only ever a fixture's, as the script
+    // sets them up, never a real home folder's by mistake.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || !qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(home + '/') ||
+        !qEnvironmentVariable("XDG_DATA_HOME").startsWith(home + '/')) {
+        std::fprintf(stderr,
+                     "tandor-screenshots: run it through scripts/screenshots, which "
+                     "points HOME and the XDG folders at a fixture\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    // As main.cpp.
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName("Tandor");
+    QGuiApplication::setOrganizationName("Tandor");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE")) {
+        QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    }
+    // The language is read once, when the texts are first needed.
+    QSettings().setValue("tandorLanguage", italian ? "it" : "en");
+
+    tandor::ScanModel model;
+    QQmlApplicationEngine engine;
+    tandor::ApplicationEngine::prepare(engine, model);
+    engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+    if (engine.rootObjects().isEmpty()) {
+        fail(QStringLiteral("Main.qml did not load"));
+    }
+    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (window == nullptr) {
+        fail(QStringLiteral("the root object is not a window"));
+    }
+    if (!QTest::qWaitForWindowExposed(window)) {
+        fail(QStringLiteral("the window was never shown"));
+    }
+
+    Driver driver(*window, model, QString::fromLocal8Bit(argv[1]));
+    if (italian) {
+        runItalian(driver);
+    } else {
+        runEnglish(driver);
+    }
+    return 0;
+}
