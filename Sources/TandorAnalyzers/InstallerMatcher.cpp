@@ -16,22 +16,6 @@ struct Word {
     bool isVersion = false;
 };
 
-// Calls body with each code point of text and its bytes; a byte that is not
-// valid UTF-8 comes as -1 and so is neither a letter nor a digit.
-template <typename Body>
-void forEachCodePoint(std::string_view text, Body body) {
-    std::size_t offset = 0;
-    while (offset < text.size()) {
-        utf8proc_int32_t codePoint = -1;
-        const auto length =
-            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + offset),
-                             static_cast<utf8proc_ssize_t>(text.size() - offset), &codePoint);
-        const std::size_t consumed = length > 0 ? static_cast<std::size_t>(length) : 1;
-        body(length > 0 ? codePoint : -1, text.substr(offset, consumed));
-        offset += consumed;
-    }
-}
-
 bool isDigit(utf8proc_int32_t codePoint) {
     return codePoint >= 0 && unicode::isNumber(static_cast<char32_t>(codePoint));
 }
@@ -53,7 +37,7 @@ std::vector<Word> words(std::string_view lowercased) {
         }
         inWord = false;
     };
-    forEachCodePoint(lowercased, [&](utf8proc_int32_t codePoint, std::string_view bytes) {
+    unicode::forEachCodePoint(lowercased, [&](utf8proc_int32_t codePoint, std::string_view bytes) {
         if (!isLetterOrDigit(codePoint)) {
             finish();
             return;
@@ -79,7 +63,7 @@ std::string appKey(std::string_view name) {
         lower.resize(lower.size() - 4);
     }
     std::string key;
-    forEachCodePoint(lower, [&key](utf8proc_int32_t codePoint, std::string_view bytes) {
+    unicode::forEachCodePoint(lower, [&key](utf8proc_int32_t codePoint, std::string_view bytes) {
         if (isLetterOrDigit(codePoint)) {
             key.append(bytes);
         }

@@ -44,32 +44,4 @@ std::string_view trimmingWhitespaceAndNewlines(std::string_view text) {
     return trimming(text, spaces, newlines);
 }
 
-std::string graphemePrefix(std::string_view text, std::size_t count) {
-    std::size_t clusters = 0;
-    utf8proc_int32_t previous = -1;
-    utf8proc_int32_t state = 0;
-    std::size_t offset = 0;
-    while (offset < text.size()) {
-        utf8proc_int32_t codePoint = -1;
-        const auto length =
-            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + offset),
-                             static_cast<utf8proc_ssize_t>(text.size() - offset), &codePoint);
-        const bool valid = length > 0;
-        if (previous < 0 || !valid ||
-            utf8proc_grapheme_break_stateful(previous, codePoint, &state)) {
-            if (clusters == count) {
-                break;
-            }
-            ++clusters;
-        }
-        if (!valid) {
-            codePoint = -1;
-            state = 0;
-        }
-        previous = codePoint;
-        offset += valid ? static_cast<std::size_t>(length) : 1;
-    }
-    return std::string(text.substr(0, offset));
-}
-
 }  // namespace tandor::assistantText

@@ -13,8 +13,4 @@ std::string_view trimmingWhitespace(std::string_view text);
 // Without the Unicode White_Space characters (spaces and line breaks) at both ends.
 std::string_view trimmingWhitespaceAndNewlines(std::string_view text);
 
-// The first count extended grapheme clusters of text (what a person counts as
-// characters); bytes that are not UTF-8 count as one each.
-std::string graphemePrefix(std::string_view text, std::size_t count);
-
 }  // namespace tandor::assistantText

@@ -6,6 +6,7 @@
 #include "TandorAssistant/ToolError.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
+#include "TandorCore/UnicodeText.hpp"
 #include "TandorScanner/DirectoryScanner.hpp"
 #include "TandorScanner/ScanError.hpp"
 
@@ -89,7 +90,7 @@ JSONValue TandorAssistant::propose(const JSONValue& arguments) {
         }
         total = saturatingAdd(total, *bytes);
         made.push_back(
-            {resolved, *bytes, assistantText::graphemePrefix(reason, maximumReasonLength), now_()});
+            {resolved, *bytes, unicode::graphemePrefix(reason, maximumReasonLength), now_()});
     }
     if (!made.empty()) {
         proposals_.add(made);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace tandor::unicode {
 namespace {
@@ -12,10 +13,42 @@ const auto* bytesOf(std::string_view text) {
     return reinterpret_cast<const utf8proc_uint8_t*>(text.data());
 }
 
-// Walks text one code point at a time; an invalid byte is passed on as a
-// negative value so that callers can keep it unchanged.
-template <typename Body>
-void forEachCodePoint(std::string_view text, Body body) {
+void appendCodePoint(std::string& out, utf8proc_int32_t codePoint) {
+    utf8proc_uint8_t buffer[4];
+    const auto length = utf8proc_encode_char(codePoint, buffer);
+    out.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(length));
+}
+
+// The byte offsets at which the first limit grapheme clusters of text start.
+std::vector<std::size_t> clusterStarts(std::string_view text, std::size_t limit) {
+    std::vector<std::size_t> starts;
+    utf8proc_int32_t previous = -1;
+    utf8proc_int32_t state = 0;
+    std::size_t offset = 0;
+    while (offset < text.size() && starts.size() < limit) {
+        utf8proc_int32_t codePoint = 0;
+        const auto length =
+            utf8proc_iterate(bytesOf(text) + offset,
+                             static_cast<utf8proc_ssize_t>(text.size() - offset), &codePoint);
+        const bool valid = length > 0;
+        if (previous < 0 || !valid ||
+            utf8proc_grapheme_break_stateful(previous, codePoint, &state)) {
+            starts.push_back(offset);
+        }
+        if (!valid) {
+            codePoint = -1;
+            state = 0;
+        }
+        previous = codePoint;
+        offset += valid ? static_cast<std::size_t>(length) : 1;
+    }
+    return starts;
+}
+
+}  // namespace
+
+void forEachCodePoint(std::string_view text,
+                      const std::function<void(std::int32_t, std::string_view)>& body) {
     std::size_t offset = 0;
     while (offset < text.size()) {
         utf8proc_int32_t codePoint = 0;
@@ -27,14 +60,6 @@ void forEachCodePoint(std::string_view text, Body body) {
         offset += consumed;
     }
 }
-
-void appendCodePoint(std::string& out, utf8proc_int32_t codePoint) {
-    utf8proc_uint8_t buffer[4];
-    const auto length = utf8proc_encode_char(codePoint, buffer);
-    out.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(length));
-}
-
-}  // namespace
 
 bool isValidUTF8(std::string_view text) {
     bool valid = true;
@@ -82,20 +107,12 @@ std::string lowercased(std::string_view text) {
 }
 
 std::size_t graphemeCount(std::string_view text) {
-    std::size_t count = 0;
-    utf8proc_int32_t previous = -1;
-    utf8proc_int32_t state = 0;
-    forEachCodePoint(text, [&](utf8proc_int32_t codePoint, std::string_view) {
-        if (previous < 0 || codePoint < 0 ||
-            utf8proc_grapheme_break_stateful(previous, codePoint, &state)) {
-            ++count;
-        }
-        if (codePoint < 0) {
-            state = 0;
-        }
-        previous = codePoint;
-    });
-    return count;
+    return clusterStarts(text, text.size()).size();
+}
+
+std::string graphemePrefix(std::string_view text, std::size_t count) {
+    const auto starts = clusterStarts(text, count + 1);
+    return std::string(starts.size() <= count ? text : text.substr(0, starts[count]));
 }
 
 bool isLetter(char32_t codePoint) {

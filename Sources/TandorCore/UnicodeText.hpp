@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,17 @@ bool canonicallyLess(std::string_view a, std::string_view b);
 // Simple (one-to-one) lowercase mapping of every code point.
 std::string lowercased(std::string_view text);
 
+// Calls body with each code point of text and its bytes; a byte that is not
+// part of valid UTF-8 comes alone, with the code point -1.
+void forEachCodePoint(
+    std::string_view text,
+    const std::function<void(std::int32_t codePoint, std::string_view bytes)>& body);
+
 // The number of extended grapheme clusters, what a person counts as characters.
 std::size_t graphemeCount(std::string_view text);
+
+// The first count grapheme clusters of text (all of it when it has fewer).
+std::string graphemePrefix(std::string_view text, std::size_t count);
 
 bool isLetter(char32_t codePoint);
 bool isNumber(char32_t codePoint);

@@ -43,6 +43,24 @@ TEST(UnicodeText, CountsGraphemesAsPeopleSeeThem) {
     }
 }
 
+TEST(UnicodeText, CutsAfterWholeGraphemes) {
+    const std::string family =
+        "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7";
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {"abc", 2, "ab"},
+        {"abc", 5, "abc"},
+        {"abc", 0, ""},
+        {decomposedCafe + "!", 4, decomposedCafe},
+        {family + "x", 1, family},
+        {"a\xFF"
+         "b",
+         2, "a\xFF"},
+    };
+    for (const auto& [text, count, prefix] : cases) {
+        EXPECT_EQ(unicode::graphemePrefix(text, count), prefix) << text << " " << count;
+    }
+}
+
 TEST(UnicodeText, ClassifiesLettersAndNumbers) {
     struct Case {
         char32_t codePoint;
