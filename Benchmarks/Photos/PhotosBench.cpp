@@ -17,6 +17,7 @@
 
 #include "PhotoFixture.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 
 namespace {
 
@@ -26,28 +27,6 @@ using Clock = std::chrono::steady_clock;
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
-
-class TemporaryFolder {
-  public:
-    TemporaryFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tandor-photos-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        path_ = pattern;
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 SimilarPhotoFinder::Options searchOptions() {
     return {0.35f, 1800, 200, 100'000,
@@ -153,7 +132,7 @@ testing::PairScore calibration(const std::string& folder) {
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(64, std::atoi(argv[1])) : 512;
-    const TemporaryFolder folder;
+    const tandor::testing::TemporaryFolder folder;
     const double rate = analysisRate(folder.path(), count);
     const double grouping = groupingTime();
     const auto score = calibration(folder.path());
