@@ -11,17 +11,14 @@
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/JSONStoreFile.hpp"
 #include "TandorCore/SupportFolder.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contentsOf(const std::string& path) {
-    std::ifstream stream(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), {}};
-}
+using testing::contentsOf;
 
 std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;

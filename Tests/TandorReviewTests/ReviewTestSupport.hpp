@@ -2,25 +2,12 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "TestSupport/FileContents.hpp"
 
 // Small file helpers shared by the review engine's tests.
 namespace tandor::testing {
-
-inline void writeFile(const std::string& path, const std::string& contents) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << contents;
-}
-
-inline std::string contentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 // Whether anything, a dangling link included, is at path.
 inline bool isThere(const std::string& path) {

@@ -5,12 +5,12 @@
 #include <nlohmann/json.hpp>
 
 #include "SmartTestSupport.hpp"
-#include "StoreFiles.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorSmart/AutomationError.hpp"
 #include "TandorSmart/AutomationStore.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {

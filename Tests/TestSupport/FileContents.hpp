@@ -2,21 +2,22 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
+// Plain file helpers for building and checking fixtures.
 namespace tandor::testing {
 
+// Writes contents to path, creating the folders above it.
 inline void writeFile(const std::string& path, const std::string& contents) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << contents;
 }
 
+// The bytes of the file at path ("" when it cannot be read).
 inline std::string contentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), {}};
 }
 
 }  // namespace tandor::testing
