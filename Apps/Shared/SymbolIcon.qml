@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Shapes
 
 // A small line icon drawn in one colour, from our own outlines on a 24-unit
-// grid: "circlepath", "documents", "eye", "info", "folder".
+// grid: "circlepath", "documents", "eye", "info", "folder", "bulb".
 Item {
     id: icon
 
@@ -22,7 +22,9 @@ Item {
                + "M 12 8.8 A 3.2 3.2 0 1 1 11.99 8.8",
         "info": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 12 10.5 L 12 17 M 10.3 17 L 13.7 17 "
                 + "M 10.5 10.5 L 12 10.5 M 12 7 L 12 7.2",
-        "folder": "M 2.5 6 L 2.5 19 L 21.5 19 L 21.5 8 L 11.5 8 L 9.5 5.5 L 3 5.5 Z"
+        "folder": "M 2.5 6 L 2.5 19 L 21.5 19 L 21.5 8 L 11.5 8 L 9.5 5.5 L 3 5.5 Z",
+        "bulb": "M 9 17 C 9 14 5.5 12.8 5.5 9 A 6.5 6.5 0 0 1 18.5 9 C 18.5 12.8 15 14 15 17 Z "
+                + "M 9.5 20.5 L 14.5 20.5"
     })
 
     Accessible.ignored: true

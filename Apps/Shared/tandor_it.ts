@@ -16,6 +16,10 @@
         <translation>%@ Si riforma, quindi un controllo settimanale lo tiene piccolo.</translation>
     </message>
     <message>
+        <source>%@ is installed</source>
+        <translation>%@ è installata</translation>
+    </message>
+    <message>
         <source>%@ takes %@.</source>
         <translation>%@ occupa %@.</translation>
     </message>
@@ -44,8 +48,16 @@
         <translation>%lld gruppi di foto simili, confrontate su questo computer in base alla loro impronta visiva</translation>
     </message>
     <message>
+        <source>%lld item, %@ on disk</source>
+        <translation>%lld elemento, %@ su disco</translation>
+    </message>
+    <message>
         <source>%lld items · %@</source>
         <translation>%lld elementi · %@</translation>
+    </message>
+    <message>
+        <source>%lld items, %@ on disk</source>
+        <translation>%lld elementi, %@ su disco</translation>
     </message>
     <message>
         <source>%lld months ago</source>
@@ -186,6 +198,10 @@
     <message>
         <source>Categories</source>
         <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Changed in the last 24 hours</source>
+        <translation>Modificato nelle ultime 24 ore</translation>
     </message>
     <message>
         <source>Chats and attachments</source>
@@ -434,6 +450,10 @@
     <message>
         <source>Last opened yesterday</source>
         <translation>Aperto ieri</translation>
+    </message>
+    <message>
+        <source>Last opened: unknown</source>
+        <translation>Ultima apertura: sconosciuta</translation>
     </message>
     <message>
         <source>Later</source>
@@ -846,6 +866,18 @@
     <message>
         <source>measured</source>
         <translation>misurati</translation>
+    </message>
+    <message>
+        <source>node_modules folders</source>
+        <translation>Cartelle node_modules</translation>
+    </message>
+    <message>
+        <source>npm cache</source>
+        <translation>Cache di npm</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>Cache di pip</translation>
     </message>
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>

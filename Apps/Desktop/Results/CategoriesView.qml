@@ -145,14 +145,23 @@ Item {
                         radius: 10
                         color: view.detail.hasKind ? Qt.alpha(Theme.categoryColor(view.detail.category), 0.12)
                                                    : "transparent"
-                        Text {
+                        RowLayout {
                             id: related
                             anchors.fill: parent
                             anchors.margins: 10
-                            text: "💡 " + view.detail.relatedText
-                            textFormat: Text.PlainText
-                            font.pixelSize: 12
-                            color: Theme.primaryText
+                            spacing: 5
+                            SymbolIcon {
+                                name: "bulb"
+                                size: 13
+                                color: Theme.primaryText
+                            }
+                            Text {
+                                Layout.fillWidth: true
+                                text: view.detail.relatedText
+                                textFormat: Text.PlainText
+                                font.pixelSize: 12
+                                color: Theme.primaryText
+                            }
                         }
                     }
 

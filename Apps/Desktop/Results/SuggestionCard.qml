@@ -124,14 +124,38 @@ Glass {
             }
             Repeater {
                 model: card.expanded ? card.evidence : []
-                delegate: Text {
+                // Drawn marks, not emoji: the fonts on the machine may lack them.
+                delegate: RowLayout {
+                    id: evidenceRow
                     required property var modelData
+                    readonly property color tint: modelData.observed ? Theme.primaryText
+                                                                     : Theme.secondaryText
                     Layout.fillWidth: true
-                    text: (modelData.observed ? "✓ " : "💡 ") + modelData.text
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
-                    font.pixelSize: 11
-                    color: modelData.observed ? Theme.primaryText : Theme.secondaryText
+                    spacing: 4
+                    Text {
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredWidth: 12
+                        visible: evidenceRow.modelData.observed
+                        text: "✓"
+                        font.pixelSize: 11
+                        color: evidenceRow.tint
+                    }
+                    SymbolIcon {
+                        Layout.alignment: Qt.AlignTop
+                        Layout.topMargin: 1
+                        visible: !evidenceRow.modelData.observed
+                        name: "bulb"
+                        size: 12
+                        color: evidenceRow.tint
+                    }
+                    Text {
+                        Layout.fillWidth: true
+                        text: evidenceRow.modelData.text
+                        textFormat: Text.PlainText
+                        wrapMode: Text.Wrap
+                        font.pixelSize: 11
+                        color: evidenceRow.tint
+                    }
                 }
             }
             Rectangle {

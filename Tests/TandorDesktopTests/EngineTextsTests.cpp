@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+#include "TandorAnalyzers/AnalysisContext.hpp"
+#include "TandorAnalyzers/BuiltInRules.hpp"
+#include "TandorAnalyzers/RuleAnalyzer.hpp"
+#include "TandorCore/FileNode.hpp"
+#include "TandorCore/SafetyLevel.hpp"
+#include "TandorScanner/StaticLastUsedReader.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TandorSmart/LastUsedEnricher.hpp"
+
+// The engines write fixed English and the suggestion cards show it through
+// Texts::localized; a sentence shape without a template or a translation
+// would stay English on an Italian card.
+namespace tandor {
+namespace {
+
+using std::chrono::days;
+using std::chrono::hours;
+
+const std::string home = "/home/ada";
+const Date now = *parseISO8601("2025-06-15T12:00:00Z");
+constexpr std::int64_t megabyte = 1'000'000;
+
+struct Entry {
+    std::string path;  // relative to the folder being built
+    std::int64_t bytes = 0;
+    std::optional<Date> changed;
+    std::optional<Date> opened;  // for the recently used list
+};
+
+FileNodePtr folderOf(const std::string& path, const std::vector<Entry>& entries) {
+    std::vector<FileNodePtr> children;
+    std::map<std::string, std::vector<Entry>> inside;
+    for (const Entry& entry : entries) {
+        const auto slash = entry.path.find('/');
+        if (slash == std::string::npos) {
+            children.push_back(FileNode::make(path + "/" + entry.path, std::nullopt, false,
+                                              entry.bytes, entry.bytes, 0, entry.changed,
+                                              std::nullopt, {}));
+        } else {
+            Entry nested = entry;
+            nested.path = entry.path.substr(slash + 1);
+            inside[entry.path.substr(0, slash)].push_back(nested);
+        }
+    }
+    for (const auto& [name, nested] : inside) {
+        children.push_back(folderOf(path + "/" + name, nested));
+    }
+    return FileNode::make(path, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt,
+                          std::move(children));
+}
+
+// What a card shows of a suggestion, as the results model hands it over.
+std::vector<std::string> cardTexts(const Suggestion& suggestion) {
+    std::vector<std::string> texts{suggestion.title, suggestion.reason,
+                                   std::string(title(suggestion.safety))};
+    if (suggestion.subcategory) {
+        texts.push_back(*suggestion.subcategory);
+    }
+    for (const Evidence& line : suggestion.evidence) {
+        texts.push_back(line.text);
+    }
+    for (const SuggestionItem& item : suggestion.items) {
+        if (item.note) {
+            texts.push_back(*item.note);
+        }
+    }
+    return texts;
+}
+
+// The suggestions of rules over a home holding entries, with the last-opened
+// line the scan adds.
+std::vector<Suggestion> suggestionsOf(std::vector<CleanupRule> rules,
+                                      const std::vector<Entry>& entries,
+                                      std::vector<std::string> installedApps = {}) {
+    std::unordered_map<std::string, Date> opened;
+    for (const Entry& entry : entries) {
+        if (entry.opened) {
+            opened.emplace(home + "/" + entry.path, *entry.opened);
+        }
+    }
+    const RuleAnalyzer analyzer(std::move(rules));
+    const auto suggestions = analyzer.analyze(folderOf(home, entries),
+                                              AnalysisContext(home, now, std::move(installedApps)));
+    const LastUsedEnricher enricher(std::make_shared<StaticLastUsedReader>(opened), 5, {});
+    return enricher.enrich(suggestions, now);
+}
+
+// Words of the engines' sentences that no Italian line contains.
+const QRegularExpression& englishWord() {
+    static const QRegularExpression pattern(
+        QStringLiteral("\\b(item|items|the|of|is|and|to|your|with|on|disk|days|ago|hours|"
+                       "changed|opened|installed|most|recent|last|today|yesterday)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+
+class EngineTextsInItalian : public ::testing::Test {
+  protected:
+    void SetUp() override { ui::Texts::setLanguage(QStringLiteral("it")); }
+    void TearDown() override { ui::Texts::setLanguage(QStringLiteral("en")); }
+
+    static void expectTranslated(const std::vector<Suggestion>& suggestions,
+                                 const std::string& where) {
+        ASSERT_FALSE(suggestions.empty()) << where;
+        for (const Suggestion& suggestion : suggestions) {
+            for (const std::string& text : cardTexts(suggestion)) {
+                const QString english = QString::fromStdString(text);
+                const QString shown = ui::Texts::localized(english);
+                EXPECT_NE(shown, english) << where << " / " << suggestion.ruleID << ": " << text;
+                // A template can translate its frame and leave an English
+                // phrase it captured ("2 items, 5 MB su disco").
+                EXPECT_FALSE(englishWord().match(shown).hasMatch())
+                    << where << " / " << suggestion.ruleID << ": " << shown.toStdString();
+            }
+        }
+    }
+};
+
+// Every built-in rule, pointed at one folder, over homes that give each shape
+// of the count, change and last-opened lines.
+TEST_F(EngineTextsInItalian, EveryRuleAndEveryShapeOfItsEvidence) {
+    struct Case {
+        const char* name;
+        std::vector<Entry> entries;
+    };
+    const std::vector<Case> cases{
+        {"one item changed days ago, never opened",
+         {{"Stuff/a.bin", 600 * megabyte, now - days(3), std::nullopt}}},
+        {"changed today, one of two opened today",
+         {{"Stuff/a.bin", 600 * megabyte, now - hours(2), now - hours(1)},
+          {"Stuff/b.bin", 20 * megabyte, now - hours(30), std::nullopt}}},
+        {"no dates, all opened, most recently yesterday",
+         {{"Stuff/a.bin", 600 * megabyte, std::nullopt, now - days(1)},
+          {"Stuff/b.bin", 30 * megabyte, std::nullopt, now - days(40)},
+          {"Stuff/c.bin", 20 * megabyte, std::nullopt, now - days(9)}}},
+        {"old single item opened long ago",
+         {{"Stuff/a.bin", 3000 * megabyte, now - days(1234), now - days(1500)}}},
+    };
+    for (const Case& item : cases) {
+        for (const CleanupRule& rule : BuiltInRules::all()) {
+            const CleanupRule pointed(rule.id(), rule.title(), rule.category(), rule.kind(),
+                                      rule.safety(), rule.reason(), rule.howToRecover(),
+                                      CleanupRule::ChildrenOfHomeFolder{"Stuff"}, 0);
+            expectTranslated(suggestionsOf({pointed}, item.entries),
+                             std::string(item.name) + " / " + rule.id());
+        }
+    }
+}
+
+// The rules whose items carry a note of their own, on the homes that give one.
+TEST_F(EngineTextsInItalian, TheNotesOfTheItems) {
+    struct Case {
+        const char* name;
+        bool (*targets)(const CleanupRule::Target&);
+        std::vector<Entry> entries;
+        std::vector<std::string> installedApps;
+    };
+    const std::vector<Case> cases{
+        {"installer of an installed app",
+         [](const CleanupRule::Target& target) {
+             return std::holds_alternative<CleanupRule::InstallersOfInstalledApps>(target);
+         },
+         {{"Downloads/Painter-4.2.dmg", 180 * megabyte, now - days(60), std::nullopt}},
+         {"Painter"}},
+        {"archive next to its folder",
+         [](const CleanupRule::Target& target) {
+             return std::holds_alternative<CleanupRule::ExtractedArchives>(target);
+         },
+         {{"Downloads/photos.zip", 40 * megabyte, now - days(60), std::nullopt},
+          {"Downloads/photos/a.jpg", 30 * megabyte, now - days(60), std::nullopt}},
+         {}},
+        {"build folder of a dormant project",
+         [](const CleanupRule::Target& target) {
+             return std::holds_alternative<CleanupRule::DormantProjectBuildFolders>(target);
+         },
+         {{"Projects/blog/package.json", 1000, now - days(200), std::nullopt},
+          {"Projects/blog/node_modules/pack.js", 80 * megabyte, now - days(200), std::nullopt}},
+         {}},
+    };
+    const auto& rules = BuiltInRules::all();
+    for (const Case& item : cases) {
+        const auto rule = std::find_if(rules.begin(), rules.end(), [&item](const auto& candidate) {
+            return item.targets(candidate.target());
+        });
+        ASSERT_NE(rule, rules.end()) << item.name;
+        const auto suggestions = suggestionsOf({*rule}, item.entries, item.installedApps);
+        ASSERT_EQ(suggestions.size(), 1u) << item.name;
+        ASSERT_TRUE(suggestions[0].items[0].note) << item.name;
+        expectTranslated(suggestions, item.name);
+    }
+}
+
+}  // namespace
+}  // namespace tandor
