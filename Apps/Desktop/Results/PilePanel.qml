@@ -124,7 +124,10 @@ Item {
         tip: pileTip
         target: trashButton
         placeAbove: true
-        show: panel.visible && !pileTip.dismissed
+        // Not over the launch splash: the tip waits until the window shows the
+        // content (a window without a splash has no such property).
+        show: panel.visible && !pileTip.dismissed && panel.Window.window !== null
+              && panel.Window.window.showSplash !== true
     }
 
     Dialog {
