@@ -13,13 +13,13 @@
 
 namespace tandor {
 
-// Breaks System Data down into the parts a program can see: local snapshots,
-// purgeable space and a fixed table of system and Library folders. Measures
+// Breaks System Data down into what a program can see of it: local snapshots,
+// purgeable space and a fixed list of system and Library folders. Measures
 // only; changes nothing. Reads the machine only through its probe and reuses
 // the last home-folder scan where that already holds a folder.
 class SystemDataInspector {
   public:
-    // One row of the folder table.
+    // One group of folders, measured and shown as one item.
     struct FolderDefinition {
         SystemDataItem::Kind kind;
         std::string title;
@@ -41,13 +41,13 @@ class SystemDataInspector {
                         DateText dateText = shortDateAndTime);
 
     // One report; never fails. Asks the probe for the volume of "/" once, the
-    // snapshots once, then for each table path that tree (the root of the last
-    // home scan, or null; only read) does not hold, row by row in table order.
+    // snapshots once, then for each folder of the groups that tree (the root of
+    // the last home scan, or null; only read) does not hold, group by group.
     SystemDataReport inspect(const FileNodePtr& tree) const;
 
-    // The seven rows, built from home and temporaryFolder at each call. The
-    // temporary folder's parent joins the caches row only when it lies under
-    // "/var/folders/" or "/private/var/folders/".
+    // The seven folder groups, built from home and temporaryFolder at each
+    // call. The temporary folder's parent joins the caches group only when it
+    // lies under "/var/folders/" or "/private/var/folders/".
     std::vector<FolderDefinition> folderDefinitions() const;
 
     // The date in local time with the locale's short date and the time in

@@ -197,11 +197,11 @@ TEST(SystemDataInspector, TemporaryFolderParentJoinsOnlyUnderTheSystemFolders) {
         {"/tmp", {home + "/Library/Caches", "/Library/Caches"}},
     };
     for (const auto& testCase : cases) {
-        const auto rows =
+        const auto groups =
             inspector(std::make_shared<FakeProbe>(), testCase.temporaryFolder).folderDefinitions();
-        ASSERT_EQ(rows.size(), 7u);
-        EXPECT_EQ(rows[2].kind, Kind::temporary);
-        EXPECT_EQ(rows[2].paths, testCase.paths) << testCase.temporaryFolder;
+        ASSERT_EQ(groups.size(), 7u);
+        EXPECT_EQ(groups[2].kind, Kind::temporary);
+        EXPECT_EQ(groups[2].paths, testCase.paths) << testCase.temporaryFolder;
     }
 }
 
