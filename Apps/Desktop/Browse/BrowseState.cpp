@@ -9,6 +9,7 @@
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/IcicleLayout.hpp"
+#include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor {
@@ -75,7 +76,7 @@ void BrowseState::setRoot(FileNodePtr root) {
 QStringList BrowseState::crumbs() const {
     QStringList names;
     for (const auto& node : chain_) {
-        names.append(QFile::decodeName(QByteArray::fromStdString(node->name())));
+        names.append(ui::displayPath(node->name()));
     }
     return names;
 }
@@ -223,7 +224,7 @@ QString BrowseState::details(const IcicleCell& cell, std::int64_t focusBytes) {
     const QString name =
         cell.kind.isSmallerItems && cell.kind.count > 0
             ? ui::Texts::tr(QStringLiteral("%lld smaller items"), {qint64{cell.kind.count}})
-            : QFile::decodeName(QByteArray::fromStdString(cell.name));
+            : ui::displayPath(cell.name);
     const QString separator = QStringLiteral(" \u00B7 ");
     return name + separator + QString::fromStdString(ByteFormat::string(cell.bytes)) + separator +
            shareText(cell.bytes, focusBytes);

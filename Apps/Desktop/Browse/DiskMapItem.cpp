@@ -11,6 +11,7 @@
 #include "Browse/BrowseState.hpp"
 #include "Browse/DiskMapGeometry.hpp"
 #include "TandorCore/ByteFormat.hpp"
+#include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor {
@@ -27,7 +28,7 @@ QColor toQt(const diskmap::Rgba& colour) {
 
 QString labelName(const IcicleCell& cell) {
     if (!cell.kind.isSmallerItems) {
-        return QFile::decodeName(QByteArray::fromStdString(cell.name));
+        return ui::displayPath(cell.name);
     }
     if (cell.kind.count <= 0) {
         return ui::Texts::tr(QStringLiteral("Small files"));

@@ -10,12 +10,13 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "TandorShared/DisplayText.hpp"
+
 namespace tandor::FileManagerReveal {
 namespace {
 
 void openParentFolder(const std::string& path) {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(parentFolder(path)))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ui::displayPath(parentFolder(path))));
 }
 
 }  // namespace

@@ -12,14 +12,11 @@
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorScanner/LastUsedText.hpp"
 #include "TandorScanner/RecentlyUsedXbelReader.hpp"
+#include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor {
 namespace {
-
-QString displayName(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 bool showsLastOpened(const FileNode& node) {
     return !node.isDirectory() || node.name().ends_with(".app");
@@ -64,7 +61,7 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case NameRole:
         case Qt::DisplayRole:
-            return displayName(child->name());
+            return ui::displayPath(child->name());
         case IsDirectoryRole:
             return child->isDirectory();
         case CanOpenRole:
@@ -106,7 +103,7 @@ QHash<int, QByteArray> FolderListModel::roleNames() const {
 }
 
 QString FolderListModel::title() const {
-    return node_ != nullptr ? displayName(node_->name()) : QString();
+    return node_ != nullptr ? ui::displayPath(node_->name()) : QString();
 }
 
 QString FolderListModel::subtitle() const {

@@ -1,16 +1,16 @@
 #include "Results/ResultsText.hpp"
 
-#include <QFile>
 #include <QVariantList>
 #include <cmath>
 
 #include "TandorCore/ByteFormat.hpp"
+#include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor::results {
 
 QString displayPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return ui::displayPath(path);
 }
 
 QString displayName(const std::string& path) {
@@ -26,7 +26,7 @@ QString bytesText(std::int64_t bytes) {
 }
 
 QString engineText(std::string_view english) {
-    return ui::Texts::localized(QString::fromUtf8(english.data(), qsizetype(english.size())));
+    return ui::Texts::localized(ui::fromEngine(english));
 }
 
 QString uiText(const char* key, const QVariantList& args) {

@@ -6,17 +6,10 @@
 
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
+#include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor {
-namespace {
-
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-}  // namespace
-
 CategoryBarModel::CategoryBarModel(QObject* parent) : QObject(parent) {
 }
 
@@ -65,8 +58,8 @@ QVariantList CategoryBarModel::segments() const {
     }
     for (const auto& [category, bytes] : sums(scanModel_->suggestions())) {
         list.append(QVariantMap{
-            {QStringLiteral("category"), text(rawValue(category))},
-            {QStringLiteral("title"), text(title(category))},
+            {QStringLiteral("category"), ui::fromEngine(rawValue(category))},
+            {QStringLiteral("title"), ui::fromEngine(title(category))},
             {QStringLiteral("bytes"), static_cast<double>(bytes)},
             {QStringLiteral("bytesText"), QString::fromStdString(ByteFormat::string(bytes))},
         });
@@ -78,7 +71,7 @@ QString CategoryBarModel::summary() const {
     QStringList parts;
     if (scanModel_) {
         for (const auto& [category, bytes] : sums(scanModel_->suggestions())) {
-            parts.append(ui::Texts::tr(text(title(category))) + QLatin1Char(' ') +
+            parts.append(ui::Texts::tr(ui::fromEngine(title(category))) + QLatin1Char(' ') +
                          QString::fromStdString(ByteFormat::string(bytes)));
         }
     }

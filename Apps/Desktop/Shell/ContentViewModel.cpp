@@ -2,15 +2,9 @@
 
 #include <QVariantMap>
 
+#include "TandorShared/DisplayText.hpp"
+
 namespace tandor {
-namespace {
-
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-}  // namespace
-
 ContentViewModel::ContentViewModel(QObject* parent) : QObject(parent) {
 }
 
@@ -31,7 +25,7 @@ void ContentViewModel::setScanModel(ScanModel* model) {
 }
 
 QString ContentViewModel::tab() const {
-    return text(ContentView::rawValue(tab_));
+    return ui::fromEngine(ContentView::rawValue(tab_));
 }
 
 void ContentViewModel::setTab(const QString& rawValue) {
@@ -47,8 +41,9 @@ void ContentViewModel::setTab(const QString& rawValue) {
 QVariantList ContentViewModel::tabs() {
     QVariantList list;
     for (const auto tab : ContentView::allTabs) {
-        list.append(QVariantMap{{QStringLiteral("title"), text(ContentView::rawValue(tab))},
-                                {QStringLiteral("symbol"), text(ContentView::symbol(tab))}});
+        list.append(
+            QVariantMap{{QStringLiteral("title"), ui::fromEngine(ContentView::rawValue(tab))},
+                        {QStringLiteral("symbol"), ui::fromEngine(ContentView::symbol(tab))}});
     }
     return list;
 }
@@ -59,7 +54,7 @@ ScanModel::Phase ContentViewModel::phase() const {
 
 QString ContentViewModel::route() const {
     const bool hasRoot = scanModel_ && scanModel_->root() != nullptr;
-    return text(ContentView::routeName(ContentView::route(phase(), tab_, hasRoot)));
+    return ui::fromEngine(ContentView::routeName(ContentView::route(phase(), tab_, hasRoot)));
 }
 
 bool ContentViewModel::showsHeader() const {

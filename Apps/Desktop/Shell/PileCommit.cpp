@@ -3,17 +3,10 @@
 #include <string_view>
 
 #include "TandorCore/ByteFormat.hpp"
+#include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor::PileCommit {
-namespace {
-
-QString engineError(const std::string& error) {
-    return QString::fromUtf8(error.data(), static_cast<qsizetype>(error.size()));
-}
-
-}  // namespace
-
 bool isCovered(const std::string& path, const std::set<std::string>& movedPaths) {
     // The path itself, then each enclosing folder: "/a/b/c", "/a/b", "/a", "/".
     std::string_view candidate = path;
@@ -52,7 +45,7 @@ std::vector<Suggestion> pruned(const std::vector<Suggestion>& suggestions,
 
 QString historyFailure(const std::string& error) {
     return ui::Texts::tr(QStringLiteral("Could not update the cleanup history: %@"),
-                         {engineError(error)});
+                         {ui::fromEngine(error)});
 }
 
 QString message(std::int64_t movedCount, std::int64_t freedBytes, std::int64_t failedCount,

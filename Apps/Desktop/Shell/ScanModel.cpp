@@ -23,19 +23,12 @@
 #include "TandorReview/SystemTrasher.hpp"
 #include "TandorScanner/ScanError.hpp"
 #include "TandorScanner/ScanEstimate.hpp"
+#include "TandorShared/DisplayText.hpp"
 
 namespace tandor {
 namespace {
 
 constexpr auto lastScanFileCountKey = "lastScanFileCount";
-
-QString fromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString displayPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // The previous scan's file count; absent when none is stored or it is not
 // positive.
@@ -107,7 +100,7 @@ QString ScanModel::failureMessage() const {
 }
 
 QString ScanModel::currentPath() const {
-    return phase_ == Phase::scanning ? displayPath(progress_.currentPath) : QString();
+    return phase_ == Phase::scanning ? ui::displayPath(progress_.currentPath) : QString();
 }
 
 qint64 ScanModel::filesSeen() const {
@@ -251,12 +244,12 @@ bool ScanModel::scanHome() {
             if (error.kind() == ScanError::Kind::cancelled) {
                 return;
             }
-            const QString message = fromBytes(error.description());
+            const QString message = ui::fromEngine(error.description());
             QMetaObject::invokeMethod(
                 this, [this, generation, message] { publishFailure(generation, message); },
                 Qt::QueuedConnection);
         } catch (const std::exception& error) {
-            const QString message = fromBytes(error.what());
+            const QString message = ui::fromEngine(error.what());
             QMetaObject::invokeMethod(
                 this, [this, generation, message] { publishFailure(generation, message); },
                 Qt::QueuedConnection);
@@ -361,7 +354,7 @@ QString ScanModel::progressFolder() const {
         return {};
     }
     const auto folder = ScanEstimate::shortFolder(progress_.currentPath, home_);
-    return folder ? displayPath(*folder) : QString();
+    return folder ? ui::displayPath(*folder) : QString();
 }
 
 QString ScanModel::filesSeenText() const {
