@@ -71,11 +71,25 @@ TEST(TextFormat, ATranslationMustReferToTheSameValuesAsItsKey) {
     }
 }
 
-TEST(TextFormat, NumbersFromQmlArePrintedAsWholeNumbers) {
-    EXPECT_EQ(TextFormat::argumentText(QVariant(12.0)), QStringLiteral("12"));
-    EXPECT_EQ(TextFormat::argumentText(QVariant(qint64{-3})), QStringLiteral("-3"));
-    EXPECT_EQ(TextFormat::argumentText(QVariant(2.5)), QStringLiteral("2.5"));
-    EXPECT_EQ(TextFormat::argumentText(QVariant(QStringLiteral("x"))), QStringLiteral("x"));
+TEST(TextFormat, WholeNumbersAreGroupedForTheLanguage) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    const struct {
+        QVariant value;
+        const QLocale& locale;
+        const char* text;
+    } cases[] = {
+        {QVariant(12.0), english, "12"},
+        {QVariant(12320.0), english, "12,320"},
+        {QVariant(12320.0), italian, "12.320"},
+        {QVariant(qint64{-1234567}), english, "-1,234,567"},
+        {QVariant(2.5), english, "2.5"},
+        {QVariant(QStringLiteral("12320")), english, "12320"},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(TextFormat::argumentText(item.value, item.locale), QString::fromUtf8(item.text))
+            << item.value.toString().toStdString();
+    }
 }
 
 // A strings table for the template engine, without a .qm file.

@@ -138,16 +138,20 @@ std::optional<QString> format(const QString& pattern, const QStringList& args) {
     return result;
 }
 
-QString argumentText(const QVariant& value) {
+QString argumentText(const QVariant& value, const QLocale& locale) {
     switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+            return locale.toString(value.toLongLong());
         case QMetaType::Double:
         case QMetaType::Float: {
-            // QML hands numbers over as doubles; a whole one is printed as an
-            // integer, as "%lld" would.
+            // QML hands numbers over as doubles; a whole one is a count.
             const double number = value.toDouble();
             if (std::isfinite(number) && std::trunc(number) == number &&
                 std::fabs(number) < 9.0e15) {
-                return QString::number(static_cast<qint64>(number));
+                return locale.toString(static_cast<qint64>(number));
             }
             return value.toString();
         }
@@ -156,11 +160,11 @@ QString argumentText(const QVariant& value) {
     }
 }
 
-QStringList argumentTexts(const QVariantList& values) {
+QStringList argumentTexts(const QVariantList& values, const QLocale& locale) {
     QStringList texts;
     texts.reserve(values.size());
     for (const QVariant& value : values) {
-        texts.append(argumentText(value));
+        texts.append(argumentText(value, locale));
     }
     return texts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -30,10 +31,10 @@ bool samePlaceholders(const QString& key, const QString& translation);
 // beyond `args`.
 std::optional<QString> format(const QString& pattern, const QStringList& args);
 
-// The text of one argument: whole numbers without grouping (as "%lld" prints
-// them), everything else as its string form.
-QString argumentText(const QVariant& value);
-QStringList argumentTexts(const QVariantList& values);
+// The text of one argument: whole numbers with the locale's digit grouping
+// ("12,320", "12.320"), everything else as its string form.
+QString argumentText(const QVariant& value, const QLocale& locale);
+QStringList argumentTexts(const QVariantList& values, const QLocale& locale);
 
 }  // namespace TextFormat
 

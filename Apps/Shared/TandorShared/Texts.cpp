@@ -116,7 +116,7 @@ QLocale Texts::locale() {
 
 QString Texts::tr(const QString& key, const QVariantList& args) {
     const auto current = currentLanguage();
-    const QStringList values = TextFormat::argumentTexts(args);
+    const QStringList values = TextFormat::argumentTexts(args, locale());
     QString pattern = lookup(current->translator.get(), key);
     // A translation that refers to other values than its key would show the
     // wrong value or none: the English key is used instead.
