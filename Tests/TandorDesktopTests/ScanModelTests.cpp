@@ -280,7 +280,9 @@ TEST_F(ScanModelTest, CommittingASuggestionMovesItsItemsIntoTheTrashAndPrunesIt)
 }
 
 TEST_F(ScanModelTest, CommittingAnEmptyPileReportsZeroItems) {
+    QSignalSpy movedChanges(&model, &ScanModel::lastMovedPathsChanged);
     model.commitPile();
+    EXPECT_EQ(movedChanges.count(), 1);
     EXPECT_EQ(model.lastCommitMessage().toStdString(),
               "Moved 0 items (" + ByteFormat::string(0) +
                   ") to the Trash. Empty the Trash to get the space back.");
@@ -320,6 +322,41 @@ TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
     const std::string message = model.lastCommitMessage().toStdString();
     EXPECT_THAT(message, StartsWith("Moved 1 items (70 MB) to the Trash."));
     EXPECT_THAT(message, HasSubstr(" Could not update the cleanup history: "));
+}
+
+TEST_F(ScanModelTest, RecordsAHistoryCouldNotSaveGoOutWithTheNextCommit) {
+    scanToTheEnd(model);
+    std::filesystem::create_directories(home / ".local/share");
+    std::filesystem::create_symlink(home / "nowhere/Tandor", supportFolderPath());
+    model.addSuggestionToPile(*suggestion(model, "cache.user"));
+    model.commitPile();
+    ASSERT_THAT(model.lastCommitMessage().toStdString(), HasSubstr("Could not update"));
+
+    std::filesystem::create_directories(home / "nowhere/Tandor");
+    model.addSuggestionToPile(*suggestion(model, "cache.npm"));
+    model.commitPile();
+
+    EXPECT_THAT(model.lastCommitMessage().toStdString(), Not(HasSubstr("Could not update")));
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 2U);
+}
+
+// A scan that read an item before a commit moved it must not bring it back.
+TEST_F(ScanModelTest, ACommitDuringAScanIsNotUndoneByThatScansResults) {
+    scanToTheEnd(model);
+    const auto before = model.suggestions();
+    ASSERT_TRUE(model.scanHome());
+    const auto generation = Access::generation(model);
+    model.addSuggestionToPile(*suggestion(model, "cache.npm"));
+    model.commitPile();
+
+    HomeScan::Outcome readBeforeTheCommit;
+    readBeforeTheCommit.root = model.root();
+    readBeforeTheCommit.suggestions = before;
+    Access::results(model, generation, std::move(readBeforeTheCommit));
+
+    EXPECT_EQ(model.phase(), ScanModel::Phase::ready);
+    EXPECT_EQ(suggestion(model, "cache.npm"), nullptr);
+    EXPECT_NE(suggestion(model, "cache.user"), nullptr);
 }
 
 TEST_F(ScanModelTest, AHistoryThatCannotBeOpenedMovesNothing) {

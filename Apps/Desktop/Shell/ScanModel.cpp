@@ -219,6 +219,7 @@ bool ScanModel::scanHome() {
     progress_ = ScanProgress{home_, 0, 0};
     phase_ = Phase::scanning;
     scanStarted_ = std::chrono::system_clock::now();
+    movedDuringScan_.clear();
     setLastCommitMessage(QString());
     if (const auto used = HomeScan::diskUsedBytes(home_)) {
         diskUsedBytes_ = used;
@@ -271,11 +272,14 @@ void ScanModel::applyProgress(std::uint64_t generation, const ScanProgress& prog
 }
 
 void ScanModel::publishResults(std::uint64_t generation, HomeScan::Outcome outcome) {
-    if (generation != generation_) {
+    if (generation != generation_ || phase_ != Phase::scanning) {
         return;
     }
     root_ = std::move(outcome.root);
-    suggestions_ = std::move(outcome.suggestions);
+    suggestions_ = movedDuringScan_.empty()
+                       ? std::move(outcome.suggestions)
+                       : PileCommit::pruned(outcome.suggestions, movedDuringScan_);
+    movedDuringScan_.clear();
     breakdown_ = std::move(outcome.breakdown);
     inaccessibleCount_ = outcome.inaccessibleCount;
     if (root_) {
@@ -288,7 +292,7 @@ void ScanModel::publishResults(std::uint64_t generation, HomeScan::Outcome outco
 }
 
 void ScanModel::publishFailure(std::uint64_t generation, const QString& message) {
-    if (generation != generation_) {
+    if (generation != generation_ || phase_ != Phase::scanning) {
         return;
     }
     failureMessage_ = message;
@@ -297,15 +301,18 @@ void ScanModel::publishFailure(std::uint64_t generation, const QString& message)
 }
 
 void ScanModel::commitPile() {
-    std::shared_ptr<CleanupHistory> history;
-    try {
-        history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
-    } catch (const std::exception& error) {
-        setLastCommitMessage(PileCommit::historyFailure(error.what()));
-        return;
+    std::shared_ptr<CleanupHistory> history = unsavedHistory_;
+    if (!history) {
+        try {
+            history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
+        } catch (const std::exception& error) {
+            setLastCommitMessage(PileCommit::historyFailure(error.what()));
+            return;
+        }
     }
     const ReviewCommitter committer(std::make_shared<SystemTrasher>(), history);
     const CommitResult result = committer.commit(pile_);
+    unsavedHistory_ = result.saveError ? history : nullptr;
     emit pileChanged();
 
     // The moved items are gone from their places whether or not the history
@@ -317,7 +324,11 @@ void ScanModel::commitPile() {
     lastMovedPaths_ = std::move(moved);
     if (!result.moved.empty()) {
         suggestions_ = PileCommit::pruned(suggestions_, lastMovedPaths_);
+        if (phase_ == Phase::scanning) {
+            movedDuringScan_.insert(lastMovedPaths_.begin(), lastMovedPaths_.end());
+        }
     }
+    emit lastMovedPathsChanged();
     emit suggestionsChanged();
     setLastCommitMessage(
         PileCommit::message(static_cast<std::int64_t>(result.moved.size()), result.freedBytes(),

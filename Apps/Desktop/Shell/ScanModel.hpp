@@ -26,6 +26,8 @@ class QJSEngine;
 
 namespace tandor {
 
+class CleanupHistory;
+
 namespace HomeScan {
 struct Outcome;
 }
@@ -125,7 +127,8 @@ class ScanModel : public QObject {
     qint64 pileBytes() const;
 
     QString lastCommitMessage() const;
-    // The original paths of the items the last commit moved to the Trash.
+    // The original paths of the items the last commit moved to the Trash;
+    // lastMovedPathsChanged follows every commit.
     const std::set<std::string>& lastMovedPaths() const;
 
     // Starts a scan of the home folder in the background; refused (false)
@@ -150,6 +153,7 @@ class ScanModel : public QObject {
     void suggestionsChanged();
     void pileChanged();
     void lastCommitMessageChanged();
+    void lastMovedPathsChanged();
 
   private:
     friend struct ScanModelTestAccess;
@@ -175,6 +179,12 @@ class ScanModel : public QObject {
     ReviewPile pile_;
     QString lastCommitMessage_;
     std::set<std::string> lastMovedPaths_;
+    // What commits moved since the running scan started: the scan may have
+    // read those items before they went, so its results are pruned of them.
+    std::set<std::string> movedDuringScan_;
+    // A history whose last save failed. Its unsaved records go out with the
+    // next commit's save instead of being lost with the object.
+    std::shared_ptr<CleanupHistory> unsavedHistory_;
     // Counts the scans started; results and progress of any other scan than
     // the latest are dropped.
     std::uint64_t generation_ = 0;
