@@ -15,8 +15,8 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 int main(int argc, char** argv) {
     // The assistant mode is chosen before any Qt object exists: it needs no
     // display and must run on a headless machine. Only the exact argument
-    // counts, at any position.
-    for (int index = 1; index < argc; ++index) {
+    // counts, at any position (the program path included).
+    for (int index = 0; index < argc; ++index) {
         if (std::string_view(argv[index]) == "--mcp") {
             tandor::AssistantLaunch::run();
         }
