@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Shapes
 
 // A small line icon drawn in one colour, from our own outlines on a 24-unit
-// grid: "circlepath", "documents", "eye", "info", "folder", "bulb".
+// grid: "circlepath", "documents", "eye", "info", "folder", "bulb",
+// "questionmark.circle", "arrow.clockwise", "play.rectangle".
 Item {
     id: icon
 
@@ -24,7 +25,12 @@ Item {
                 + "M 10.5 10.5 L 12 10.5 M 12 7 L 12 7.2",
         "folder": "M 2.5 6 L 2.5 19 L 21.5 19 L 21.5 8 L 11.5 8 L 9.5 5.5 L 3 5.5 Z",
         "bulb": "M 9 17 C 9 14 5.5 12.8 5.5 9 A 6.5 6.5 0 0 1 18.5 9 C 18.5 12.8 15 14 15 17 Z "
-                + "M 9.5 20.5 L 14.5 20.5"
+                + "M 9.5 20.5 L 14.5 20.5",
+        "questionmark.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 "
+                               + "M 9.2 9.5 A 2.9 2.9 0 1 1 13.6 12 Q 12 12.8 12 14.5 "
+                               + "M 12 17 L 12 17.2",
+        "arrow.clockwise": "M 19.5 12 A 7.5 7.5 0 1 1 16.8 6.2 M 17.5 2.5 L 17.2 6.6 L 13 6.4",
+        "play.rectangle": "M 2.5 5 L 21.5 5 L 21.5 19 L 2.5 19 Z M 10 9 L 15 12 L 10 15 Z"
     })
 
     Accessible.ignored: true

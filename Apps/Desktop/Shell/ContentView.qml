@@ -29,6 +29,36 @@ Item {
         id: relaunchDialog
     }
 
+    // A symbol followed by its text, in one colour.
+    component SymbolLabel: Row {
+        property string symbol
+        property string text
+        property color color: Theme.primaryText
+        spacing: 6
+        SymbolIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            name: parent.symbol
+            color: parent.color
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: parent.text
+            textFormat: Text.PlainText
+            color: parent.color
+            font.pixelSize: 13
+        }
+    }
+
+    component SymbolToolButton: ToolButton {
+        id: toolButton
+        property string symbol
+        contentItem: SymbolLabel {
+            symbol: toolButton.symbol
+            text: toolButton.text
+            color: toolButton.enabled ? Theme.primaryText : Theme.secondaryText
+        }
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -43,9 +73,10 @@ Item {
 
             Item { Layout.fillWidth: true }
 
-            ToolButton {
+            SymbolToolButton {
                 id: helpButton
                 objectName: "helpAndLanguageButton"
+                symbol: "questionmark.circle"
                 text: Texts.tr("Help and language")
                 ToolTip.visible: hovered
                 ToolTip.text: Texts.tr("Tutorial and language")
@@ -57,8 +88,15 @@ Item {
                     y: helpButton.height
 
                     MenuItem {
+                        id: tutorialItem
                         text: Texts.tr("Tandor Tutorial")
                         onTriggered: ShellSettings.tutorialOpen = true
+                        contentItem: SymbolLabel {
+                            symbol: "play.rectangle"
+                            text: tutorialItem.text
+                            color: tutorialItem.highlighted ? tutorialItem.palette.highlightedText
+                                                            : tutorialItem.palette.text
+                        }
                     }
                     MenuSeparator {}
                     LanguageMenu {
@@ -67,8 +105,9 @@ Item {
                 }
             }
 
-            ToolButton {
+            SymbolToolButton {
                 objectName: "scanButton"
+                symbol: "arrow.clockwise"
                 text: Texts.tr("Scan")
                 enabled: viewModel.canScan
                 onClicked: contentView.scanModel.scanHome()
