@@ -53,6 +53,7 @@ TEST(SharedComponents, EachLoadsWithoutAWarning) {
         "ScanProgressView { width: 600; height: 500; reduceMotion: true }",
         "SplashView { width: 600; height: 400 }",
         "InfoLine { text: \"files\"; detail: \"measured\" }",
+        "PlainToolTip { text: \"/home/u/a b\"; visible: true }",
         "Rectangle { color: Theme.categoryColor(\"virtualMachines\");"
         " border.color: Theme.safetyColor(\"needsReview\") }",
     };
@@ -64,6 +65,22 @@ TEST(SharedComponents, EachLoadsWithoutAWarning) {
             << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
         testing::QmlWarnings::messages().clear();
     }
+}
+
+// A name from the disk is shown as written: its tags are not applied.
+TEST(SharedComponents, APlainToolTipShowsMarkupAsWritten) {
+    QQmlEngine engine;
+    const auto object = build(engine,
+                              "Item { property alias tip: tip; property alias rich: rich\n"
+                              " PlainToolTip { id: tip; text: \"a<b>bold</b>c\" }\n"
+                              " Text { id: rich; text: tip.text; textFormat: Text.RichText } }");
+    ASSERT_NE(object, nullptr);
+    const auto* shown =
+        object->property("tip").value<QObject*>()->property("contentItem").value<QQuickItem*>();
+    const auto* rich = object->property("rich").value<QQuickItem*>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->property("text").toString(), QStringLiteral("a<b>bold</b>c"));
+    EXPECT_GT(shown->implicitWidth(), rich->implicitWidth() * 1.5);
 }
 
 TEST(SharedComponents, StackedBarWidthsAreSharesLessTheGap) {

@@ -63,9 +63,11 @@ Item {
                 required property string sizeText
                 width: ListView.view.width
                 hoverEnabled: true
-                ToolTip.text: row.path
-                ToolTip.visible: row.hovered
-                ToolTip.delay: 600
+                PlainToolTip {
+                    text: row.path
+                    visible: row.hovered
+                    delay: 600
+                }
                 contentItem: RowLayout {
                     Text {
                         Layout.fillWidth: true

@@ -56,9 +56,11 @@ Glass {
                         color: Theme.primaryText
                         elide: Text.ElideRight
                         Layout.maximumWidth: card.width * 0.5
-                        ToolTip.text: card.reason
-                        ToolTip.visible: titleHover.hovered && card.reason.length > 0
                         HoverHandler { id: titleHover }
+                        PlainToolTip {
+                            text: card.reason
+                            visible: titleHover.hovered && card.reason.length > 0
+                        }
                     }
                     Rectangle {
                         visible: card.subcategory.length > 0
