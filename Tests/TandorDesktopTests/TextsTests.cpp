@@ -107,6 +107,9 @@ TEST(StringTemplates, RebuildsEngineTextsFromTheirTranslations) {
         {"Same email %@", "Stessa email %@"},
         {"Other %lld things", "Altre %lld cose"},
         {"Last opened 5 days ago", "Entry of its own"},
+        {"Already extracted to “%@”", "Già estratto in “%@”"},
+        {"To get it back: %@", "Per recuperarlo: %@"},
+        {"Fonts", "Font"},
     });
     struct Case {
         const char* text;
@@ -126,6 +129,9 @@ TEST(StringTemplates, RebuildsEngineTextsFromTheirTranslations) {
         {"Other 3 things", std::nullopt},
         {"Same email a%@b", "Stessa email a%@b"},
         {"Nothing like it", std::nullopt},
+        // A folder's name stays as it is on the disk; a title is translated.
+        {"Already extracted to “Fonts”", "Già estratto in “Fonts”"},
+        {"To get it back: Fonts", "Per recuperarlo: Font"},
     };
     for (const auto& item : cases) {
         EXPECT_EQ(templates.translate(QString::fromUtf8(item.text)), item.expected) << item.text;

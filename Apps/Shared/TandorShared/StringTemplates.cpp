@@ -28,6 +28,28 @@ bool hasLetter(const QString& text) {
                        [](char32_t point) { return QChar::isLetter(point); });
 }
 
+// The values of a template that stand for names from the disk or from the
+// user (folders, apps, extensions, addresses), by their order in the key.
+// They are shown as they are: a folder called "Fonts" must not read as the
+// translated kind title.
+QList<int> nameValues(const QString& key) {
+    static const QHash<QString, QList<int>> names{
+        {QStringLiteral("%@ is installed"), {1}},
+        {QStringLiteral("Already extracted to “%@”"), {1}},
+        {QStringLiteral("Project “%@” last changed %lld days ago"), {1}},
+        {QStringLiteral("App %@, %lld leftover %@ %@"), {1}},
+        {QStringLiteral("Version %@, %@"), {1}},
+        {QStringLiteral("Uninstall %@"), {1}},
+        {QStringLiteral("You moved %lld .%@ files from %@ to the Trash in the last %lld months "
+                        "(%@)"),
+         {2, 3}},
+        {QStringLiteral(".%@ files in %@"), {1, 2}},
+        {QStringLiteral("Same phone number ending in %@"), {1}},
+        {QStringLiteral("Same email %@"), {1}},
+    };
+    return names.value(key);
+}
+
 }  // namespace
 
 const QStringList& StringTemplates::keys() {
@@ -123,7 +145,7 @@ void StringTemplates::buildTable() {
         if (!expression.isValid()) {
             continue;
         }
-        weighted.append({{expression, translation}, graphemeCount(literal)});
+        weighted.append({{expression, translation, nameValues(key)}, graphemeCount(literal)});
     }
     std::stable_sort(weighted.begin(), weighted.end(),
                      [](const Weighted& a, const Weighted& b) { return a.weight > b.weight; });
@@ -152,7 +174,8 @@ std::optional<QString> StringTemplates::translate(const QString& text) {
         }
         QStringList values;
         for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
-            values.append(localized(match.captured(group)));
+            const QString value = match.captured(group);
+            values.append(entry.names.contains(group) ? value : localized(value));
         }
         result = TextFormat::format(entry.format, values);
         break;

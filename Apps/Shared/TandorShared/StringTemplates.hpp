@@ -35,6 +35,8 @@ class StringTemplates {
     struct Entry {
         QRegularExpression pattern;
         QString format;
+        // The values shown as captured, untranslated (names).
+        QList<int> names;
     };
 
     void buildTable();
