@@ -107,7 +107,12 @@ Item {
                 contentWidth: availableWidth
                 visible: view.detail.hasKind
 
+                // The column sits 16 in from every edge, the bottom included,
+                // so that the footer scrolls fully into view.
+                contentHeight: detailColumn.implicitHeight + 32
+
                 ColumnLayout {
+                    id: detailColumn
                     width: detailScroll.availableWidth - 32
                     x: 16
                     y: 16
@@ -258,25 +263,11 @@ Item {
                         }
                     }
 
-                    RowLayout {
-                        spacing: 4
-                        Text {
-                            text: Texts.tr("On this computer only")
-                            font.pixelSize: 11
-                            color: Theme.secondaryText
-                        }
-                        ToolButton {
-                            id: info
-                            icon.width: 0
-                            contentItem: SymbolIcon {
-                                name: "info"
-                                size: 12
-                                color: Theme.secondaryText
-                            }
-                            hoverEnabled: true
-                            ToolTip.text: Texts.tr("Tandor groups files by name and location only, on this computer. Nothing is opened or sent anywhere.")
-                            ToolTip.visible: info.hovered || info.pressed
-                        }
+                    InfoLine {
+                        text: "On this computer only" // text key
+                        detail: "Tandor groups files by name and location only, on this computer. Nothing is opened or sent anywhere." // text key
+                        font.pixelSize: 10
+                        color: Theme.secondaryText
                     }
                 }
             }
