@@ -6,17 +6,16 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDesktopServices>
-#include <QFile>
 #include <QStringList>
 #include <QUrl>
-
-#include "TandorShared/DisplayText.hpp"
 
 namespace tandor::FileManagerReveal {
 namespace {
 
 void openParentFolder(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ui::displayPath(parentFolder(path))));
+    // From the bytes, never from display text: a name that is not UTF-8
+    // must still lead to the folder that exists.
+    QDesktopServices::openUrl(QUrl(fileUri(parentFolder(path)), QUrl::StrictMode));
 }
 
 }  // namespace
