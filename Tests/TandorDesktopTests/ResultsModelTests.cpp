@@ -73,6 +73,22 @@ TEST(SuggestionList, GroupsBySafetyInLevelOrderKeepingTheScanOrder) {
     EXPECT_EQ(model.rowCount(), 0);
 }
 
+TEST(SuggestionList, AnOpenCardStaysOpenWhenTheListIsRebuilt) {
+    SuggestionListModel model;
+    const auto a = makeSuggestion("a", SafetyLevel::regenerable, itemsUnder("/h/a", 2));
+    const auto b = makeSuggestion("b", SafetyLevel::regenerable, itemsUnder("/h/b", 1));
+    model.setContent({a, b}, {});
+    model.setExpanded(1, true);
+    EXPECT_FALSE(cell(model, 0, Role::ExpandedRole).toBool());
+
+    // A commit took "a" away: "b" moves up a row and keeps its details open.
+    model.setContent({b}, {});
+    EXPECT_TRUE(cell(model, 0, Role::ExpandedRole).toBool());
+    model.setExpanded(0, false);
+    EXPECT_FALSE(cell(model, 0, Role::ExpandedRole).toBool());
+    model.setExpanded(7, true);  // no such row: ignored
+}
+
 TEST(SuggestionList, MainButtonFollowsSafetyAndThePile) {
     struct Case {
         const char* name;

@@ -22,8 +22,8 @@ Glass {
     required property bool primary
     required property var evidence
     required property var items
+    required property bool expanded
     property SuggestionListModel suggestions: null
-    property bool expanded: false
 
     cornerRadius: 14
     implicitHeight: column.implicitHeight + 28
@@ -94,7 +94,7 @@ Glass {
                         font.pixelSize: 11
                         color: Theme.secondaryText
                     }
-                    onClicked: card.expanded = !card.expanded
+                    onClicked: card.suggestions.setExpanded(card.index, !card.expanded)
                 }
             }
             Item {

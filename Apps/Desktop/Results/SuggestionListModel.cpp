@@ -131,6 +131,8 @@ QVariant SuggestionListModel::data(const QModelIndex& index, int role) const {
             }
             return items;
         }
+        case ExpandedRole:
+            return expanded_.contains(suggestion.id);
         default:
             return {};
     }
@@ -149,7 +151,8 @@ QHash<int, QByteArray> SuggestionListModel::roleNames() const {
             {MainButtonTextRole, "mainButtonText"},
             {PrimaryRole, "primary"},
             {EvidenceRole, "evidence"},
-            {ItemsRole, "items"}};
+            {ItemsRole, "items"},
+            {ExpandedRole, "expanded"}};
 }
 
 void SuggestionListModel::addToPile(int row) {
@@ -168,6 +171,16 @@ void SuggestionListModel::addItemToPile(int row, int item) {
     }
     const SuggestionItem& chosen = suggestion.items[std::size_t(item)];
     scanModel_->addToPile({chosen.path, chosen.bytes, suggestion.ruleID});
+}
+
+void SuggestionListModel::setExpanded(int row, bool expanded) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    const std::string& id = rows_[std::size_t(row)].id;
+    if (expanded ? expanded_.insert(id).second : expanded_.erase(id) > 0) {
+        emit dataChanged(index(row), index(row), {ExpandedRole});
+    }
 }
 
 }  // namespace tandor

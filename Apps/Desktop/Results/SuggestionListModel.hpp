@@ -4,6 +4,8 @@
 
 #include <QAbstractListModel>
 #include <QPointer>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "Shell/ScanModel.hpp"
@@ -42,6 +44,7 @@ class SuggestionListModel : public QAbstractListModel {
         PrimaryRole,                // bool: the main button takes the prominent style
         EvidenceRole,               // list of {text, observed}
         ItemsRole,                  // list of {sizeText, path, note, inPile}, first 50
+        ExpandedRole,               // bool: the card shows its details
     };
     Q_ENUM(Role)
 
@@ -64,6 +67,9 @@ class SuggestionListModel : public QAbstractListModel {
     Q_INVOKABLE void addToPile(int row);
     // Puts one item of the card on the pile with the suggestion's rule id.
     Q_INVOKABLE void addItemToPile(int row, int item);
+    // Opens or closes the card's details. Kept by suggestion id, so a card
+    // stays open when the list is rebuilt or scrolls it out of view.
+    Q_INVOKABLE void setExpanded(int row, bool expanded);
 
   signals:
     void scanModelChanged();
@@ -77,6 +83,7 @@ class SuggestionListModel : public QAbstractListModel {
     QPointer<ScanModel> scanModel_;
     std::vector<Suggestion> rows_;
     ReviewPile pile_;
+    std::set<std::string> expanded_;
 };
 
 }  // namespace tandor
