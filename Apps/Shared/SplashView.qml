@@ -79,7 +79,6 @@ Item {
 
     SoftCircle {
         anchors.centerIn: parent
-        anchors.verticalCenterOffset: -40
         diameter: 260
         blur: 60
         color: Qt.rgba(Theme.gold.r, Theme.gold.g, Theme.gold.b, 0.25)
@@ -117,11 +116,15 @@ Item {
                             NumberAnimation { duration: 700; easing.type: Easing.InQuad }
                         }
                     }
+                    // Fade in with the rise, out with the drop.
                     Behavior on opacity {
-                        enabled: !splash.reduceMotion && splash.dropped
+                        enabled: !splash.reduceMotion
                         SequentialAnimation {
-                            PauseAnimation { duration: index * 80 }
-                            NumberAnimation { duration: 700; easing.type: Easing.InQuad }
+                            PauseAnimation { duration: splash.dropped ? index * 80 : 0 }
+                            NumberAnimation {
+                                duration: 700
+                                easing.type: splash.dropped ? Easing.InQuad : Easing.OutQuad
+                            }
                         }
                     }
                 }

@@ -3,7 +3,8 @@ import QtQuick.Shapes
 
 // A small line icon drawn in one colour, from our own outlines on a 24-unit
 // grid: "circlepath", "documents", "eye", "info", "folder", "bulb",
-// "questionmark.circle", "arrow.clockwise", "play.rectangle".
+// "questionmark.circle", "arrow.clockwise", "play.rectangle",
+// "chart.bar.doc.horizontal", "tray.full".
 Item {
     id: icon
 
@@ -30,7 +31,12 @@ Item {
                                + "M 9.2 9.5 A 2.9 2.9 0 1 1 13.6 12 Q 12 12.8 12 14.5 "
                                + "M 12 17 L 12 17.2",
         "arrow.clockwise": "M 19.5 12 A 7.5 7.5 0 1 1 16.8 6.2 M 17.5 2.5 L 17.2 6.6 L 13 6.4",
-        "play.rectangle": "M 2.5 5 L 21.5 5 L 21.5 19 L 2.5 19 Z M 10 9 L 15 12 L 10 15 Z"
+        "play.rectangle": "M 2.5 5 L 21.5 5 L 21.5 19 L 2.5 19 Z M 10 9 L 15 12 L 10 15 Z",
+        "chart.bar.doc.horizontal": "M 5 2.5 L 15 2.5 L 19.5 7 L 19.5 21.5 L 5 21.5 Z "
+                                    + "M 8 9.5 L 16 9.5 M 8 13 L 13 13 M 8 16.5 L 15 16.5",
+        "tray.full": "M 2.5 13 L 5.5 4.5 L 18.5 4.5 L 21.5 13 L 21.5 19.5 L 2.5 19.5 Z "
+                     + "M 2.5 13 L 8 13 Q 9 16 12 16 Q 15 16 16 13 L 21.5 13 "
+                     + "M 8 7.5 L 16 7.5 M 7 10 L 17 10"
     })
 
     Accessible.ignored: true

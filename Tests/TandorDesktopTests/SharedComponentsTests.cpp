@@ -54,6 +54,7 @@ TEST(SharedComponents, EachLoadsWithoutAWarning) {
         "SplashView { width: 600; height: 400 }",
         "InfoLine { text: \"files\"; detail: \"measured\" }",
         "PlainToolTip { text: \"/home/u/a b\"; visible: true }",
+        "SymbolLabel { symbol: \"tray.full\"; text: \"Pile\" }",
         "Rectangle { color: Theme.categoryColor(\"virtualMachines\");"
         " border.color: Theme.safetyColor(\"needsReview\") }",
     };

@@ -72,12 +72,19 @@ Item {
         }
 
         Button {
+            id: mapToggle
             checkable: true
             checked: bar.browse.showMap
             onToggled: bar.browse.showMap = checked
             text: Texts.tr("Map")
             font.pixelSize: 11
             padding: 4
+            contentItem: SymbolLabel {
+                symbol: "chart.bar.doc.horizontal"
+                text: mapToggle.text
+                font.pixelSize: 11
+                color: Theme.primaryText
+            }
             ToolTip.visible: hovered
             ToolTip.delay: 1000
             ToolTip.text: bar.browse.showMap ? Texts.tr("Hide the disk map")

@@ -35,7 +35,8 @@ Item {
         anchors.margins: 16
         spacing: 10
 
-        Text {
+        SymbolLabel {
+            symbol: "tray.full"
             text: Texts.tr("Pile")
             font.pixelSize: 13
             font.weight: Font.DemiBold

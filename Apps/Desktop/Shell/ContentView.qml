@@ -29,26 +29,6 @@ Item {
         id: relaunchDialog
     }
 
-    // A symbol followed by its text, in one colour.
-    component SymbolLabel: Row {
-        property string symbol
-        property string text
-        property color color: Theme.primaryText
-        spacing: 6
-        SymbolIcon {
-            anchors.verticalCenter: parent.verticalCenter
-            name: parent.symbol
-            color: parent.color
-        }
-        Text {
-            anchors.verticalCenter: parent.verticalCenter
-            text: parent.text
-            textFormat: Text.PlainText
-            color: parent.color
-            font.pixelSize: 13
-        }
-    }
-
     component SymbolToolButton: ToolButton {
         id: toolButton
         property string symbol
