@@ -55,6 +55,8 @@ TEST(SharedComponents, EachLoadsWithoutAWarning) {
         "InfoLine { text: \"files\"; detail: \"measured\" }",
         "PlainToolTip { text: \"/home/u/a b\"; visible: true }",
         "SymbolLabel { symbol: \"tray.full\"; text: \"Pile\" }",
+        "Row { ActionButton { text: \"Clean\"; primary: true }"
+        " ActionButton { text: \"Add to pile\" } ActionButton { primary: true; enabled: false } }",
         "Rectangle { color: Theme.categoryColor(\"virtualMachines\");"
         " border.color: Theme.safetyColor(\"needsReview\") }",
     };

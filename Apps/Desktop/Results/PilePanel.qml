@@ -101,11 +101,11 @@ Item {
                 onClicked: pile.undo()
             }
             Item { Layout.fillWidth: true }
-            Button {
+            ActionButton {
                 id: trashButton
                 text: Texts.tr("Move to Trash")
                 enabled: !pile.isEmpty
-                highlighted: true
+                primary: true
                 onClicked: {
                     confirmation.title = pile.confirmationTitle
                     confirmation.open()
@@ -142,9 +142,9 @@ Item {
             wrapMode: Text.Wrap
         }
         footer: DialogButtonBox {
-            Button {
+            ActionButton {
                 text: Texts.tr("Move to Trash")
-                highlighted: true
+                primary: true
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
             }
             Button {

@@ -100,10 +100,10 @@ Glass {
             Item {
                 Layout.fillWidth: true
             }
-            Button {
+            ActionButton {
                 text: card.mainButtonText
                 enabled: !card.inPile
-                highlighted: card.primary
+                primary: card.primary
                 onClicked: card.suggestions.addToPile(card.index)
             }
         }

@@ -61,11 +61,11 @@ Item {
                 color: Theme.secondaryText
                 font.pixelSize: 13
             }
-            Button {
+            ActionButton {
                 objectName: "scanHomeButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: Texts.tr("Scan home folder")
-                highlighted: true
+                primary: true
                 enabled: emptyState.scanModel !== null && !emptyState.scanModel.scanning
                 onClicked: emptyState.scanModel.scanHome()
             }

@@ -24,9 +24,9 @@ Dialog {
             text: Texts.tr("Later")
             DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
         }
-        Button {
+        ActionButton {
             text: Texts.tr("Restart Now")
-            highlighted: true
+            primary: true
             DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
         }
     }
