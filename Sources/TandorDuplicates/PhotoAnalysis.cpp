@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vips/vips.h>
+// Not self-contained: it needs the types vips.h declares.
+#include <vips/vector.h>
 
 #include <algorithm>
 #include <limits>
@@ -34,15 +36,20 @@ void ignoreMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {
 
 // Starts libvips once for the process. The analyses already run in parallel,
 // one photo per thread, so libvips works on one thread per image and keeps no
-// cache of operations (each photo is seen once). Loaders that libvips marks
-// as unfit for untrusted files stay blocked, and its warnings about damaged
-// files are not printed: such a file is reported as unreadable instead.
+// cache of operations (each photo is seen once). Its run-time compiled vector
+// code stays off: libvips frees those programs outside the lock it compiles
+// them under, and liborc's code allocator is not thread-safe, so photos that
+// finish together corrupt the heap; the plain code is as fast for thumbnails.
+// Loaders that libvips marks as unfit for untrusted files stay blocked, and its
+// warnings about damaged files are not printed: such a file is reported as
+// unreadable instead.
 bool vipsStarted() {
     static const bool started = [] {
         if (vips_init("tandor") != 0) {
             return false;
         }
         vips_concurrency_set(1);
+        vips_vector_set_enabled(FALSE);
         vips_cache_set_max(0);
         vips_cache_set_max_mem(0);
         vips_cache_set_max_files(0);
