@@ -13,25 +13,25 @@
 
 namespace tandor {
 
-// Breaks System Data down into what a program can see of it: local snapshots,
-// purgeable space and a fixed list of system and Library folders. Measures
-// only; changes nothing. Reads the machine only through its probe and reuses
-// the last home-folder scan where that already holds a folder.
+// Accounts for the space the system keeps for itself, as far as we can look:
+// snapshots, reclaimable space and well-known system and Library folders. It
+// only reads. Every reading goes through the probe, and a folder that the last
+// home scan already holds is sized from that tree, not read again.
 class SystemDataInspector {
   public:
-    // One group of folders, measured and shown as one item.
+    // Folders reported together under one title.
     struct FolderDefinition {
         SystemDataItem::Kind kind;
         std::string title;
         std::string explanation;
         std::string advice;
         bool handledByMacOS;
-        // Absolute paths, measured in this order.
+        // Absolute paths, sized one after the other.
         std::vector<std::string> paths;
     };
 
     using Clock = std::function<Date()>;
-    // Writes one date of the snapshot range for people to read.
+    // Formats either end of the snapshots' date range for display.
     using DateText = std::function<std::string(Date)>;
 
     // Stores home and temporaryFolder normalised.
@@ -40,18 +40,17 @@ class SystemDataInspector {
                         Clock now = std::chrono::system_clock::now,
                         DateText dateText = shortDateAndTime);
 
-    // One report; never fails. Asks the probe for the volume of "/" once, the
-    // snapshots once, then for each folder of the groups that tree (the root of
-    // the last home scan, or null; only read) does not hold, group by group.
+    // Builds the report without throwing. The root volume's figures and the
+    // snapshot list are read once each; then every listed folder missing from
+    // tree (the last home scan's root, or null; left unchanged) is sized.
     SystemDataReport inspect(const FileNodePtr& tree) const;
 
-    // The seven folder groups, built from home and temporaryFolder at each
-    // call. The temporary folder's parent joins the caches group only when it
-    // lies under "/var/folders/" or "/private/var/folders/".
+    // The folder groups, computed on each call from home and temporaryFolder.
+    // The temporary folder's parent is added to the caches group only under
+    // "/var/folders/" or "/private/var/folders/".
     std::vector<FolderDefinition> folderDefinitions() const;
 
-    // The date in local time with the locale's short date and the time in
-    // hours and minutes.
+    // Local date in the locale's short form, then HH:MM.
     static std::string shortDateAndTime(Date date);
 
     const std::string& home() const { return home_; }

@@ -1,4 +1,4 @@
-// The inspector on a fake probe and hand-built scan trees.
+// Runs the inspector against a scripted probe and small scan trees.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using Measurement = SystemDataItem::Measurement;
 
 const std::string home = "/Users/ann";
 
-// Answers from fixed readings and records every question in order.
+// Replies with set values and logs each call it receives.
 class FakeProbe final : public SystemProbe {
   public:
     std::optional<VolumeUsage> volume;
@@ -64,7 +64,7 @@ const SystemDataItem* itemOf(const SystemDataReport& report, Kind kind) {
     return nullptr;
 }
 
-// home/Library/Caches as a node of the given size inside a scanned home.
+// A scanned home whose Library/Caches folder has the given size.
 FileNodePtr homeTreeWithCaches(std::int64_t bytes) {
     auto caches = FileNode::make(home + "/Library/Caches", std::nullopt, false, bytes, bytes, 0,
                                  std::nullopt, std::nullopt, {});
