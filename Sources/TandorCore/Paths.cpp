@@ -1,5 +1,9 @@
 #include "TandorCore/Paths.hpp"
 
+#include <cerrno>
+
+#include "TandorCore/FileError.hpp"
+
 namespace tandor::paths {
 namespace {
 
@@ -88,6 +92,21 @@ bool isInside(std::string_view path, std::string_view folder) {
     }
     return path.size() > folder.size() + 1 && path.starts_with(folder) &&
            path[folder.size()] == '/';
+}
+
+bool holdsNul(std::string_view path) {
+    return path.find('\0') != std::string_view::npos;
+}
+
+void refuseNul(std::string_view path, const std::string& action) {
+    if (!holdsNul(path)) {
+        return;
+    }
+    std::string shown;
+    for (const char byte : path) {
+        shown += byte == '\0' ? std::string_view("\\0") : std::string_view(&byte, 1);
+    }
+    throw FileError(action, shown, EINVAL);
 }
 
 }  // namespace tandor::paths

@@ -31,4 +31,12 @@ std::string join(std::string_view folder, std::string_view name);
 // (so /a/bc is not inside /a/b). Both are expected normalised.
 bool isInside(std::string_view path, std::string_view folder);
 
+// True when path holds a NUL byte. The system would read such a path only up to
+// the NUL, so it would name another file than the one meant.
+bool holdsNul(std::string_view path);
+
+// Throws FileError(action, path, EINVAL) when path holds a NUL byte; the path in
+// the message shows each NUL as "\0".
+void refuseNul(std::string_view path, const std::string& action);
+
 }  // namespace tandor::paths

@@ -260,7 +260,7 @@ bool FileMover::exists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
-std::string FileMover::move(const std::string& source, const std::string& folder) const {
+MoveOutcome FileMover::move(const std::string& source, const std::string& folder) const {
     const std::string cleanSource = clean(source);
     const std::string cleanFolder = clean(folder);
     if (!exists(cleanSource)) {
@@ -274,18 +274,18 @@ std::string FileMover::move(const std::string& source, const std::string& folder
     }
     createFolders(cleanFolder);
     const std::string target = freeName(paths::lastComponent(cleanSource), cleanFolder);
-    moveItem(cleanSource, target);
-    return target;
+    return moveItem(cleanSource, target);
 }
 
-void FileMover::moveItem(const std::string& from, const std::string& to) {
+MoveOutcome FileMover::moveItem(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return;
+        return {to, {}};
     }
     if (errno != EXDEV) {
         throw FileError("Cannot move " + from + " to", to, errno);
     }
     copyAcrossDevices(from, to);
+    return {to, {}};
 }
 
 }  // namespace tandor

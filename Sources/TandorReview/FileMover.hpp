@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "TandorReview/MoveOutcome.hpp"
+
 namespace tandor {
 
 // Moves files and folders without ever replacing anything. Holds no state, so
@@ -30,7 +32,7 @@ class FileMover {
     // acts on the cleaned source. Throws MoveError (sourceMissing, alreadyThere,
     // intoItself; carrying source as passed) before touching the disk, and
     // FileError when creating the folder or the move fails.
-    std::string move(const std::string& source, const std::string& folder) const;
+    MoveOutcome move(const std::string& source, const std::string& folder) const;
 
     // Moves the item at from to exactly to, failing with FileError(EEXIST) when
     // anything is at to. Within one file system this is one rename that never
@@ -39,7 +41,7 @@ class FileMover {
     // times kept) and the source is removed afterwards. A copy that fails removes
     // what it made. When the source of a folder cannot be removed completely, the
     // finished copy is kept, so nothing is lost, and the error is thrown.
-    static void moveItem(const std::string& from, const std::string& to);
+    static MoveOutcome moveItem(const std::string& from, const std::string& to);
 };
 
 }  // namespace tandor

@@ -7,12 +7,11 @@
 
 namespace tandor {
 
-std::string QuarantineTrasher::trash(const std::string& path) const {
+MoveOutcome QuarantineTrasher::trash(const std::string& path) const {
     createFolders(folder_);
     const std::string destination =
         paths::join(folder_, UUID::random().string() + "-" + paths::lastComponent(path));
-    FileMover::moveItem(path, destination);
-    return destination;
+    return FileMover::moveItem(path, destination);
 }
 
 }  // namespace tandor

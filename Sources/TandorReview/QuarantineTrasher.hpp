@@ -17,7 +17,7 @@ class QuarantineTrasher final : public Trasher {
 
     // Creates the folder (FileError when it cannot), then moves the item in
     // without replacing anything (FileError when the move fails; the folder stays).
-    std::string trash(const std::string& path) const override;
+    MoveOutcome trash(const std::string& path) const override;
 
   private:
     std::string folder_;

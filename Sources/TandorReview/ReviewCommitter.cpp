@@ -23,7 +23,7 @@ CommitResult ReviewCommitter::commit(ReviewPile& pile) const {
     for (const auto& entry : entries) {
         std::string trashedPath;
         try {
-            trashedPath = trasher_->trash(entry.path);
+            trashedPath = trasher_->trash(entry.path).path;
         } catch (const std::exception& error) {
             result.failed.push_back({entry.path, error.what()});
             continue;

@@ -190,7 +190,7 @@ MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes, const
 
 MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes,
                               const std::string& toPath, std::optional<UUID> folderID, Date now) {
-    const std::string movedPath = mover_.move(path, toPath);
+    const std::string movedPath = mover_.move(path, toPath).path;
     return record(MoveRecord(FileMover::clean(path), movedPath, bytes, folderID, now),
                   FileMover::clean(toPath));
 }
@@ -259,7 +259,7 @@ void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Dat
                           FinishResult& result) {
     std::string movedPath;
     try {
-        movedPath = mover_.move(item.movedPath, target);
+        movedPath = mover_.move(item.movedPath, target).path;
     } catch (const std::exception& error) {
         result.failed.push_back({item.movedPath, error.what()});
         return;

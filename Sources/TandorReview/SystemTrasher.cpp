@@ -244,7 +244,7 @@ std::string SystemTrasher::homeTrashPath() {
     return paths::join(base, "Trash");
 }
 
-std::string SystemTrasher::trash(const std::string& path) const {
+MoveOutcome SystemTrasher::trash(const std::string& path) const {
     const std::string absolute = absolutePath(path);
     const struct stat info = lstatOrThrow(absolute);
     const std::string item = canonicalItemPath(absolute);
@@ -258,11 +258,11 @@ std::string SystemTrasher::trash(const std::string& path) const {
         throw FileError("Cannot move to the Trash", path, EBUSY);
     }
     if (device == deviceOf(home)) {
-        return moveIntoTrash(path, absolute, home);
+        return {moveIntoTrash(path, absolute, home), {}};
     }
     const std::string volume = volumeTrash(path, folder, device);
     refuseProtected(path, item, volume);
-    return moveIntoTrash(path, absolute, volume);
+    return {moveIntoTrash(path, absolute, volume), {}};
 }
 
 void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,

@@ -20,7 +20,7 @@ class SystemTrasher final : public Trasher {
     // it; ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
     // FileError when the item is missing or cannot be moved (its .trashinfo is
     // then removed again and the item stays where it was).
-    std::string trash(const std::string& path) const override;
+    MoveOutcome trash(const std::string& path) const override;
 
     // The home Trash folder, computed only.
     static std::string homeTrashPath();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <string>
+
+#include "TandorCore/FileError.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
@@ -79,6 +83,20 @@ TEST(Paths, NormalizeCollapsesAndResolvesLexically) {
     };
     for (const auto& [path, normalized] : cases) {
         EXPECT_EQ(FileNode::normalize(path), normalized) << path;
+    }
+}
+
+TEST(Paths, RefusesAPathHoldingANulAndShowsWhere) {
+    using namespace std::string_literals;
+    EXPECT_FALSE(paths::holdsNul("/home/ann/docs"));
+    EXPECT_TRUE(paths::holdsNul("/home/ann/docs\0"s));
+    EXPECT_NO_THROW(paths::refuseNul("/home/ann/docs", "Cannot trash"));
+    try {
+        paths::refuseNul("~/\0/x"s, "Cannot trash");
+        FAIL() << "a NUL was let through";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.errorNumber(), EINVAL);
+        EXPECT_EQ(error.path(), "~/\\0/x");
     }
 }
 

@@ -29,8 +29,8 @@ TEST(QuarantineTrasher, KeepsTwoItemsOfOneNameApart) {
     writeFile(folder / "two/report.pdf", "second");
     const QuarantineTrasher trasher(folder / "quarantine");
 
-    const std::string first = trasher.trash(folder / "one/report.pdf");
-    const std::string second = trasher.trash(folder / "two/report.pdf");
+    const std::string first = trasher.trash(folder / "one/report.pdf").path;
+    const std::string second = trasher.trash(folder / "two/report.pdf").path;
 
     EXPECT_NE(first, second);
     EXPECT_THAT(paths::lastComponent(first),
@@ -44,7 +44,7 @@ TEST(QuarantineTrasher, KeepsTwoItemsOfOneNameApart) {
 TEST(QuarantineTrasher, MovesAFolderWhole) {
     const TemporaryFolder folder;
     writeFile(folder / "project/src/main.c", "int main;");
-    const std::string moved = QuarantineTrasher(folder / "q").trash(folder / "project");
+    const std::string moved = QuarantineTrasher(folder / "q").trash(folder / "project").path;
     EXPECT_THAT(moved, ::testing::EndsWith("-project"));
     EXPECT_EQ(contentsOf(moved + "/src/main.c"), "int main;");
     EXPECT_FALSE(isThere(folder / "project"));
@@ -72,9 +72,9 @@ TEST(SystemTrasher, ReservesTheNameThenMovesIntoTheHomeTrash) {
     writeFile(home / "b/my report 100%.pdf", "second");
     writeFile(home / "c/caf\xE9", "latin-1 name");
 
-    const std::string first = SystemTrasher().trash(home / "a/my report 100%.pdf");
-    const std::string second = SystemTrasher().trash(home / "b/my report 100%.pdf");
-    const std::string third = SystemTrasher().trash(home / "c/caf\xE9");
+    const std::string first = SystemTrasher().trash(home / "a/my report 100%.pdf").path;
+    const std::string second = SystemTrasher().trash(home / "b/my report 100%.pdf").path;
+    const std::string third = SystemTrasher().trash(home / "c/caf\xE9").path;
 
     EXPECT_EQ(first, trash + "/files/my report 100%.pdf");
     EXPECT_EQ(second, trash + "/files/my report 100% 2.pdf");
@@ -95,7 +95,7 @@ TEST(SystemTrasher, SkipsANameTakenInFilesWithoutTouchingIt) {
     writeFile(trash + "/files/notes", "orphan");
     writeFile(home / "notes", "mine");
 
-    EXPECT_EQ(SystemTrasher().trash(home / "notes"), trash + "/files/notes 2");
+    EXPECT_EQ(SystemTrasher().trash(home / "notes").path, trash + "/files/notes 2");
     EXPECT_EQ(contentsOf(trash + "/files/notes"), "orphan");
     EXPECT_FALSE(isThere(infoFile(trash, "notes")));
     EXPECT_TRUE(isThere(infoFile(trash, "notes 2")));
@@ -138,7 +138,7 @@ TEST(SystemTrasher, AnItemOnAnotherDiskGoesToThatDisksOwnTrash) {
     const std::string name = "tandor-" + paths::lastComponent(scratch.path());
     writeFile("/dev/shm/" + name, "on tmpfs");
 
-    const std::string trashed = SystemTrasher().trash("/dev/shm/" + name);
+    const std::string trashed = SystemTrasher().trash("/dev/shm/" + name).path;
 
     EXPECT_EQ(trashed, volumeTrash + "/files/" + name);
     EXPECT_EQ(contentsOf(trashed), "on tmpfs");
