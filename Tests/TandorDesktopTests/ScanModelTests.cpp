@@ -47,6 +47,7 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
 using ::testing::StartsWith;
+using ::testing::UnorderedElementsAre;
 using Access = ScanModelTestAccess;
 
 constexpr std::int64_t megabytes = 1'000'000;
@@ -402,6 +403,27 @@ TEST_F(ScanModelTest, ThePileChangesOnlyThroughTheModelAndAnnouncesEachChange) {
     EXPECT_EQ(pileChanges.count(), 4);
     model.undoLastPileAddition();
     EXPECT_EQ(pileChanges.count(), 4);
+}
+
+TEST_F(ScanModelTest, UndoingAFolderBringsBackThePicksItAbsorbed) {
+    const ReviewPile::Entry photo{"/h/trip/a.jpg", 1, std::nullopt};
+    const ReviewPile::Entry clip{"/h/trip/day/b.mov", 2, std::string("swipe.videos")};
+    const ReviewPile::Entry other{"/h/other", 4, std::nullopt};
+    ASSERT_TRUE(model.addToPile(other));
+    ASSERT_TRUE(model.addToPile(photo));
+    ASSERT_TRUE(model.addToPile(clip));
+    ASSERT_TRUE(model.addToPile({"/h/trip/day", 3, std::nullopt}));
+    ASSERT_TRUE(model.addToPile({"/h/trip", 10, std::nullopt}));
+    ASSERT_EQ(model.pileCount(), 2);
+
+    QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
+    model.undoLastPileAddition();
+    EXPECT_THAT(
+        model.pile().entries(),
+        UnorderedElementsAre(other, photo, ReviewPile::Entry{"/h/trip/day", 3, std::nullopt}));
+    EXPECT_EQ(pileChanges.count(), 1);
+    model.undoLastPileAddition();
+    EXPECT_THAT(model.pile().entries(), UnorderedElementsAre(other, photo, clip));
 }
 
 // Obvious fault 2: pruning drops every item equal to or inside a moved path.

@@ -8,8 +8,10 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QSettings>
+#include <algorithm>
 #include <chrono>
 #include <exception>
+#include <iterator>
 #include <limits>
 #include <memory>
 
@@ -17,6 +19,7 @@
 #include "Shell/PileCommit.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
 #include "TandorReview/ReviewCommitter.hpp"
@@ -152,7 +155,7 @@ const ReviewPile& ScanModel::pile() const {
 }
 
 bool ScanModel::addToPile(ReviewPile::Entry entry) {
-    const bool added = pile_.add(std::move(entry));
+    const bool added = addEntryKeepingAbsorbed(std::move(entry));
     if (added) {
         emit pileChanged();
     }
@@ -160,11 +163,26 @@ bool ScanModel::addToPile(ReviewPile::Entry entry) {
 }
 
 void ScanModel::addSuggestionToPile(const Suggestion& suggestion) {
-    const ReviewPile before = pile_;
-    pile_.add(suggestion);
-    if (!(pile_ == before)) {
+    bool added = false;
+    for (const auto& item : suggestion.items) {
+        added = addEntryKeepingAbsorbed({item.path, item.bytes, suggestion.ruleID}) || added;
+    }
+    if (added) {
         emit pileChanged();
     }
+}
+
+bool ScanModel::addEntryKeepingAbsorbed(ReviewPile::Entry entry) {
+    std::vector<ReviewPile::Entry> inside;
+    std::copy_if(
+        pile_.entries().begin(), pile_.entries().end(), std::back_inserter(inside),
+        [&](const ReviewPile::Entry& onPile) { return paths::isInside(onPile.path, entry.path); });
+    const std::string path = entry.path;
+    if (!pile_.add(std::move(entry))) {
+        return false;
+    }
+    absorbedByAddition_[path] = std::move(inside);
+    return true;
 }
 
 void ScanModel::removeFromPile(const std::string& path) {
@@ -175,9 +193,20 @@ void ScanModel::removeFromPile(const std::string& path) {
 }
 
 void ScanModel::undoLastPileAddition() {
-    if (pile_.undoLast()) {
-        emit pileChanged();
+    const std::optional<ReviewPile::Entry> undone = pile_.undoLast();
+    if (!undone) {
+        return;
     }
+    // The picks the undone folder absorbed come back, each with what it had
+    // absorbed in turn, so a second undo can go one step further.
+    const auto absorbed = absorbedByAddition_.find(undone->path);
+    if (absorbed != absorbedByAddition_.end()) {
+        for (const auto& entry : absorbed->second) {
+            pile_.add(entry);
+        }
+        absorbedByAddition_.erase(absorbed);
+    }
+    emit pileChanged();
 }
 
 int ScanModel::pileCount() const {
@@ -322,6 +351,9 @@ void ScanModel::commitPile() {
         moved.insert(record.originalPath);
     }
     lastMovedPaths_ = std::move(moved);
+    std::erase_if(absorbedByAddition_, [&](const auto& addition) {
+        return PileCommit::isCovered(addition.first, lastMovedPaths_);
+    });
     if (!result.moved.empty()) {
         suggestions_ = PileCommit::pruned(suggestions_, lastMovedPaths_);
         if (phase_ == Phase::scanning) {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -162,6 +163,8 @@ class ScanModel : public QObject {
     void applyProgress(std::uint64_t generation, const ScanProgress& progress);
     void publishResults(std::uint64_t generation, HomeScan::Outcome outcome);
     void publishFailure(std::uint64_t generation, const QString& message);
+    // Adds entry to the pile and remembers what it absorbed; no signal.
+    bool addEntryKeepingAbsorbed(ReviewPile::Entry entry);
     void setLastCommitMessage(const QString& message);
     // Stops the running scan, if any, and waits for its worker.
     void stopWorker();
@@ -177,6 +180,9 @@ class ScanModel : public QObject {
     std::optional<StorageBreakdown> breakdown_;
     int inaccessibleCount_ = 0;
     ReviewPile pile_;
+    // For each path added to the pile, the entries inside it that the addition
+    // dropped; undoing the addition puts them back.
+    std::map<std::string, std::vector<ReviewPile::Entry>> absorbedByAddition_;
     QString lastCommitMessage_;
     std::set<std::string> lastMovedPaths_;
     // What commits moved since the running scan started: the scan may have
