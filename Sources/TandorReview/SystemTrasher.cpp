@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
 #include "TandorCore/FileError.hpp"
@@ -63,15 +64,33 @@ bool touches(const std::string& item, const std::string& folder) {
     return item == folder || paths::isInside(item, folder) || paths::isInside(folder, item);
 }
 
-// Refuses what would wreck the Trash or the home folder if it moved.
-void refuseProtected(const std::string& given, const std::string& item, const std::string& trash) {
-    std::string home = homeFolderPath();
+bool isOrHolds(const std::string& item, const std::string& folder) {
+    return item == folder || paths::isInside(folder, item);
+}
+
+// The folder as written and with its links resolved: an item may be on the way
+// to it by either path, and moving a link on the written one breaks it too.
+std::vector<std::string> spellingsOf(const std::string& folder) {
+    std::vector<std::string> spellings{FileMover::clean(folder)};
     try {
-        home = canonicalFolder(home);
+        spellings.push_back(canonicalFolder(folder));
     } catch (const FileError&) {
-        // A home that does not resolve is compared as it is written.
+        // A folder that does not resolve is compared as it is written.
     }
-    if (item == "/" || item == home || touches(item, trash)) {
+    return spellings;
+}
+
+// Refuses what would wreck the Trash, the home folder or Tandor's own stores if
+// it moved: the home and every folder holding it, the support folder and every
+// folder holding it, and the Trash with what is inside or holds it.
+void refuseProtected(const std::string& given, const std::string& item, const std::string& trash) {
+    bool isProtected = item == "/" || touches(item, trash);
+    for (const auto& folder : {homeFolderPath(), supportFolderPath()}) {
+        for (const auto& spelling : spellingsOf(folder)) {
+            isProtected = isProtected || isOrHolds(item, spelling);
+        }
+    }
+    if (isProtected) {
         throw ReviewError::protectedFromTrash(given);
     }
 }

@@ -16,8 +16,9 @@ namespace tandor {
 class SystemTrasher final : public Trasher {
   public:
     // Returns the item's path in files/. Throws ReviewError::protectedFromTrash
-    // for the home folder, the Trash, anything inside it or any folder holding
-    // it; ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
+    // for the home folder, the support folder (supportFolderPath()), the Trash,
+    // anything inside the Trash or any folder holding one of them;
+    // ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
     // FileError when the item is missing or cannot be moved (its .trashinfo is
     // then removed again and the item stays where it was).
     MoveOutcome trash(const std::string& path) const override;

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <string>
 
 #include "ReviewTestSupport.hpp"
 #include "TandorCore/FileError.hpp"
@@ -117,6 +119,29 @@ TEST(SystemTrasher, RefusesTheHomeTheTrashAndWhatHoldsIt) {
         }
     }
     EXPECT_EQ(contentsOf(trash + "/files/old"), "old");
+}
+
+TEST(SystemTrasher, RefusesTandorsDataFolderAndEveryFolderHoldingTheHome) {
+    const TemporaryFolder root;
+    std::filesystem::create_directories(root / "users/me");
+    std::filesystem::create_directory_symlink(root / "users", root / "home-link");
+    testing::EnvironmentOverride environment;
+    environment.set("HOME", root / "home-link/me").set("XDG_DATA_HOME", root / "data");
+    writeFile(root / "data/Tandor/history.json", "[]");
+    for (const auto& path :
+         {root / "data/Tandor", root / "data", root / "users", root / "home-link", root.path()}) {
+        try {
+            SystemTrasher().trash(path);
+            ADD_FAILURE() << "trashed " << path;
+        } catch (const ReviewError& error) {
+            EXPECT_EQ(error.errorCase(), ReviewError::Case::protectedFromTrash) << path;
+            EXPECT_THAT(error.what(),
+                        ::testing::StartsWith("Cannot move " + path + " to the Trash"));
+        }
+        EXPECT_TRUE(isThere(path)) << path;
+    }
+    EXPECT_EQ(contentsOf(root / "data/Tandor/history.json"), "[]");
+    EXPECT_TRUE(std::filesystem::is_directory(root / "home-link/me"));
 }
 
 TEST(SystemTrasher, AMissingItemIsAPlatformError) {
