@@ -264,6 +264,9 @@ std::string SystemTrasher::homeTrashPath() {
 }
 
 MoveOutcome SystemTrasher::trash(const std::string& path) const {
+    // The system would read the path only up to the NUL and move another item
+    // under a name cut short.
+    paths::refuseNul(path, "Cannot move to the Trash");
     const std::string absolute = absolutePath(path);
     const struct stat info = lstatOrThrow(absolute);
     const std::string item = canonicalItemPath(absolute);
@@ -286,6 +289,9 @@ MoveOutcome SystemTrasher::trash(const std::string& path) const {
 
 void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,
                                     const std::string& originalPath) {
+    if (paths::holdsNul(trashedPath) || paths::holdsNul(originalPath)) {
+        return;
+    }
     const std::string files = paths::deletingLastComponent(trashedPath);
     if (paths::lastComponent(files) != "files") {
         return;

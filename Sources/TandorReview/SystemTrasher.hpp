@@ -20,7 +20,8 @@ class SystemTrasher final : public Trasher {
     // anything inside the Trash or any folder holding one of them;
     // ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
     // FileError when the item is missing or cannot be moved (its .trashinfo is
-    // then removed again and the item stays where it was).
+    // then removed again and the item stays where it was), with EINVAL before
+    // anything is touched when the path holds a NUL byte.
     MoveOutcome trash(const std::string& path) const override;
 
     // The home Trash folder, computed only.
@@ -29,8 +30,9 @@ class SystemTrasher final : public Trasher {
     // Called once the item at trashedPath has been put back at originalPath:
     // removes the .trashinfo beside it when that file describes originalPath,
     // so that other Trash tools stop listing the item. Anything else (a
-    // quarantine folder, no info file, an info file about another path) is left
-    // alone, and a failure to remove is ignored: the item is back already.
+    // quarantine folder, no info file, an info file about another path, a path
+    // holding a NUL byte) is left alone, and a failure to remove is ignored: the
+    // item is back already.
     static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
 };
 

@@ -149,6 +149,39 @@ TEST(SystemTrasher, AMissingItemIsAPlatformError) {
     EXPECT_THROW(SystemTrasher().trash(home / "nothing"), FileError);
 }
 
+bool holdsNothing(const std::string& folder) {
+    return !isThere(folder) || std::filesystem::is_empty(folder);
+}
+
+TEST(SystemTrasher, RefusesAPathHoldingANulAndWritesNothing) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / "docs", "mine");
+    try {
+        SystemTrasher().trash(home / std::string("docs\0x", 6));
+        ADD_FAILURE() << "trashed a path holding a NUL";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.errorNumber(), EINVAL);
+    }
+    EXPECT_EQ(contentsOf(home / "docs"), "mine");
+    EXPECT_TRUE(holdsNothing(trash + "/files"));
+    EXPECT_TRUE(holdsNothing(trash + "/info"));
+}
+
+TEST(SystemTrasher, ForgetTrashInfoLeavesEverythingAloneForAPathHoldingANul) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / "notes", "mine");
+    const std::string trashed = SystemTrasher().trash(home / "notes").path;
+
+    // Read only up to the NUL, this names the info file of the real "notes".
+    SystemTrasher::forgetTrashInfo(trash + "/files/notes.trashinfo" + std::string(1, '\0'),
+                                   home / "notes");
+    SystemTrasher::forgetTrashInfo(trashed, home / "notes" + std::string(1, '\0'));
+
+    EXPECT_TRUE(isThere(infoFile(trash, "notes")));
+}
+
 TEST(SystemTrasher, AnItemOnAnotherDiskGoesToThatDisksOwnTrash) {
     const FixtureHome home;
     struct stat homeInfo {
