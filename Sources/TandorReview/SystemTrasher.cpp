@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -186,15 +187,59 @@ std::string volumeTrash(const std::string& given, const std::string& folder, dev
     return trash;
 }
 
-// "name", then "stem 2.ext", "stem 3.ext", ... as free names are picked elsewhere.
-std::string candidateName(const std::string& name, unsigned long long number) {
-    if (number == 1) {
-        return name;
+// The longest name in files/ whose "<name>.trashinfo" still fits in one file name.
+constexpr std::size_t roomForName = NAME_MAX - infoSuffix.size();
+
+// How many bytes a UTF-8 character beginning with lead takes; 1 for a byte that
+// cannot begin one.
+std::size_t utf8Length(unsigned char lead) {
+    if ((lead & 0xE0) == 0xC0) {
+        return 2;
     }
+    if ((lead & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((lead & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 1;
+}
+
+// The start of text within limit bytes, cut before a UTF-8 character that the
+// limit would split. Names are bytes: where they are not UTF-8, the cut falls on
+// the limit itself, so a name never shrinks to nothing.
+std::string_view utf8Prefix(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    for (std::size_t back = 0; back <= 3 && back <= limit; ++back) {
+        const auto byte = static_cast<unsigned char>(text[limit - back]);
+        if ((byte & 0xC0) != 0x80) {
+            return text.substr(0, utf8Length(byte) > back ? limit - back : limit);
+        }
+    }
+    return text.substr(0, limit);
+}
+
+// "name", then "stem 2.ext", "stem 3.ext", ... as free names are picked
+// elsewhere. A name that leaves no room for its info file's suffix loses the end
+// of its stem, so that the counter and the extension stay; an extension that
+// would take more than half of the room is no real extension and is cut with
+// the rest of the name.
+std::string candidateName(const std::string& name, unsigned long long number) {
+    const std::string counter = number == 1 ? "" : " " + std::to_string(number);
     const std::string extension = paths::extension(name);
-    const std::string stem =
-        extension.empty() ? name : name.substr(0, name.size() - extension.size() - 1);
-    return stem + " " + std::to_string(number) + (extension.empty() ? "" : "." + extension);
+    std::string_view stem = name;
+    std::string tail = counter;
+    if (!extension.empty()) {
+        stem.remove_suffix(extension.size() + 1);
+        tail += "." + extension;
+    }
+    if (stem.size() + tail.size() > roomForName && tail.size() > roomForName / 2) {
+        stem = name;
+        tail = counter;
+    }
+    return std::string(utf8Prefix(stem, roomForName - tail.size())) + tail;
 }
 
 // Creates the info file exclusively. False when the name is taken already.

@@ -12,7 +12,9 @@ namespace tandor {
 // missing and used only when it is a real folder of ours. Nothing is ever copied
 // between disks. The name is reserved first by creating info/<name>.trashinfo
 // exclusively (a taken name moves on to "<name> 2", "<name> 3", ...), then the
-// item is renamed to files/<name> without replacing anything.
+// item is renamed to files/<name> without replacing anything. A name too long to
+// leave room for ".trashinfo" is shortened inside the Trash; the info file keeps
+// the full original path, so the item goes back under its own name.
 class SystemTrasher final : public Trasher {
   public:
     // Returns the item's path in files/. Throws ReviewError::protectedFromTrash

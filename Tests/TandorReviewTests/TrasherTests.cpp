@@ -182,6 +182,56 @@ TEST(SystemTrasher, ForgetTrashInfoLeavesEverythingAloneForAPathHoldingANul) {
     EXPECT_TRUE(isThere(infoFile(trash, "notes")));
 }
 
+std::string repeated(const std::string& piece, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+TEST(SystemTrasher, ShortensANameTooLongForItsInfoFileAndKeepsItUnique) {
+    struct Case {
+        const char* label;
+        std::string name;
+        std::string first;
+        std::string second;
+    };
+    const std::string e = "\xC3\xA9";         // two bytes
+    const std::string euro = "\xE2\x82\xAC";  // three bytes
+    const Case cases[] = {
+        {"ASCII", repeated("a", 250), repeated("a", 245), repeated("a", 243) + " 2"},
+        {"two-byte characters", repeated(e, 125), repeated(e, 122), repeated(e, 121) + " 2"},
+        {"three-byte characters", repeated(euro, 83), repeated(euro, 81),
+         repeated(euro, 81) + " 2"},
+        // Bytes that look like the middle of a character, with no character's start.
+        {"not UTF-8", "x" + repeated("\xA9", 249), "x" + repeated("\xA9", 244),
+         "x" + repeated("\xA9", 242) + " 2"},
+        {"extension kept", repeated("a", 246) + ".pdf", repeated("a", 241) + ".pdf",
+         repeated("a", 239) + " 2.pdf"},
+        {"extension too long to keep", "x." + repeated("e", 248), "x." + repeated("e", 243),
+         "x." + repeated("e", 241) + " 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const FixtureHome home;
+        const std::string trash = home / ".local/share/Trash";
+        writeFile(home / "a/" + c.name, "first");
+        writeFile(home / "b/" + c.name, "second");
+
+        const std::string first = SystemTrasher().trash(home / "a/" + c.name).path;
+        const std::string second = SystemTrasher().trash(home / "b/" + c.name).path;
+
+        EXPECT_EQ(first, trash + "/files/" + c.first);
+        EXPECT_EQ(second, trash + "/files/" + c.second);
+        EXPECT_EQ(contentsOf(first), "first");
+        EXPECT_EQ(contentsOf(second), "second");
+        EXPECT_THAT(contentsOf(infoFile(trash, c.second)),
+                    ::testing::HasSubstr("\nPath=" + home.path() + "/b/"));
+        EXPECT_FALSE(isThere(home / "a/" + c.name));
+    }
+}
+
 TEST(SystemTrasher, AnItemOnAnotherDiskGoesToThatDisksOwnTrash) {
     const FixtureHome home;
     struct stat homeInfo {
