@@ -82,11 +82,12 @@ TEST(SystemTrasherPeer, TrashListSeesOurItemsAndForgetsThoseWePutBack) {
 
 TEST(SystemTrasherPeer, ALongNameIsListedAndPutBackWhole) {
     const FixtureHome home;
-    std::string name;
+    // The Trash has to cut this name among its two-byte characters.
+    std::string name(82, 'n');
     for (int i = 0; i < 82; ++i) {
-        name += "\xC3\xA9";  // two-byte characters, so that a cut could split one
+        name += "\xC3\xA9";
     }
-    name += std::string(82, 'n') + ".pdf";
+    name += ".pdf";
     writeFile(home / "a/" + name, "first");
     writeFile(home / "b/" + name, "second");
     ReviewPile pile;
