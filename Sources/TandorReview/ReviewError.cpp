@@ -30,8 +30,9 @@ ReviewError ReviewError::systemTrashUnavailable() {
 
 ReviewError ReviewError::protectedFromTrash(std::string path) {
     const std::string sentence = "Cannot move " + path +
-                                 " to the Trash: it is the home folder, the Trash itself, "
-                                 "something inside the Trash or a folder that holds the Trash.";
+                                 " to the Trash: it is the home folder, Tandor's data folder, "
+                                 "the Trash itself, something inside the Trash or a folder that "
+                                 "holds one of them.";
     return {Case::protectedFromTrash, std::move(path), sentence};
 }
 

@@ -25,8 +25,9 @@ class ReviewError : public std::runtime_error {
     // Nothing is left at the record's path in the Trash.
     static ReviewError trashedItemMissing(std::string path);
     static ReviewError systemTrashUnavailable();
-    // The path is the home folder, the Trash, something inside the Trash or a
-    // folder that holds the Trash; moving it would wreck the Trash or the home.
+    // The path is the home folder, the support folder, the Trash, something
+    // inside the Trash or a folder that holds one of them; moving it would wreck
+    // the Trash, the home or Tandor's stores.
     static ReviewError protectedFromTrash(std::string path);
     // The item lies on another disk whose own Trash cannot be used safely.
     static ReviewError noTrashOnVolume(std::string path);

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
 #include "TandorCore/FileError.hpp"
@@ -63,15 +65,33 @@ bool touches(const std::string& item, const std::string& folder) {
     return item == folder || paths::isInside(item, folder) || paths::isInside(folder, item);
 }
 
-// Refuses what would wreck the Trash or the home folder if it moved.
-void refuseProtected(const std::string& given, const std::string& item, const std::string& trash) {
-    std::string home = homeFolderPath();
+bool isOrHolds(const std::string& item, const std::string& folder) {
+    return item == folder || paths::isInside(folder, item);
+}
+
+// The folder as written and with its links resolved: an item may be on the way
+// to it by either path, and moving a link on the written one breaks it too.
+std::vector<std::string> spellingsOf(const std::string& folder) {
+    std::vector<std::string> spellings{FileMover::clean(folder)};
     try {
-        home = canonicalFolder(home);
+        spellings.push_back(canonicalFolder(folder));
     } catch (const FileError&) {
-        // A home that does not resolve is compared as it is written.
+        // A folder that does not resolve is compared as it is written.
     }
-    if (item == "/" || item == home || touches(item, trash)) {
+    return spellings;
+}
+
+// Refuses what would wreck the Trash, the home folder or Tandor's own stores if
+// it moved: the home and every folder holding it, the support folder and every
+// folder holding it, and the Trash with what is inside or holds it.
+void refuseProtected(const std::string& given, const std::string& item, const std::string& trash) {
+    bool isProtected = item == "/" || touches(item, trash);
+    for (const auto& folder : {homeFolderPath(), supportFolderPath()}) {
+        for (const auto& spelling : spellingsOf(folder)) {
+            isProtected = isProtected || isOrHolds(item, spelling);
+        }
+    }
+    if (isProtected) {
         throw ReviewError::protectedFromTrash(given);
     }
 }
@@ -167,15 +187,59 @@ std::string volumeTrash(const std::string& given, const std::string& folder, dev
     return trash;
 }
 
-// "name", then "stem 2.ext", "stem 3.ext", ... as free names are picked elsewhere.
-std::string candidateName(const std::string& name, unsigned long long number) {
-    if (number == 1) {
-        return name;
+// The longest name in files/ whose "<name>.trashinfo" still fits in one file name.
+constexpr std::size_t roomForName = NAME_MAX - infoSuffix.size();
+
+// How many bytes a UTF-8 character beginning with lead takes; 1 for a byte that
+// cannot begin one.
+std::size_t utf8Length(unsigned char lead) {
+    if ((lead & 0xE0) == 0xC0) {
+        return 2;
     }
+    if ((lead & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((lead & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 1;
+}
+
+// The start of text within limit bytes, cut before a UTF-8 character that the
+// limit would split. Names are bytes: where they are not UTF-8, the cut falls on
+// the limit itself, so a name never shrinks to nothing.
+std::string_view utf8Prefix(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    for (std::size_t back = 0; back <= 3 && back <= limit; ++back) {
+        const auto byte = static_cast<unsigned char>(text[limit - back]);
+        if ((byte & 0xC0) != 0x80) {
+            return text.substr(0, utf8Length(byte) > back ? limit - back : limit);
+        }
+    }
+    return text.substr(0, limit);
+}
+
+// "name", then "stem 2.ext", "stem 3.ext", ... as free names are picked
+// elsewhere. A name that leaves no room for its info file's suffix loses the end
+// of its stem, so that the counter and the extension stay; an extension that
+// would take more than half of the room is no real extension and is cut with
+// the rest of the name.
+std::string candidateName(const std::string& name, unsigned long long number) {
+    const std::string counter = number == 1 ? "" : " " + std::to_string(number);
     const std::string extension = paths::extension(name);
-    const std::string stem =
-        extension.empty() ? name : name.substr(0, name.size() - extension.size() - 1);
-    return stem + " " + std::to_string(number) + (extension.empty() ? "" : "." + extension);
+    std::string_view stem = name;
+    std::string tail = counter;
+    if (!extension.empty()) {
+        stem.remove_suffix(extension.size() + 1);
+        tail += "." + extension;
+    }
+    if (stem.size() + tail.size() > roomForName && tail.size() > roomForName / 2) {
+        stem = name;
+        tail = counter;
+    }
+    return std::string(utf8Prefix(stem, roomForName - tail.size())) + tail;
 }
 
 // Creates the info file exclusively. False when the name is taken already.
@@ -245,6 +309,9 @@ std::string SystemTrasher::homeTrashPath() {
 }
 
 MoveOutcome SystemTrasher::trash(const std::string& path) const {
+    // The system would read the path only up to the NUL and move another item
+    // under a name cut short.
+    paths::refuseNul(path, "Cannot move to the Trash");
     const std::string absolute = absolutePath(path);
     const struct stat info = lstatOrThrow(absolute);
     const std::string item = canonicalItemPath(absolute);
@@ -267,6 +334,9 @@ MoveOutcome SystemTrasher::trash(const std::string& path) const {
 
 void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,
                                     const std::string& originalPath) {
+    if (paths::holdsNul(trashedPath) || paths::holdsNul(originalPath)) {
+        return;
+    }
     const std::string files = paths::deletingLastComponent(trashedPath);
     if (paths::lastComponent(files) != "files") {
         return;

@@ -12,14 +12,18 @@ namespace tandor {
 // missing and used only when it is a real folder of ours. Nothing is ever copied
 // between disks. The name is reserved first by creating info/<name>.trashinfo
 // exclusively (a taken name moves on to "<name> 2", "<name> 3", ...), then the
-// item is renamed to files/<name> without replacing anything.
+// item is renamed to files/<name> without replacing anything. A name too long to
+// leave room for ".trashinfo" is shortened inside the Trash; the info file keeps
+// the full original path, so the item goes back under its own name.
 class SystemTrasher final : public Trasher {
   public:
     // Returns the item's path in files/. Throws ReviewError::protectedFromTrash
-    // for the home folder, the Trash, anything inside it or any folder holding
-    // it; ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
+    // for the home folder, the support folder (supportFolderPath()), the Trash,
+    // anything inside the Trash or any folder holding one of them;
+    // ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
     // FileError when the item is missing or cannot be moved (its .trashinfo is
-    // then removed again and the item stays where it was).
+    // then removed again and the item stays where it was), with EINVAL before
+    // anything is touched when the path holds a NUL byte.
     MoveOutcome trash(const std::string& path) const override;
 
     // The home Trash folder, computed only.
@@ -28,8 +32,9 @@ class SystemTrasher final : public Trasher {
     // Called once the item at trashedPath has been put back at originalPath:
     // removes the .trashinfo beside it when that file describes originalPath,
     // so that other Trash tools stop listing the item. Anything else (a
-    // quarantine folder, no info file, an info file about another path) is left
-    // alone, and a failure to remove is ignored: the item is back already.
+    // quarantine folder, no info file, an info file about another path, a path
+    // holding a NUL byte) is left alone, and a failure to remove is ignored: the
+    // item is back already.
     static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
 };
 

@@ -80,5 +80,34 @@ TEST(SystemTrasherPeer, TrashListSeesOurItemsAndForgetsThoseWePutBack) {
     EXPECT_THAT(after, HasSubstr(expectedLine(result.moved[2])));
 }
 
+TEST(SystemTrasherPeer, ALongNameIsListedAndPutBackWhole) {
+    const FixtureHome home;
+    // The Trash has to cut this name among its two-byte characters.
+    std::string name(82, 'n');
+    for (int i = 0; i < 82; ++i) {
+        name += "\xC3\xA9";
+    }
+    name += ".pdf";
+    writeFile(home / "a/" + name, "first");
+    writeFile(home / "b/" + name, "second");
+    ReviewPile pile;
+    pile.add({home / "a/" + name, 5, std::nullopt});
+    pile.add({home / "b/" + name, 6, std::nullopt});
+    auto history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
+    const auto result = ReviewCommitter(std::make_shared<SystemTrasher>(), history).commit(pile);
+    ASSERT_EQ(result.moved.size(), 2u);
+
+    const std::string listed = trashList();
+    EXPECT_THAT(listed, HasSubstr(expectedLine(result.moved[0])));
+    EXPECT_THAT(listed, HasSubstr(expectedLine(result.moved[1])));
+
+    const std::string putBack = expectedLine(result.moved[1]);
+    history->restore(result.moved[1].id);
+    EXPECT_EQ(contentsOf(home / "b/" + name), "second");
+    const std::string after = trashList();
+    EXPECT_THAT(after, Not(HasSubstr(putBack)));
+    EXPECT_THAT(after, HasSubstr(expectedLine(result.moved[0])));
+}
+
 }  // namespace
 }  // namespace tandor

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <string>
 
 #include "ReviewTestSupport.hpp"
 #include "TandorCore/FileError.hpp"
@@ -119,9 +121,115 @@ TEST(SystemTrasher, RefusesTheHomeTheTrashAndWhatHoldsIt) {
     EXPECT_EQ(contentsOf(trash + "/files/old"), "old");
 }
 
+TEST(SystemTrasher, RefusesTandorsDataFolderAndEveryFolderHoldingTheHome) {
+    const TemporaryFolder root;
+    std::filesystem::create_directories(root / "users/me");
+    std::filesystem::create_directory_symlink(root / "users", root / "home-link");
+    testing::EnvironmentOverride environment;
+    environment.set("HOME", root / "home-link/me").set("XDG_DATA_HOME", root / "data");
+    writeFile(root / "data/Tandor/history.json", "[]");
+    for (const auto& path :
+         {root / "data/Tandor", root / "data", root / "users", root / "home-link", root.path()}) {
+        try {
+            SystemTrasher().trash(path);
+            ADD_FAILURE() << "trashed " << path;
+        } catch (const ReviewError& error) {
+            EXPECT_EQ(error.errorCase(), ReviewError::Case::protectedFromTrash) << path;
+            EXPECT_THAT(error.what(),
+                        ::testing::StartsWith("Cannot move " + path + " to the Trash"));
+        }
+        EXPECT_TRUE(isThere(path)) << path;
+    }
+    EXPECT_EQ(contentsOf(root / "data/Tandor/history.json"), "[]");
+    EXPECT_TRUE(std::filesystem::is_directory(root / "home-link/me"));
+}
+
 TEST(SystemTrasher, AMissingItemIsAPlatformError) {
     const FixtureHome home;
     EXPECT_THROW(SystemTrasher().trash(home / "nothing"), FileError);
+}
+
+bool holdsNothing(const std::string& folder) {
+    return !isThere(folder) || std::filesystem::is_empty(folder);
+}
+
+TEST(SystemTrasher, RefusesAPathHoldingANulAndWritesNothing) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / "docs", "mine");
+    try {
+        SystemTrasher().trash(home / std::string("docs\0x", 6));
+        ADD_FAILURE() << "trashed a path holding a NUL";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.errorNumber(), EINVAL);
+    }
+    EXPECT_EQ(contentsOf(home / "docs"), "mine");
+    EXPECT_TRUE(holdsNothing(trash + "/files"));
+    EXPECT_TRUE(holdsNothing(trash + "/info"));
+}
+
+TEST(SystemTrasher, ForgetTrashInfoLeavesEverythingAloneForAPathHoldingANul) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / "notes", "mine");
+    const std::string trashed = SystemTrasher().trash(home / "notes").path;
+
+    // Read only up to the NUL, this names the info file of the real "notes".
+    SystemTrasher::forgetTrashInfo(trash + "/files/notes.trashinfo" + std::string(1, '\0'),
+                                   home / "notes");
+    SystemTrasher::forgetTrashInfo(trashed, home / "notes" + std::string(1, '\0'));
+
+    EXPECT_TRUE(isThere(infoFile(trash, "notes")));
+}
+
+std::string repeated(const std::string& piece, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+TEST(SystemTrasher, ShortensANameTooLongForItsInfoFileAndKeepsItUnique) {
+    struct Case {
+        const char* label;
+        std::string name;
+        std::string first;
+        std::string second;
+    };
+    const std::string e = "\xC3\xA9";         // two bytes
+    const std::string euro = "\xE2\x82\xAC";  // three bytes
+    const Case cases[] = {
+        {"ASCII", repeated("a", 250), repeated("a", 245), repeated("a", 243) + " 2"},
+        {"two-byte characters", repeated(e, 125), repeated(e, 122), repeated(e, 121) + " 2"},
+        {"three-byte characters", repeated(euro, 83), repeated(euro, 81),
+         repeated(euro, 81) + " 2"},
+        // Bytes that look like the middle of a character, with no character's start.
+        {"not UTF-8", "x" + repeated("\xA9", 249), "x" + repeated("\xA9", 244),
+         "x" + repeated("\xA9", 242) + " 2"},
+        {"extension kept", repeated("a", 246) + ".pdf", repeated("a", 241) + ".pdf",
+         repeated("a", 239) + " 2.pdf"},
+        {"extension too long to keep", "x." + repeated("e", 248), "x." + repeated("e", 243),
+         "x." + repeated("e", 241) + " 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const FixtureHome home;
+        const std::string trash = home / ".local/share/Trash";
+        writeFile(home / "a/" + c.name, "first");
+        writeFile(home / "b/" + c.name, "second");
+
+        const std::string first = SystemTrasher().trash(home / "a/" + c.name).path;
+        const std::string second = SystemTrasher().trash(home / "b/" + c.name).path;
+
+        EXPECT_EQ(first, trash + "/files/" + c.first);
+        EXPECT_EQ(second, trash + "/files/" + c.second);
+        EXPECT_EQ(contentsOf(first), "first");
+        EXPECT_EQ(contentsOf(second), "second");
+        EXPECT_THAT(contentsOf(infoFile(trash, c.second)),
+                    ::testing::HasSubstr("\nPath=" + home.path() + "/b/"));
+        EXPECT_FALSE(isThere(home / "a/" + c.name));
+    }
 }
 
 TEST(SystemTrasher, AnItemOnAnotherDiskGoesToThatDisksOwnTrash) {
