@@ -5,8 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -108,17 +111,36 @@ std::string linkTarget(const std::string& link, const struct stat& info) {
     }
 }
 
-void removeTree(const std::string& path) {
-    std::error_code error;
-    std::filesystem::remove_all(path, error);
-    if (error) {
-        throw FileError("Cannot remove", path, error.value());
-    }
-}
-
 void removeQuietly(const std::string& path) {
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
+}
+
+// Same entry, same size, same modification time: nothing has been written to it
+// since it was read for its copy.
+bool isAsCopied(const struct stat& copied, const struct stat& now) {
+    return copied.st_dev == now.st_dev && copied.st_ino == now.st_ino &&
+           copied.st_size == now.st_size && copied.st_mtim.tv_sec == now.st_mtim.tv_sec &&
+           copied.st_mtim.tv_nsec == now.st_mtim.tv_nsec;
+}
+
+constexpr int changedSinceCopy = -1;
+
+// Unlinks the entry at path only while it is the one copied, as it was copied.
+// Returns 0 when it is gone, changedSinceCopy when it stays because it changed,
+// else the errno of the failure that kept it.
+int removeIfUnchanged(const std::string& path, const struct stat& copied) {
+    struct stat now {};
+    if (::lstat(path.c_str(), &now) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? 0 : errno;
+    }
+    if (!isAsCopied(copied, now)) {
+        return changedSinceCopy;
+    }
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        return errno;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -137,16 +159,60 @@ MoveOutcome CrossDeviceMove::run() {
         }
         throw;
     }
-    if (S_ISDIR(lstatOrThrow(from_).st_mode)) {
-        removeTree(from_);
-        return {to_, {}};
+    if (S_ISDIR(copied_.front().info.st_mode)) {
+        return {to_, removeCopied()};
     }
-    if (::unlink(from_.c_str()) != 0) {
-        const int error = errno;
+    const int error = removeIfUnchanged(from_, copied_.front().info);
+    if (error == changedSinceCopy) {
+        return {to_, {from_}};
+    }
+    // Nothing of a single item was removed, so undoing the copy leaves no move.
+    if (error != 0) {
         removeQuietly(to_);
         throw FileError("Cannot move", from_, error);
     }
     return {to_, {}};
+}
+
+std::vector<std::string> CrossDeviceMove::removeCopied() const {
+    std::unordered_set<std::string_view> copiedPaths;
+    for (const auto& entry : copied_) {
+        copiedPaths.insert(entry.path);
+    }
+    std::vector<std::string> leftBehind;
+    for (auto entry = copied_.rbegin(); entry != copied_.rend(); ++entry) {
+        if (!S_ISDIR(entry->info.st_mode)) {
+            if (removeIfUnchanged(entry->path, entry->info) != 0) {
+                leftBehind.push_back(entry->path);
+            }
+        } else if (::rmdir(entry->path.c_str()) != 0 && errno != ENOENT) {
+            listWhatStayed(entry->path, errno, copiedPaths, leftBehind);
+        }
+    }
+    std::sort(leftBehind.begin(), leftBehind.end());
+    return leftBehind;
+}
+
+void CrossDeviceMove::listWhatStayed(const std::string& folder, int removeError,
+                                     const std::unordered_set<std::string_view>& copiedPaths,
+                                     std::vector<std::string>& leftBehind) {
+    if (removeError != ENOTEMPTY && removeError != EEXIST) {
+        leftBehind.push_back(folder);
+        return;
+    }
+    std::vector<std::string> names;
+    try {
+        names = entryNames(folder);
+    } catch (const FileError&) {
+        leftBehind.push_back(folder);
+        return;
+    }
+    for (const auto& name : names) {
+        std::string path = paths::join(folder, name);
+        if (!copiedPaths.contains(path)) {
+            leftBehind.push_back(std::move(path));
+        }
+    }
 }
 
 void CrossDeviceMove::copyItem(const std::string& from, const std::string& to, bool& made) {
@@ -181,7 +247,9 @@ void CrossDeviceMove::copyFile(const std::string& from, const std::string& to, b
     copyContents(in.get(), out.get(), from, to);
     keepModeAndTimes(out.get(), to, info);
     syncOrThrow(out.get(), to);
-    copied(from);
+    // What the copy holds is the file as fstat saw it before the first read.
+    copied_.push_back({from, info});
+    reportCopied(from);
 }
 
 void CrossDeviceMove::copyFolder(const std::string& from, const std::string& to,
@@ -190,6 +258,7 @@ void CrossDeviceMove::copyFolder(const std::string& from, const std::string& to,
         throw FileError("Cannot create folder", to, errno);
     }
     made = true;
+    copied_.push_back({from, info});
     for (const auto& name : entryNames(from)) {
         bool childMade = false;
         copyItem(paths::join(from, name), paths::join(to, name), childMade);
@@ -202,7 +271,7 @@ void CrossDeviceMove::copyFolder(const std::string& from, const std::string& to,
     }
     keepModeAndTimes(folder.get(), to, info);
     syncOrThrow(folder.get(), to);
-    copied(from);
+    reportCopied(from);
 }
 
 void CrossDeviceMove::copyLink(const std::string& from, const std::string& to,
@@ -215,10 +284,11 @@ void CrossDeviceMove::copyLink(const std::string& from, const std::string& to,
     if (::utimensat(AT_FDCWD, to.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
         throw FileError("Cannot set the dates of", to, errno);
     }
-    copied(from);
+    copied_.push_back({from, info});
+    reportCopied(from);
 }
 
-void CrossDeviceMove::copied(const std::string& source) {
+void CrossDeviceMove::reportCopied(const std::string& source) {
     if (afterEachCopy_) {
         afterEachCopy_(source);
     }

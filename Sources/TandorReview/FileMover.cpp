@@ -65,6 +65,8 @@ bool FileMover::exists(const std::string& path) {
 }
 
 MoveOutcome FileMover::move(const std::string& source, const std::string& folder) const {
+    paths::refuseNul(source, "Cannot move");
+    paths::refuseNul(folder, "Cannot move");
     const std::string cleanSource = clean(source);
     const std::string cleanFolder = clean(folder);
     if (!exists(cleanSource)) {
@@ -82,6 +84,8 @@ MoveOutcome FileMover::move(const std::string& source, const std::string& folder
 }
 
 MoveOutcome FileMover::moveItem(const std::string& from, const std::string& to) {
+    paths::refuseNul(from, "Cannot move");
+    paths::refuseNul(to, "Cannot move");
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
         return {to, {}};
     }
