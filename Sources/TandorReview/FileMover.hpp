@@ -28,19 +28,27 @@ class FileMover {
     static bool exists(const std::string& path);
 
     // Moves the item at source into folder, under its own name or a free variant,
-    // creating the folder and its parents, and returns the new path. Checks and
-    // acts on the cleaned source. Throws MoveError (sourceMissing, alreadyThere,
-    // intoItself; carrying source as passed) before touching the disk, and
-    // FileError when creating the folder or the move fails.
+    // creating the folder and its parents, and returns where it went and what
+    // stayed behind, as moveItem does. Checks and acts on the cleaned source.
+    // Throws FileError(EINVAL) for a path holding a NUL and MoveError
+    // (sourceMissing, alreadyThere, intoItself; carrying source as passed)
+    // before touching the disk, and FileError when creating the folder or the
+    // move fails.
     MoveOutcome move(const std::string& source, const std::string& folder) const;
 
     // Moves the item at from to exactly to, failing with FileError(EEXIST) when
-    // anything is at to. Within one file system this is one rename that never
-    // replaces; across file systems the item is copied without overwriting
-    // (files created exclusively, folders with mkdir, links as links, modes and
-    // times kept) and the source is removed afterwards. A copy that fails removes
-    // what it made. When the source of a folder cannot be removed completely, the
-    // finished copy is kept, so nothing is lost, and the error is thrown.
+    // anything is at to, and with FileError(EINVAL) before touching the disk
+    // when a path holds a NUL. Within one file system this is one rename that
+    // never replaces. Across file systems the item is copied without
+    // overwriting (files created exclusively, folders with mkdir, links as
+    // links, modes and times kept); then each copied entry is removed only while
+    // it is the one copied with the same size and modification time, and each
+    // folder only once it is empty. A copy that fails removes what it made and
+    // throws. Once the copy is complete it is kept, so nothing is lost: what
+    // stayed at the source (an entry added, written or replaced meanwhile, or
+    // one that could not be removed) is listed in leftBehind. The exception is a
+    // single file or link that cannot be removed at all: its copy is removed
+    // again and FileError thrown, so it has not moved.
     static MoveOutcome moveItem(const std::string& from, const std::string& to);
 };
 

@@ -35,6 +35,15 @@ tandor::MoveRecord nlohmann::adl_serializer<tandor::MoveRecord>::from_json(
     record.folderID = decode::optionalUUID(value, "folderID");
     record.date = decode::requireDate(value, "date");
     record.undone = decode::requireBool(value, "undone");
+    if (!decode::isAbsent(value, "leftBehind")) {
+        const auto& leftBehind = value.at("leftBehind");
+        if (!leftBehind.is_array()) {
+            throw DecodingError("Expected an array for \"leftBehind\"");
+        }
+        for (const auto& path : leftBehind) {
+            record.leftBehind.push_back(decode::toString(path, "leftBehind"));
+        }
+    }
     return record;
 }
 
@@ -52,17 +61,27 @@ void nlohmann::adl_serializer<tandor::MoveRecord>::to_json(nlohmann::json& value
     if (record.folderID) {
         value["folderID"] = record.folderID->string();
     }
+    if (!record.leftBehind.empty()) {
+        auto& leftBehind = value["leftBehind"] = nlohmann::json::array();
+        for (const auto& path : record.leftBehind) {
+            leftBehind.push_back(pathToJSON(path));
+        }
+    }
 }
 
 std::size_t std::hash<tandor::MoveRecord>::operator()(
     const tandor::MoveRecord& record) const noexcept {
-    return tandor::HashCombiner()
-        .add(record.id)
+    tandor::HashCombiner combiner;
+    combiner.add(record.id)
         .add(record.originalPath)
         .add(record.movedPath)
         .add(record.bytes)
         .add(record.folderID)
         .add(record.date)
         .add(record.undone)
-        .value();
+        .add(record.leftBehind.size());
+    for (const auto& path : record.leftBehind) {
+        combiner.add(path);
+    }
+    return combiner.value();
 }

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TandorCore/Date.hpp"
 #include "TandorReview/UUID.hpp"
@@ -25,6 +26,9 @@ struct MoveRecord {
     std::optional<UUID> folderID;
     Date date;
     bool undone = false;
+    // What stayed at the original place when a move across file systems could
+    // not take all of the item (see MoveOutcome); empty for a whole move.
+    std::vector<std::string> leftBehind;
 
     // The last component of originalPath ("/" for the root).
     std::string name() const;
@@ -38,9 +42,9 @@ struct MoveRecord {
 
 }  // namespace tandor
 
-// JSON form: keys named as the fields, "folderID" left out when absent, paths in
-// the lossless form, dates ISO 8601. Decoding requires every key but "folderID"
-// and throws DecodingError.
+// JSON form: keys named as the fields, "folderID" left out when absent and
+// "leftBehind" when empty, paths in the lossless form, dates ISO 8601. Decoding
+// requires every key but those two and throws DecodingError.
 template <>
 struct nlohmann::adl_serializer<tandor::MoveRecord> {
     static tandor::MoveRecord from_json(const nlohmann::json& value);

@@ -16,7 +16,9 @@ class QuarantineTrasher final : public Trasher {
     const std::string& folder() const { return folder_; }
 
     // Creates the folder (FileError when it cannot), then moves the item in
-    // without replacing anything (FileError when the move fails; the folder stays).
+    // without replacing anything (FileError when the move fails; the folder
+    // stays) and returns FileMover::moveItem's outcome, partial when part of an
+    // item on another file system stayed where it was.
     MoveOutcome trash(const std::string& path) const override;
 
   private:

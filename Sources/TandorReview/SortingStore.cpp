@@ -190,12 +190,13 @@ MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes, const
 
 MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes,
                               const std::string& toPath, std::optional<UUID> folderID, Date now) {
-    const std::string movedPath = mover_.move(path, toPath).path;
-    return record(MoveRecord(FileMover::clean(path), movedPath, bytes, folderID, now),
-                  FileMover::clean(toPath));
+    MoveOutcome outcome = mover_.move(path, toPath);
+    MoveRecord moved(FileMover::clean(path), std::move(outcome.path), bytes, folderID, now);
+    moved.leftBehind = std::move(outcome.leftBehind);
+    return record(std::move(moved), FileMover::clean(toPath));
 }
 
-void SortingStore::undo(const UUID& id) {
+std::vector<std::string> SortingStore::undo(const UUID& id) {
     std::optional<MoveRecord> found;
     for (const auto& candidate : moves()) {
         if (candidate.id == id) {
@@ -204,7 +205,7 @@ void SortingStore::undo(const UUID& id) {
         }
     }
     if (!found || found->undone) {
-        return;
+        return {};
     }
     if (!FileMover::exists(found->movedPath)) {
         throw MoveError::movedItemMissing(found->movedPath);
@@ -213,7 +214,7 @@ void SortingStore::undo(const UUID& id) {
         throw MoveError::originalPathTaken(found->originalPath);
     }
     createFolders(paths::deletingLastComponent(found->originalPath));
-    FileMover::moveItem(found->movedPath, found->originalPath);
+    MoveOutcome outcome = FileMover::moveItem(found->movedPath, found->originalPath);
     mutate([id](Saved& saved) {
         for (auto& candidate : saved.moves) {
             if (candidate.id == id) {
@@ -222,6 +223,7 @@ void SortingStore::undo(const UUID& id) {
             }
         }
     });
+    return std::move(outcome.leftBehind);
 }
 
 SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
@@ -257,15 +259,16 @@ SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
 
 void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Date now,
                           FinishResult& result) {
-    std::string movedPath;
+    MoveOutcome outcome;
     try {
-        movedPath = mover_.move(item.movedPath, target).path;
+        outcome = mover_.move(item.movedPath, target);
     } catch (const std::exception& error) {
         result.failed.push_back({item.movedPath, error.what()});
         return;
     }
     // The file has moved: a failed save must not report it as not moved.
-    const MoveRecord moved(item.movedPath, movedPath, item.bytes, std::nullopt, now);
+    MoveRecord moved(item.movedPath, std::move(outcome.path), item.bytes, std::nullopt, now);
+    moved.leftBehind = std::move(outcome.leftBehind);
     try {
         result.moved.push_back(record(moved, FileMover::clean(target)));
     } catch (const std::exception& error) {

@@ -38,7 +38,8 @@ class SortingStore final {
     };
 
     struct FinishResult {
-        // Files moved on by a moveTo fate, in the order they moved.
+        // Files moved on by a moveTo fate, in the order they moved. A record's
+        // leftBehind lists what of it stayed in the sorting folder.
         std::vector<MoveRecord> moved;
         // Entries offered by a pileAfter fate, for the caller to add to the pile.
         std::vector<ReviewPile::Entry> forPile;
@@ -91,14 +92,19 @@ class SortingStore final {
     MoveRecord move(const std::string& path, std::int64_t bytes, const UUID& folderID, Date now);
     // Moves the item into any folder without overwriting, records the move
     // (original path cleaned, the one the move acted on) and puts the folder first
-    // in the recent list. Throws MoveError and FileError from the move, with
-    // nothing recorded, and the save's error after the item has moved.
+    // in the recent list. A move across file systems that left part of the item
+    // at its old place is recorded all the same, with what stayed in leftBehind.
+    // Throws MoveError and FileError from the move, with nothing recorded, and
+    // the save's error after the item has moved.
     MoveRecord move(const std::string& path, std::int64_t bytes, const std::string& toPath,
                     std::optional<UUID> folderID, Date now);
-    // Puts a recorded item back. Unknown or undone records change nothing.
-    // Throws MoveError::movedItemMissing, MoveError::originalPathTaken (checked in
-    // that order), FileError, or the save's error once the item is back.
-    void undo(const UUID& id);
+    // Puts a recorded item back and returns what of it stayed at the moved
+    // place, when a move back across file systems could not take all of it; the
+    // record is marked undone all the same. Unknown or undone records change
+    // nothing and return an empty list. Throws MoveError::movedItemMissing,
+    // MoveError::originalPathTaken (checked in that order), FileError, or the
+    // save's error once the item is back.
+    std::vector<std::string> undo(const UUID& id);
     // Applies the folder's fate; per-file failures go to the result. The entry is
     // removed only when nothing failed, so finishing again retries the rest.
     // Throws only the save's error of that removal.

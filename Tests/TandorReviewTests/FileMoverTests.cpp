@@ -1,12 +1,17 @@
 #include <fcntl.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
 
 #include "ReviewTestSupport.hpp"
 #include "TandorCore/FileError.hpp"
+#include "TandorReview/CrossDeviceMove.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/MoveError.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
@@ -15,8 +20,12 @@ namespace tandor {
 namespace {
 
 using testing::contentsOf;
+using testing::handToUnprivileged;
 using testing::isThere;
+using testing::lines;
+using testing::OtherDeviceFolder;
 using testing::printable;
+using testing::runUnprivileged;
 using testing::TemporaryFolder;
 using testing::writeFile;
 
@@ -181,6 +190,29 @@ TEST(FileMover, ChecksAndActsOnTheCleanedSource) {
     EXPECT_EQ(contentsOf(root / "elsewhere/file"), "elsewhere");
 }
 
+// The system would read such a path only up to the NUL and so act on another file.
+TEST(FileMover, RefusesAPathHoldingANulBeforeTouchingTheDisk) {
+    const TemporaryFolder root;
+    writeFile(root / "x/a.txt", "a");
+    const std::string nul("\0", 1);
+    const std::vector<std::function<void()>> moves{
+        [&] { FileMover().move(root / ("x/a.txt" + nul + "b"), root / "out"); },
+        [&] { FileMover().move(root / "x/a.txt", root / ("out" + nul + "b")); },
+        [&] { FileMover::moveItem(root / ("x/a.txt" + nul + "b"), root / "out"); },
+        [&] { FileMover::moveItem(root / "x/a.txt", root / ("out" + nul + "b")); },
+    };
+    for (std::size_t row = 0; row < moves.size(); ++row) {
+        try {
+            moves[row]();
+            ADD_FAILURE() << "row " << row << " moved";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.errorNumber(), EINVAL) << "row " << row;
+        }
+    }
+    EXPECT_EQ(contentsOf(root / "x/a.txt"), "a");
+    EXPECT_FALSE(isThere(root / "out"));
+}
+
 TEST(FileMover, ACreationFailureIsThePlatformError) {
     const TemporaryFolder root;
     writeFile(root / "a.txt", "a");
@@ -202,35 +234,6 @@ TEST(MoveError, DescribesItselfInOneSentence) {
     EXPECT_EQ(MoveError::alreadyThere("/a"), MoveError::alreadyThere("/a"));
     EXPECT_FALSE(MoveError::alreadyThere("/a") == MoveError::intoItself("/a"));
 }
-
-// A folder of its own on /dev/shm, a memory file system and so another device
-// than the temporary folder.
-class OtherDeviceFolder {
-  public:
-    OtherDeviceFolder() {
-        std::string pattern = "/dev/shm/tandor-test-XXXXXX";
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    OtherDeviceFolder(const OtherDeviceFolder&) = delete;
-    OtherDeviceFolder& operator=(const OtherDeviceFolder&) = delete;
-    ~OtherDeviceFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-    bool isOnAnotherDeviceThan(const std::string& other) const {
-        struct stat mine {};
-        struct stat theirs {};
-        return !path_.empty() && ::stat(path_.c_str(), &mine) == 0 &&
-               ::stat(other.c_str(), &theirs) == 0 && mine.st_dev != theirs.st_dev;
-    }
-    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
-
-  private:
-    std::string path_;
-};
 
 void setTimes(const std::string& path, time_t seconds) {
     const timespec times[2] = {{seconds, 0}, {seconds, 0}};
@@ -265,7 +268,9 @@ TEST_F(FileMoverAcrossDevices, CopiesTheTreeWithModesTimesAndLinksThenRemovesThe
     setTimes(work / "tree/sub/dangling", 1'100'000'000);
     setTimes(work / "tree/sub", 1'200'000'000);
 
-    EXPECT_EQ(FileMover().move(work / "tree", other / "dest").path, other / "dest/tree");
+    const MoveOutcome outcome = FileMover().move(work / "tree", other / "dest");
+    EXPECT_EQ(outcome.path, other / "dest/tree");
+    EXPECT_FALSE(outcome.isPartial());
 
     EXPECT_FALSE(isThere(work / "tree"));
     EXPECT_EQ(contentsOf(other / "dest/tree/file.txt"), "contents");
@@ -303,6 +308,151 @@ TEST_F(FileMoverAcrossDevices, AFailedCopyRemovesWhatItMadeAndKeepsTheSource) {
     EXPECT_EQ(contentsOf(work / "tree/a.txt"), "a");
     EXPECT_EQ(contentsOf(work / "tree/z.txt"), "z");
     EXPECT_TRUE(isThere(work / "tree/pipe"));
+}
+
+// Every entry under folder by its path relative to folder: a folder with a
+// trailing "/" and no contents, anything else with its contents.
+using Tree = std::map<std::string, std::string>;
+
+Tree treeOf(const std::string& folder) {
+    Tree tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string relative = std::filesystem::relative(entry.path(), folder);
+        if (entry.is_directory()) {
+            tree[relative + "/"] = "";
+        } else {
+            tree[relative] = contentsOf(entry.path());
+        }
+    }
+    return tree;
+}
+
+void append(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::app) << text;
+}
+
+// Puts a new file of the same size and dates in the place of file.
+void swapKeepingSizeAndDate(const std::string& file, const std::string& contents) {
+    const std::string other = file + ".new";
+    writeFile(other, contents);
+    const struct stat original = lstatOf(file);
+    const timespec times[2] = {original.st_atim, original.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, other.c_str(), times, 0), 0);
+    ASSERT_EQ(::rename(other.c_str(), file.c_str()), 0);
+}
+
+// The source changes right after the copy of one of its entries is complete.
+struct RaceCase {
+    std::string what;
+    Tree files;
+    std::string source;
+    std::string changedAfter;
+    std::function<void(const std::string& work)> change;
+    std::vector<std::string> leftBehind;
+    Tree sourceAfter;
+    Tree copy;
+};
+
+void PrintTo(const RaceCase& row, std::ostream* out) {
+    *out << row.what;
+}
+
+class FileMoverRace : public FileMoverAcrossDevices,
+                      public ::testing::WithParamInterface<RaceCase> {};
+
+TEST_P(FileMoverRace, WhatChangesDuringTheCopyStaysAndIsListed) {
+    const RaceCase& row = GetParam();
+    for (const auto& [path, contents] : row.files) {
+        writeFile(work / path, contents);
+    }
+    const auto changeAfterItsCopy = [&](const std::string& copied) {
+        if (copied == work / row.changedAfter) {
+            row.change(work.path());
+        }
+    };
+
+    const MoveOutcome outcome =
+        CrossDeviceMove(work / row.source, other / row.source, changeAfterItsCopy).run();
+
+    EXPECT_EQ(outcome.path, other / row.source);
+    std::vector<std::string> leftBehind;
+    for (const auto& path : row.leftBehind) {
+        leftBehind.push_back(work / path);
+    }
+    EXPECT_EQ(outcome.leftBehind, leftBehind);
+    EXPECT_EQ(treeOf(work.path()), row.sourceAfter);
+    EXPECT_EQ(treeOf(other.path()), row.copy);
+}
+
+const Tree twoFiles{{"tree/a.txt", "a"}, {"tree/sub/b.txt", "b"}};
+const Tree twoFilesCopied{
+    {"tree/", ""}, {"tree/a.txt", "a"}, {"tree/sub/", ""}, {"tree/sub/b.txt", "b"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, FileMoverRace,
+    ::testing::Values(
+        RaceCase{"a file added to the folder",
+                 twoFiles,
+                 "tree",
+                 "tree/a.txt",
+                 [](const std::string& work) { writeFile(work + "/tree/new.txt", "new"); },
+                 {"tree/new.txt"},
+                 {{"tree/", ""}, {"tree/new.txt", "new"}},
+                 twoFilesCopied},
+        RaceCase{"a file in a subfolder appended to",
+                 twoFiles,
+                 "tree",
+                 "tree/sub/b.txt",
+                 [](const std::string& work) { append(work + "/tree/sub/b.txt", " more"); },
+                 {"tree/sub/b.txt"},
+                 {{"tree/", ""}, {"tree/sub/", ""}, {"tree/sub/b.txt", "b more"}},
+                 twoFilesCopied},
+        RaceCase{"a single file appended to",
+                 {{"single.bin", "old"}},
+                 "single.bin",
+                 "single.bin",
+                 [](const std::string& work) { append(work + "/single.bin", "+new"); },
+                 {"single.bin"},
+                 {{"single.bin", "old+new"}},
+                 {{"single.bin", "old"}}},
+        RaceCase{"a file swapped for another of the same size and date",
+                 twoFiles,
+                 "tree",
+                 "tree/a.txt",
+                 [](const std::string& work) { swapKeepingSizeAndDate(work + "/tree/a.txt", "A"); },
+                 {"tree/a.txt"},
+                 {{"tree/", ""}, {"tree/a.txt", "A"}},
+                 twoFilesCopied}));
+
+// A read-only folder keeps its entries from an unprivileged user. The copy is
+// whole and kept, and what could not be removed is listed.
+TEST_F(FileMoverAcrossDevices, WhatCannotBeRemovedStaysAndIsListed) {
+    writeFile(work / "tree/free.txt", "free");
+    writeFile(work / "tree/locked/kept.txt", "kept");
+    writeFile(work / "single/file.txt", "single");
+    handToUnprivileged(work.path());
+    handToUnprivileged(other.path());
+    ASSERT_EQ(::chmod((work / "tree/locked").c_str(), 0555), 0);
+    ASSERT_EQ(::chmod((work / "single").c_str(), 0555), 0);
+
+    EXPECT_EQ(runUnprivileged([&] {
+                  return lines(FileMover::moveItem(work / "tree", other / "tree").leftBehind);
+              }),
+              work / "tree/locked/kept.txt");
+    EXPECT_EQ(treeOf(work / "tree"), (Tree{{"locked/", ""}, {"locked/kept.txt", "kept"}}));
+    EXPECT_EQ(treeOf(other / "tree"),
+              (Tree{{"free.txt", "free"}, {"locked/", ""}, {"locked/kept.txt", "kept"}}));
+
+    // A single file that cannot be removed at all has not moved: its copy goes.
+    EXPECT_THAT(runUnprivileged([&] {
+                    return FileMover::moveItem(work / "single/file.txt", other / "file.txt").path;
+                }),
+                ::testing::StartsWith("threw: "));
+    EXPECT_EQ(contentsOf(work / "single/file.txt"), "single");
+    EXPECT_FALSE(isThere(other / "file.txt"));
+
+    ASSERT_EQ(::chmod((work / "tree/locked").c_str(), 0755), 0);
+    ASSERT_EQ(::chmod((work / "single").c_str(), 0755), 0);
 }
 
 }  // namespace

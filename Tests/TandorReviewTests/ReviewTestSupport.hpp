@@ -1,8 +1,16 @@
 #pragma once
 
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "TestSupport/FileContents.hpp"
 
@@ -28,6 +36,118 @@ inline std::string printable(const std::string& text) {
         }
     }
     return shown;
+}
+
+// A folder of its own on /dev/shm, a memory file system and so another device
+// than the temporary folder; empty when /dev/shm is not there.
+class OtherDeviceFolder {
+  public:
+    OtherDeviceFolder() {
+        std::string pattern = "/dev/shm/tandor-test-XXXXXX";
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    OtherDeviceFolder(const OtherDeviceFolder&) = delete;
+    OtherDeviceFolder& operator=(const OtherDeviceFolder&) = delete;
+    ~OtherDeviceFolder() {
+        if (path_.empty()) {
+            return;
+        }
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+            if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
+                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ignored);
+            }
+        }
+        std::filesystem::remove_all(path_, ignored);
+    }
+
+    bool isOnAnotherDeviceThan(const std::string& other) const {
+        struct stat mine {};
+        struct stat theirs {};
+        return !path_.empty() && ::stat(path_.c_str(), &mine) == 0 &&
+               ::stat(other.c_str(), &theirs) == 0 && mine.st_dev != theirs.st_dev;
+    }
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+
+  private:
+    std::string path_;
+};
+
+// Root ignores file permissions, so permission cases run as this user and group
+// when the tests run as root.
+inline constexpr uid_t unprivilegedID = 1000;
+
+// Makes path and everything in it the unprivileged user's, when running as root.
+inline void handToUnprivileged(const std::string& path) {
+    if (::getuid() != 0) {
+        return;
+    }
+    std::vector<std::string> all{path};
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path)) {
+        all.push_back(entry.path());
+    }
+    for (const auto& each : all) {
+        if (::lchown(each.c_str(), unprivilegedID, unprivilegedID) != 0) {
+            throw std::filesystem::filesystem_error(
+                "cannot hand over", each, std::error_code(errno, std::generic_category()));
+        }
+    }
+}
+
+// Runs action in a child process that first drops root's privileges as
+// `setpriv --reuid=1000 --regid=1000 --clear-groups` does, and returns what the
+// action returned, or "threw: " and the message when it threw. The child's
+// changes to the disk are there afterwards; its changes to memory are not.
+inline std::string runUnprivileged(const std::function<std::string()>& action) {
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string said;
+        if (::getuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setregid(unprivilegedID, unprivilegedID) != 0 ||
+             ::setreuid(unprivilegedID, unprivilegedID) != 0)) {
+            said = "cannot drop privileges";
+        } else {
+            try {
+                said = action();
+            } catch (const std::exception& error) {
+                said = std::string("threw: ") + error.what();
+            }
+        }
+        const bool written =
+            ::write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+        std::_Exit(written ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string said;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
+        said.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        return "the child failed: " + said;
+    }
+    return said;
+}
+
+// The paths one to a line, for comparing a list that comes back as text.
+inline std::string lines(const std::vector<std::string>& paths) {
+    std::string joined;
+    for (const auto& path : paths) {
+        joined += (joined.empty() ? "" : "\n") + path;
+    }
+    return joined;
 }
 
 }  // namespace tandor::testing

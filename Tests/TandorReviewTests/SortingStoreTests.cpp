@@ -18,8 +18,12 @@ using namespace std::chrono_literals;
 using testing::contentsOf;
 using ::testing::ElementsAre;
 using testing::FixtureHome;
+using testing::handToUnprivileged;
 using testing::isThere;
+using testing::lines;
+using testing::OtherDeviceFolder;
 using testing::printable;
+using testing::runUnprivileged;
 using testing::StoreContract;
 using testing::writeFile;
 
@@ -334,6 +338,79 @@ TEST_F(SortingStoreTest, AFailedSaveAfterFinishingStillReportsWhatMoved) {
     EXPECT_FALSE(reloaded.folder(sorting.id));
     ASSERT_EQ(reloaded.moves().size(), 2u);
     EXPECT_EQ(reloaded.moves()[1].originalPath, a.movedPath);
+}
+
+// A sorting folder on another disk. A read-only folder inside the item keeps
+// its entries from the unprivileged user the moves run as, so those moves come
+// out partial.
+class SortingStoreAcrossDevices : public SortingStoreTest {
+  protected:
+    void SetUp() override {
+        if (!other.isOnAnotherDeviceThan(home.path())) {
+            GTEST_SKIP() << "/dev/shm is not another device here";
+        }
+        file("tree/free.txt", "free");
+        file("tree/locked/kept.txt", "kept");
+    }
+
+    void TearDown() override {
+        for (const auto& locked : {home / "tree/locked", other / "Sorting/tree/locked"}) {
+            ::chmod(locked.c_str(), 0755);
+        }
+    }
+
+    OtherDeviceFolder other;
+};
+
+TEST_F(SortingStoreAcrossDevices, APartialMoveIsRecordedWithWhatStayed) {
+    const auto sorting = store.addFolder(other / "Sorting", someDay);
+    store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
+    handToUnprivileged(home.path());
+    handToUnprivileged(other.path());
+    ASSERT_EQ(::chmod((home / "tree/locked").c_str(), 0555), 0);
+
+    EXPECT_EQ(runUnprivileged([&] {
+                  return lines(SortingStore(store.fileURL())
+                                   .move(home / "tree", 1, sorting.id, someDay)
+                                   .leftBehind);
+              }),
+              home / "tree/locked/kept.txt");
+    const auto recorded = SortingStore(store.fileURL()).moves();
+    ASSERT_EQ(recorded.size(), 1u);
+    EXPECT_EQ(recorded[0].movedPath, other / "Sorting/tree");
+    EXPECT_THAT(recorded[0].leftBehind, ElementsAre(home / "tree/locked/kept.txt"));
+    EXPECT_EQ(contentsOf(other / "Sorting/tree/free.txt"), "free");
+    EXPECT_EQ(contentsOf(other / "Sorting/tree/locked/kept.txt"), "kept");
+
+    // The copy kept the folder's mode, so moving it on comes out partial too.
+    EXPECT_EQ(runUnprivileged([&] {
+                  const auto finished = SortingStore(store.fileURL()).finish(sorting.id, someDay);
+                  return finished.moved.size() == 1
+                             ? lines(finished.moved[0].leftBehind)
+                             : "moved " + std::to_string(finished.moved.size());
+              }),
+              other / "Sorting/tree/locked/kept.txt");
+    const auto movedOn = SortingStore(store.fileURL()).moves();
+    ASSERT_EQ(movedOn.size(), 2u);
+    EXPECT_EQ(movedOn[1].movedPath, home / "Archive/tree");
+    EXPECT_THAT(movedOn[1].leftBehind, ElementsAre(other / "Sorting/tree/locked/kept.txt"));
+    EXPECT_EQ(contentsOf(home / "Archive/tree/locked/kept.txt"), "kept");
+}
+
+TEST_F(SortingStoreAcrossDevices, APartialUndoIsStillAnUndoAndSaysWhatStayed) {
+    const auto sorting = store.addFolder(other / "Sorting", someDay);
+    const auto moved = store.move(home / "tree", 1, sorting.id, someDay);
+    ASSERT_TRUE(moved.leftBehind.empty());
+    handToUnprivileged(home.path());
+    handToUnprivileged(other.path());
+    ASSERT_EQ(::chmod((other / "Sorting/tree/locked").c_str(), 0555), 0);
+
+    EXPECT_EQ(runUnprivileged([&] { return lines(SortingStore(store.fileURL()).undo(moved.id)); }),
+              other / "Sorting/tree/locked/kept.txt");
+    EXPECT_TRUE(SortingStore(store.fileURL()).moves()[0].undone);
+    EXPECT_EQ(contentsOf(home / "tree/free.txt"), "free");
+    EXPECT_EQ(contentsOf(home / "tree/locked/kept.txt"), "kept");
+    EXPECT_FALSE(isThere(other / "Sorting/tree/free.txt"));
 }
 
 TEST_F(SortingStoreTest, DueFoldersArePileAfterFoldersPastTheirDate) {
