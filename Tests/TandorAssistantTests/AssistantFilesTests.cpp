@@ -124,7 +124,9 @@ TEST_F(AssistantProposalStoreTests, LoadGivesNothingForAFileThatDoesNotDecode) {
 }
 
 TEST_F(AssistantProposalStoreTests, AFileThatDoesNotDecodeIsMovedAsideNotOverwritten) {
-    for (const char* text : {"{broken", R"({"path":"/h/A"})"}) {
+    const char* outOfRange =
+        R"([{"path":"/h/B","bytes":1e400,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])";
+    for (const char* text : {"{broken", R"({"path":"/h/A"})", outOfRange}) {
         writeFileAtomically(path, text);
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(store.add({proposal("/h/A")}), 1);
@@ -134,6 +136,7 @@ TEST_F(AssistantProposalStoreTests, AFileThatDoesNotDecodeIsMovedAsideNotOverwri
     }
     EXPECT_EQ(contents(path + ".corrupt-20261209T093028Z"), "{broken");
     EXPECT_EQ(contents(path + ".corrupt-20261209T093028Z-2"), R"({"path":"/h/A"})");
+    EXPECT_EQ(contents(path + ".corrupt-20261209T093028Z-3"), outOfRange);
 }
 
 TEST_F(AssistantProposalStoreTests, AFileThatCannotBeReadFailsTheChange) {

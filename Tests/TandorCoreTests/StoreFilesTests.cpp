@@ -111,7 +111,7 @@ TEST(JSONStoreFile, MissingMalformedAndValidFiles) {
     testing::TemporaryFolder folder;
     const JSONStoreFile store(folder / "store.json");
     EXPECT_EQ(store.read(), std::nullopt);
-    for (const char* broken : {"", "{", "not json", "{\"a\": 1} trailing"}) {
+    for (const char* broken : {"", "{", "not json", "{\"a\": 1} trailing", "[1e400]", "-1e400"}) {
         writeFileAtomically(store.path(), broken);
         EXPECT_THROW(store.read(), DecodingError) << broken;
         EXPECT_THROW(store.update([](const auto&) { return nlohmann::json::object(); }),
