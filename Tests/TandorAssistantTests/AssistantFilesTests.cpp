@@ -105,7 +105,7 @@ TEST_F(AssistantProposalStoreTests, DismissRemovesByPathAndAlwaysWrites) {
 }
 
 TEST_F(AssistantProposalStoreTests, KeepsEveryFieldAndTheBytesOfAnyName) {
-    const AssistantProposal odd{"/h/caf\xe9 100%/x", 123'456'789'012, "w\xfcrde",
+    const AssistantProposal odd{"/h/caf\xe9 100%/x", 123'456'789'012, std::string("w\xfcrde\0!", 7),
                                 at(1'796'800'000) + std::chrono::milliseconds(250)};
     store.add({odd});
     const auto loaded = store.load();
@@ -117,6 +117,7 @@ TEST_F(AssistantProposalStoreTests, LoadGivesNothingForAFileThatDoesNotDecode) {
     for (const char* text :
          {"{}", R"([{"path":"/h/A","bytes":1,"proposedAt":"2026-12-09T09:30:28Z"}])",
           R"([{"path":"/h/A","bytes":1.5,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])",
+          R"([{"path":"/h/A\u0000","bytes":1,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])",
           "not json"}) {
         writeFileAtomically(path, text);
         EXPECT_TRUE(store.load().empty()) << text;
