@@ -74,8 +74,8 @@ class TandorAssistant {
     // allowed root, or a ToolError. A missing or blank argument is the root;
     // "~" and "~/..." start at the root. Text in the lossless escaped form of
     // PathJSON.hpp (what the tools show for names that are not UTF-8) is read
-    // back to its bytes. Beyond the lexical test, the longest part of the path
-    // that exists must, with its symbolic links resolved, still lie at or below
+    // back to its bytes, and bytes holding a NUL are refused. Beyond the lexical test, the longest
+    // part of the path that exists must, with its symbolic links resolved, still lie at or below
     // the resolved root, so no link leads a tool outside.
     std::string resolve(const std::optional<std::string>& path) const;
 

@@ -8,6 +8,7 @@
 
 #include "TandorAssistant/TandorAssistant.hpp"
 #include "TandorAssistant/ToolError.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -167,6 +168,67 @@ TEST_F(AssistantToolsTests, PathsOutsideTheHomeFolderAreRefused) {
                   "<no failure>")
             << path;
     }
+}
+
+TEST_F(AssistantToolsTests, PathsHoldingANulAreRefusedByEveryToolAndNeverScanned) {
+    using namespace std::string_literals;
+    makeFile(home / "docs/a.txt", 10);
+    std::vector<std::string> scannedWithNul;
+    TandorAssistant guarded{home.path(), AssistantProposalStore(proposalFile),
+                            [] { return Date{}; },
+                            [&](const std::string& path) {
+                                if (paths::holdsNul(path)) {
+                                    // The disk scan would read the path only up to the NUL.
+                                    scannedWithNul.push_back(path);
+                                    throw std::runtime_error("scanned a path holding a NUL");
+                                }
+                                return TandorAssistant::diskScan(path);
+                            }};
+    const auto server = guarded.server("9.9", [] { return true; });
+    const auto call = [&](const char* tool, JSONValue arguments) {
+        const auto request = JSONValue::object(
+            {{"id", 1},
+             {"method", "tools/call"},
+             {"params", JSONValue::object({{"name", tool}, {"arguments", std::move(arguments)}})}});
+        return JSONValue(*JSONValue::decode(*server.handleLine(request.text(false)))["result"]);
+    };
+    const auto textOf = [](const JSONValue& result) {
+        return *(*(*result["content"]).arrayValue())[0]["text"]->stringValue();
+    };
+    const std::string refusal = "A path cannot hold a NUL character.";
+    const std::string docsWithNul = home / "docs\0"s;
+    const std::string escapedWithNul = "\0"s + home / "docs%00";
+    const struct {
+        const char* tool;
+        JSONValue arguments;
+    } cases[] = {
+        {"disk_overview", JSONValue::object({{"path", "~/\0"s}, {"refresh", true}})},
+        {"disk_overview", JSONValue::object({{"path", escapedWithNul}, {"refresh", true}})},
+        {"folder_contents", JSONValue::object({{"path", docsWithNul}})},
+        {"storage_categories", JSONValue::object({{"path", "~/\0"s}, {"refresh", true}})},
+        {"cleanup_suggestions", JSONValue::object({{"path", "~/docs\0/a.txt"s}})},
+    };
+    for (const auto& each : cases) {
+        const auto result = call(each.tool, each.arguments);
+        EXPECT_EQ(*result["isError"], JSONValue(true)) << each.tool;
+        EXPECT_EQ(textOf(result), refusal) << each.tool;
+    }
+
+    const auto item = [](const std::string& path) {
+        return JSONValue::object({{"path", path}, {"reason", "old"}});
+    };
+    const auto proposed =
+        call("propose_for_pile",
+             JSONValue::object(
+                 {{"items", JSONValue::array({item(docsWithNul), item(escapedWithNul)})}}));
+    const auto answer = JSONValue::decode(textOf(proposed));
+    EXPECT_EQ(*answer["proposed"], JSONValue(0));
+    EXPECT_EQ(answer["refused"]->text(false),
+              JSONValue::array({JSONValue::object({{"path", docsWithNul}, {"why", refusal}}),
+                                JSONValue::object({{"path", escapedWithNul}, {"why", refusal}})})
+                  .text(false));
+    EXPECT_FALSE(fs::exists(proposalFile));
+    EXPECT_EQ(scannedWithNul, std::vector<std::string>{});
 }
 
 TEST_F(AssistantToolsTests, CategoriesGroupBytesByKind) {
