@@ -337,6 +337,51 @@ TEST_F(AssistantToolsTests, ProposeChecksEachItemAndStoresTheRest) {
     EXPECT_GE(stored[2].bytes, 3'000'000) << "a folder the tree lacks is measured whole";
 }
 
+TEST_F(AssistantToolsTests, ProposeRefusesTheHomeTandorsDataTheTrashAndWhatHoldsThem) {
+    // The tools may look at the whole fixture folder; the user's home lies below it.
+    const std::string user = home / "users/me";
+    const std::string share = user + "/.local/share";
+    testing::EnvironmentOverride environment;
+    environment.set("HOME", user).set("XDG_DATA_HOME", share);
+    makeFile(share + "/Tandor/history.json", 10);
+    makeFile(share + "/Trash/files/old.txt", 10);
+    makeFile(share + "/Tandor2/kept.txt", 10);
+    fs::create_symlink(share + "/Tandor", user + "/data-link");
+    const std::string homeItself = "The home folder itself cannot be proposed.";
+    const std::string holdsHome = "A folder holding the home folder cannot be proposed.";
+    const std::string data = "Tandor's own data cannot be proposed.";
+    const std::string trash = "The Trash cannot be proposed.";
+    const struct {
+        std::string path;
+        std::string why;
+    } cases[] = {
+        {user, homeItself},
+        {home / "users", holdsHome},
+        {"/", "Tandor only looks inside " + home.path() + "."},
+        {share + "/Tandor", data},
+        {share + "/Tandor/history.json", data},
+        {user + "/data-link/history.json", data},
+        {share, data},
+        {user + "/.local", data},
+        {share + "/Trash", trash},
+        {share + "/Trash/files/old.txt", trash},
+        {share + "/Tandor2", ""},
+        {user + "/data-link", ""},
+    };
+    for (const auto& each : cases) {
+        const auto answer = assistant.propose(JSONValue::object(
+            {{"items",
+              JSONValue::array({JSONValue::object({{"path", each.path}, {"reason", "old"}})})}}));
+        const auto& refused = *answer["refused"]->arrayValue();
+        EXPECT_EQ(refused.empty() ? "" : *refused[0]["why"]->stringValue(), each.why) << each.path;
+    }
+    std::vector<std::string> stored;
+    for (const auto& proposal : AssistantProposalStore(proposalFile).load()) {
+        stored.push_back(proposal.path);
+    }
+    EXPECT_EQ(stored, (std::vector<std::string>{share + "/Tandor2", user + "/data-link"}));
+}
+
 TEST_F(AssistantToolsTests, TheCatalogueListsSixToolsWithTheirSchemas) {
     const auto server = assistant.server("9.9", [] { return true; });
     const auto listed = JSONValue::decode(*server.handleLine(R"({"id":1,"method":"tools/list"})"));
