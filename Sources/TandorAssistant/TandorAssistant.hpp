@@ -33,15 +33,15 @@ class TandorAssistant {
     using Clock = std::function<Date()>;
 
     static constexpr std::string_view instructions =
-        "Tandor is a storage cleaner for the Mac. These tools read a scan of the user's home "
-        "folder: the biggest folders, where the space goes by kind of file, and Tandor's cleanup "
-        "suggestions. Every suggestion has a safety level: \"regenerable\" (caches and build "
-        "output the owning tool recreates), \"existsElsewhere\" (a copy exists: installers, "
-        "re-downloadable models) and \"needsReview\" (personal data: the user must look first). "
-        "Evidence marked \"observed\" was measured, \"inferred\" is Tandor's reading. You cannot "
-        "delete or move files. To help the user clean, call propose_for_pile with paths and a "
-        "short reason: Tandor shows them in its app, where the user decides. The first call scans "
-        "the disk and can take a minute; later calls reuse the scan.";
+        "Tandor is a storage cleaner for this computer. These tools read a scan of the user's "
+        "home folder: the biggest folders, where the space goes by kind of file, and Tandor's "
+        "cleanup suggestions. Every suggestion has a safety level: \"regenerable\" (caches and "
+        "build output the owning tool recreates), \"existsElsewhere\" (a copy exists: "
+        "installers, re-downloadable models) and \"needsReview\" (personal data: the user must "
+        "look first). Evidence marked \"observed\" was measured, \"inferred\" is Tandor's "
+        "reading. You cannot delete or move files. To help the user clean, call propose_for_pile "
+        "with paths and a short reason: Tandor shows them in its app, where the user decides. The "
+        "first call scans the disk and can take a minute; later calls reuse the scan.";
 
     // allowedRoot is stored normalised. Without a scanner the tools scan the
     // disk with diskScan.

@@ -404,7 +404,7 @@ TEST_F(AssistantToolsTests, TheCatalogueListsSixToolsWithTheirSchemas) {
     EXPECT_EQ(*(*tools[1]["inputSchema"])["required"], JSONValue::array({"path"}));
     EXPECT_NE(tools[0]["inputSchema"]->text(false).find(R"("maximum":100,"minimum":1)"),
               std::string::npos);
-    EXPECT_EQ(TandorAssistant::instructions.size(), 737U);
+    EXPECT_EQ(TandorAssistant::instructions.size(), 743U);
 }
 
 }  // namespace
