@@ -27,9 +27,12 @@ std::vector<AssistantProposal> decoded(const std::optional<nlohmann::json>& cont
     }
     for (const auto& element : *contents) {
         const auto& object = decode::requireObject(element, "proposal");
-        proposals.push_back(
-            {decode::requireString(object, "path"), decode::requireInt64(object, "bytes"),
-             decode::requireString(object, "reason"), decode::requireDate(object, "proposedAt")});
+        // The reason is the assistant's own text, which may hold a NUL; the
+        // path may not.
+        proposals.push_back({decode::requireString(object, "path"),
+                             decode::requireInt64(object, "bytes"),
+                             textFromJSON(decode::requireKey(object, "reason")),
+                             decode::requireDate(object, "proposedAt")});
     }
     return proposals;
 }

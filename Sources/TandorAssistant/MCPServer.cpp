@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "TandorAssistant/AssistantText.hpp"
+#include "TandorAssistant/LineReader.hpp"
 #include "TandorCore/JSONDecoding.hpp"
 
 namespace tandor {
@@ -34,6 +35,10 @@ bool writeAll(int output, std::string_view text) {
 }
 
 const JSONValue parseError = MCPServer::error(nullptr, -32700, "Parse error");
+const JSONValue lineTooLong =
+    MCPServer::error(nullptr, -32700,
+                     "Parse error: a message is longer than " +
+                         std::to_string(MCPServer::maximumLineLength >> 20) + " MiB");
 
 }  // namespace
 
@@ -59,31 +64,13 @@ void MCPServer::runStdio() const {
 }
 
 void MCPServer::serve(int input, int output) const {
-    std::string pending;
-    std::array<char, 65536> chunk{};
-    bool atEnd = false;
-    while (!atEnd) {
-        const ssize_t count = ::read(input, chunk.data(), chunk.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
+    LineReader lines(input, maximumLineLength);
+    while (const auto line = lines.next()) {
+        const auto reply = line->tooLong ? std::optional<std::string>(lineTooLong.text(false))
+                                         : handleLine(line->text);
+        if (reply && !writeAll(output, *reply + "\n")) {
+            return;
         }
-        atEnd = count <= 0;
-        if (!atEnd) {
-            pending.append(chunk.data(), static_cast<std::size_t>(count));
-        } else if (!pending.empty()) {
-            // A last line without a line feed counts like the others.
-            pending += '\n';
-        }
-        std::size_t start = 0;
-        for (auto end = pending.find('\n'); end != std::string::npos;
-             end = pending.find('\n', start)) {
-            const auto reply = handleLine(std::string_view(pending).substr(start, end - start));
-            start = end + 1;
-            if (reply && !writeAll(output, *reply + "\n")) {
-                return;
-            }
-        }
-        pending.erase(0, start);
     }
 }
 

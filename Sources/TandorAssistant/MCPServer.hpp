@@ -24,6 +24,10 @@ class MCPServer {
     // The first is the default.
     static constexpr std::array<std::string_view, 3> supportedVersions{"2025-06-18", "2025-03-26",
                                                                        "2024-11-05"};
+    // The longest input line served, in bytes: well above any real request
+    // (200 proposed paths of at most 4096 bytes each come to under 1 MiB), and
+    // a bound on what one line can make the server hold.
+    static constexpr std::size_t maximumLineLength = std::size_t{4} << 20;
     static constexpr std::string_view notAllowedText =
         "The AI assistant is turned off in Tandor. Ask the user to turn it on in Tandor → AI "
         "assistant.";
@@ -45,8 +49,10 @@ class MCPServer {
     void runStdio() const;
 
     // Serves the lines read from input, writing each reply and a line feed to
-    // output in one write before the next line is read. Returns at the end of
-    // input or when output can no longer be written.
+    // output in one write before the next line is read. A line longer than
+    // maximumLineLength is answered with a parse error (id null) and dropped
+    // without being held whole. Returns at the end of input or when output can
+    // no longer be written.
     void serve(int input, int output) const;
 
     // The reply text for one input line (without its line end), or nothing.

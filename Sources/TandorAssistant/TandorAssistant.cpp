@@ -10,8 +10,6 @@
 #include "TandorAssistant/ToolArguments.hpp"
 #include "TandorAssistant/ToolError.hpp"
 #include "TandorCore/ByteFormat.hpp"
-#include "TandorCore/JSONDecoding.hpp"
-#include "TandorCore/PathJSON.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorScanner/DirectoryScanner.hpp"
 
@@ -59,13 +57,11 @@ std::string TandorAssistant::resolve(const std::optional<std::string>& argument)
     if (!argument) {
         return allowedRoot_;
     }
-    std::string raw = *argument;
-    try {
-        raw = pathFromJSON(raw);
-    } catch (const DecodingError&) {
+    const auto bytes = toolArguments::pathBytes(*argument);
+    if (!bytes) {
         throw notAbsolute;
     }
-    const std::string_view text = assistantText::trimmingWhitespace(raw);
+    const std::string_view text = assistantText::trimmingWhitespace(*bytes);
     if (text.empty()) {
         return allowedRoot_;
     }

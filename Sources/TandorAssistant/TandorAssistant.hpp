@@ -33,15 +33,15 @@ class TandorAssistant {
     using Clock = std::function<Date()>;
 
     static constexpr std::string_view instructions =
-        "Tandor is a storage cleaner for the Mac. These tools read a scan of the user's home "
-        "folder: the biggest folders, where the space goes by kind of file, and Tandor's cleanup "
-        "suggestions. Every suggestion has a safety level: \"regenerable\" (caches and build "
-        "output the owning tool recreates), \"existsElsewhere\" (a copy exists: installers, "
-        "re-downloadable models) and \"needsReview\" (personal data: the user must look first). "
-        "Evidence marked \"observed\" was measured, \"inferred\" is Tandor's reading. You cannot "
-        "delete or move files. To help the user clean, call propose_for_pile with paths and a "
-        "short reason: Tandor shows them in its app, where the user decides. The first call scans "
-        "the disk and can take a minute; later calls reuse the scan.";
+        "Tandor is a storage cleaner for this computer. These tools read a scan of the user's "
+        "home folder: the biggest folders, where the space goes by kind of file, and Tandor's "
+        "cleanup suggestions. Every suggestion has a safety level: \"regenerable\" (caches and "
+        "build output the owning tool recreates), \"existsElsewhere\" (a copy exists: "
+        "installers, re-downloadable models) and \"needsReview\" (personal data: the user must "
+        "look first). Evidence marked \"observed\" was measured, \"inferred\" is Tandor's "
+        "reading. You cannot delete or move files. To help the user clean, call propose_for_pile "
+        "with paths and a short reason: Tandor shows them in its app, where the user decides. The "
+        "first call scans the disk and can take a minute; later calls reuse the scan.";
 
     // allowedRoot is stored normalised. Without a scanner the tools scan the
     // disk with diskScan.
@@ -74,8 +74,8 @@ class TandorAssistant {
     // allowed root, or a ToolError. A missing or blank argument is the root;
     // "~" and "~/..." start at the root. Text in the lossless escaped form of
     // PathJSON.hpp (what the tools show for names that are not UTF-8) is read
-    // back to its bytes. Beyond the lexical test, the longest part of the path
-    // that exists must, with its symbolic links resolved, still lie at or below
+    // back to its bytes, and bytes holding a NUL are refused. Beyond the lexical test, the longest
+    // part of the path that exists must, with its symbolic links resolved, still lie at or below
     // the resolved root, so no link leads a tool outside.
     std::string resolve(const std::optional<std::string>& path) const;
 

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include "TandorAssistant/AssistantText.hpp"
+#include "TandorAssistant/ProtectedPlaces.hpp"
 #include "TandorAssistant/TandorAssistant.hpp"
 #include "TandorAssistant/ToolArguments.hpp"
 #include "TandorAssistant/ToolError.hpp"
@@ -77,6 +78,10 @@ JSONValue TandorAssistant::propose(const JSONValue& arguments) {
         }
         if (resolved == allowedRoot_) {
             refused.push_back(refusal(path, "The home folder itself cannot be proposed."));
+            continue;
+        }
+        if (auto why = protectedPlaces::refusal(resolved)) {
+            refused.push_back(refusal(path, std::move(*why)));
             continue;
         }
         if (reason.empty()) {

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "TandorAssistant/ToolError.hpp"
+#include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/PathJSON.hpp"
+#include "TandorCore/Paths.hpp"
 
 namespace tandor::toolArguments {
 
@@ -27,6 +30,19 @@ std::int64_t count(const JSONValue& arguments, std::string_view key, std::int64_
 
 JSONValue pathText(std::string_view path) {
     return shown(path);
+}
+
+std::optional<std::string> pathBytes(std::string_view text) {
+    std::string bytes;
+    try {
+        bytes = textFromJSON(std::string(text));
+    } catch (const DecodingError&) {
+        return std::nullopt;
+    }
+    if (paths::holdsNul(bytes)) {
+        throw ToolError("A path cannot hold a NUL character.");
+    }
+    return bytes;
 }
 
 std::string shown(std::string_view path) {

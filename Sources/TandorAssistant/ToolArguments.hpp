@@ -24,8 +24,13 @@ std::int64_t count(const JSONValue& arguments, std::string_view key, std::int64_
                    std::int64_t maximum);
 
 // Text read from the disk (a path, a name) as a JSON string: as it is when it
-// is UTF-8, else in the lossless escaped form that resolve reads back.
+// is UTF-8, else in the lossless escaped form that pathBytes reads back.
 JSONValue pathText(std::string_view path);
+// The bytes of a path argument's text: the text as it is, or read back from
+// the escaped form; nothing when an escaped form is malformed. Throws ToolError
+// when the bytes hold a NUL: the system reads a path only up to its first NUL,
+// so the path would name another file or folder than the one meant.
+std::optional<std::string> pathBytes(std::string_view text);
 // The same as plain text, for sentences.
 std::string shown(std::string_view path);
 

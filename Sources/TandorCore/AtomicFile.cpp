@@ -1,10 +1,13 @@
 #include "TandorCore/AtomicFile.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <memory>
 
 #include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
@@ -23,6 +26,58 @@ void writeAll(int fd, std::string_view contents, const std::string& path) {
             throw FileError("Cannot write", path, errno);
         }
         contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+// mkostemp puts six of these characters in place of "XXXXXX".
+constexpr std::string_view temporaryAlphabet =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t temporarySuffixLength = 6;
+// Older than this, a temporary belongs to a save that was killed half-way; a
+// younger one may belong to a save running in another process.
+constexpr auto staleTemporaryAge = std::chrono::minutes(1);
+
+// ".<name>.", the start of every temporary of the store named name.
+std::string temporaryPrefix(const std::string& path) {
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name.
+    std::string prefix(1, '.');
+    prefix += paths::lastComponent(path);
+    prefix += '.';
+    return prefix;
+}
+
+bool isTemporaryName(std::string_view name, std::string_view prefix) {
+    if (name.size() != prefix.size() + temporarySuffixLength || !name.starts_with(prefix)) {
+        return false;
+    }
+    return name.substr(prefix.size()).find_first_not_of(temporaryAlphabet) ==
+           std::string_view::npos;
+}
+
+bool isStale(const struct stat& info) {
+    const auto modified = std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(info.st_mtim.tv_sec) +
+            std::chrono::nanoseconds(info.st_mtim.tv_nsec)));
+    return std::chrono::system_clock::now() - modified > staleTemporaryAge;
+}
+
+// Removes the stale temporaries of the store at path that lie in folder,
+// regular files only. Best effort: a failure here must not fail the save.
+void removeStaleTemporaries(const std::string& folder, const std::string& path) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+    if (!listing) {
+        return;
+    }
+    const std::string prefix = temporaryPrefix(path);
+    const int descriptor = ::dirfd(listing.get());
+    while (const dirent* entry = ::readdir(listing.get())) {
+        struct stat info {};
+        if (isTemporaryName(entry->d_name, prefix) &&
+            ::fstatat(descriptor, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && isStale(info)) {
+            ::unlinkat(descriptor, entry->d_name, 0);
+        }
     }
 }
 
@@ -56,12 +111,9 @@ void writeFileAtomically(const std::string& path, std::string_view contents) {
     const std::string parent = paths::deletingLastComponent(path);
     const std::string folder = parent.empty() ? std::string(".") : parent;
     createFolders(folder);
+    removeStaleTemporaries(folder, path);
 
-    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name.
-    std::string temporaryName(1, '.');
-    temporaryName += paths::lastComponent(path);
-    temporaryName += ".XXXXXX";
-    std::string temporary = paths::join(folder, temporaryName);
+    std::string temporary = paths::join(folder, temporaryPrefix(path) + "XXXXXX");
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         throw FileError("Cannot create a temporary file in", folder, errno);

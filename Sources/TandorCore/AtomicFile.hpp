@@ -14,6 +14,8 @@ void createFolders(const std::string& folder);
 // either the old file or the whole new one, never a part: creates the parent
 // folders, writes a temporary file in the same folder, syncs it, renames it over
 // path and syncs the folder. Throws FileError and leaves no temporary behind.
+// Temporaries of this path's earlier saves that were killed half-way (regular
+// files ".<name>.XXXXXX" untouched for over a minute) are removed first.
 void writeFileAtomically(const std::string& path, std::string_view contents);
 
 // The whole content of the file at path, or nothing when no file is there.

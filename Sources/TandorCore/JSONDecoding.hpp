@@ -11,8 +11,9 @@
 
 // Strict readers of decoded JSON: a missing required key or a value of the
 // wrong type throws DecodingError; nothing is converted silently (1.5 is not an
-// integer, 2^63 is out of range, "1" is not a number). Strings are read in the
-// lossless form of PathJSON.hpp, so a name that is not UTF-8 comes back whole.
+// integer, 2^63 is out of range, "1" is not a number). Strings are read as
+// paths in the lossless form of PathJSON.hpp, so a name that is not UTF-8 comes
+// back whole and one holding a NUL is refused.
 namespace tandor {
 
 class DecodingError : public std::runtime_error {

@@ -16,7 +16,9 @@ std::optional<nlohmann::json> JSONStoreFile::read() const {
     }
     try {
         return nlohmann::json::parse(*text);
-    } catch (const nlohmann::json::parse_error& error) {
+    } catch (const nlohmann::json::exception& error) {
+        // Not only parse_error: a number beyond a double's range (1e400) is
+        // reported as out_of_range, and is undecodable content all the same.
         throw DecodingError("Cannot decode " + path_ + ": " + error.what());
     }
 }

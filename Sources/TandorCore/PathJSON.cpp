@@ -3,6 +3,7 @@
 #include <utf8proc.h>
 
 #include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/Paths.hpp"
 
 namespace tandor {
 namespace {
@@ -64,6 +65,14 @@ nlohmann::json pathToJSON(std::string_view path) {
 }
 
 std::string pathFromJSON(const nlohmann::json& value) {
+    std::string path = textFromJSON(value);
+    if (paths::holdsNul(path)) {
+        throw DecodingError("A path holds a NUL byte");
+    }
+    return path;
+}
+
+std::string textFromJSON(const nlohmann::json& value) {
     if (!value.is_string()) {
         throw DecodingError("Expected a path string");
     }

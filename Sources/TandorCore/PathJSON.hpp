@@ -15,8 +15,13 @@ namespace tandor {
 // the two forms can never be confused, and every byte comes back.
 nlohmann::json pathToJSON(std::string_view path);
 
-// Reverses pathToJSON. Throws DecodingError when the value is not a string or
-// an escaped string is malformed.
+// Reverses pathToJSON for a path. Throws DecodingError when the value is not a
+// string, an escaped string is malformed or the bytes hold a NUL: the system
+// reads a path only up to its first NUL, so it would name another file.
 std::string pathFromJSON(const nlohmann::json& value);
+
+// Reverses pathToJSON for text that is not a path (a reason, a title), which
+// may hold a NUL. Throws DecodingError like pathFromJSON otherwise.
+std::string textFromJSON(const nlohmann::json& value);
 
 }  // namespace tandor

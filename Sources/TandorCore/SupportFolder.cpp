@@ -34,11 +34,14 @@ std::string homeFolderPath() {
     return isAbsolute(home) ? std::string(home) : passwordDatabaseHome();
 }
 
-std::string supportFolderPath() {
+std::string dataHomePath() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    const std::string base = isAbsolute(dataHome) ? std::string(dataHome)
-                                                  : paths::join(homeFolderPath(), ".local/share");
-    return paths::join(base, "Tandor");
+    return isAbsolute(dataHome) ? std::string(dataHome)
+                                : paths::join(homeFolderPath(), ".local/share");
+}
+
+std::string supportFolderPath() {
+    return paths::join(dataHomePath(), "Tandor");
 }
 
 }  // namespace tandor

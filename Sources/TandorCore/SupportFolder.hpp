@@ -8,9 +8,13 @@ namespace tandor {
 // database's entry for this user.
 std::string homeFolderPath();
 
-// Where every store keeps its file: ${XDG_DATA_HOME:-$HOME/.local/share}/Tandor.
-// An XDG_DATA_HOME that is empty or relative is ignored, as the XDG rules say.
-// One function, used by the application and by the assistant server alike.
+// ${XDG_DATA_HOME:-$HOME/.local/share}, the folder of the user's program data
+// (Tandor's support folder, the home Trash). An XDG_DATA_HOME that is empty or
+// relative is ignored, as the XDG rules say.
+std::string dataHomePath();
+
+// Where every store keeps its file: dataHomePath()/Tandor. One function, used
+// by the application and by the assistant server alike.
 std::string supportFolderPath();
 
 }  // namespace tandor

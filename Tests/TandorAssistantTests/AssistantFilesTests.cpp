@@ -105,7 +105,7 @@ TEST_F(AssistantProposalStoreTests, DismissRemovesByPathAndAlwaysWrites) {
 }
 
 TEST_F(AssistantProposalStoreTests, KeepsEveryFieldAndTheBytesOfAnyName) {
-    const AssistantProposal odd{"/h/caf\xe9 100%/x", 123'456'789'012, "w\xfcrde",
+    const AssistantProposal odd{"/h/caf\xe9 100%/x", 123'456'789'012, std::string("w\xfcrde\0!", 7),
                                 at(1'796'800'000) + std::chrono::milliseconds(250)};
     store.add({odd});
     const auto loaded = store.load();
@@ -117,6 +117,7 @@ TEST_F(AssistantProposalStoreTests, LoadGivesNothingForAFileThatDoesNotDecode) {
     for (const char* text :
          {"{}", R"([{"path":"/h/A","bytes":1,"proposedAt":"2026-12-09T09:30:28Z"}])",
           R"([{"path":"/h/A","bytes":1.5,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])",
+          R"([{"path":"/h/A\u0000","bytes":1,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])",
           "not json"}) {
         writeFileAtomically(path, text);
         EXPECT_TRUE(store.load().empty()) << text;
@@ -124,7 +125,9 @@ TEST_F(AssistantProposalStoreTests, LoadGivesNothingForAFileThatDoesNotDecode) {
 }
 
 TEST_F(AssistantProposalStoreTests, AFileThatDoesNotDecodeIsMovedAsideNotOverwritten) {
-    for (const char* text : {"{broken", R"({"path":"/h/A"})"}) {
+    const char* outOfRange =
+        R"([{"path":"/h/B","bytes":1e400,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])";
+    for (const char* text : {"{broken", R"({"path":"/h/A"})", outOfRange}) {
         writeFileAtomically(path, text);
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(store.add({proposal("/h/A")}), 1);
@@ -134,6 +137,7 @@ TEST_F(AssistantProposalStoreTests, AFileThatDoesNotDecodeIsMovedAsideNotOverwri
     }
     EXPECT_EQ(contents(path + ".corrupt-20261209T093028Z"), "{broken");
     EXPECT_EQ(contents(path + ".corrupt-20261209T093028Z-2"), R"({"path":"/h/A"})");
+    EXPECT_EQ(contents(path + ".corrupt-20261209T093028Z-3"), outOfRange);
 }
 
 TEST_F(AssistantProposalStoreTests, AFileThatCannotBeReadFailsTheChange) {

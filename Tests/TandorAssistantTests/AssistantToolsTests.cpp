@@ -8,6 +8,7 @@
 
 #include "TandorAssistant/TandorAssistant.hpp"
 #include "TandorAssistant/ToolError.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -169,6 +170,67 @@ TEST_F(AssistantToolsTests, PathsOutsideTheHomeFolderAreRefused) {
     }
 }
 
+TEST_F(AssistantToolsTests, PathsHoldingANulAreRefusedByEveryToolAndNeverScanned) {
+    using namespace std::string_literals;
+    makeFile(home / "docs/a.txt", 10);
+    std::vector<std::string> scannedWithNul;
+    TandorAssistant guarded{home.path(), AssistantProposalStore(proposalFile),
+                            [] { return Date{}; },
+                            [&](const std::string& path) {
+                                if (paths::holdsNul(path)) {
+                                    // The disk scan would read the path only up to the NUL.
+                                    scannedWithNul.push_back(path);
+                                    throw std::runtime_error("scanned a path holding a NUL");
+                                }
+                                return TandorAssistant::diskScan(path);
+                            }};
+    const auto server = guarded.server("9.9", [] { return true; });
+    const auto call = [&](const char* tool, JSONValue arguments) {
+        const auto request = JSONValue::object(
+            {{"id", 1},
+             {"method", "tools/call"},
+             {"params", JSONValue::object({{"name", tool}, {"arguments", std::move(arguments)}})}});
+        return JSONValue(*JSONValue::decode(*server.handleLine(request.text(false)))["result"]);
+    };
+    const auto textOf = [](const JSONValue& result) {
+        return *(*(*result["content"]).arrayValue())[0]["text"]->stringValue();
+    };
+    const std::string refusal = "A path cannot hold a NUL character.";
+    const std::string docsWithNul = home / "docs\0"s;
+    const std::string escapedWithNul = "\0"s + home / "docs%00";
+    const struct {
+        const char* tool;
+        JSONValue arguments;
+    } cases[] = {
+        {"disk_overview", JSONValue::object({{"path", "~/\0"s}, {"refresh", true}})},
+        {"disk_overview", JSONValue::object({{"path", escapedWithNul}, {"refresh", true}})},
+        {"folder_contents", JSONValue::object({{"path", docsWithNul}})},
+        {"storage_categories", JSONValue::object({{"path", "~/\0"s}, {"refresh", true}})},
+        {"cleanup_suggestions", JSONValue::object({{"path", "~/docs\0/a.txt"s}})},
+    };
+    for (const auto& each : cases) {
+        const auto result = call(each.tool, each.arguments);
+        EXPECT_EQ(*result["isError"], JSONValue(true)) << each.tool;
+        EXPECT_EQ(textOf(result), refusal) << each.tool;
+    }
+
+    const auto item = [](const std::string& path) {
+        return JSONValue::object({{"path", path}, {"reason", "old"}});
+    };
+    const auto proposed =
+        call("propose_for_pile",
+             JSONValue::object(
+                 {{"items", JSONValue::array({item(docsWithNul), item(escapedWithNul)})}}));
+    const auto answer = JSONValue::decode(textOf(proposed));
+    EXPECT_EQ(*answer["proposed"], JSONValue(0));
+    EXPECT_EQ(answer["refused"]->text(false),
+              JSONValue::array({JSONValue::object({{"path", docsWithNul}, {"why", refusal}}),
+                                JSONValue::object({{"path", escapedWithNul}, {"why", refusal}})})
+                  .text(false));
+    EXPECT_FALSE(fs::exists(proposalFile));
+    EXPECT_EQ(scannedWithNul, std::vector<std::string>{});
+}
+
 TEST_F(AssistantToolsTests, CategoriesGroupBytesByKind) {
     const auto answer = assistant.categories(JSONValue::object({{"top", 1}}));
     const auto& kinds = *answer["kinds"]->arrayValue();
@@ -275,6 +337,51 @@ TEST_F(AssistantToolsTests, ProposeChecksEachItemAndStoresTheRest) {
     EXPECT_GE(stored[2].bytes, 3'000'000) << "a folder the tree lacks is measured whole";
 }
 
+TEST_F(AssistantToolsTests, ProposeRefusesTheHomeTandorsDataTheTrashAndWhatHoldsThem) {
+    // The tools may look at the whole fixture folder; the user's home lies below it.
+    const std::string user = home / "users/me";
+    const std::string share = user + "/.local/share";
+    testing::EnvironmentOverride environment;
+    environment.set("HOME", user).set("XDG_DATA_HOME", share);
+    makeFile(share + "/Tandor/history.json", 10);
+    makeFile(share + "/Trash/files/old.txt", 10);
+    makeFile(share + "/Tandor2/kept.txt", 10);
+    fs::create_symlink(share + "/Tandor", user + "/data-link");
+    const std::string homeItself = "The home folder itself cannot be proposed.";
+    const std::string holdsHome = "A folder holding the home folder cannot be proposed.";
+    const std::string data = "Tandor's own data cannot be proposed.";
+    const std::string trash = "The Trash cannot be proposed.";
+    const struct {
+        std::string path;
+        std::string why;
+    } cases[] = {
+        {user, homeItself},
+        {home / "users", holdsHome},
+        {"/", "Tandor only looks inside " + home.path() + "."},
+        {share + "/Tandor", data},
+        {share + "/Tandor/history.json", data},
+        {user + "/data-link/history.json", data},
+        {share, data},
+        {user + "/.local", data},
+        {share + "/Trash", trash},
+        {share + "/Trash/files/old.txt", trash},
+        {share + "/Tandor2", ""},
+        {user + "/data-link", ""},
+    };
+    for (const auto& each : cases) {
+        const auto answer = assistant.propose(JSONValue::object(
+            {{"items",
+              JSONValue::array({JSONValue::object({{"path", each.path}, {"reason", "old"}})})}}));
+        const auto& refused = *answer["refused"]->arrayValue();
+        EXPECT_EQ(refused.empty() ? "" : *refused[0]["why"]->stringValue(), each.why) << each.path;
+    }
+    std::vector<std::string> stored;
+    for (const auto& proposal : AssistantProposalStore(proposalFile).load()) {
+        stored.push_back(proposal.path);
+    }
+    EXPECT_EQ(stored, (std::vector<std::string>{share + "/Tandor2", user + "/data-link"}));
+}
+
 TEST_F(AssistantToolsTests, TheCatalogueListsSixToolsWithTheirSchemas) {
     const auto server = assistant.server("9.9", [] { return true; });
     const auto listed = JSONValue::decode(*server.handleLine(R"({"id":1,"method":"tools/list"})"));
@@ -297,7 +404,7 @@ TEST_F(AssistantToolsTests, TheCatalogueListsSixToolsWithTheirSchemas) {
     EXPECT_EQ(*(*tools[1]["inputSchema"])["required"], JSONValue::array({"path"}));
     EXPECT_NE(tools[0]["inputSchema"]->text(false).find(R"("maximum":100,"minimum":1)"),
               std::string::npos);
-    EXPECT_EQ(TandorAssistant::instructions.size(), 737U);
+    EXPECT_EQ(TandorAssistant::instructions.size(), 743U);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <thread>
 
+#include "TandorAssistant/LineReader.hpp"
 #include "TandorAssistant/MCPServer.hpp"
 #include "TandorAssistant/ToolError.hpp"
 
@@ -195,6 +196,41 @@ TEST_F(MCPServerTests, ServesOneReplyLinePerRequestLine) {
             R"({"error":{"code":-32700,"message":"Parse error"},"id":null,"jsonrpc":"2.0"})" +
             "\n" + ping2 + "\n");
     EXPECT_EQ(served(server, ""), "");
+}
+
+TEST(LineReaderTests, ALineBeyondTheLimitIsReportedOnceAndDropped) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const std::string input = "abcd\n12345\n\nab\n123456789";
+    ASSERT_EQ(::write(ends[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    ::close(ends[1]);
+    LineReader reader(ends[0], 4);
+    std::vector<std::string> lines;
+    while (const auto line = reader.next()) {
+        lines.push_back(line->tooLong ? "<too long>" : line->text);
+    }
+    ::close(ends[0]);
+    EXPECT_EQ(lines, (std::vector<std::string>{"abcd", "<too long>", "", "ab", "<too long>"}));
+}
+
+TEST_F(MCPServerTests, ALineBeyondTheLimitIsAParseErrorAndTheServerGoesOn) {
+    // A ping of exactly size bytes, padded inside its params.
+    const auto ping = [](int id, std::size_t size) {
+        const std::string head =
+            R"({"id":)" + std::to_string(id) + R"(,"method":"ping","params":{"x":")";
+        const std::string tail = R"("}})";
+        return head + std::string(size - head.size() - tail.size(), 'a') + tail;
+    };
+    const auto pong = [](int id) {
+        return R"({"id":)" + std::to_string(id) + R"(,"jsonrpc":"2.0","result":{}})";
+    };
+    const std::string tooLong =
+        R"({"error":{"code":-32700,"message":"Parse error: a message is longer than 4 MiB"},"id":null,"jsonrpc":"2.0"})";
+    const std::size_t limit = MCPServer::maximumLineLength;
+    const std::string input = ping(1, limit) + "\n" + ping(2, std::size_t{5} << 20) + "\n" +
+                              ping(3, 64) + "\n" + ping(4, limit + 1);
+    EXPECT_EQ(served(server, input),
+              pong(1) + "\n" + tooLong + "\n" + pong(3) + "\n" + tooLong + "\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/PathJSON.hpp"
+#include "TandorCore/Paths.hpp"
 
 namespace tandor {
 namespace {
@@ -25,7 +26,26 @@ TEST(PathJSON, EveryByteStringSurvivesATextRoundTrip) {
     for (const auto& path : cases) {
         const std::string text = nlohmann::json{{"path", pathToJSON(path)}}.dump();
         const auto decoded = nlohmann::json::parse(text);
-        EXPECT_EQ(pathFromJSON(decoded.at("path")), path) << text;
+        EXPECT_EQ(textFromJSON(decoded.at("path")), path) << text;
+        if (!paths::holdsNul(path)) {
+            EXPECT_EQ(pathFromJSON(decoded.at("path")), path) << text;
+        }
+    }
+}
+
+TEST(PathJSON, APathHoldingANulIsNotDecodedButTextKeepsIt) {
+    using namespace std::string_literals;
+    const struct {
+        std::string stored;
+        std::string text;
+    } cases[] = {
+        {"/home/u/docs\0"s, "/home/u/docs\0"s},
+        {"\0/home/u/docs%00"s, "/home/u/docs\0"s},
+        {"\0/home/u/\0/caf%E9"s, "/home/u/\0/caf\xE9"s},
+    };
+    for (const auto& each : cases) {
+        EXPECT_THROW(pathFromJSON(nlohmann::json(each.stored)), DecodingError) << each.stored;
+        EXPECT_EQ(textFromJSON(nlohmann::json(each.stored)), each.text);
     }
 }
 

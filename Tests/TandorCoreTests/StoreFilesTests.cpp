@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -78,6 +79,48 @@ TEST(AtomicFile, FailureLeavesTheOldFileAndNoTemporary) {
     EXPECT_THROW(writeFileAtomically(path + "/child.json", "x"), FileError);
 }
 
+TEST(AtomicFile, ASaveRemovesOnlyItsOwnStaleTemporaries) {
+    testing::TemporaryFolder folder;
+    const std::string path = folder / "store.json";
+    enum class Kind { file, subfolder, link };
+    const struct {
+        const char* name;
+        Kind kind;
+        int minutesOld;
+        bool kept;
+    } cases[] = {
+        {".store.json.a1B2c3", Kind::file, 2, false},
+        {".store.json.Zz9yY8", Kind::file, 0, true},  // a save running in another process
+        {".other.json.a1B2c3", Kind::file, 2, true},
+        {".store.json.a1B2c", Kind::file, 2, true},
+        {".store.json.a1B2c3d", Kind::file, 2, true},
+        {".store.json.a1-2c3", Kind::file, 2, true},
+        {"store.json.a1B2c3", Kind::file, 2, true},
+        {".store.json.folder", Kind::subfolder, 2, true},
+        {".store.json.link00", Kind::link, 2, true},
+    };
+    for (const auto& each : cases) {
+        const std::string entry = folder / each.name;
+        if (each.kind == Kind::subfolder) {
+            fs::create_directory(entry);
+        } else if (each.kind == Kind::link) {
+            fs::create_symlink("store.json", entry);
+        } else {
+            writeFileAtomically(entry, "partial");
+        }
+        const timespec modified{::time(nullptr) - each.minutesOld * 60, 0};
+        const timespec times[2] = {modified, modified};
+        ASSERT_EQ(::utimensat(AT_FDCWD, entry.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << entry;
+    }
+    writeFileAtomically(path, "saved");
+    for (const auto& each : cases) {
+        EXPECT_EQ(fs::symlink_status(folder / each.name).type() != fs::file_type::not_found,
+                  each.kept)
+            << each.name;
+    }
+    EXPECT_EQ(contentsOf(path), "saved");
+}
+
 TEST(AtomicFile, ReadingTellsMissingFromUnreadable) {
     testing::TemporaryFolder folder;
     EXPECT_EQ(readFileIfPresent(folder / "missing.json"), std::nullopt);
@@ -111,7 +154,7 @@ TEST(JSONStoreFile, MissingMalformedAndValidFiles) {
     testing::TemporaryFolder folder;
     const JSONStoreFile store(folder / "store.json");
     EXPECT_EQ(store.read(), std::nullopt);
-    for (const char* broken : {"", "{", "not json", "{\"a\": 1} trailing"}) {
+    for (const char* broken : {"", "{", "not json", "{\"a\": 1} trailing", "[1e400]", "-1e400"}) {
         writeFileAtomically(store.path(), broken);
         EXPECT_THROW(store.read(), DecodingError) << broken;
         EXPECT_THROW(store.update([](const auto&) { return nlohmann::json::object(); }),
