@@ -267,6 +267,22 @@ TEST_F(FakeTree, ScansTheRootFolderWithoutDoubleSlashes) {
     EXPECT_THAT(paths, ElementsAre("/", "/vmlinuz", "/usr", "/usr/bin"));
 }
 
+TEST_F(FakeTree, RefusesARootHoldingANulWithoutReadingAnything) {
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_, {fileEntry("f", 1)}}},
+    });
+    const std::string withNul = root() + std::string("\0/elsewhere", 11);
+    try {
+        scannerWith(reader, keepEverything()).scan(withNul);
+        FAIL() << "a root holding a NUL must throw";
+    } catch (const ScanError& error) {
+        EXPECT_EQ(error.kind(), ScanError::Kind::cannotRead);
+        EXPECT_EQ(error.path(), withNul);
+        EXPECT_EQ(error.description(), "Cannot read " + root() + "\\0/elsewhere");
+    }
+    EXPECT_EQ(reader.calls(), 0);
+}
+
 TEST_F(FakeTree, StopsBetweenFoldersWhenAsked) {
     std::map<std::string, std::optional<DirectoryListing>> listings;
     DirectoryListing top{device_, {}};
