@@ -86,8 +86,9 @@ class SimilarPhotoFinder {
     // Decodes a thumbnail of at most 512 pixels (oriented, from the full
     // image), reads the stored pixel size, the EXIF capture date (local time)
     // and the bytes on disk, and computes the feature print. The capture date
-    // is the EXIF date, else the modification date, else distantPast. Throws
-    // PhotoError. Safe to call from several threads at once.
+    // is the EXIF date, else the modification date, else distantPast. A photo
+    // whose header claims more than 200 megapixels is unreadable before any
+    // decoding. Throws PhotoError. Safe to call from several threads at once.
     static Analyzed analyze(const std::string& path);
 
     // The distance of two prints, nothing when it cannot be computed.
