@@ -77,9 +77,9 @@ class SimilarPhotoFinder {
 
     // Searches the given paths that the filter allows and that are photos, in
     // batches of 64 analysed in parallel. Cancellation is checked before each
-    // batch; the batch under way is finished and every partial result dropped.
-    // The progress callback runs on the calling thread between batches. Throws
-    // only CancellationError.
+    // photo: the photos under way are finished, no other starts and every
+    // partial result is dropped. The progress callback runs on the calling
+    // thread between batches. Throws only CancellationError.
     SimilarPhotoReport find(const std::vector<std::string>& paths, const Progress& progress = {},
                             std::stop_token stop = {}) const;
 
