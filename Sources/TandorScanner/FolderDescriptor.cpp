@@ -51,7 +51,6 @@ FolderDescriptor FolderDescriptor::openBelow(const FolderDescriptor& base,
                                              std::string_view relative) {
     FolderDescriptor current;
     int from = base.get();
-    errno = EINVAL;
     for (const auto piece : paths::components(relative)) {
         current = FolderDescriptor(openRetrying(from, std::string(piece).c_str()));
         if (!current.isValid()) {
