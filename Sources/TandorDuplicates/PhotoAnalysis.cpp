@@ -24,6 +24,10 @@ namespace {
 using Code = SimilarPhotoFinder::PhotoError::Code;
 
 constexpr int thumbnailSide = 512;
+// The largest camera sensors make about 150 megapixels. A larger claim is a
+// stitched panorama or a forged header, and decoding time (and for some
+// formats memory) grows with the pixel count, so such a photo is unreadable.
+constexpr std::int64_t maxPixelCount = 200'000'000;
 
 struct ObjectUnref {
     void operator()(void* object) const { g_object_unref(object); }
@@ -82,10 +86,17 @@ Source sourceFor(int descriptor) {
     return source;
 }
 
+bool claimsTooManyPixels(VipsImage* header) {
+    const std::int64_t pixels =
+        std::int64_t{vips_image_get_width(header)} * vips_image_get_height(header);
+    return pixels > maxPixelCount;
+}
+
+// The photo's header, read without decoding any pixel.
 Image headerOf(VipsSource* source) {
     Image header(vips_image_new_from_source(source, "", "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
                                             VIPS_FAIL_ON_TRUNCATED, nullptr));
-    if (!header) {
+    if (!header || claimsTooManyPixels(header.get())) {
         fail(Code::unreadable);
     }
     return header;

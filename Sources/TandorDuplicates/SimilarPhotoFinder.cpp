@@ -120,6 +120,11 @@ SimilarPhotoReport SimilarPhotoFinder::find(const std::vector<std::string>& path
             progress(static_cast<std::int64_t>(start), static_cast<std::int64_t>(count));
         }
         tbb::parallel_for(start, std::min(start + batchSize, count), [&](std::size_t i) {
+            // Once a stop is asked for no further photo starts; the search
+            // throws after this batch.
+            if (stop.stop_requested()) {
+                return;
+            }
             std::optional<Analyzed> outcome;
             try {
                 outcome = analyze_(candidates[i]);
@@ -129,6 +134,7 @@ SimilarPhotoReport SimilarPhotoFinder::find(const std::vector<std::string>& path
             results.store(std::move(outcome), i, candidates[i]);
         });
     }
+    CancellationError::checkCancellation(stop);
     if (progress) {
         progress(static_cast<std::int64_t>(count), static_cast<std::int64_t>(count));
     }

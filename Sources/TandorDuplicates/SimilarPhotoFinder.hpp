@@ -77,17 +77,18 @@ class SimilarPhotoFinder {
 
     // Searches the given paths that the filter allows and that are photos, in
     // batches of 64 analysed in parallel. Cancellation is checked before each
-    // batch; the batch under way is finished and every partial result dropped.
-    // The progress callback runs on the calling thread between batches. Throws
-    // only CancellationError.
+    // photo: the photos under way are finished, no other starts and every
+    // partial result is dropped. The progress callback runs on the calling
+    // thread between batches. Throws only CancellationError.
     SimilarPhotoReport find(const std::vector<std::string>& paths, const Progress& progress = {},
                             std::stop_token stop = {}) const;
 
     // Decodes a thumbnail of at most 512 pixels (oriented, from the full
     // image), reads the stored pixel size, the EXIF capture date (local time)
     // and the bytes on disk, and computes the feature print. The capture date
-    // is the EXIF date, else the modification date, else distantPast. Throws
-    // PhotoError. Safe to call from several threads at once.
+    // is the EXIF date, else the modification date, else distantPast. A photo
+    // whose header claims more than 200 megapixels is unreadable before any
+    // decoding. Throws PhotoError. Safe to call from several threads at once.
     static Analyzed analyze(const std::string& path);
 
     // The distance of two prints, nothing when it cannot be computed.

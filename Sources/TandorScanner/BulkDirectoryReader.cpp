@@ -68,6 +68,12 @@ void appendBatch(int folder, const char* buffer, std::size_t filled,
     }
 }
 
+void keepOpenForSubfolders(DirectoryListing& listing, FolderDescriptor descriptor) {
+    if (listing.holdsSubfolders()) {
+        listing.folder = std::make_shared<const FolderDescriptor>(std::move(descriptor));
+    }
+}
+
 }  // namespace
 
 BulkDirectoryReader::BulkDirectoryReader()
@@ -81,7 +87,16 @@ BulkDirectoryReader::BulkDirectoryReader(ReadEntries readEntries)
 }
 
 std::optional<DirectoryListing> BulkDirectoryReader::list(const std::string& folder) const {
-    const FolderDescriptor descriptor = FolderDescriptor::open(folder);
+    return listOpen(FolderDescriptor::open(folder));
+}
+
+std::optional<DirectoryListing> BulkDirectoryReader::listBelow(const FolderDescriptor& ancestor,
+                                                               std::string_view relative,
+                                                               const std::string&) const {
+    return listOpen(FolderDescriptor::openBelow(ancestor, relative));
+}
+
+std::optional<DirectoryListing> BulkDirectoryReader::listOpen(FolderDescriptor descriptor) const {
     struct stat status {};
     if (!descriptor.isValid() || ::fstat(descriptor.get(), &status) != 0) {
         return std::nullopt;
@@ -91,7 +106,7 @@ std::optional<DirectoryListing> BulkDirectoryReader::list(const std::string& fol
     while (true) {
         const ssize_t filled = readEntries_(descriptor.get(), buffer, bufferSize);
         if (filled == 0) {
-            return listing;
+            break;
         }
         if (filled < 0) {
             const int error = errno;
@@ -101,13 +116,15 @@ std::optional<DirectoryListing> BulkDirectoryReader::list(const std::string& fol
             if (error == EACCES || error == EPERM) {
                 return std::nullopt;
             }
-            if (!listing.entries.empty()) {
-                return listing;
+            if (listing.entries.empty()) {
+                return fallback_.listOpen(descriptor.reopened());
             }
-            return fallback_.list(folder);
+            break;
         }
         appendBatch(descriptor.get(), buffer, static_cast<std::size_t>(filled), listing.entries);
     }
+    keepOpenForSubfolders(listing, std::move(descriptor));
+    return listing;
 }
 
 std::optional<ScanEntry> BulkDirectoryReader::parse(std::string_view name,

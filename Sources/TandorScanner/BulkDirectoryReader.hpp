@@ -34,12 +34,17 @@ class BulkDirectoryReader final : public DirectoryReader {
     // so far, or, before the first one, what the lstat reader lists. EINTR is
     // retried. An entry that statx cannot describe (it vanished) is left out.
     std::optional<DirectoryListing> list(const std::string& folder) const override;
+    std::optional<DirectoryListing> listBelow(const FolderDescriptor& ancestor,
+                                              std::string_view relative,
+                                              const std::string& folder) const override;
 
     // The entry for one statx answer; absent when the type was not reported.
     // A folder's sizes are 0 whatever statx says.
     static std::optional<ScanEntry> parse(std::string_view name, const struct statx& attributes);
 
   private:
+    std::optional<DirectoryListing> listOpen(FolderDescriptor descriptor) const;
+
     ReadEntries readEntries_;
     LstatDirectoryReader fallback_;
 };

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "TandorScanner/FolderDescriptor.hpp"
 #include "TandorScanner/ScanEntry.hpp"
 
 namespace tandor {
@@ -14,6 +17,15 @@ struct DirectoryListing {
     // In the order the file system returned them, never sorted; "." and ".."
     // never appear.
     std::vector<ScanEntry> entries;
+    // The listed folder, left open when it holds subfolders, so that they can
+    // be opened relative to it. Absent otherwise and from readers that open
+    // nothing themselves.
+    std::shared_ptr<const FolderDescriptor> folder = nullptr;
+
+    bool holdsSubfolders() const {
+        return std::any_of(entries.begin(), entries.end(),
+                           [](const ScanEntry& entry) { return entry.isDirectory; });
+    }
 };
 
 }  // namespace tandor

@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "TandorScanner/DirectoryListing.hpp"
+#include "TandorScanner/FolderDescriptor.hpp"
 
 namespace tandor {
 
@@ -17,6 +19,17 @@ class DirectoryReader {
     // signal, nothing is thrown. Called from several threads at once for
     // different folders.
     virtual std::optional<DirectoryListing> list(const std::string& folder) const = 0;
+
+    // Lists the same folder as list(folder), reached as relative below ancestor,
+    // the open folder of an earlier listing: no component of relative is ever
+    // followed as a symbolic link, so a folder swapped for a link after its
+    // parent was listed is not read through the link. This default lists
+    // folder by its path, for readers that open nothing themselves.
+    virtual std::optional<DirectoryListing> listBelow(
+        [[maybe_unused]] const FolderDescriptor& ancestor,
+        [[maybe_unused]] std::string_view relative, const std::string& folder) const {
+        return list(folder);
+    }
 };
 
 }  // namespace tandor

@@ -28,7 +28,8 @@ ScanResult DirectoryScanner::scan(std::string_view root, const ProgressFunction&
                                   std::stop_token stop) const {
     const auto start = std::chrono::steady_clock::now();
     const std::string path = FileNode::normalize(root);
-    const auto info = FileInfo::read(path);
+    // The system would read the path only up to the NUL: another folder.
+    const auto info = paths::holdsNul(path) ? std::nullopt : FileInfo::read(path);
     if (!info) {
         throw ScanError::cannotRead(path);
     }

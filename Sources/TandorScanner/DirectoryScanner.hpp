@@ -38,8 +38,8 @@ class DirectoryScanner {
     // completely. onProgress is called from the walking threads, possibly from
     // several at once and out of order, each time the file count crosses a
     // multiple of 5000. Throws ScanError::cannotRead when root cannot be
-    // examined, and ScanError::cancelled when stop was requested before the
-    // walk ended; folders are checked for the stop one by one, so a stop ends
+    // examined or holds a NUL byte, and ScanError::cancelled when stop was
+    // requested before the walk ended; folders are checked for the stop one by one, so a stop ends
     // the walk after the folders being read at that moment.
     ScanResult scan(std::string_view root, const ProgressFunction& onProgress = {},
                     std::stop_token stop = {}) const;

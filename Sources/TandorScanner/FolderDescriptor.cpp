@@ -31,14 +31,11 @@ std::size_t longestOpenablePrefix(std::string_view folder) {
 
 FolderDescriptor openLong(const std::string& folder) {
     const std::size_t split = longestOpenablePrefix(folder);
-    FolderDescriptor current(openRetrying(AT_FDCWD, folder.substr(0, split).c_str()));
-    for (const auto piece : paths::components(std::string_view(folder).substr(split))) {
-        if (!current.isValid()) {
-            break;
-        }
-        current = FolderDescriptor(openRetrying(current.get(), std::string(piece).c_str()));
+    const FolderDescriptor prefix(openRetrying(AT_FDCWD, folder.substr(0, split).c_str()));
+    if (!prefix.isValid()) {
+        return FolderDescriptor();
     }
-    return current;
+    return FolderDescriptor::openBelow(prefix, std::string_view(folder).substr(split));
 }
 
 }  // namespace
@@ -48,6 +45,24 @@ FolderDescriptor FolderDescriptor::open(const std::string& folder) {
         return FolderDescriptor(openRetrying(AT_FDCWD, folder.c_str()));
     }
     return openLong(folder);
+}
+
+FolderDescriptor FolderDescriptor::openBelow(const FolderDescriptor& base,
+                                             std::string_view relative) {
+    FolderDescriptor current;
+    int from = base.get();
+    for (const auto piece : paths::components(relative)) {
+        current = FolderDescriptor(openRetrying(from, std::string(piece).c_str()));
+        if (!current.isValid()) {
+            break;
+        }
+        from = current.get();
+    }
+    return current;
+}
+
+FolderDescriptor FolderDescriptor::reopened() const {
+    return FolderDescriptor(openRetrying(descriptor_, "."));
 }
 
 FolderDescriptor::FolderDescriptor(FolderDescriptor&& other) noexcept

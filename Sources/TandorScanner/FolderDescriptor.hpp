@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tandor {
 
@@ -13,6 +14,11 @@ class FolderDescriptor {
     // Paths longer than the kernel accepts in one call are opened one
     // component at a time below the longest prefix it does accept.
     static FolderDescriptor open(const std::string& folder);
+    // Opens the folder at relative below base one component at a time, never
+    // following a symbolic link at any of them, so a folder swapped for a link
+    // after it was listed is refused instead of followed; invalid when that
+    // fails, with errno set. relative names at least one component.
+    static FolderDescriptor openBelow(const FolderDescriptor& base, std::string_view relative);
 
     FolderDescriptor() = default;
     explicit FolderDescriptor(int descriptor) : descriptor_(descriptor) {}
@@ -24,6 +30,9 @@ class FolderDescriptor {
 
     bool isValid() const { return descriptor_ >= 0; }
     int get() const { return descriptor_; }
+    // A second open of the same folder, read from its start; invalid when that
+    // fails.
+    FolderDescriptor reopened() const;
     // Gives up ownership; the caller closes the descriptor.
     int release();
 

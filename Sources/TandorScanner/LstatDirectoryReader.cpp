@@ -22,10 +22,30 @@ bool isDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
+// readdir's stream owns its descriptor and closes it; subfolders are opened
+// through a duplicate.
+void keepOpenForSubfolders(DirectoryListing& listing, int base) {
+    if (listing.holdsSubfolders()) {
+        FolderDescriptor duplicate(::fcntl(base, F_DUPFD_CLOEXEC, 0));
+        if (duplicate.isValid()) {
+            listing.folder = std::make_shared<const FolderDescriptor>(std::move(duplicate));
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<DirectoryListing> LstatDirectoryReader::list(const std::string& folder) const {
-    FolderDescriptor descriptor = FolderDescriptor::open(folder);
+    return listOpen(FolderDescriptor::open(folder));
+}
+
+std::optional<DirectoryListing> LstatDirectoryReader::listBelow(const FolderDescriptor& ancestor,
+                                                                std::string_view relative,
+                                                                const std::string&) const {
+    return listOpen(FolderDescriptor::openBelow(ancestor, relative));
+}
+
+std::optional<DirectoryListing> LstatDirectoryReader::listOpen(FolderDescriptor descriptor) const {
     struct stat status {};
     if (!descriptor.isValid() || ::fstat(descriptor.get(), &status) != 0) {
         return std::nullopt;
@@ -45,6 +65,7 @@ std::optional<DirectoryListing> LstatDirectoryReader::list(const std::string& fo
             if (errno != 0) {
                 return std::nullopt;
             }
+            keepOpenForSubfolders(listing, base);
             return listing;
         }
         if (isDotOrDotDot(item->d_name)) {

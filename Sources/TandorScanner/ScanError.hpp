@@ -22,7 +22,7 @@ class ScanError : public std::runtime_error {
     Kind kind() const { return kind_; }
     // The scan root, normalised.
     const std::string& path() const { return path_; }
-    // One sentence: "Cannot read <path>".
+    // One sentence: "Cannot read <path>", with a NUL in the path shown as "\0".
     std::string description() const { return what(); }
 
   private:

@@ -20,6 +20,11 @@ std::string childPath(const std::string& folder, const std::string& name) {
     return path;
 }
 
+// The part of path below folder, which holds it.
+std::string_view below(std::string_view folder, std::string_view path) {
+    return path.substr(folder == "/" ? 1 : folder.size() + 1);
+}
+
 }  // namespace
 
 Walk::Walk(const ScanOptions& options, const DirectoryReader& reader, std::uint64_t rootDevice,
@@ -42,14 +47,22 @@ void Walk::Frame::take(FileNodePtr child) {
 
 FileNodePtr Walk::directory(std::string path, std::optional<Date> modificationDate,
                             std::optional<Date> accessDate, int depth) {
+    return subtree(std::move(path), modificationDate, accessDate, depth, Anchor{});
+}
+
+FileNodePtr Walk::subtree(std::string path, std::optional<Date> modificationDate,
+                          std::optional<Date> accessDate, int depth, const Anchor& outer) {
     std::vector<Frame> stack;
-    stack.push_back(enter(std::move(path), modificationDate, accessDate, depth));
+    stack.push_back(enter(std::move(path), modificationDate, accessDate, depth, outer));
     while (true) {
         Frame& top = stack.back();
         if (top.next < top.subfolders.size()) {
             Subfolder& next = top.subfolders[top.next++];
-            Frame child =
-                enter(std::move(next.path), next.modificationDate, next.accessDate, top.depth + 1);
+            Frame child = enter(std::move(next.path), next.modificationDate, next.accessDate,
+                                top.depth + 1, nearestAnchor(stack, outer));
+            if (top.next == top.subfolders.size()) {
+                close(top);
+            }
             stack.push_back(std::move(child));
             continue;
         }
@@ -62,8 +75,17 @@ FileNodePtr Walk::directory(std::string path, std::optional<Date> modificationDa
     }
 }
 
+Walk::Anchor Walk::nearestAnchor(const std::vector<Frame>& stack, const Anchor& outer) {
+    for (auto frame = stack.rbegin(); frame != stack.rend(); ++frame) {
+        if (frame->folder) {
+            return Anchor{frame->folder.get(), frame->node->path()};
+        }
+    }
+    return outer;
+}
+
 Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
-                        std::optional<Date> accessDate, int depth) {
+                        std::optional<Date> accessDate, int depth, const Anchor& anchor) {
     Frame frame{
         .node = FileNode::make(std::move(path), std::nullopt, true, 0, 0, 0, modificationDate,
                                accessDate, {}),
@@ -74,7 +96,7 @@ Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
     if (stop_.stop_requested()) {
         return frame;
     }
-    auto listing = reader_.list(frame.node->path());
+    auto listing = list(frame.node->path(), anchor);
     if (!listing) {
         ledger_.recordInaccessible(frame.node->path());
         return frame;
@@ -83,10 +105,35 @@ Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
         return frame;
     }
     takeFiles(frame, listing->entries);
+    if (!frame.subfolders.empty() && listing->folder) {
+        keepOpen(frame, std::move(listing->folder));
+    }
     if (depth < options_.parallelDepth && frame.subfolders.size() >= 2) {
-        fanOut(frame);
+        fanOut(frame, anchor);
     }
     return frame;
+}
+
+std::optional<DirectoryListing> Walk::list(const std::string& path, const Anchor& anchor) const {
+    if (!anchor.folder) {
+        return reader_.list(path);
+    }
+    return reader_.listBelow(*anchor.folder, below(anchor.path, path), path);
+}
+
+void Walk::keepOpen(Frame& frame, std::shared_ptr<const FolderDescriptor> folder) {
+    if (foldersKeptOpen_.fetch_add(1, std::memory_order_relaxed) < maxFoldersKeptOpen) {
+        frame.folder = std::move(folder);
+    } else {
+        foldersKeptOpen_.fetch_sub(1, std::memory_order_relaxed);
+    }
+}
+
+void Walk::close(Frame& frame) {
+    if (frame.folder) {
+        frame.folder.reset();
+        foldersKeptOpen_.fetch_sub(1, std::memory_order_relaxed);
+    }
 }
 
 void Walk::takeFiles(Frame& frame, const std::vector<ScanEntry>& entries) {
@@ -131,13 +178,15 @@ void Walk::reportFiles(const std::string& folder, std::int64_t files, std::int64
     }
 }
 
-void Walk::fanOut(Frame& frame) {
+void Walk::fanOut(Frame& frame, const Anchor& anchor) {
+    const Anchor from = frame.folder ? Anchor{frame.folder.get(), frame.node->path()} : anchor;
     std::vector<FileNodePtr> slots(frame.subfolders.size());
     parallelFor(slots.size(), [&](std::size_t i) {
         Subfolder& subfolder = frame.subfolders[i];
-        slots[i] = directory(std::move(subfolder.path), subfolder.modificationDate,
-                             subfolder.accessDate, frame.depth + 1);
+        slots[i] = subtree(std::move(subfolder.path), subfolder.modificationDate,
+                           subfolder.accessDate, frame.depth + 1, from);
     });
+    close(frame);
     for (auto& node : slots) {
         frame.take(std::move(node));
     }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TandorCore/FileNode.hpp"
@@ -20,9 +23,20 @@ namespace tandor {
 // thread with an explicit stack, so a deep tree never deepens the call stack.
 // A node is touched only by the thread that walks its folder until it is handed
 // to its parent.
+//
+// A folder below the root is opened relative to the nearest folder above it
+// that is still open (the reader hands each listed folder over open), never
+// through its full path, so a folder swapped for a symbolic link after its
+// parent was listed is not followed. A folder stays open while it has
+// subfolders left to open, up to maxFoldersKeptOpen for the whole walk; past
+// that, its subfolders are opened from an open ancestor one component at a time.
 class Walk {
   public:
     using ProgressFunction = std::function<void(const ScanProgress&)>;
+
+    // Far below the usual limit of 1024 descriptors per process, whatever the
+    // number of threads and the depth of the tree.
+    static constexpr int maxFoldersKeptOpen = 256;
 
     // Everything passed in must outlive the walk.
     Walk(const ScanOptions& options, const DirectoryReader& reader, std::uint64_t rootDevice,
@@ -41,6 +55,12 @@ class Walk {
         std::optional<Date> modificationDate;
         std::optional<Date> accessDate;
     };
+    // An open folder that folders below it are opened from; none (a null
+    // folder) opens them by their full path.
+    struct Anchor {
+        const FolderDescriptor* folder = nullptr;
+        std::string_view path;
+    };
     // A folder whose files are counted and whose subfolders are still to walk.
     struct Frame {
         FileNodePtr node;
@@ -48,16 +68,24 @@ class Walk {
         int depth = 0;
         std::vector<Subfolder> subfolders;
         std::size_t next = 0;
+        // Open while subfolders are left to open from it.
+        std::shared_ptr<const FolderDescriptor> folder = nullptr;
 
         void take(FileNodePtr child);
     };
 
+    FileNodePtr subtree(std::string path, std::optional<Date> modificationDate,
+                        std::optional<Date> accessDate, int depth, const Anchor& outer);
     Frame enter(std::string path, std::optional<Date> modificationDate,
-                std::optional<Date> accessDate, int depth);
+                std::optional<Date> accessDate, int depth, const Anchor& anchor);
+    std::optional<DirectoryListing> list(const std::string& path, const Anchor& anchor) const;
     void takeFiles(Frame& frame, const std::vector<ScanEntry>& entries);
     void reportFiles(const std::string& folder, std::int64_t files, std::int64_t bytes);
-    void fanOut(Frame& frame);
+    void fanOut(Frame& frame, const Anchor& anchor);
     bool keepsFile(const Frame& frame, const FileNode& node) const;
+    void keepOpen(Frame& frame, std::shared_ptr<const FolderDescriptor> folder);
+    void close(Frame& frame);
+    static Anchor nearestAnchor(const std::vector<Frame>& stack, const Anchor& outer);
 
     const ScanOptions& options_;
     const DirectoryReader& reader_;
@@ -65,6 +93,7 @@ class Walk {
     const ProgressFunction& progress_;
     std::stop_token stop_;
     Ledger& ledger_;
+    std::atomic<int> foldersKeptOpen_ = 0;
 };
 
 }  // namespace tandor

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
+#include <string_view>
 
 #include "PhotoFixture.hpp"
 #include "TandorDuplicates/ExifDate.hpp"
@@ -150,14 +153,6 @@ TEST(PhotoAnalysis, FilesThatAreNotReadablePhotosFailAsUnreadable) {
         std::ofstream(folder / name, std::ios::binary) << bytes;
         return folder / name;
     };
-    // The start-of-frame header of the good JPEG, claiming 30000 × 30000.
-    auto huge = jpeg;
-    const auto frame = huge.find("\xFF\xC0");
-    ASSERT_NE(frame, std::string::npos);
-    for (const std::size_t offset : {std::size_t{5}, std::size_t{7}}) {
-        huge[frame + offset] = static_cast<char>(0x75);
-        huge[frame + offset + 1] = static_cast<char>(0x30);
-    }
     ASSERT_EQ(::mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
     std::filesystem::create_directory(folder / "folder.jpg");
 
@@ -171,11 +166,75 @@ TEST(PhotoAnalysis, FilesThatAreNotReadablePhotosFailAsUnreadable) {
         EXPECT_EQ(failureOf(path), Code::unreadable) << path;
     }
     EXPECT_NO_THROW(SimilarPhotoFinder::analyze(folder / "good.jpg"));
+}
 
-    // Nothing is allocated for the claimed size: the image is decoded as a
-    // stream at an eighth of it, and what the stream lacks is filled in.
-    const auto claimed = SimilarPhotoFinder::analyze(write("huge.jpg", huge));
-    EXPECT_EQ(claimed.photo.pixelCount(), 900'000'000);
+std::string bigEndian(std::uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+std::uint32_t crc32(std::string_view bytes) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    return ~crc;
+}
+
+std::string pngChunk(const std::string& type, const std::string& data) {
+    const std::string typed = type + data;
+    return bigEndian(static_cast<std::uint32_t>(data.size())) + typed + bigEndian(crc32(typed));
+}
+
+// A PNG whose header claims side × side 8-bit RGB pixels, interlaced (which
+// libvips decodes into memory whole), followed by an empty image stream.
+std::string claimedPNG(std::uint32_t side) {
+    const std::string interlacedRGB("\x08\x02\x00\x00\x01", 5);
+    const std::string emptyStream("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
+    return std::string("\x89PNG\r\n\x1A\n", 8) +
+           pngChunk("IHDR", bigEndian(side) + bigEndian(side) + interlacedRGB) +
+           pngChunk("IDAT", emptyStream) + pngChunk("IEND", "");
+}
+
+// The JPEG with its start-of-frame header claiming side × side pixels.
+std::string claimedJPEG(std::string jpeg, std::uint16_t side) {
+    const auto frame = jpeg.find("\xFF\xC0");
+    if (frame == std::string::npos) {
+        throw std::runtime_error("no start of frame");
+    }
+    for (const std::size_t offset : {std::size_t{5}, std::size_t{7}}) {
+        jpeg[frame + offset] = static_cast<char>(side >> 8);
+        jpeg[frame + offset + 1] = static_cast<char>(side & 0xFF);
+    }
+    return jpeg;
+}
+
+TEST(PhotoAnalysis, APhotoClaimingMorePixelsThanAnyCameraMakesIsUnreadable) {
+    const testing::TemporaryFolder folder;
+    testing::writePhoto(folder / "good.jpg", PhotoSpec{});
+    std::string jpeg;
+    {
+        std::ifstream in(folder / "good.jpg", std::ios::binary);
+        jpeg.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+        return folder / name;
+    };
+
+    for (const auto& path :
+         {write("huge.png", claimedPNG(100'000)), write("huge.jpg", claimedJPEG(jpeg, 30'000))}) {
+        EXPECT_EQ(failureOf(path), Code::unreadable) << path;
+    }
+
+    // Below the limit nothing is allocated for the claimed size either: the
+    // image is decoded as a stream at an eighth of it, and what the stream
+    // lacks is filled in.
+    const auto claimed = SimilarPhotoFinder::analyze(write("large.jpg", claimedJPEG(jpeg, 14'000)));
+    EXPECT_EQ(claimed.photo.pixelCount(), 196'000'000);
 }
 
 }  // namespace

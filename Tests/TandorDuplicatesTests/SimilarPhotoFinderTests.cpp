@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
+#include <tbb/task_arena.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -168,7 +169,7 @@ TEST(SimilarPhotoFinder, FailedPhotosAreListedSortedAndTheOthersStillGroup) {
     EXPECT_EQ(report.groups[2].photos().size(), 2U);
 }
 
-TEST(SimilarPhotoFinder, CancellationFinishesTheBatchUnderWayAndStartsNoOther) {
+TEST(SimilarPhotoFinder, CancellationBetweenBatchesStartsNoFurtherPhoto) {
     FakeAnalysis analysis;
     std::stop_source stop;
     Calls calls;
@@ -184,7 +185,30 @@ TEST(SimilarPhotoFinder, CancellationFinishesTheBatchUnderWayAndStartsNoOther) {
                      stop.get_token()),
                  CancellationError);
     EXPECT_EQ(calls, (Calls{{0, 200}, {64, 200}, {128, 200}}));
-    EXPECT_EQ(analysis.analysed().size(), 192U);
+    EXPECT_EQ(analysis.analysed().size(), 128U);
+}
+
+TEST(SimilarPhotoFinder, AStopDuringABatchLetsOnlyThePhotosUnderWayFinish) {
+    // On one thread the first photo is the only one; on several, each other
+    // thread may be inside one photo when the stop comes.
+    const int threads[] = {1, tbb::this_task_arena::max_concurrency()};
+    for (const int threadCount : threads) {
+        std::stop_source stop;
+        std::atomic<int> started = 0;
+        std::atomic<int> startedAfterTheStop = 0;
+        const SimilarPhotoFinder finder(options(), [&](const std::string&) {
+            if (started.fetch_add(1) == 0) {
+                stop.request_stop();
+            } else if (stop.stop_requested()) {
+                ++startedAfterTheStop;
+            }
+            return SimilarPhotoFinder::Analyzed{};
+        });
+        tbb::task_arena arena(threadCount);
+        EXPECT_THROW(arena.execute([&] { finder.find(numberedPaths(64), {}, stop.get_token()); }),
+                     CancellationError);
+        EXPECT_LE(startedAfterTheStop, threadCount - 1) << threadCount;
+    }
 }
 
 // Records every change made to the files of one folder while it lives.

@@ -12,6 +12,7 @@
 #include "ScannerTestSupport.hpp"
 #include "TandorScanner/BulkDirectoryReader.hpp"
 #include "TandorScanner/DirectoryScanner.hpp"
+#include "TandorScanner/FolderDescriptor.hpp"
 #include "TandorScanner/LstatDirectoryReader.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -91,6 +92,32 @@ TEST_P(BothReaders, CannotListALinkAFileOrAMissingPath) {
     for (const char* name : {"link", "file", "missing"}) {
         EXPECT_FALSE(reader()->list(folder / name)) << name;
     }
+}
+
+TEST_P(BothReaders, ListsBelowAnOpenFolderWithoutFollowingAnyLink) {
+    TemporaryFolder folder;
+    makeFolder(folder / "real");
+    makeFolder(folder / "real/inner");
+    writeFile(folder / "real/inner/file");
+    ASSERT_EQ(::symlink("real", (folder / "link").c_str()), 0);
+    ASSERT_EQ(::symlink("inner", (folder / "real/innerLink").c_str()), 0);
+    const FolderDescriptor base = FolderDescriptor::open(folder.path());
+    const std::pair<const char*, bool> cases[] = {
+        {"real/inner", true},      {"real", true},
+        {"link", false},           {"link/inner", false},
+        {"real/innerLink", false}, {"real/inner/file", false},
+    };
+    for (const auto& [relative, listed] : cases) {
+        const auto listing = reader()->listBelow(base, relative, folder / relative);
+        EXPECT_EQ(listing.has_value(), listed) << relative;
+    }
+
+    const auto real = reader()->listBelow(base, "real", folder / "real");
+    ASSERT_TRUE(real->folder) << "it holds a subfolder, opened from it next";
+    const auto inner = reader()->listBelow(*real->folder, "inner", folder / "real/inner");
+    ASSERT_TRUE(inner);
+    EXPECT_THAT(namesOf(*inner), ::testing::ElementsAre("file"));
+    EXPECT_FALSE(inner->folder) << "nothing to open below it";
 }
 
 TEST_P(BothReaders, ListsTheRootFolderWithoutDotEntries) {

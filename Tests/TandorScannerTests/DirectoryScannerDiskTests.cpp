@@ -150,6 +150,32 @@ TEST_P(DiskScan, RecordsAFolderThatVanishesAfterItsParentWasListed) {
     EXPECT_EQ(result.root->fileCount(), 1);
 }
 
+TEST_P(DiskScan, NeverFollowsAFolderSwappedForALinkAfterItWasListed) {
+    makeFolder(folder_ / "root");
+    makeFolder(folder_ / "root/a");
+    makeFolder(folder_ / "root/a/inner");
+    writeFile(folder_ / "root/a/inner/inside", 10);
+    // Enough files for a progress report, which comes after a is listed and
+    // before its subfolder is opened: the moment to swap a for a link.
+    for (int i = 0; i < 5000; ++i) {
+        writeFile(folder_ / "root/a/f" + std::to_string(i));
+    }
+    makeFolder(folder_ / "elsewhere");
+    makeFolder(folder_ / "elsewhere/inner");
+    writeFile(folder_ / "elsewhere/inner/secret", 10);
+    const auto swap = [&](const ScanProgress&) {
+        ASSERT_EQ(::rename((folder_ / "root/a").c_str(), (folder_ / "moved").c_str()), 0);
+        ASSERT_EQ(::symlink((folder_ / "elsewhere").c_str(), (folder_ / "root/a").c_str()), 0);
+    };
+
+    const auto result = DirectoryScanner(options()).scan(folder_ / "root", swap);
+    EXPECT_FALSE(result.root->nodeAt(folder_ / "root/a/inner/secret")) << "read through the link";
+    EXPECT_TRUE(result.root->nodeAt(folder_ / "root/a/inner/inside"))
+        << "the folder that was listed, wherever it went";
+    EXPECT_EQ(result.root->fileCount(), 5001);
+    EXPECT_TRUE(result.inaccessiblePaths.empty());
+}
+
 TEST_P(DiskScan, ScansAFolderOfAHundredThousandEntries) {
     makeFolder(folder_ / "crowd");
     const int crowd = ::open((folder_ / "crowd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

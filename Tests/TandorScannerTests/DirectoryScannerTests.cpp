@@ -4,12 +4,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <map>
 #include <mutex>
 #include <stop_token>
+#include <thread>
 
 #include "ScannerTestSupport.hpp"
 #include "TandorScanner/DirectoryScanner.hpp"
 #include "TandorScanner/ScanError.hpp"
+#include "TandorScanner/Walk.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -265,6 +270,118 @@ TEST_F(FakeTree, ScansTheRootFolderWithoutDoubleSlashes) {
     std::vector<std::string> paths;
     result.root->forEach([&](const FileNodePtr& node) { paths.push_back(node->path()); });
     EXPECT_THAT(paths, ElementsAre("/", "/vmlinuz", "/usr", "/usr/bin"));
+}
+
+TEST_F(FakeTree, RefusesARootHoldingANulWithoutReadingAnything) {
+    const FakeDirectoryReader reader({
+        {root(), DirectoryListing{device_, {fileEntry("f", 1)}}},
+    });
+    const std::string withNul = root() + std::string("\0/elsewhere", 11);
+    try {
+        scannerWith(reader, keepEverything()).scan(withNul);
+        FAIL() << "a root holding a NUL must throw";
+    } catch (const ScanError& error) {
+        EXPECT_EQ(error.kind(), ScanError::Kind::cannotRead);
+        EXPECT_EQ(error.path(), withNul);
+        EXPECT_EQ(error.description(), "Cannot read " + root() + "\\0/elsewhere");
+    }
+    EXPECT_EQ(reader.calls(), 0);
+}
+
+// A chain of folders "d" below root, each beside an empty "e" listed after it,
+// so that every folder on the way down still has a subfolder to open. A listing
+// with subfolders comes with a stand-in for its open folder; the reader checks
+// that each folder below the root is asked for relative to the open folder of
+// one of its ancestors, and counts how many of them are open at once.
+class ChainReader final : public DirectoryReader {
+  public:
+    ChainReader(std::string root, std::uint64_t device, int levels)
+        : root_(std::move(root)), device_(device), levels_(levels) {}
+
+    std::optional<DirectoryListing> list(const std::string& folder) const override {
+        ++byPath_;
+        return listing(folder);
+    }
+
+    std::optional<DirectoryListing> listBelow(const FolderDescriptor& ancestor,
+                                              std::string_view relative,
+                                              const std::string& folder) const override {
+        {
+            const std::lock_guard guard(mutex_);
+            const auto found = open_.find(&ancestor);
+            if (found == open_.end() || found->second + "/" + std::string(relative) != folder) {
+                ++misdirected_;
+            }
+            longestRelative_ =
+                std::max(longestRelative_,
+                         static_cast<int>(std::count(relative.begin(), relative.end(), '/')) + 1);
+        }
+        return listing(folder);
+    }
+
+    int byPath() const { return byPath_; }
+    int misdirected() const { return misdirected_; }
+    int longestRelative() const { return longestRelative_; }
+    std::size_t mostOpen() const { return mostOpen_; }
+
+  private:
+    std::optional<DirectoryListing> listing(const std::string& folder) const {
+        if (folder.ends_with("/e")) {
+            return DirectoryListing{device_, {}};
+        }
+        if (static_cast<int>(folder.size() - root_.size()) / 2 == levels_) {
+            return DirectoryListing{device_, {fileEntry("bottom", 1)}};
+        }
+        return DirectoryListing{
+            device_, {folderEntry("d", device_), folderEntry("e", device_)}, opened(folder)};
+    }
+
+    std::shared_ptr<const FolderDescriptor> opened(const std::string& folder) const {
+        const std::lock_guard guard(mutex_);
+        const auto* descriptor = new FolderDescriptor();
+        open_[descriptor] = folder;
+        mostOpen_ = std::max(mostOpen_, open_.size());
+        return std::shared_ptr<const FolderDescriptor>(descriptor, [this](const auto* closed) {
+            const std::lock_guard closing(mutex_);
+            open_.erase(closed);
+            delete closed;
+        });
+    }
+
+    std::string root_;
+    std::uint64_t device_;
+    int levels_;
+    mutable std::mutex mutex_;
+    mutable std::map<const FolderDescriptor*, std::string> open_;
+    mutable std::size_t mostOpen_ = 0;
+    mutable int longestRelative_ = 0;
+    mutable std::atomic<int> byPath_ = 0;
+    mutable std::atomic<int> misdirected_ = 0;
+};
+
+TEST_F(FakeTree, OpensEveryFolderFromAnOpenAncestorAndKeepsFewOpen) {
+    const int levels = Walk::maxFoldersKeptOpen + 10;
+    const auto threads = static_cast<std::size_t>(std::thread::hardware_concurrency());
+    const std::pair<int, std::size_t> cases[] = {
+        {0, Walk::maxFoldersKeptOpen + 1},
+        {3, Walk::maxFoldersKeptOpen + std::max<std::size_t>(threads, 1)},
+    };
+    for (const auto& [parallelDepth, mostOpen] : cases) {
+        const ChainReader reader(root(), device_, levels);
+        const auto result = scannerWith(reader, keepEverything(true, parallelDepth)).scan(root());
+        EXPECT_EQ(reader.byPath(), 1) << "only the root";
+        EXPECT_EQ(reader.misdirected(), 0) << parallelDepth;
+        EXPECT_GT(reader.longestRelative(), 1) << "past the folders kept open";
+        EXPECT_LE(reader.mostOpen(), mostOpen) << parallelDepth;
+
+        std::string bottom = root();
+        for (int level = 0; level < levels; ++level) {
+            bottom += "/d";
+        }
+        EXPECT_TRUE(result.root->nodeAt(bottom + "/bottom")) << parallelDepth;
+        EXPECT_EQ(result.root->fileCount(), 1);
+        EXPECT_TRUE(result.inaccessiblePaths.empty());
+    }
 }
 
 TEST_F(FakeTree, StopsBetweenFoldersWhenAsked) {

@@ -70,6 +70,11 @@ inline DirectoryScanner scannerWith(const DirectoryReader& reader, ScanOptions o
         std::optional<DirectoryListing> list(const std::string& folder) const override {
             return inner.list(folder);
         }
+        std::optional<DirectoryListing> listBelow(const FolderDescriptor& ancestor,
+                                                  std::string_view relative,
+                                                  const std::string& folder) const override {
+            return inner.listBelow(ancestor, relative, folder);
+        }
         const DirectoryReader& inner;
     };
     return DirectoryScanner(std::move(options),
