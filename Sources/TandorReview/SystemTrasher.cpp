@@ -9,8 +9,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
@@ -178,8 +181,53 @@ std::string candidateName(const std::string& name, unsigned long long number) {
     return stem + " " + std::to_string(number) + (extension.empty() ? "" : "." + extension);
 }
 
+// Writes contents to the open file and syncs it: 0, or the errno of the first
+// step that failed.
+int writeSynced(int fd, std::string_view contents) {
+    while (!contents.empty()) {
+        const ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0 && errno != EINTR) {
+            return errno;
+        }
+        if (written > 0) {
+            contents.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// The info file made whole before it has a name: written and synced as an
+// unnamed file, then linked under its name, which fails when the name is
+// taken. So no crash ever leaves an info file without its Path. True when
+// made, false when the name is taken, nothing when the file system (or a
+// system without /proc) cannot make unnamed files.
+std::optional<bool> reserveUnnamed(const std::string& infoPath, const std::string& contents) {
+    const FileDescriptor fd(::open(paths::deletingLastComponent(infoPath).c_str(),
+                                   O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (fd.get() < 0) {
+        return std::nullopt;
+    }
+    if (const int error = writeSynced(fd.get(), contents); error != 0) {
+        throw FileError("Cannot write", infoPath, error);
+    }
+    const std::string unnamed = "/proc/self/fd/" + std::to_string(fd.get());
+    if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, infoPath.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        return true;
+    }
+    if (errno == EEXIST) {
+        return false;
+    }
+    if (errno == ENOENT) {
+        return std::nullopt;
+    }
+    throw FileError("Cannot create", infoPath, errno);
+}
+
 // Creates the info file exclusively. False when the name is taken already.
 bool reserve(const std::string& infoPath, const std::string& contents) {
+    if (const auto made = reserveUnnamed(infoPath, contents)) {
+        return *made;
+    }
     const int fd =
         ::open(infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -188,19 +236,7 @@ bool reserve(const std::string& infoPath, const std::string& contents) {
         }
         throw FileError("Cannot create", infoPath, errno);
     }
-    std::string_view rest = contents;
-    int error = 0;
-    while (!rest.empty() && error == 0) {
-        const ssize_t written = ::write(fd, rest.data(), rest.size());
-        if (written < 0 && errno != EINTR) {
-            error = errno;
-        } else if (written > 0) {
-            rest.remove_prefix(static_cast<std::size_t>(written));
-        }
-    }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
+    int error = writeSynced(fd, contents);
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
