@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string_view>
 
 #include "TandorCore/AtomicFile.hpp"
@@ -303,21 +305,53 @@ MoveOutcome SystemTrasher::trash(const std::string& path) const {
 
 void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,
                                     const std::string& originalPath) {
-    const std::string files = paths::deletingLastComponent(trashedPath);
-    if (paths::lastComponent(files) != "files") {
-        return;
+    // A failure to remove leaves an info file that other Trash tools list as an
+    // item whose file is gone; the item is back in its place all the same.
+    const auto infoPath = infoPathFor(trashedPath);
+    if (infoPath && infoDescribes(*infoPath, originalPath)) {
+        ::unlink(infoPath->c_str());
     }
-    const std::string infoPath = paths::join(paths::deletingLastComponent(files), "info") + "/" +
-                                 paths::lastComponent(trashedPath) + std::string(infoSuffix);
+}
+
+namespace {
+
+// The line of an info file that names originalPath, with the line breaks
+// around it. Throws FileError when a relative path cannot be resolved.
+std::string pathLine(const std::string& originalPath) {
+    return "\nPath=" + percentEncoded(absolutePath(originalPath)) + "\n";
+}
+
+// Whether the info file at infoPath holds one of these path lines; false when
+// it cannot be read.
+bool describesAny(const std::string& infoPath, const std::set<std::string>& pathLines) {
     try {
         const auto contents = readFileIfPresent(infoPath);
-        const std::string pathLine = "\nPath=" + percentEncoded(absolutePath(originalPath)) + "\n";
-        if (contents && contents->find(pathLine) != std::string::npos) {
-            ::unlink(infoPath.c_str());
-        }
+        return contents && std::any_of(pathLines.begin(), pathLines.end(), [&](const auto& line) {
+                   return contents->find(line) != std::string::npos;
+               });
     } catch (const FileError&) {
-        // The item is back in its place; an info file left over is only listed
-        // by other Trash tools as an item whose file is gone.
+        return false;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> SystemTrasher::infoPathFor(const std::string& trashedPath) {
+    const std::string files = paths::deletingLastComponent(trashedPath);
+    const std::string info = paths::join(paths::deletingLastComponent(files), "info");
+    struct stat infoFolder {};
+    if (paths::lastComponent(files) != "files" || ::stat(info.c_str(), &infoFolder) != 0 ||
+        !S_ISDIR(infoFolder.st_mode)) {
+        return std::nullopt;
+    }
+    return info + "/" + paths::lastComponent(trashedPath) + std::string(infoSuffix);
+}
+
+bool SystemTrasher::infoDescribes(const std::string& infoPath, const std::string& originalPath) {
+    try {
+        return describesAny(infoPath, {pathLine(originalPath)});
+    } catch (const FileError&) {
+        return false;
     }
 }
 

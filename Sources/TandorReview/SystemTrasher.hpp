@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "TandorReview/Trasher.hpp"
@@ -31,6 +32,15 @@ class SystemTrasher final : public Trasher {
     // quarantine folder, no info file, an info file about another path) is left
     // alone, and a failure to remove is ignored: the item is back already.
     static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
+
+    // "<trash>/info/<name>.trashinfo" for "<trash>/files/<name>", or nothing
+    // when trashedPath does not lie in the files/ folder of a Trash (a folder
+    // named "files" with an "info" folder beside it).
+    static std::optional<std::string> infoPathFor(const std::string& trashedPath);
+
+    // True when the info file at infoPath can be read and its Path= line names
+    // originalPath: the Trash's own word that the item there came from there.
+    static bool infoDescribes(const std::string& infoPath, const std::string& originalPath);
 };
 
 }  // namespace tandor
