@@ -1,5 +1,6 @@
 #include "TandorReview/SystemTrasher.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
 #include "TandorCore/FileDescriptor.hpp"
@@ -315,6 +317,22 @@ void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,
 
 namespace {
 
+// The names in folder without "." and ".."; none when it cannot be read.
+std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> directory(::opendir(folder.c_str()), ::closedir);
+    if (!directory) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(directory.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    return names;
+}
+
 // The line of an info file that names originalPath, with the line breaks
 // around it. Throws FileError when a relative path cannot be resolved.
 std::string pathLine(const std::string& originalPath) {
@@ -334,7 +352,69 @@ bool describesAny(const std::string& infoPath, const std::set<std::string>& path
     }
 }
 
+// The Trash folders an item from originalPath can have gone to: the home Trash
+// and, when the item's folder lies on another disk, that disk's own Trash.
+std::vector<std::string> trashesFor(const std::string& originalPath) {
+    std::vector<std::string> trashes;
+    try {
+        const std::string home = canonicalFolder(SystemTrasher::homeTrashPath());
+        trashes.push_back(home);
+        const std::string folder =
+            canonicalFolder(paths::deletingLastComponent(absolutePath(originalPath)));
+        const dev_t device = deviceOf(folder);
+        if (device != deviceOf(home)) {
+            trashes.push_back(paths::join(topFolderOfDisk(folder, device),
+                                          ".Trash-" + std::to_string(::getuid())));
+        }
+    } catch (const FileError&) {
+        // A Trash or a folder that cannot be resolved holds nothing to find.
+    }
+    return trashes;
+}
+
 }  // namespace
+
+std::optional<std::string> SystemTrasher::locate(const std::string& originalPath,
+                                                 const FileIdentity& identity) const {
+    for (const auto& trash : trashesFor(originalPath)) {
+        const std::string files = trash + "/files";
+        for (const auto& name : namesIn(files)) {
+            const std::string item = files + "/" + name;
+            if (FileIdentity::of(item) == identity &&
+                infoDescribes(trash + "/info/" + name + std::string(infoSuffix), originalPath)) {
+                return item;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void SystemTrasher::release(const std::vector<std::string>& originalPaths) const {
+    std::set<std::string> trashes;
+    std::set<std::string> pathLines;
+    for (const auto& original : originalPaths) {
+        for (auto& trash : trashesFor(original)) {
+            trashes.insert(std::move(trash));
+        }
+        try {
+            pathLines.insert(pathLine(original));
+        } catch (const FileError&) {
+            // A relative path that cannot be resolved names no reservation.
+        }
+    }
+    for (const auto& trash : trashes) {
+        const auto files = namesIn(trash + "/files");
+        const std::set<std::string> answers(files.begin(), files.end());
+        for (const auto& name : namesIn(trash + "/info")) {
+            const std::string infoPath = trash + "/info/" + name;
+            if (name.ends_with(infoSuffix) &&
+                !answers.contains(name.substr(0, name.size() - infoSuffix.size())) &&
+                describesAny(infoPath, pathLines)) {
+                ::unlink(infoPath.c_str());
+            }
+        }
+    }
+}
 
 std::optional<std::string> SystemTrasher::infoPathFor(const std::string& trashedPath) {
     const std::string files = paths::deletingLastComponent(trashedPath);

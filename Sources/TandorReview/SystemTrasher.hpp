@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TandorReview/Trasher.hpp"
 
@@ -32,6 +33,18 @@ class SystemTrasher final : public Trasher {
     // quarantine folder, no info file, an info file about another path) is left
     // alone, and a failure to remove is ignored: the item is back already.
     static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
+
+    // The item in files/ of the home Trash, or of the Trash of the disk that
+    // holds originalPath's folder, that has this identity and whose info file
+    // describes originalPath.
+    std::optional<std::string> locate(const std::string& originalPath,
+                                      const FileIdentity& identity) const override;
+
+    // Removes every info file in those Trashes that describes one of the
+    // original paths while nothing in files/ answers it: a name reserved for a
+    // move that never happened. Reservations of other paths and answered ones
+    // stay. Each Trash is read once, however many paths are given.
+    void release(const std::vector<std::string>& originalPaths) const override;
 
     // "<trash>/info/<name>.trashinfo" for "<trash>/files/<name>", or nothing
     // when trashedPath does not lie in the files/ folder of a Trash (a folder

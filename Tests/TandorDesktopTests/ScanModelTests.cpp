@@ -96,6 +96,14 @@ class ScanModelTest : public ::testing::Test {
         return found == list.end() ? nullptr : &*found;
     }
 
+    // A folder where the history's lock file belongs: the history reads, but
+    // no save of it succeeds until the folder goes.
+    std::string blockHistorySaves() const {
+        const std::string lock = CleanupHistory::defaultURL() + ".lock";
+        std::filesystem::create_directories(lock);
+        return lock;
+    }
+
     std::string trashed(const std::string& name) const {
         return home / (".local/share/Trash/files/" + name);
     }
@@ -305,10 +313,7 @@ TEST_F(ScanModelTest, AnItemThatCannotMoveStaysOnThePileAndIsCounted) {
 // Obvious fault 1: the items moved although the history was not saved.
 TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
     scanToTheEnd(model);
-    // The support folder is a link to nowhere: the history reads as empty, and
-    // its save cannot create its file.
-    std::filesystem::create_directories(home / ".local/share");
-    std::filesystem::create_symlink(home / "nowhere/Tandor", supportFolderPath());
+    blockHistorySaves();
     const Suggestion caches = *suggestion(model, "cache.user");
     model.addSuggestionToPile(caches);
 
@@ -326,13 +331,12 @@ TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
 
 TEST_F(ScanModelTest, RecordsAHistoryCouldNotSaveGoOutWithTheNextCommit) {
     scanToTheEnd(model);
-    std::filesystem::create_directories(home / ".local/share");
-    std::filesystem::create_symlink(home / "nowhere/Tandor", supportFolderPath());
+    const std::string lock = blockHistorySaves();
     model.addSuggestionToPile(*suggestion(model, "cache.user"));
     model.commitPile();
     ASSERT_THAT(model.lastCommitMessage().toStdString(), HasSubstr("Could not update"));
 
-    std::filesystem::create_directories(home / "nowhere/Tandor");
+    std::filesystem::remove(lock);
     model.addSuggestionToPile(*suggestion(model, "cache.npm"));
     model.commitPile();
 
