@@ -20,6 +20,8 @@
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
+#include "TandorReview/SystemTrasher.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -342,6 +344,38 @@ TEST_F(ScanModelTest, RecordsAHistoryCouldNotSaveGoOutWithTheNextCommit) {
 
     EXPECT_THAT(model.lastCommitMessage().toStdString(), Not(HasSubstr("Could not update")));
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 2U);
+}
+
+// What the application left when it was killed during a commit goes into the
+// history at the next start.
+TEST_F(ScanModelTest, TheStartRecoversTheRecordsOfACommitCutShort) {
+    const SystemTrasher trasher;
+    HistoryRecord record(home / "Documents/letter.txt", "", 20, std::nullopt,
+                         std::chrono::system_clock::now());
+    {
+        HistoryJournal journal(CleanupHistory(CleanupHistory::defaultURL()), trasher);
+        journal.plan({{record, FileIdentity::of(record.originalPath)}});
+        record.trashedPath = trasher.trash(record.originalPath).path;
+    }
+
+    model.recoverInterruptedCommit();
+
+    const auto records = CleanupHistory(CleanupHistory::defaultURL()).records();
+    ASSERT_EQ(records.size(), 1U);
+    EXPECT_EQ(records[0].trashedPath, trashed("letter.txt"));
+    EXPECT_TRUE(model.lastCommitMessage().isEmpty());
+}
+
+TEST_F(ScanModelTest, AStartThatCannotRecoverSaysSoAndKeepsTheJournal) {
+    const std::string journal = HistoryJournal::pathFor(CleanupHistory::defaultURL());
+    makeFile(journal, 1);
+    makeFile(CleanupHistory::defaultURL(), 1);  // "x": not a history
+
+    model.recoverInterruptedCommit();
+
+    EXPECT_THAT(model.lastCommitMessage().toStdString(),
+                StartsWith("Could not update the cleanup history: "));
+    EXPECT_TRUE(exists(journal));
 }
 
 // A scan that read an item before a commit moved it must not bring it back.
