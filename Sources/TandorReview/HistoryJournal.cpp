@@ -166,8 +166,10 @@ HistoryJournal::HistoryJournal(const CleanupHistory& history, const Trasher& tra
     if (whole != text.size() && ::ftruncate(fd_.get(), size_) != 0) {
         throw FileError("Cannot write", path_, errno);
     }
-    earlier_ =
-        recoveredRecords(std::string_view(text).substr(0, whole), trasher, claimedPlaces(history));
+    if (whole > 0) {
+        earlier_ = recoveredRecords(std::string_view(text).substr(0, whole), trasher,
+                                    claimedPlaces(history));
+    }
 }
 
 void HistoryJournal::plan(const std::vector<Planned>& entries) {
