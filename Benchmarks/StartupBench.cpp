@@ -44,6 +44,7 @@ int runApplication(int argc, char** argv) {
     QGuiApplication::setOrganizationName("Tandor");
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
     tandor::ScanModel model;
+    model.recoverInterruptedCommit();
     QQmlApplicationEngine engine;
     tandor::ApplicationEngine::prepare(engine, model);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreated, [](QObject* root) {

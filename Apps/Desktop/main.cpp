@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     // that it outlives every view; its destructor stops a scan still running
     // (quitting never waits for a scan to finish).
     tandor::ScanModel model;
+    model.recoverInterruptedCommit();
     QQmlApplicationEngine engine;
     tandor::ApplicationEngine::prepare(engine, model);
     engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace tandor {
@@ -16,7 +17,13 @@ class StoreLock {
     StoreLock& operator=(const StoreLock&) = delete;
     ~StoreLock();
 
+    // The lock when no one else holds it, else nothing at once: for work that
+    // must leave the store alone while another process is busy with it.
+    static std::unique_ptr<StoreLock> tryTake(const std::string& storePath);
+
   private:
+    StoreLock(const std::string& storePath, bool wait);
+
     int fd_;
 };
 

@@ -56,6 +56,17 @@ std::vector<HistoryRecord> merged(std::vector<HistoryRecord> onFile,
     return onFile;
 }
 
+// Whether the record's item is still where it was put. In a Trash, the slot
+// must also still be this item's: emptied elsewhere, it may hold another item
+// of the same name now, which the Trash's info file tells apart.
+bool isStillAway(const HistoryRecord& record) {
+    if (!FileMover::exists(record.trashedPath)) {
+        return false;
+    }
+    const auto infoPath = SystemTrasher::infoPathFor(record.trashedPath);
+    return !infoPath || SystemTrasher::infoDescribes(*infoPath, record.originalPath);
+}
+
 }  // namespace
 
 std::string CleanupHistory::defaultURL() {
@@ -96,7 +107,7 @@ void CleanupHistory::restore(const UUID& id) {
     }
     const std::string trashedPath = found->trashedPath;
     const std::string originalPath = found->originalPath;
-    if (!FileMover::exists(trashedPath)) {
+    if (!isStillAway(*found)) {
         throw ReviewError::trashedItemMissing(trashedPath);
     }
     if (FileMover::exists(originalPath)) {
@@ -113,7 +124,7 @@ RestoreStatus CleanupHistory::status(const HistoryRecord& record) const {
     if (record.restored) {
         return RestoreStatus::restored;
     }
-    if (!FileMover::exists(record.trashedPath)) {
+    if (!isStillAway(record)) {
         return RestoreStatus::missingFromTrash;
     }
     if (FileMover::exists(record.originalPath)) {

@@ -46,7 +46,9 @@ class CleanupHistory final {
     // Puts the record's item back at its original path, creating missing
     // folders, never replacing anything, and saves. An unknown id or a record
     // already restored changes nothing. Throws ReviewError::trashedItemMissing
-    // when nothing is at the trashed path, ReviewError::restoreTargetExists when
+    // when nothing is at the trashed path, or when that path lies in a Trash's
+    // files/ folder and its info file is gone or describes another original
+    // path (the slot went to another item), ReviewError::restoreTargetExists when
     // something is at the original path (both tested without following a link),
     // FileError when a folder or the move fails (the record is unchanged), and
     // the save's error (the item is back and marked restored in memory).

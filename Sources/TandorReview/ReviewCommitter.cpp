@@ -1,8 +1,37 @@
 #include "TandorReview/ReviewCommitter.hpp"
 
+#include <algorithm>
+#include <span>
+#include <unordered_set>
+
 #include "TandorCore/CheckedMath.hpp"
 
 namespace tandor {
+namespace {
+
+// Entries whose records share one sync of the journal: large enough that the
+// sync costs little per item, small enough that few items wait for it.
+constexpr std::size_t batchSize = 64;
+
+std::vector<HistoryJournal::Planned> planned(std::span<const ReviewPile::Entry> entries, Date now) {
+    std::vector<HistoryJournal::Planned> batch;
+    batch.reserve(entries.size());
+    for (const auto& entry : entries) {
+        batch.push_back({HistoryRecord(entry.path, "", entry.bytes, entry.ruleID, now),
+                         FileIdentity::of(entry.path)});
+    }
+    return batch;
+}
+
+std::unordered_set<std::string> originalPaths(const std::vector<HistoryRecord>& records) {
+    std::unordered_set<std::string> paths;
+    for (const auto& record : records) {
+        paths.insert(record.originalPath);
+    }
+    return paths;
+}
+
+}  // namespace
 
 std::int64_t CommitResult::freedBytes() const {
     std::int64_t total = 0;
@@ -19,25 +48,73 @@ ReviewCommitter::ReviewCommitter(std::shared_ptr<const Trasher> trasher,
 
 CommitResult ReviewCommitter::commit(ReviewPile& pile) const {
     CommitResult result;
-    const std::vector<ReviewPile::Entry> entries = pile.entries();
-    for (const auto& entry : entries) {
-        std::string trashedPath;
-        try {
-            trashedPath = trasher_->trash(entry.path).path;
-        } catch (const std::exception& error) {
-            result.failed.push_back({entry.path, error.what()});
-            continue;
-        }
-        result.moved.emplace_back(entry.path, std::move(trashedPath), entry.bytes, entry.ruleID,
-                                  now_());
-        pile.remove(entry.path);
-    }
+    std::optional<HistoryJournal> journal;
+    std::optional<std::string> journalError;
     try {
-        history_->append(result.moved);
+        journal.emplace(*history_, *trasher_);
+    } catch (const std::exception& error) {
+        journalError = error.what();
+    }
+    const std::vector<ReviewPile::Entry> entries = pile.entries();
+    for (std::size_t start = 0; start < entries.size(); start += batchSize) {
+        const auto batch =
+            std::span(entries).subspan(start, std::min(batchSize, entries.size() - start));
+        std::vector<HistoryJournal::Planned> records = planned(batch, now_());
+        if (!journalError) {
+            try {
+                journal->plan(records);
+            } catch (const std::exception& error) {
+                journalError = error.what();
+            }
+        }
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            if (journalError) {
+                result.failed.push_back({batch[i].path, *journalError});
+            } else {
+                move(batch[i], std::move(records[i].record), *journal, result);
+            }
+        }
+    }
+    pile.removeAll(originalPaths(result.moved));
+    save(journal ? &*journal : nullptr, result);
+    return result;
+}
+
+void ReviewCommitter::save(HistoryJournal* journal, CommitResult& result) const {
+    std::vector<HistoryRecord> records =
+        journal ? journal->earlierRecords() : std::vector<HistoryRecord>{};
+    records.insert(records.end(), result.moved.begin(), result.moved.end());
+    try {
+        history_->append(records);
+        if (journal) {
+            journal->remove();
+        }
     } catch (const std::exception& error) {
         result.saveError = error.what();
     }
-    return result;
+}
+
+void ReviewCommitter::move(const ReviewPile::Entry& entry, HistoryRecord record,
+                           HistoryJournal& journal, CommitResult& result) const {
+    MoveOutcome outcome;
+    try {
+        outcome = trasher_->trash(entry.path);
+    } catch (const std::exception& error) {
+        result.failed.push_back({entry.path, error.what()});
+        return;
+    }
+    record.trashedPath = std::move(outcome.path);
+    record.date = now_();
+    try {
+        journal.noteMoved(record);
+    } catch (const FileError&) {
+        // The planned line is on the disk; a recovery finds the item by its
+        // identity without this one.
+    }
+    if (outcome.isPartial()) {
+        result.partiallyMoved.push_back({entry.path, std::move(outcome.leftBehind)});
+    }
+    result.moved.push_back(std::move(record));
 }
 
 }  // namespace tandor

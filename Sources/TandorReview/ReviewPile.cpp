@@ -31,6 +31,10 @@ void ReviewPile::remove(std::string_view path) {
     std::erase_if(entries_, [&](const Entry& entry) { return entry.path == path; });
 }
 
+void ReviewPile::removeAll(const std::unordered_set<std::string>& paths) {
+    std::erase_if(entries_, [&](const Entry& entry) { return paths.contains(entry.path); });
+}
+
 std::optional<ReviewPile::Entry> ReviewPile::undoLast() {
     if (entries_.empty()) {
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "TandorCore/Suggestion.hpp"
@@ -38,6 +39,8 @@ class ReviewPile {
     void add(const Suggestion& suggestion);
     // Removes the entry with exactly this path, if there is one.
     void remove(std::string_view path);
+    // Removes every entry whose path is one of these, in one pass.
+    void removeAll(const std::unordered_set<std::string>& paths);
     // Removes and returns the last entry. Entries it absorbed do not come back.
     std::optional<Entry> undoLast();
     void clear() { entries_.clear(); }

@@ -1,18 +1,24 @@
 #include "TandorReview/SystemTrasher.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <optional>
+#include <set>
+#include <string_view>
 #include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
@@ -242,8 +248,53 @@ std::string candidateName(const std::string& name, unsigned long long number) {
     return std::string(utf8Prefix(stem, roomForName - tail.size())) + tail;
 }
 
+// Writes contents to the open file and syncs it: 0, or the errno of the first
+// step that failed.
+int writeSynced(int fd, std::string_view contents) {
+    while (!contents.empty()) {
+        const ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0 && errno != EINTR) {
+            return errno;
+        }
+        if (written > 0) {
+            contents.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// The info file made whole before it has a name: written and synced as an
+// unnamed file, then linked under its name, which fails when the name is
+// taken. So no crash ever leaves an info file without its Path. True when
+// made, false when the name is taken, nothing when the file system (or a
+// system without /proc) cannot make unnamed files.
+std::optional<bool> reserveUnnamed(const std::string& infoPath, const std::string& contents) {
+    const FileDescriptor fd(::open(paths::deletingLastComponent(infoPath).c_str(),
+                                   O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (fd.get() < 0) {
+        return std::nullopt;
+    }
+    if (const int error = writeSynced(fd.get(), contents); error != 0) {
+        throw FileError("Cannot write", infoPath, error);
+    }
+    const std::string unnamed = "/proc/self/fd/" + std::to_string(fd.get());
+    if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, infoPath.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        return true;
+    }
+    if (errno == EEXIST) {
+        return false;
+    }
+    if (errno == ENOENT) {
+        return std::nullopt;
+    }
+    throw FileError("Cannot create", infoPath, errno);
+}
+
 // Creates the info file exclusively. False when the name is taken already.
 bool reserve(const std::string& infoPath, const std::string& contents) {
+    if (const auto made = reserveUnnamed(infoPath, contents)) {
+        return *made;
+    }
     const int fd =
         ::open(infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -252,19 +303,7 @@ bool reserve(const std::string& infoPath, const std::string& contents) {
         }
         throw FileError("Cannot create", infoPath, errno);
     }
-    std::string_view rest = contents;
-    int error = 0;
-    while (!rest.empty() && error == 0) {
-        const ssize_t written = ::write(fd, rest.data(), rest.size());
-        if (written < 0 && errno != EINTR) {
-            error = errno;
-        } else if (written > 0) {
-            rest.remove_prefix(static_cast<std::size_t>(written));
-        }
-    }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
+    int error = writeSynced(fd, contents);
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
@@ -337,21 +376,131 @@ void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,
     if (paths::holdsNul(trashedPath) || paths::holdsNul(originalPath)) {
         return;
     }
-    const std::string files = paths::deletingLastComponent(trashedPath);
-    if (paths::lastComponent(files) != "files") {
-        return;
+    // A failure to remove leaves an info file that other Trash tools list as an
+    // item whose file is gone; the item is back in its place all the same.
+    const auto infoPath = infoPathFor(trashedPath);
+    if (infoPath && infoDescribes(*infoPath, originalPath)) {
+        ::unlink(infoPath->c_str());
     }
-    const std::string infoPath = paths::join(paths::deletingLastComponent(files), "info") + "/" +
-                                 paths::lastComponent(trashedPath) + std::string(infoSuffix);
+}
+
+namespace {
+
+// The names in folder without "." and ".."; none when it cannot be read.
+std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> directory(::opendir(folder.c_str()), ::closedir);
+    if (!directory) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(directory.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    return names;
+}
+
+// The line of an info file that names originalPath, with the line breaks
+// around it. Throws FileError when a relative path cannot be resolved.
+std::string pathLine(const std::string& originalPath) {
+    return "\nPath=" + percentEncoded(absolutePath(originalPath)) + "\n";
+}
+
+// Whether the info file at infoPath holds one of these path lines; false when
+// it cannot be read.
+bool describesAny(const std::string& infoPath, const std::set<std::string>& pathLines) {
     try {
         const auto contents = readFileIfPresent(infoPath);
-        const std::string pathLine = "\nPath=" + percentEncoded(absolutePath(originalPath)) + "\n";
-        if (contents && contents->find(pathLine) != std::string::npos) {
-            ::unlink(infoPath.c_str());
+        return contents && std::any_of(pathLines.begin(), pathLines.end(), [&](const auto& line) {
+                   return contents->find(line) != std::string::npos;
+               });
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+// The Trash folders an item from originalPath can have gone to: the home Trash
+// and, when the item's folder lies on another disk, that disk's own Trash.
+std::vector<std::string> trashesFor(const std::string& originalPath) {
+    std::vector<std::string> trashes;
+    try {
+        const std::string home = canonicalFolder(SystemTrasher::homeTrashPath());
+        trashes.push_back(home);
+        const std::string folder =
+            canonicalFolder(paths::deletingLastComponent(absolutePath(originalPath)));
+        const dev_t device = deviceOf(folder);
+        if (device != deviceOf(home)) {
+            trashes.push_back(paths::join(topFolderOfDisk(folder, device),
+                                          ".Trash-" + std::to_string(::getuid())));
         }
     } catch (const FileError&) {
-        // The item is back in its place; an info file left over is only listed
-        // by other Trash tools as an item whose file is gone.
+        // A Trash or a folder that cannot be resolved holds nothing to find.
+    }
+    return trashes;
+}
+
+}  // namespace
+
+std::optional<std::string> SystemTrasher::locate(const std::string& originalPath,
+                                                 const FileIdentity& identity) const {
+    for (const auto& trash : trashesFor(originalPath)) {
+        const std::string files = trash + "/files";
+        for (const auto& name : namesIn(files)) {
+            const std::string item = files + "/" + name;
+            if (FileIdentity::of(item) == identity &&
+                infoDescribes(trash + "/info/" + name + std::string(infoSuffix), originalPath)) {
+                return item;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void SystemTrasher::release(const std::vector<std::string>& originalPaths) const {
+    std::set<std::string> trashes;
+    std::set<std::string> pathLines;
+    for (const auto& original : originalPaths) {
+        for (auto& trash : trashesFor(original)) {
+            trashes.insert(std::move(trash));
+        }
+        try {
+            pathLines.insert(pathLine(original));
+        } catch (const FileError&) {
+            // A relative path that cannot be resolved names no reservation.
+        }
+    }
+    for (const auto& trash : trashes) {
+        const auto files = namesIn(trash + "/files");
+        const std::set<std::string> answers(files.begin(), files.end());
+        for (const auto& name : namesIn(trash + "/info")) {
+            const std::string infoPath = trash + "/info/" + name;
+            if (name.ends_with(infoSuffix) &&
+                !answers.contains(name.substr(0, name.size() - infoSuffix.size())) &&
+                describesAny(infoPath, pathLines)) {
+                ::unlink(infoPath.c_str());
+            }
+        }
+    }
+}
+
+std::optional<std::string> SystemTrasher::infoPathFor(const std::string& trashedPath) {
+    const std::string files = paths::deletingLastComponent(trashedPath);
+    const std::string info = paths::join(paths::deletingLastComponent(files), "info");
+    struct stat infoFolder {};
+    if (paths::lastComponent(files) != "files" || ::stat(info.c_str(), &infoFolder) != 0 ||
+        !S_ISDIR(infoFolder.st_mode)) {
+        return std::nullopt;
+    }
+    return info + "/" + paths::lastComponent(trashedPath) + std::string(infoSuffix);
+}
+
+bool SystemTrasher::infoDescribes(const std::string& infoPath, const std::string& originalPath) {
+    try {
+        return describesAny(infoPath, {pathLine(originalPath)});
+    } catch (const FileError&) {
+        return false;
     }
 }
 

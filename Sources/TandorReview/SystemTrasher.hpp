@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "TandorReview/Trasher.hpp"
 
@@ -36,6 +38,27 @@ class SystemTrasher final : public Trasher {
     // holding a NUL byte) is left alone, and a failure to remove is ignored: the
     // item is back already.
     static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
+
+    // The item in files/ of the home Trash, or of the Trash of the disk that
+    // holds originalPath's folder, that has this identity and whose info file
+    // describes originalPath.
+    std::optional<std::string> locate(const std::string& originalPath,
+                                      const FileIdentity& identity) const override;
+
+    // Removes every info file in those Trashes that describes one of the
+    // original paths while nothing in files/ answers it: a name reserved for a
+    // move that never happened. Reservations of other paths and answered ones
+    // stay. Each Trash is read once, however many paths are given.
+    void release(const std::vector<std::string>& originalPaths) const override;
+
+    // "<trash>/info/<name>.trashinfo" for "<trash>/files/<name>", or nothing
+    // when trashedPath does not lie in the files/ folder of a Trash (a folder
+    // named "files" with an "info" folder beside it).
+    static std::optional<std::string> infoPathFor(const std::string& trashedPath);
+
+    // True when the info file at infoPath can be read and its Path= line names
+    // originalPath: the Trash's own word that the item there came from there.
+    static bool infoDescribes(const std::string& infoPath, const std::string& originalPath);
 };
 
 }  // namespace tandor

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "TandorReview/FileIdentity.hpp"
 #include "TandorReview/MoveOutcome.hpp"
 
 namespace tandor {
@@ -16,6 +19,19 @@ class Trasher {
   public:
     virtual ~Trasher() = default;
     virtual MoveOutcome trash(const std::string& path) const = 0;
+
+    // For a commit that was cut short before it wrote down where an item went:
+    // the path of the item this trasher took from originalPath, recognised by
+    // its identity, or nothing when it cannot be found (by default, always).
+    virtual std::optional<std::string> locate(const std::string& /*originalPath*/,
+                                              const FileIdentity& /*identity*/) const {
+        return std::nullopt;
+    }
+
+    // For a commit cut short before some items moved: removes anything the
+    // trasher set aside for moves of these original paths that never happened.
+    // Never throws; by default there is nothing to remove.
+    virtual void release(const std::vector<std::string>& /*originalPaths*/) const {}
 };
 
 }  // namespace tandor

@@ -20,6 +20,8 @@
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
+#include "TandorReview/SystemTrasher.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -95,6 +97,14 @@ class ScanModelTest : public ::testing::Test {
         const auto found = std::find_if(list.begin(), list.end(),
                                         [&](const Suggestion& s) { return s.ruleID == ruleID; });
         return found == list.end() ? nullptr : &*found;
+    }
+
+    // A folder where the history's lock file belongs: the history reads, but
+    // no save of it succeeds until the folder goes.
+    std::string blockHistorySaves() const {
+        const std::string lock = CleanupHistory::defaultURL() + ".lock";
+        std::filesystem::create_directories(lock);
+        return lock;
     }
 
     std::string trashed(const std::string& name) const {
@@ -306,10 +316,7 @@ TEST_F(ScanModelTest, AnItemThatCannotMoveStaysOnThePileAndIsCounted) {
 // Obvious fault 1: the items moved although the history was not saved.
 TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
     scanToTheEnd(model);
-    // The support folder is a link to nowhere: the history reads as empty, and
-    // its save cannot create its file.
-    std::filesystem::create_directories(home / ".local/share");
-    std::filesystem::create_symlink(home / "nowhere/Tandor", supportFolderPath());
+    blockHistorySaves();
     const Suggestion caches = *suggestion(model, "cache.user");
     model.addSuggestionToPile(caches);
 
@@ -327,18 +334,49 @@ TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
 
 TEST_F(ScanModelTest, RecordsAHistoryCouldNotSaveGoOutWithTheNextCommit) {
     scanToTheEnd(model);
-    std::filesystem::create_directories(home / ".local/share");
-    std::filesystem::create_symlink(home / "nowhere/Tandor", supportFolderPath());
+    const std::string lock = blockHistorySaves();
     model.addSuggestionToPile(*suggestion(model, "cache.user"));
     model.commitPile();
     ASSERT_THAT(model.lastCommitMessage().toStdString(), HasSubstr("Could not update"));
 
-    std::filesystem::create_directories(home / "nowhere/Tandor");
+    std::filesystem::remove(lock);
     model.addSuggestionToPile(*suggestion(model, "cache.npm"));
     model.commitPile();
 
     EXPECT_THAT(model.lastCommitMessage().toStdString(), Not(HasSubstr("Could not update")));
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 2U);
+}
+
+// What the application left when it was killed during a commit goes into the
+// history at the next start.
+TEST_F(ScanModelTest, TheStartRecoversTheRecordsOfACommitCutShort) {
+    const SystemTrasher trasher;
+    HistoryRecord record(home / "Documents/letter.txt", "", 20, std::nullopt,
+                         std::chrono::system_clock::now());
+    {
+        HistoryJournal journal(CleanupHistory(CleanupHistory::defaultURL()), trasher);
+        journal.plan({{record, FileIdentity::of(record.originalPath)}});
+        record.trashedPath = trasher.trash(record.originalPath).path;
+    }
+
+    model.recoverInterruptedCommit();
+
+    const auto records = CleanupHistory(CleanupHistory::defaultURL()).records();
+    ASSERT_EQ(records.size(), 1U);
+    EXPECT_EQ(records[0].trashedPath, trashed("letter.txt"));
+    EXPECT_TRUE(model.lastCommitMessage().isEmpty());
+}
+
+TEST_F(ScanModelTest, AStartThatCannotRecoverSaysSoAndKeepsTheJournal) {
+    const std::string journal = HistoryJournal::pathFor(CleanupHistory::defaultURL());
+    makeFile(journal, 1);
+    makeFile(CleanupHistory::defaultURL(), 1);  // "x": not a history
+
+    model.recoverInterruptedCommit();
+
+    EXPECT_THAT(model.lastCommitMessage().toStdString(),
+                StartsWith("Could not update the cleanup history: "));
+    EXPECT_TRUE(exists(journal));
 }
 
 // A scan that read an item before a commit moved it must not bring it back.

@@ -9,6 +9,7 @@
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
 #include "TandorReview/ReviewError.hpp"
+#include "TandorReview/SystemTrasher.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -134,6 +135,34 @@ TEST(CleanupHistory, RestoreRefusesAMissingItemOrATakenPlaceAndMovesNothing) {
             EXPECT_EQ(contentsOf(original), "new");
         }
     }
+}
+
+// The Trash was emptied elsewhere and another item took the record's slot: it
+// is not this record's item, so nothing moves.
+TEST(CleanupHistory, ASlotInTheTrashTakenByAnotherItemCountsAsMissing) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / "docs/a.txt", "mine");
+    const HistoryRecord record =
+        recordOf(home / "docs/a.txt", SystemTrasher().trash(home / "docs/a.txt").path);
+    CleanupHistory history(CleanupHistory::defaultURL());
+    history.append({record});
+    std::filesystem::remove(trash + "/files/a.txt");
+    std::filesystem::remove(trash + "/info/a.txt.trashinfo");
+    writeFile(home / "other/a.txt", "another program's");
+    ASSERT_EQ(SystemTrasher().trash(home / "other/a.txt").path, record.trashedPath);
+
+    EXPECT_EQ(history.status(record), RestoreStatus::missingFromTrash);
+    try {
+        history.restore(record.id);
+        ADD_FAILURE() << "restore went ahead";
+    } catch (const ReviewError& error) {
+        EXPECT_EQ(error.errorCase(), ReviewError::Case::trashedItemMissing);
+    }
+    EXPECT_EQ(contentsOf(record.trashedPath), "another program's");
+    EXPECT_TRUE(isThere(trash + "/info/a.txt.trashinfo"));
+    EXPECT_FALSE(isThere(home / "docs/a.txt"));
+    EXPECT_FALSE(history.records()[0].restored);
 }
 
 TEST(CleanupHistory, RestoreRebuildsTheFolderChainAndCountsOnlyWhatIsStillAway) {

@@ -4,7 +4,9 @@
 #include <filesystem>
 
 #include "ReviewTestSupport.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/HistoryJournal.hpp"
 #include "TandorReview/QuarantineTrasher.hpp"
 #include "TandorReview/ReviewCommitter.hpp"
 #include "TandorReview/SystemTrasher.hpp"
@@ -72,10 +74,18 @@ TEST(ReviewCommitter, OneFailureStaysOnThePileWhileTheOthersGo) {
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(), result.moved);
 }
 
+// A folder where the history's lock file belongs: the history reads, but no
+// save of it can succeed until the folder goes.
+std::string blockHistorySaves() {
+    const std::string lock = CleanupHistory::defaultURL() + ".lock";
+    std::filesystem::create_directories(lock);
+    return lock;
+}
+
 TEST(ReviewCommitter, AFailedSaveKeepsTheResultAndTheRecordsForTheNextSave) {
     CommitFixture f;
     writeFile(f.home / "a", "a");
-    writeFile(supportFolderPath(), "a plain file where the folder belongs");
+    const std::string lock = blockHistorySaves();
     ReviewPile pile;
     pile.add(Entry{f.home / "a", 10, std::nullopt});
 
@@ -87,10 +97,115 @@ TEST(ReviewCommitter, AFailedSaveKeepsTheResultAndTheRecordsForTheNextSave) {
     EXPECT_TRUE(pile.isEmpty());
     EXPECT_EQ(f.history->records(), result.moved);
 
-    std::filesystem::remove(supportFolderPath());
+    std::filesystem::remove(lock);
     ReviewPile empty;
     EXPECT_FALSE(f.committer.commit(empty).saveError);
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(), result.moved);
+}
+
+// The records of a commit whose history could not be saved used to live only
+// in the program's memory; now the journal keeps them for the next start.
+TEST(ReviewCommitter, RecordsOfAFailedSaveOutliveTheProgramInTheJournal) {
+    CommitFixture f;
+    writeFile(f.home / "a", "a");
+    writeFile(f.home / "b", "b");
+    const std::string lock = blockHistorySaves();
+    ReviewPile pile;
+    pile.add(Entry{f.home / "a", 10, "caches.user"});
+    pile.add(Entry{f.home / "b", 20, std::nullopt});
+
+    const auto result = f.committer.commit(pile);
+    ASSERT_TRUE(result.saveError);
+    ASSERT_EQ(result.moved.size(), 2u);
+
+    std::filesystem::remove(lock);
+    HistoryJournal::recover(CleanupHistory::defaultURL(), QuarantineTrasher(f.home / "quarantine"));
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(), result.moved);
+    EXPECT_FALSE(isThere(HistoryJournal::pathFor(CleanupHistory::defaultURL())));
+}
+
+TEST(ReviewCommitter, AnItemWhoseRecordCannotBeWrittenAheadStaysWhereItIsAndSaysWhy) {
+    CommitFixture f;
+    writeFile(f.home / "a", "a");
+    writeFile(f.home / "b", "b");
+    writeFile(supportFolderPath(), "a plain file where the folder belongs");
+    ReviewPile pile;
+    pile.add(Entry{f.home / "a", 10, std::nullopt});
+    pile.add(Entry{f.home / "b", 20, std::nullopt});
+
+    const auto result = f.committer.commit(pile);
+
+    EXPECT_TRUE(result.moved.empty());
+    ASSERT_EQ(result.failed.size(), 2u);
+    for (const auto& failure : result.failed) {
+        EXPECT_THAT(failure.error, ::testing::HasSubstr(supportFolderPath() + ": Not a directory"));
+    }
+    EXPECT_EQ(contentsOf(f.home / "a"), "a");
+    EXPECT_EQ(contentsOf(f.home / "b"), "b");
+    EXPECT_EQ(pile.count(), 2u);
+    EXPECT_TRUE(result.saveError);
+}
+
+TEST(ReviewCommitter, ACommitFirstRecoversWhatACommitCutShortLeftInTheJournal) {
+    CommitFixture f;
+    const QuarantineTrasher trasher(f.home / "quarantine");
+    writeFile(f.home / "earlier", "e");
+    HistoryRecord earlier(f.home / "earlier", "", 5, std::nullopt, Date{std::chrono::hours{1}});
+    {
+        // Cut short after one move: the journal stays, never merged.
+        HistoryJournal journal(*f.history, trasher);
+        journal.plan({{earlier, FileIdentity::of(earlier.originalPath)}});
+        earlier.trashedPath = trasher.trash(earlier.originalPath).path;
+        journal.noteMoved(earlier);
+    }
+    writeFile(f.home / "later", "l");
+    ReviewPile pile;
+    pile.add(Entry{f.home / "later", 7, std::nullopt});
+
+    const auto result = f.committer.commit(pile);
+
+    ASSERT_EQ(result.moved.size(), 1u);
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(),
+              (std::vector<HistoryRecord>{earlier, result.moved[0]}));
+    EXPECT_FALSE(isThere(HistoryJournal::pathFor(CleanupHistory::defaultURL())));
+}
+
+// Moves as the quarantine does, and says that an entry named "partly..." left
+// its "late" file behind, as a move across disks does for a file written
+// meanwhile.
+class PartlyMovingTrasher final : public Trasher {
+  public:
+    explicit PartlyMovingTrasher(std::string folder) : quarantine_(std::move(folder)) {}
+
+    MoveOutcome trash(const std::string& path) const override {
+        MoveOutcome outcome = quarantine_.trash(path);
+        if (paths::lastComponent(path).starts_with("partly")) {
+            outcome.leftBehind.push_back(path + "/late");
+        }
+        return outcome;
+    }
+
+  private:
+    QuarantineTrasher quarantine_;
+};
+
+TEST(ReviewCommitter, APartialMoveIsRecordedAndListedWithWhatStayedBehind) {
+    const FixtureHome home;
+    writeFile(home / "partly/early", "e");
+    writeFile(home / "whole", "w");
+    auto history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
+    ReviewPile pile;
+    pile.add(Entry{home / "partly", 1, std::nullopt});
+    pile.add(Entry{home / "whole", 1, std::nullopt});
+
+    const auto result =
+        ReviewCommitter(std::make_shared<PartlyMovingTrasher>(home / "q"), history).commit(pile);
+
+    ASSERT_EQ(result.moved.size(), 2u);
+    ASSERT_EQ(result.partiallyMoved.size(), 1u);
+    EXPECT_EQ(result.partiallyMoved[0].originalPath, home / "partly");
+    EXPECT_EQ(result.partiallyMoved[0].leftBehind, std::vector<std::string>{home / "partly/late"});
+    EXPECT_TRUE(pile.isEmpty());
 }
 
 TEST(ReviewCommitter, ANameThatIsNotUTF8GoesToTheTrashAndComesBack) {

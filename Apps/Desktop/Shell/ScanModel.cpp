@@ -22,6 +22,7 @@
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
 #include "TandorReview/ReviewCommitter.hpp"
 #include "TandorReview/SystemTrasher.hpp"
 #include "TandorScanner/ScanError.hpp"
@@ -365,6 +366,14 @@ void ScanModel::commitPile() {
     setLastCommitMessage(
         PileCommit::message(static_cast<std::int64_t>(result.moved.size()), result.freedBytes(),
                             static_cast<std::int64_t>(result.failed.size()), result.saveError));
+}
+
+void ScanModel::recoverInterruptedCommit() {
+    try {
+        HistoryJournal::recover(CleanupHistory::defaultURL(), SystemTrasher());
+    } catch (const std::exception& error) {
+        setLastCommitMessage(PileCommit::historyFailure(error.what()));
+    }
 }
 
 bool ScanModel::isScanning() const {

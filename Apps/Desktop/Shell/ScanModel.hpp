@@ -137,6 +137,10 @@ class ScanModel : public QObject {
     Q_INVOKABLE bool scanHome();
     // Moves every pile entry to the Trash and publishes the outcome.
     Q_INVOKABLE void commitPile();
+    // At start-up: merges into the history what a commit cut short (killed, or
+    // unable to save its history) left in the history's journal. A failure
+    // becomes the last commit message and stops nothing.
+    void recoverInterruptedCommit();
 
     bool isScanning() const;
     bool hasRoot() const;

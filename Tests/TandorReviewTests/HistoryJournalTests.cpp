@@ -1,0 +1,104 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ReviewTestSupport.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
+#include "TandorReview/SystemTrasher.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::contentsOf;
+using testing::FixtureHome;
+using testing::isThere;
+using testing::writeFile;
+
+const Date someDay{std::chrono::seconds{1'750'000'000}};
+
+struct JournalFixture {
+    FixtureHome home;
+    const std::string historyPath = CleanupHistory::defaultURL();
+    const std::string journalPath = HistoryJournal::pathFor(historyPath);
+    const std::string trash = home / ".local/share/Trash";
+    const SystemTrasher trasher;
+
+    // A file at home/name and its entry as a commit plans it.
+    HistoryJournal::Planned plannedFile(const std::string& name) const {
+        const std::string path = home / name;
+        writeFile(path, name);
+        return {HistoryRecord(path, "", 1, std::nullopt, someDay), FileIdentity::of(path)};
+    }
+
+    // An info file as a move of originalPath cut short before its rename
+    // leaves it, or as another program's pending move does.
+    void reserve(const std::string& name, const std::string& originalPath) const {
+        writeFile(trash + "/info/" + name + ".trashinfo",
+                  "[Trash Info]\nPath=" + originalPath + "\nDeletionDate=2025-06-15T10:00:00\n");
+    }
+};
+
+// Each entry of a commit cut short, in every state a kill can leave it in,
+// and what the next start makes of it.
+TEST(HistoryJournal, RecoveryRecordsWhatMovedAndReleasesWhatDidNot) {
+    const JournalFixture f;
+    HistoryJournal::Planned stayed = f.plannedFile("stayed.txt");
+    HistoryJournal::Planned unnoted = f.plannedFile("unnoted.txt");
+    HistoryJournal::Planned noted = f.plannedFile("noted.txt");
+    HistoryJournal::Planned replaced = f.plannedFile("replaced.txt");
+    // Planned by a commit that failed to move it, then by one that did.
+    const HistoryJournal::Planned retried = f.plannedFile("retried.txt");
+    HistoryJournal::Planned retriedAgain = retried;
+    retriedAgain.record = HistoryRecord(retried.record.originalPath, "", 1, std::nullopt, someDay);
+    {
+        HistoryJournal journal(CleanupHistory(f.historyPath), f.trasher);
+        journal.plan({stayed, unnoted, noted, replaced, retried});
+        unnoted.record.trashedPath = f.trasher.trash(unnoted.record.originalPath).path;
+        noted.record.trashedPath = f.trasher.trash(noted.record.originalPath).path;
+        noted.record.date = someDay + 1h;
+        journal.noteMoved(noted.record);
+        replaced.record.trashedPath = f.trasher.trash(replaced.record.originalPath).path;
+        journal.plan({retriedAgain});
+        retriedAgain.record.trashedPath = f.trasher.trash(retried.record.originalPath).path;
+        journal.noteMoved(retriedAgain.record);
+    }
+    writeFile(replaced.record.originalPath, "made anew since");
+    f.reserve("stayed.txt", stayed.record.originalPath);
+    f.reserve("pending.txt", f.home / "pending.txt");
+    std::ofstream(f.journalPath, std::ios::app) << R"({"step": "moved", "id": ")";
+
+    HistoryJournal::recover(f.historyPath, f.trasher);
+
+    EXPECT_EQ(CleanupHistory(f.historyPath).records(),
+              (std::vector<HistoryRecord>{unnoted.record, noted.record, replaced.record,
+                                          retriedAgain.record}));
+    EXPECT_EQ(contentsOf(f.trash + "/files/unnoted.txt"), "unnoted.txt");
+    EXPECT_EQ(contentsOf(stayed.record.originalPath), "stayed.txt");
+    EXPECT_FALSE(isThere(f.trash + "/info/stayed.txt.trashinfo"));
+    EXPECT_TRUE(isThere(f.trash + "/info/pending.txt.trashinfo"));
+    EXPECT_TRUE(isThere(f.trash + "/info/unnoted.txt.trashinfo"));
+    EXPECT_EQ(contentsOf(replaced.record.originalPath), "made anew since");
+    EXPECT_FALSE(isThere(f.journalPath));
+}
+
+TEST(HistoryJournal, RecoveryLeavesTheJournalOfALiveCommitAlone) {
+    const JournalFixture f;
+    HistoryJournal::Planned entry = f.plannedFile("a");
+    HistoryJournal live(CleanupHistory(f.historyPath), f.trasher);
+    live.plan({entry});
+    entry.record.trashedPath = f.trasher.trash(entry.record.originalPath).path;
+    live.noteMoved(entry.record);
+    const std::string lines = contentsOf(f.journalPath);
+
+    HistoryJournal::recover(f.historyPath, f.trasher);
+
+    EXPECT_EQ(contentsOf(f.journalPath), lines);
+    EXPECT_FALSE(isThere(f.historyPath));
+}
+
+}  // namespace
+}  // namespace tandor
