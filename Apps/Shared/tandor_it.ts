@@ -20,6 +20,14 @@
         <translation>%@ è installata</translation>
     </message>
     <message>
+        <source>%@ moved to the Trash in %lld cleanups. Restoring never overwrites anything.</source>
+        <translation>%1$@ spostati nel Cestino in %2$lld pulizie. Il ripristino non sovrascrive mai nulla.</translation>
+    </message>
+    <message>
+        <source>%@ moved to the Trash in 1 cleanup. Restoring never overwrites anything.</source>
+        <translation>%@ spostati nel Cestino in 1 pulizia. Il ripristino non sovrascrive mai nulla.</translation>
+    </message>
+    <message>
         <source>%@ takes %@.</source>
         <translation>%@ occupa %@.</translation>
     </message>
@@ -34,6 +42,10 @@
     <message>
         <source>%lld could not be moved and stay in the pile.</source>
         <translation>%lld non sono stati spostati e restano nella pila.</translation>
+    </message>
+    <message>
+        <source>%lld could not be restored:</source>
+        <translation>Impossibile ripristinarne %lld:</translation>
     </message>
     <message>
         <source>%lld days ago</source>
@@ -114,6 +126,10 @@
     <message>
         <source>Add to pile</source>
         <translation>Aggiungi alla pila</translation>
+    </message>
+    <message>
+        <source>Already back at %@.</source>
+        <translation>Già ripristinato in %@.</translation>
     </message>
     <message>
         <source>Already extracted to “%@”</source>
@@ -226,6 +242,10 @@
     <message>
         <source>Connect the device to Xcode again.</source>
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
+    </message>
+    <message>
+        <source>Could not read the cleanup history: %@</source>
+        <translation>Impossibile leggere la cronologia delle pulizie: %@</translation>
     </message>
     <message>
         <source>Could not update the cleanup history: %@</source>
@@ -384,6 +404,10 @@
         <translation>Nella pila</translation>
     </message>
     <message>
+        <source>In the Trash. Put Back moves it to %@.</source>
+        <translation>Nel Cestino. Ripristina lo rimette in %@.</translation>
+    </message>
+    <message>
         <source>Install the game again from your Steam library.</source>
         <translation>Installa di nuovo il gioco dalla tua libreria Steam.</translation>
     </message>
@@ -516,12 +540,20 @@
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
+        <translation>Non è più nel Cestino, quindi non si può ripristinare. Probabilmente il Cestino è stato svuotato.</translation>
+    </message>
+    <message>
         <source>Not changed for over %lld months. Tandor cannot tell whether you still need it.</source>
         <translation>Non modificato da oltre %lld mesi. Tandor non può sapere se ti serve ancora.</translation>
     </message>
     <message>
         <source>Nothing leaves yet</source>
         <translation>Per ora non se ne va niente</translation>
+    </message>
+    <message>
+        <source>Nothing moved yet.</source>
+        <translation>Ancora nulla è stato spostato.</translation>
     </message>
     <message>
         <source>Nothing worth cleaning found.</source>
@@ -584,6 +616,14 @@
         <translation>Progetto “%@” modificato l'ultima volta %lld giorni fa</translation>
     </message>
     <message>
+        <source>Put back %@ (%@).</source>
+        <translation>Ripristinato %@ (%@).</translation>
+    </message>
+    <message>
+        <source>Put back %lld items (%@).</source>
+        <translation>Ripristinati %lld elementi (%@).</translation>
+    </message>
+    <message>
         <source>Quit Tandor</source>
         <translation>Esci da Tandor</translation>
     </message>
@@ -626,6 +666,10 @@
     <message>
         <source>Scan</source>
         <translation>Analizza</translation>
+    </message>
+    <message>
+        <source>Scan again to see them in Browse.</source>
+        <translation>Esegui di nuovo la scansione per vederli in Sfoglia.</translation>
     </message>
     <message>
         <source>Scan home folder</source>
@@ -694,6 +738,10 @@
     <message>
         <source>Smart</source>
         <translation>Smart</translation>
+    </message>
+    <message>
+        <source>Something new is at %@. Move or rename it first; Tandor never overwrites files.</source>
+        <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
         <source>Steam games</source>
@@ -878,6 +926,10 @@
     <message>
         <source>pip cache</source>
         <translation>Cache di pip</translation>
+    </message>
+    <message>
+        <source>· %lld put back</source>
+        <translation>· %lld ripristinati</translation>
     </message>
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>
