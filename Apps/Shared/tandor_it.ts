@@ -28,6 +28,10 @@
         <translation>%@ spostati nel Cestino in 1 pulizia. Il ripristino non sovrascrive mai nulla.</translation>
     </message>
     <message>
+        <source>%@ stays as a normal folder.</source>
+        <translation>%@ resta una cartella normale.</translation>
+    </message>
+    <message>
         <source>%@ takes %@.</source>
         <translation>%@ occupa %@.</translation>
     </message>
@@ -50,6 +54,18 @@
     <message>
         <source>%lld days ago</source>
         <translation>%lld giorni fa</translation>
+    </message>
+    <message>
+        <source>%lld files could not be moved on and stay in %@.</source>
+        <translation>Impossibile spostare altrove %1$lld file: restano in %2$@.</translation>
+    </message>
+    <message>
+        <source>%lld files from %@ are on the pile. Nothing moves until you confirm it.</source>
+        <translation>%1$lld file di %2$@ sono nella pila. Nulla si sposta finché non confermi.</translation>
+    </message>
+    <message>
+        <source>%lld files sorted into folders</source>
+        <translation>%lld file smistati in cartelle</translation>
     </message>
     <message>
         <source>%lld groups of files with identical content (same size and SHA-256)</source>
@@ -224,6 +240,10 @@
         <translation>Chat e allegati</translation>
     </message>
     <message>
+        <source>Choose</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
         <source>Clean</source>
         <translation>Pulisci</translation>
     </message>
@@ -244,8 +264,16 @@
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
     </message>
     <message>
+        <source>Could not open the list of sorting folders.</source>
+        <translation>Impossibile aprire l'elenco delle cartelle di smistamento.</translation>
+    </message>
+    <message>
         <source>Could not read the cleanup history: %@</source>
         <translation>Impossibile leggere la cronologia delle pulizie: %@</translation>
+    </message>
+    <message>
+        <source>Could not save the list of sorting folders: %@</source>
+        <translation>Impossibile salvare l'elenco delle cartelle di smistamento: %@</translation>
     </message>
     <message>
         <source>Could not update the cleanup history: %@</source>
@@ -526,6 +554,10 @@
     <message>
         <source>Move to Trash</source>
         <translation>Sposta nel Cestino</translation>
+    </message>
+    <message>
+        <source>Moved %lld files on. You can put them back from History.</source>
+        <translation>Spostati altrove %lld file. Puoi ripristinarli dalla Cronologia.</translation>
     </message>
     <message>
         <source>Moved %lld items (%@) to the Trash. Empty the Trash to get the space back.</source>
@@ -832,6 +864,10 @@
         <translation>Disinstalla %@</translation>
     </message>
     <message>
+        <source>Use This Folder</source>
+        <translation>Usa questa cartella</translation>
+    </message>
+    <message>
         <source>Version %@, %@</source>
         <translation>Versione %@, %@</translation>
     </message>
@@ -934,6 +970,10 @@
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>
         <translation>← nella pila, → da tenere, Spazio per l'anteprima, ⌫ per annullare.</translation>
+    </message>
+    <message>
+        <source>→ %@</source>
+        <translation>→ %@</translation>
     </message>
 </context>
 </TS>
