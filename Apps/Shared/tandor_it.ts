@@ -648,6 +648,14 @@
         <translation>Progetto “%@” modificato l'ultima volta %lld giorni fa</translation>
     </message>
     <message>
+        <source>Put Back</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Ripristinato</translation>
+    </message>
+    <message>
         <source>Put back %@ (%@).</source>
         <translation>Ripristinato %@ (%@).</translation>
     </message>

@@ -90,7 +90,7 @@ class SortingModel : public QObject {
 
     // Reads the folders, their counts and the moves again, and drops a
     // destination whose folder is gone. Nothing without a store.
-    void reload();
+    Q_INVOKABLE void reload();
 
     // Asks for one of the user's folders, registers it (a folder already
     // registered comes back as it is) and makes it the destination. A path

@@ -12,4 +12,7 @@ list(APPEND TANDOR_UI_SOURCES
   Sorting/SortingText.cpp
 )
 list(APPEND TANDOR_UI_QML
+  Sorting/SortingMovesSection.qml
+  Sorting/SortingPalette.qml
 )
+set_source_files_properties(Sorting/SortingPalette.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
