@@ -264,12 +264,20 @@
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
     </message>
     <message>
+        <source>Could not open the list of kept files.</source>
+        <translation>Impossibile aprire l'elenco dei file tenuti.</translation>
+    </message>
+    <message>
         <source>Could not open the list of sorting folders.</source>
         <translation>Impossibile aprire l'elenco delle cartelle di smistamento.</translation>
     </message>
     <message>
         <source>Could not read the cleanup history: %@</source>
         <translation>Impossibile leggere la cronologia delle pulizie: %@</translation>
+    </message>
+    <message>
+        <source>Could not save the list of kept files: %@</source>
+        <translation>Impossibile salvare l'elenco dei file tenuti: %@</translation>
     </message>
     <message>
         <source>Could not save the list of sorting folders: %@</source>
