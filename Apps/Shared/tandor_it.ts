@@ -152,6 +152,10 @@
         <translation>Già estratto in “%@”</translation>
     </message>
     <message>
+        <source>Anything you remove can be put back.</source>
+        <translation>Tutto ciò che rimuovi si può ripristinare.</translation>
+    </message>
+    <message>
         <source>App %@, %lld leftover %@ %@</source>
         <translation>App %@, %lld residui %@ %@</translation>
     </message>
@@ -238,6 +242,10 @@
     <message>
         <source>Chats and attachments</source>
         <translation>Chat e allegati</translation>
+    </message>
+    <message>
+        <source>Check the Trash again</source>
+        <translation>Controlla di nuovo il Cestino</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -524,6 +532,10 @@
         <translation>Backup locali creati dal Finder, uno per dispositivo. Tieni l'ultimo di un dispositivo che usi ancora, a meno che non sia salvato su iCloud.</translation>
     </message>
     <message>
+        <source>Location in use</source>
+        <translation>Posizione occupata</translation>
+    </message>
+    <message>
         <source>Map</source>
         <translation>Mappa</translation>
     </message>
@@ -578,6 +590,10 @@
     <message>
         <source>Needs review</source>
         <translation>Da controllare</translation>
+    </message>
+    <message>
+        <source>No cleanups yet.</source>
+        <translation>Ancora nessuna pulizia.</translation>
     </message>
     <message>
         <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
@@ -684,6 +700,10 @@
         <translation>Riduci il movimento</translation>
     </message>
     <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
         <source>Regenerable</source>
         <translation>Rigenerabile</translation>
     </message>
@@ -694,6 +714,10 @@
     <message>
         <source>Restart Tandor?</source>
         <translation>Riavviare Tandor?</translation>
+    </message>
+    <message>
+        <source>Restore All (%lld)</source>
+        <translation>Ripristina tutti (%lld)</translation>
     </message>
     <message>
         <source>Run npm install, yarn or pnpm install in the project.</source>
@@ -756,8 +780,16 @@
         <translation>Cache condivise del Simulatore iOS. Si ricreano al prossimo avvio.</translation>
     </message>
     <message>
+        <source>Show Original Location</source>
+        <translation>Mostra la posizione originale</translation>
+    </message>
+    <message>
         <source>Show in File Manager</source>
         <translation>Mostra nel file manager</translation>
+    </message>
+    <message>
+        <source>Show in Trash</source>
+        <translation>Mostra nel Cestino</translation>
     </message>
     <message>
         <source>Show the disk map</source>
@@ -866,6 +898,10 @@
     <message>
         <source>Trash</source>
         <translation>Cestino</translation>
+    </message>
+    <message>
+        <source>Trash emptied</source>
+        <translation>Cestino svuotato</translation>
     </message>
     <message>
         <source>Tutorial and language</source>

@@ -5,4 +5,5 @@ list(APPEND TANDOR_UI_SOURCES
   History/HistoryModel.cpp
 )
 list(APPEND TANDOR_UI_QML
+  History/HistoryView.qml
 )

@@ -12,6 +12,7 @@ list(APPEND TANDOR_UI_SOURCES
   Sorting/SortingText.cpp
 )
 list(APPEND TANDOR_UI_QML
+  Sorting/FolderChooserDialog.qml
   Sorting/SortingMovesSection.qml
   Sorting/SortingPalette.qml
 )
