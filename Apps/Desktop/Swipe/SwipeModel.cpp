@@ -34,7 +34,7 @@ SwipeModel::SwipeModel(Services services, QObject* parent)
       sorting_(new SortingModel(services_.sorting, this)) {
     connect(sorting_, &SortingModel::movingChanged, this, &SwipeModel::busyChanged);
     try {
-        memory_ = std::make_unique<SwipeMemory>(services_.memoryURL);
+        memory_ = std::make_shared<SwipeMemory>(services_.memoryURL);
     } catch (const std::exception&) {
         // Keeps work without the memory: kept cards are dealt again next time.
         memory_ = nullptr;
@@ -74,51 +74,56 @@ void SwipeModel::refresh(const FileNodePtr& root, const ReviewPile& pile) {
     if (!root) {
         return;
     }
+    const std::uint64_t generation = ++refreshGeneration_;
     const int day = dayOf(services_.now());
-    if (deal_ && deal_->root == root && deal_->day == day) {
-        filterAndPublish(pile);
-        return;
-    }
-    pendingPile_ = pile;
-    if (dealing_ != std::pair<const FileNode*, int>(root.get(), day)) {
-        startDeal(root, day);
-    }
-}
-
-void SwipeModel::startDeal(const FileNodePtr& root, int day) {
-    const std::uint64_t generation = ++dealGeneration_;
-    dealing_ = std::pair<const FileNode*, int>(root.get(), day);
+    std::shared_ptr<const Decks> dealt =
+        deal_ && deal_->root == root && deal_->day == day ? deal_->decks : nullptr;
     const SwipeDeckBuilder builder(services_.home, services_.now(), downloadsMinimumBytes,
                                    installerMinimumBytes, largeVideoBytes, oldFileBytes,
                                    oldFileDays);
-    auto* watcher = new QFutureWatcher<Decks>(this);
-    connect(watcher, &QFutureWatcher<Decks>::finished, this,
+    using Outcome = std::pair<std::shared_ptr<const Decks>, Decks>;
+    auto* watcher = new QFutureWatcher<Outcome>(this);
+    connect(watcher, &QFutureWatcher<Outcome>::finished, this,
             [this, watcher, generation, root, day] {
                 watcher->deleteLater();
-                if (generation != dealGeneration_) {
+                if (generation != refreshGeneration_) {
                     return;
                 }
-                dealing_.reset();
-                deal_ = Deal{root, day, watcher->result()};
-                filterAndPublish(pendingPile_);
+                Outcome outcome = watcher->result();
+                deal_ = Deal{root, day, std::move(outcome.first)};
+                publish(std::move(outcome.second));
             });
-    watcher->setFuture(QtConcurrent::run([builder, root] { return builder.decks(root); }));
+    watcher->setFuture(QtConcurrent::run([builder, root, dealt, pile, memory = memory_]() {
+        const std::shared_ptr<const Decks> decks =
+            dealt ? dealt : std::make_shared<const Decks>(builder.decks(root));
+        return Outcome{decks, filtered(*decks, pile, memory.get())};
+    }));
 }
 
-void SwipeModel::filterAndPublish(const ReviewPile& pile) {
-    cards_.clear();
-    decks_.clear();
+SwipeModel::Decks SwipeModel::filtered(const Decks& dealt, const ReviewPile& pile,
+                                       const SwipeMemory* memory) {
+    Decks cards;
     for (const SwipeDeckKind kind : allSwipeDeckKinds) {
-        std::vector<SwipeCard>& kept = cards_[kind];
-        const auto dealt = deal_->decks.find(kind);
-        if (dealt != deal_->decks.end()) {
-            for (const auto& card : dealt->second) {
-                if (!pile.covers(card.path) && !(memory_ && memory_->isKept(card)) &&
-                    FileMover::exists(card.path)) {
-                    kept.push_back(card);
-                }
+        std::vector<SwipeCard>& kept = cards[kind];
+        const auto found = dealt.find(kind);
+        if (found == dealt.end()) {
+            continue;
+        }
+        for (const auto& card : found->second) {
+            if (!pile.covers(card.path) && !(memory && memory->isKept(card)) &&
+                FileMover::exists(card.path)) {
+                kept.push_back(card);
             }
         }
+    }
+    return cards;
+}
+
+void SwipeModel::publish(Decks cards) {
+    cards_ = std::move(cards);
+    decks_.clear();
+    for (const SwipeDeckKind kind : allSwipeDeckKinds) {
+        const std::vector<SwipeCard>& kept = cards_[kind];
         std::int64_t bytes = 0;
         for (const auto& card : kept) {
             bytes = saturatingAdd(bytes, card.bytes);

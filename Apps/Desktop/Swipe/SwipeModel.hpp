@@ -34,10 +34,12 @@ namespace tandor {
 // The pile is the scan model's: every call that may change it is given it in
 // place.
 //
-// Main thread only. Dealing a large tree runs on a worker and is kept per root
-// and calendar day, so that a refresh after a pile change only filters again;
-// a deal that a newer one replaced is dropped. A Move runs on the sorting
-// model's worker; while it runs no decision is accepted.
+// Main thread only. A refresh runs on a worker: dealing a large tree and
+// checking every card against the pile, the kept files and the disk take
+// longer than a frame. The deal is kept per root and calendar day, so that a
+// refresh after a pile change only filters again; the result of a refresh
+// that a newer one replaced is dropped. A Move runs on the sorting model's
+// worker; while it runs no decision is accepted.
 class SwipeModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -95,9 +97,9 @@ class SwipeModel : public QObject {
     QString errorMessage() const { return errorMessage_; }
     bool isBusy() const;
 
-    // Deals root again (on a worker unless this root was dealt today) and
-    // publishes the decks without the cards pile covers, the kept ones and
-    // those whose file is gone. Never touches a running session.
+    // Deals root again (unless this root was dealt today) and publishes the
+    // decks without the cards pile covers, the kept ones and those whose file
+    // is gone, once the worker is done. Never touches a running session.
     void refresh(const FileNodePtr& root, const ReviewPile& pile);
     // A new session on the kind's cards in the current order and batch size.
     void start(SwipeDeckKind kind);
@@ -133,12 +135,13 @@ class SwipeModel : public QObject {
     struct Deal {
         FileNodePtr root;
         int day = 0;
-        Decks decks;
+        std::shared_ptr<const Decks> decks;
     };
 
     int dayOf(Date date) const;
-    void startDeal(const FileNodePtr& root, int day);
-    void filterAndPublish(const ReviewPile& pile);
+    // The dealt cards that still need a decision; any thread.
+    static Decks filtered(const Decks& dealt, const ReviewPile& pile, const SwipeMemory* memory);
+    void publish(Decks cards);
     void setSession(std::optional<SwipeSession> session);
     void setErrorMessage(const QString& message);
     void publishKeptCount();
@@ -147,7 +150,8 @@ class SwipeModel : public QObject {
 
     Services services_;
     SortingModel* sorting_;
-    std::unique_ptr<SwipeMemory> memory_;
+    // Shared with the refresh running on the worker.
+    std::shared_ptr<SwipeMemory> memory_;
     std::vector<DeckSummary> decks_;
     std::optional<SwipeSession> session_;
     // Counts the sessions started; a Move that ends in another one is undone.
@@ -160,10 +164,8 @@ class SwipeModel : public QObject {
     // For each Move of the session, the card's position and its record.
     std::map<std::size_t, UUID> moveRecords_;
     std::optional<Deal> deal_;
-    // The deal running on the worker and the pile to filter its result with.
-    std::uint64_t dealGeneration_ = 0;
-    std::optional<std::pair<const FileNode*, int>> dealing_;
-    ReviewPile pendingPile_;
+    // Counts the refreshes started; only the latest one publishes.
+    std::uint64_t refreshGeneration_ = 0;
 };
 
 }  // namespace tandor
