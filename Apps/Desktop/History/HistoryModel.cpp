@@ -9,7 +9,9 @@
 
 #include "Browse/FileManagerReveal.hpp"
 #include "TandorCore/ByteFormat.hpp"
+#include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
+#include "TandorScanner/ParallelLoop.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -178,19 +180,26 @@ void HistoryModel::reload() {
                                    {ui::fromEngine(error.what())}));
         return;
     }
-    const std::vector<HistoryRecord> records = opened->records();
+    std::vector<HistoryRecord> records = opened->records();
+    // Two or three lstat calls a record: a long history asks them in parallel.
+    std::vector<RestoreStatus> checked(records.size());
+    parallelFor(records.size(),
+                [&](std::size_t index) { checked[index] = opened->status(records[index]); });
     std::unordered_map<UUID, RestoreStatus> statuses;
     statuses.reserve(records.size());
-    for (const auto& record : records) {
+    for (std::size_t index = 0; index < records.size(); ++index) {
         // An id written twice keeps the status of its first record.
-        statuses.try_emplace(record.id, opened->status(record));
+        statuses.try_emplace(records[index].id, checked[index]);
     }
 
     beginResetModel();
     history_ = std::move(opened);
-    sessions_ = CleanupHistory::sessions(records, sessionGapSeconds);
+    sessions_ = CleanupHistory::sessions(std::move(records), sessionGapSeconds);
     statuses_ = std::move(statuses);
-    totalMovedBytes_ = history_->totalFreedBytes();
+    totalMovedBytes_ = 0;
+    for (const auto& session : sessions_) {
+        totalMovedBytes_ = saturatingAdd(totalMovedBytes_, session.movedBytes());
+    }
     rebuildRows();
     endResetModel();
     emit historyChanged();
