@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QSettings>
 #include <QTest>
+#include <QUrl>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "SettingsFolder.hpp"
+#include "Sorting/DialogFolderChooser.hpp"
 #include "Sorting/FolderChooser.hpp"
 #include "Sorting/SortingModel.hpp"
 #include "Sorting/SortingText.hpp"
@@ -211,6 +214,26 @@ TEST_F(SortingModelTest, AChosenFolderIsRegisteredOnceAndOnlyWhenItIsThere) {
     model->chooseOwnFolder([&](std::optional<SortingFolder> folder) { chosen = folder; });
     EXPECT_FALSE(chosen);
     EXPECT_EQ(chooser->prompts.front(), "Use This Folder");
+}
+
+// The folder dialog's answer is a URL: the path is its local file in the
+// file system's encoding, and a new request first answers the one still open.
+// (A name that is not UTF-8 does not survive the dialog; the sorting model then
+// finds no folder at the bytes and registers nothing.)
+TEST(DialogFolderChooser, AnswersEachRequestOnceWithTheFoldersBytes) {
+    DialogFolderChooser chooser;
+    std::vector<std::optional<std::string>> answers;
+    const auto record = [&](std::optional<std::string> path) { answers.push_back(path); };
+    chooser.choose(QStringLiteral("Choose"), record);
+    EXPECT_EQ(chooser.prompt(), "Choose");
+    chooser.choose(QStringLiteral("Use This Folder"), record);
+    chooser.accept(QUrl::fromLocalFile(QFile::decodeName("/home/ann/caf\xC3\xA9 b")));
+    chooser.choose(QStringLiteral("Choose"), record);
+    chooser.accept(QUrl(QStringLiteral("https://example.com/folder")));
+    chooser.cancel();
+    EXPECT_THAT(
+        answers,
+        ElementsAre(std::nullopt, std::optional<std::string>("/home/ann/caf\xC3\xA9 b"), std::nullopt));
 }
 
 struct TargetCase {
