@@ -231,9 +231,9 @@ TEST(DialogFolderChooser, AnswersEachRequestOnceWithTheFoldersBytes) {
     chooser.choose(QStringLiteral("Choose"), record);
     chooser.accept(QUrl(QStringLiteral("https://example.com/folder")));
     chooser.cancel();
-    EXPECT_THAT(
-        answers,
-        ElementsAre(std::nullopt, std::optional<std::string>("/home/ann/caf\xC3\xA9 b"), std::nullopt));
+    EXPECT_THAT(answers,
+                ElementsAre(std::nullopt, std::optional<std::string>("/home/ann/caf\xC3\xA9 b"),
+                            std::nullopt));
 }
 
 struct TargetCase {
