@@ -4,7 +4,9 @@ import QtQuick.Shapes
 // A small line icon drawn in one colour, from our own outlines on a 24-unit
 // grid: "circlepath", "documents", "eye", "info", "folder", "bulb",
 // "questionmark.circle", "arrow.clockwise", "play.rectangle",
-// "chart.bar.doc.horizontal", "tray.full".
+// "chart.bar.doc.horizontal", "tray.full", "folder.badge.gearshape",
+// "arrow.uturn.backward.circle", "trash", "checkmark", "clock.arrow.circlepath",
+// "chevron.right".
 Item {
     id: icon
 
@@ -36,7 +38,20 @@ Item {
                                     + "M 8 9.5 L 16 9.5 M 8 13 L 13 13 M 8 16.5 L 15 16.5",
         "tray.full": "M 2.5 13 L 5.5 4.5 L 18.5 4.5 L 21.5 13 L 21.5 19.5 L 2.5 19.5 Z "
                      + "M 2.5 13 L 8 13 Q 9 16 12 16 Q 15 16 16 13 L 21.5 13 "
-                     + "M 8 7.5 L 16 7.5 M 7 10 L 17 10"
+                     + "M 8 7.5 L 16 7.5 M 7 10 L 17 10",
+        "folder.badge.gearshape": "M 13.5 19 L 2.5 19 L 2.5 6 L 3 5.5 L 9.5 5.5 L 11.5 8 "
+                                  + "L 21.5 8 L 21.5 13 M 18 15.5 A 2 2 0 1 1 17.99 15.5 "
+                                  + "M 18 12.8 L 18 14 M 18 21 L 18 22.2 M 14.3 17.5 L 15.5 17.5 "
+                                  + "M 20.5 17.5 L 21.7 17.5",
+        "arrow.uturn.backward.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 "
+                                       + "M 8.5 10 L 14 10 Q 16.5 10 16.5 12.75 "
+                                       + "Q 16.5 15.5 14 15.5 L 10 15.5 M 11 7.5 L 8.5 10 L 11 12.5",
+        "trash": "M 4 6.5 L 20 6.5 M 9.5 6.5 L 9.5 4 L 14.5 4 L 14.5 6.5 "
+                 + "M 6 6.5 L 7 20.5 L 17 20.5 L 18 6.5 M 10 10 L 10 17 M 14 10 L 14 17",
+        "checkmark": "M 4.5 12.5 L 9.5 17.5 L 19.5 6.5",
+        "clock.arrow.circlepath": "M 4.8 13.5 A 7.5 7.5 0 1 0 6.7 7 M 3.8 4.6 L 6.7 7 L 3.6 9 "
+                                  + "M 12 8 L 12 12.5 L 15 14.5",
+        "chevron.right": "M 9 5 L 16 12 L 9 19"
     })
 
     Accessible.ignored: true

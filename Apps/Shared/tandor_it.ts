@@ -20,6 +20,18 @@
         <translation>%@ è installata</translation>
     </message>
     <message>
+        <source>%@ moved to the Trash in %lld cleanups. Restoring never overwrites anything.</source>
+        <translation>%1$@ spostati nel Cestino in %2$lld pulizie. Il ripristino non sovrascrive mai nulla.</translation>
+    </message>
+    <message>
+        <source>%@ moved to the Trash in 1 cleanup. Restoring never overwrites anything.</source>
+        <translation>%@ spostati nel Cestino in 1 pulizia. Il ripristino non sovrascrive mai nulla.</translation>
+    </message>
+    <message>
+        <source>%@ stays as a normal folder.</source>
+        <translation>%@ resta una cartella normale.</translation>
+    </message>
+    <message>
         <source>%@ takes %@.</source>
         <translation>%@ occupa %@.</translation>
     </message>
@@ -36,8 +48,24 @@
         <translation>%lld non sono stati spostati e restano nella pila.</translation>
     </message>
     <message>
+        <source>%lld could not be restored:</source>
+        <translation>Impossibile ripristinarne %lld:</translation>
+    </message>
+    <message>
         <source>%lld days ago</source>
         <translation>%lld giorni fa</translation>
+    </message>
+    <message>
+        <source>%lld files could not be moved on and stay in %@.</source>
+        <translation>Impossibile spostare altrove %1$lld file: restano in %2$@.</translation>
+    </message>
+    <message>
+        <source>%lld files from %@ are on the pile. Nothing moves until you confirm it.</source>
+        <translation>%1$lld file di %2$@ sono nella pila. Nulla si sposta finché non confermi.</translation>
+    </message>
+    <message>
+        <source>%lld files sorted into folders</source>
+        <translation>%lld file smistati in cartelle</translation>
     </message>
     <message>
         <source>%lld groups of files with identical content (same size and SHA-256)</source>
@@ -116,8 +144,16 @@
         <translation>Aggiungi alla pila</translation>
     </message>
     <message>
+        <source>Already back at %@.</source>
+        <translation>Già ripristinato in %@.</translation>
+    </message>
+    <message>
         <source>Already extracted to “%@”</source>
         <translation>Già estratto in “%@”</translation>
+    </message>
+    <message>
+        <source>Anything you remove can be put back.</source>
+        <translation>Tutto ciò che rimuovi si può ripristinare.</translation>
     </message>
     <message>
         <source>App %@, %lld leftover %@ %@</source>
@@ -208,6 +244,14 @@
         <translation>Chat e allegati</translation>
     </message>
     <message>
+        <source>Check the Trash again</source>
+        <translation>Controlla di nuovo il Cestino</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
         <source>Clean</source>
         <translation>Pulisci</translation>
     </message>
@@ -226,6 +270,26 @@
     <message>
         <source>Connect the device to Xcode again.</source>
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
+    </message>
+    <message>
+        <source>Could not open the list of kept files.</source>
+        <translation>Impossibile aprire l'elenco dei file tenuti.</translation>
+    </message>
+    <message>
+        <source>Could not open the list of sorting folders.</source>
+        <translation>Impossibile aprire l'elenco delle cartelle di smistamento.</translation>
+    </message>
+    <message>
+        <source>Could not read the cleanup history: %@</source>
+        <translation>Impossibile leggere la cronologia delle pulizie: %@</translation>
+    </message>
+    <message>
+        <source>Could not save the list of kept files: %@</source>
+        <translation>Impossibile salvare l'elenco dei file tenuti: %@</translation>
+    </message>
+    <message>
+        <source>Could not save the list of sorting folders: %@</source>
+        <translation>Impossibile salvare l'elenco delle cartelle di smistamento: %@</translation>
     </message>
     <message>
         <source>Could not update the cleanup history: %@</source>
@@ -384,6 +448,10 @@
         <translation>Nella pila</translation>
     </message>
     <message>
+        <source>In the Trash. Put Back moves it to %@.</source>
+        <translation>Nel Cestino. Ripristina lo rimette in %@.</translation>
+    </message>
+    <message>
         <source>Install the game again from your Steam library.</source>
         <translation>Installa di nuovo il gioco dalla tua libreria Steam.</translation>
     </message>
@@ -464,6 +532,10 @@
         <translation>Backup locali creati dal Finder, uno per dispositivo. Tieni l'ultimo di un dispositivo che usi ancora, a meno che non sia salvato su iCloud.</translation>
     </message>
     <message>
+        <source>Location in use</source>
+        <translation>Posizione occupata</translation>
+    </message>
+    <message>
         <source>Map</source>
         <translation>Mappa</translation>
     </message>
@@ -504,6 +576,10 @@
         <translation>Sposta nel Cestino</translation>
     </message>
     <message>
+        <source>Moved %lld files on. You can put them back from History.</source>
+        <translation>Spostati altrove %lld file. Puoi ripristinarli dalla Cronologia.</translation>
+    </message>
+    <message>
         <source>Moved %lld items (%@) to the Trash. Empty the Trash to get the space back.</source>
         <translation>Spostati %lld elementi (%@) nel Cestino. Svuota il Cestino per recuperare lo spazio.</translation>
     </message>
@@ -516,12 +592,24 @@
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>No cleanups yet.</source>
+        <translation>Ancora nessuna pulizia.</translation>
+    </message>
+    <message>
+        <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
+        <translation>Non è più nel Cestino, quindi non si può ripristinare. Probabilmente il Cestino è stato svuotato.</translation>
+    </message>
+    <message>
         <source>Not changed for over %lld months. Tandor cannot tell whether you still need it.</source>
         <translation>Non modificato da oltre %lld mesi. Tandor non può sapere se ti serve ancora.</translation>
     </message>
     <message>
         <source>Nothing leaves yet</source>
         <translation>Per ora non se ne va niente</translation>
+    </message>
+    <message>
+        <source>Nothing moved yet.</source>
+        <translation>Ancora nulla è stato spostato.</translation>
     </message>
     <message>
         <source>Nothing worth cleaning found.</source>
@@ -584,6 +672,22 @@
         <translation>Progetto “%@” modificato l'ultima volta %lld giorni fa</translation>
     </message>
     <message>
+        <source>Put Back</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Ripristinato</translation>
+    </message>
+    <message>
+        <source>Put back %@ (%@).</source>
+        <translation>Ripristinato %@ (%@).</translation>
+    </message>
+    <message>
+        <source>Put back %lld items (%@).</source>
+        <translation>Ripristinati %lld elementi (%@).</translation>
+    </message>
+    <message>
         <source>Quit Tandor</source>
         <translation>Esci da Tandor</translation>
     </message>
@@ -596,6 +700,10 @@
         <translation>Riduci il movimento</translation>
     </message>
     <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
         <source>Regenerable</source>
         <translation>Rigenerabile</translation>
     </message>
@@ -606,6 +714,10 @@
     <message>
         <source>Restart Tandor?</source>
         <translation>Riavviare Tandor?</translation>
+    </message>
+    <message>
+        <source>Restore All (%lld)</source>
+        <translation>Ripristina tutti (%lld)</translation>
     </message>
     <message>
         <source>Run npm install, yarn or pnpm install in the project.</source>
@@ -626,6 +738,10 @@
     <message>
         <source>Scan</source>
         <translation>Analizza</translation>
+    </message>
+    <message>
+        <source>Scan again to see them in Browse.</source>
+        <translation>Esegui di nuovo la scansione per vederli in Sfoglia.</translation>
     </message>
     <message>
         <source>Scan home folder</source>
@@ -664,8 +780,16 @@
         <translation>Cache condivise del Simulatore iOS. Si ricreano al prossimo avvio.</translation>
     </message>
     <message>
+        <source>Show Original Location</source>
+        <translation>Mostra la posizione originale</translation>
+    </message>
+    <message>
         <source>Show in File Manager</source>
         <translation>Mostra nel file manager</translation>
+    </message>
+    <message>
+        <source>Show in Trash</source>
+        <translation>Mostra nel Cestino</translation>
     </message>
     <message>
         <source>Show the disk map</source>
@@ -694,6 +818,10 @@
     <message>
         <source>Smart</source>
         <translation>Smart</translation>
+    </message>
+    <message>
+        <source>Something new is at %@. Move or rename it first; Tandor never overwrites files.</source>
+        <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
         <source>Steam games</source>
@@ -772,6 +900,10 @@
         <translation>Cestino</translation>
     </message>
     <message>
+        <source>Trash emptied</source>
+        <translation>Cestino svuotato</translation>
+    </message>
+    <message>
         <source>Tutorial and language</source>
         <translation>Tutorial e lingua</translation>
     </message>
@@ -782,6 +914,10 @@
     <message>
         <source>Uninstall %@</source>
         <translation>Disinstalla %@</translation>
+    </message>
+    <message>
+        <source>Use This Folder</source>
+        <translation>Usa questa cartella</translation>
     </message>
     <message>
         <source>Version %@, %@</source>
@@ -880,8 +1016,16 @@
         <translation>Cache di pip</translation>
     </message>
     <message>
+        <source>· %lld put back</source>
+        <translation>· %lld ripristinati</translation>
+    </message>
+    <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>
         <translation>← nella pila, → da tenere, Spazio per l'anteprima, ⌫ per annullare.</translation>
+    </message>
+    <message>
+        <source>→ %@</source>
+        <translation>→ %@</translation>
     </message>
 </context>
 </TS>

@@ -38,4 +38,9 @@ MoveError MoveError::folderNotRegistered(std::string path) {
     return {Case::folderNotRegistered, std::move(path), sentence};
 }
 
+MoveError MoveError::targetNotAFolder(std::string path) {
+    const std::string sentence = "Cannot move files on to " + path + ": there is no folder there.";
+    return {Case::targetNotAFolder, std::move(path), sentence};
+}
+
 }  // namespace tandor

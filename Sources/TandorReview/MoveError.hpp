@@ -16,6 +16,7 @@ class MoveError : public std::runtime_error {
         movedItemMissing,
         originalPathTaken,
         folderNotRegistered,
+        targetNotAFolder,
     };
 
     // Nothing exists at the source path.
@@ -31,6 +32,8 @@ class MoveError : public std::runtime_error {
     // The sorting folder chosen for the item at path is not registered; the item
     // itself is still where it was.
     static MoveError folderNotRegistered(std::string path);
+    // Files were to move on to path, and no folder is there.
+    static MoveError targetNotAFolder(std::string path);
 
     Case errorCase() const { return case_; }
     const std::string& path() const { return path_; }

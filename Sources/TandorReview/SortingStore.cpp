@@ -80,6 +80,18 @@ std::string SortingStore::defaultBase(std::string_view home) {
     return paths::join(home, "Tandor");
 }
 
+void SortingStore::checkMoveOnTarget(const SortingFolder& folder, const std::string& target) {
+    const std::string cleaned = FileMover::clean(target);
+    const std::string own = FileMover::clean(folder.path);
+    if (cleaned == own || paths::isInside(cleaned, own)) {
+        throw MoveError::intoItself(cleaned);
+    }
+    struct stat info {};
+    if (::lstat(cleaned.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        throw MoveError::targetNotAFolder(cleaned);
+    }
+}
+
 SortingStore::SortingStore(std::string fileURL) : file_(std::move(fileURL)) {
     if (const auto contents = file_.read()) {
         saved_ = decodeSaved(*contents);
@@ -179,8 +191,8 @@ void SortingStore::forget(const UUID& id) {
     });
 }
 
-MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes, const UUID& folderID,
-                              Date now) {
+SortingStore::MoveResult SortingStore::move(const std::string& path, std::int64_t bytes,
+                                            const UUID& folderID, Date now) {
     const auto destination = folder(folderID);
     if (!destination) {
         throw MoveError::folderNotRegistered(path);
@@ -188,15 +200,16 @@ MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes, const
     return move(path, bytes, destination->path, folderID, now);
 }
 
-MoveRecord SortingStore::move(const std::string& path, std::int64_t bytes,
-                              const std::string& toPath, std::optional<UUID> folderID, Date now) {
+SortingStore::MoveResult SortingStore::move(const std::string& path, std::int64_t bytes,
+                                            const std::string& toPath, std::optional<UUID> folderID,
+                                            Date now) {
     MoveOutcome outcome = mover_.move(path, toPath);
     MoveRecord moved(FileMover::clean(path), std::move(outcome.path), bytes, folderID, now);
     moved.leftBehind = std::move(outcome.leftBehind);
     return record(std::move(moved), FileMover::clean(toPath));
 }
 
-std::vector<std::string> SortingStore::undo(const UUID& id) {
+SortingStore::UndoResult SortingStore::undo(const UUID& id) {
     std::optional<MoveRecord> found;
     for (const auto& candidate : moves()) {
         if (candidate.id == id) {
@@ -215,15 +228,21 @@ std::vector<std::string> SortingStore::undo(const UUID& id) {
     }
     createFolders(paths::deletingLastComponent(found->originalPath));
     MoveOutcome outcome = FileMover::moveItem(found->movedPath, found->originalPath);
-    mutate([id](Saved& saved) {
-        for (auto& candidate : saved.moves) {
-            if (candidate.id == id) {
-                candidate.undone = true;
-                return;
+    UndoResult result{std::move(outcome.leftBehind), std::nullopt};
+    // The item is back: a failed save must not report it as still moved.
+    try {
+        mutate([id](Saved& saved) {
+            for (auto& candidate : saved.moves) {
+                if (candidate.id == id) {
+                    candidate.undone = true;
+                    return;
+                }
             }
-        }
-    });
-    return std::move(outcome.leftBehind);
+        });
+    } catch (const std::exception& error) {
+        result.saveError = error.what();
+    }
+    return result;
 }
 
 SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
@@ -233,6 +252,9 @@ SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
         return result;
     }
     const SortingFate& fate = finished->fate;
+    if (fate.fateCase() == SortingFate::Case::moveTo) {
+        checkMoveOnTarget(*finished, fate.target());
+    }
     switch (fate.fateCase()) {
         case SortingFate::Case::moveTo:
             for (const auto& item : items(id)) {
@@ -266,29 +288,32 @@ void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Dat
         result.failed.push_back({item.movedPath, error.what()});
         return;
     }
-    // The file has moved: a failed save must not report it as not moved.
     MoveRecord moved(item.movedPath, std::move(outcome.path), item.bytes, std::nullopt, now);
     moved.leftBehind = std::move(outcome.leftBehind);
-    try {
-        result.moved.push_back(record(moved, FileMover::clean(target)));
-    } catch (const std::exception& error) {
-        result.moved.push_back(moved);
-        result.saveError = error.what();
+    MoveResult recorded = record(std::move(moved), FileMover::clean(target));
+    result.moved.push_back(std::move(recorded.record));
+    if (recorded.saveError) {
+        result.saveError = std::move(recorded.saveError);
     }
 }
 
-MoveRecord SortingStore::record(MoveRecord moved, const std::string& destination) {
-    mutate([moved, destination](Saved& saved) {
-        if (!hasID(saved.moves, moved.id)) {
-            saved.moves.push_back(moved);
-        }
-        std::erase(saved.recent, destination);
-        saved.recent.insert(saved.recent.begin(), destination);
-        if (saved.recent.size() > recentLimit) {
-            saved.recent.resize(recentLimit);
-        }
-    });
-    return moved;
+SortingStore::MoveResult SortingStore::record(MoveRecord moved, const std::string& destination) {
+    // The item has moved: a failed save must not report it as not moved.
+    try {
+        mutate([moved, destination](Saved& saved) {
+            if (!hasID(saved.moves, moved.id)) {
+                saved.moves.push_back(moved);
+            }
+            std::erase(saved.recent, destination);
+            saved.recent.insert(saved.recent.begin(), destination);
+            if (saved.recent.size() > recentLimit) {
+                saved.recent.resize(recentLimit);
+            }
+        });
+    } catch (const std::exception& error) {
+        return {std::move(moved), error.what()};
+    }
+    return {std::move(moved), std::nullopt};
 }
 
 void SortingStore::commit(StoreChanges<Saved>::Change change) {

@@ -37,6 +37,21 @@ class SortingStore final {
         friend bool operator==(const Failure&, const Failure&) = default;
     };
 
+    // A move that happened. When "sorting.json" could not be saved after it,
+    // saveError says why; the record stays in memory and is written by the
+    // next save that succeeds.
+    struct MoveResult {
+        MoveRecord record;
+        std::optional<std::string> saveError;
+    };
+
+    // A put back that happened: what stayed at the moved place (see undo), and
+    // why "sorting.json" could not be saved afterwards, if it could not.
+    struct UndoResult {
+        std::vector<std::string> leftBehind;
+        std::optional<std::string> saveError;
+    };
+
     struct FinishResult {
         // Files moved on by a moveTo fate, in the order they moved. A record's
         // leftBehind lists what of it stayed in the sorting folder.
@@ -55,6 +70,11 @@ class SortingStore final {
     static std::string defaultURL();
     // home/Tandor: where temporary sorting folders are created.
     static std::string defaultBase(std::string_view home);
+    // Throws MoveError::intoItself when target (cleaned) is folder's own path or
+    // lies inside it, and MoveError::targetNotAFolder when no folder is at
+    // target (lstat: a link is not a folder). Files never move on into a place
+    // that would take the folder with them or that is not there.
+    static void checkMoveOnTarget(const SortingFolder& folder, const std::string& target);
 
     // Loads the file, or starts empty when there is none (writing nothing).
     // Throws FileError or DecodingError when the file cannot be read or decoded.
@@ -89,25 +109,28 @@ class SortingStore final {
     // Moves the item into the registered folder and records it. Throws
     // MoveError::folderNotRegistered (nothing moves) when no folder has the id,
     // else as the move below.
-    MoveRecord move(const std::string& path, std::int64_t bytes, const UUID& folderID, Date now);
+    MoveResult move(const std::string& path, std::int64_t bytes, const UUID& folderID, Date now);
     // Moves the item into any folder without overwriting, records the move
     // (original path cleaned, the one the move acted on) and puts the folder first
     // in the recent list. A move across file systems that left part of the item
     // at its old place is recorded all the same, with what stayed in leftBehind.
-    // Throws MoveError and FileError from the move, with nothing recorded, and
-    // the save's error after the item has moved.
-    MoveRecord move(const std::string& path, std::int64_t bytes, const std::string& toPath,
+    // Throws MoveError and FileError from the move, with nothing moved or
+    // recorded. Once the item has moved, a failed save is the result's
+    // saveError, never thrown.
+    MoveResult move(const std::string& path, std::int64_t bytes, const std::string& toPath,
                     std::optional<UUID> folderID, Date now);
     // Puts a recorded item back and returns what of it stayed at the moved
     // place, when a move back across file systems could not take all of it; the
     // record is marked undone all the same. Unknown or undone records change
-    // nothing and return an empty list. Throws MoveError::movedItemMissing,
-    // MoveError::originalPathTaken (checked in that order), FileError, or the
-    // save's error once the item is back.
-    std::vector<std::string> undo(const UUID& id);
+    // nothing and return an empty result. Throws MoveError::movedItemMissing,
+    // MoveError::originalPathTaken (checked in that order) or FileError, with
+    // nothing moved. Once the item is back, a failed save is the result's
+    // saveError, never thrown.
+    UndoResult undo(const UUID& id);
     // Applies the folder's fate; per-file failures go to the result. The entry is
     // removed only when nothing failed, so finishing again retries the rest.
-    // Throws only the save's error of that removal.
+    // A moveTo fate's target is checked first (checkMoveOnTarget): an unusable
+    // one throws its MoveError and nothing moves. Nothing else throws.
     FinishResult finish(const UUID& id, Date now);
 
   private:
@@ -123,8 +146,9 @@ class SortingStore final {
     // Applies change and saves; the caller holds lock_.
     void commit(StoreChanges<Saved>::Change change);
     void mutate(StoreChanges<Saved>::Change change);
-    // Records a finished move into destination (cleaned) and returns it.
-    MoveRecord record(MoveRecord moved, const std::string& destination);
+    // Records a finished move into destination (cleaned); a failed save is the
+    // result's saveError.
+    MoveResult record(MoveRecord moved, const std::string& destination);
     void moveOn(const MoveRecord& item, const std::string& target, Date now, FinishResult& result);
 
     JSONStoreFile file_;

@@ -45,6 +45,7 @@ struct ScanModelTestAccess {
 namespace {
 
 using ::testing::Contains;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
@@ -462,6 +463,26 @@ TEST_F(ScanModelTest, UndoingAFolderBringsBackThePicksItAbsorbed) {
     EXPECT_EQ(pileChanges.count(), 1);
     model.undoLastPileAddition();
     EXPECT_THAT(model.pile().entries(), UnorderedElementsAre(other, photo, clip));
+}
+
+// A change made in place (a swipe toss, a finished sorting folder) is
+// announced once, and Undo still brings back what its addition absorbed.
+TEST_F(ScanModelTest, AChangeInPlaceIsAnnouncedOnceAndCanBeUndone) {
+    const ReviewPile::Entry photo{"/h/trip/a.jpg", 1, std::nullopt};
+    ASSERT_TRUE(model.addToPile(photo));
+    QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
+    model.changePile([](ReviewPile& pile) { pile.add({"/h/trip/a.jpg/x", 1, std::nullopt}); });
+    EXPECT_EQ(pileChanges.count(), 0);
+
+    model.changePile([](ReviewPile& pile) {
+        pile.add({"/h/trip", 5, std::string("swipe.downloads")});
+        pile.add({"/h/other", 2, std::nullopt});
+    });
+    EXPECT_EQ(pileChanges.count(), 1);
+    EXPECT_EQ(model.pileCount(), 2);
+    model.undoLastPileAddition();
+    model.undoLastPileAddition();
+    EXPECT_THAT(model.pile().entries(), ElementsAre(photo));
 }
 
 // Obvious fault 2: pruning drops every item equal to or inside a moved path.

@@ -231,6 +231,8 @@ TEST(MoveError, DescribesItselfInOneSentence) {
                  "Cannot put back: something new is at /a. Tandor never overwrites files.");
     EXPECT_STREQ(MoveError::folderNotRegistered("/a").what(),
                  "Cannot move /a: that sorting folder is no longer registered.");
+    EXPECT_STREQ(MoveError::targetNotAFolder("/a").what(),
+                 "Cannot move files on to /a: there is no folder there.");
     EXPECT_EQ(MoveError::alreadyThere("/a"), MoveError::alreadyThere("/a"));
     EXPECT_FALSE(MoveError::alreadyThere("/a") == MoveError::intoItself("/a"));
 }

@@ -7,6 +7,7 @@
 #include "ReviewTestSupport.hpp"
 #include "StoreContract.hpp"
 #include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/FileMover.hpp"
 #include "TandorReview/MoveError.hpp"
 #include "TandorReview/SortingStore.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
@@ -82,7 +83,7 @@ TEST_F(SortingStoreTest, MovesARecordsAndReloadsThemLosslessly) {
     const auto later = store.createTemporaryFolder("Later", SortingFate::pileAfter(30),
                                                    SortingStore::defaultBase(home.path()), someDay);
     const std::string original = file("Downloads/caf\xE9.mov");
-    const MoveRecord moved = store.move(original, 42, later.id, someDay + 500ms);
+    const MoveRecord moved = store.move(original, 42, later.id, someDay + 500ms).record;
 
     EXPECT_EQ(moved.originalPath, original);
     EXPECT_EQ(moved.movedPath, home / "Tandor/Later/caf\xE9.mov");
@@ -198,7 +199,7 @@ TEST_F(SortingStoreTest, AnUnknownFolderIsItsOwnErrorAndTheFileStaysPut) {
 
 TEST_F(SortingStoreTest, UndoPutsBackWithoutOverwritingAndRebuildsTheParent) {
     const auto later = store.addFolder(home / "Later", someDay);
-    const auto moved = store.move(file("gone/deep/a.txt", "a"), 1, later.id, someDay);
+    const auto moved = store.move(file("gone/deep/a.txt", "a"), 1, later.id, someDay).record;
     std::filesystem::remove_all(home / "gone");
 
     store.undo(moved.id);
@@ -214,7 +215,7 @@ TEST_F(SortingStoreTest, UndoPutsBackWithoutOverwritingAndRebuildsTheParent) {
 
 TEST_F(SortingStoreTest, UndoRefusesAMissingItemBeforeATakenPlace) {
     const auto later = store.addFolder(home / "Later", someDay);
-    const auto taken = store.move(file("a.txt", "old"), 1, later.id, someDay);
+    const auto taken = store.move(file("a.txt", "old"), 1, later.id, someDay).record;
     file("a.txt", "new");
     EXPECT_THROW(
         {
@@ -242,7 +243,7 @@ TEST_F(SortingStoreTest, UndoRefusesAMissingItemBeforeATakenPlace) {
 TEST_F(SortingStoreTest, ALinkWhoseTargetIsGoneIsStillAnItemAndCanBePutBack) {
     const auto later = store.addFolder(home / "Later", someDay);
     ASSERT_EQ(::symlink("/nowhere", (home / "link").c_str()), 0);
-    const auto moved = store.move(home / "link", 0, later.id, someDay);
+    const auto moved = store.move(home / "link", 0, later.id, someDay).record;
     EXPECT_EQ(store.items(later.id).size(), 1u);
     store.undo(moved.id);
     EXPECT_TRUE(std::filesystem::is_symlink(home / "link"));
@@ -251,9 +252,9 @@ TEST_F(SortingStoreTest, ALinkWhoseTargetIsGoneIsStillAnItemAndCanBePutBack) {
 TEST_F(SortingStoreTest, ItemsAreTheLiveMovesIntoThatFolder) {
     const auto later = store.addFolder(home / "Later", someDay);
     const auto other = store.addFolder(home / "Other", someDay);
-    const auto kept = store.move(file("kept"), 1, later.id, someDay);
-    store.undo(store.move(file("undone"), 1, later.id, someDay).id);
-    std::filesystem::remove(store.move(file("deleted"), 1, later.id, someDay).movedPath);
+    const auto kept = store.move(file("kept"), 1, later.id, someDay).record;
+    store.undo(store.move(file("undone"), 1, later.id, someDay).record.id);
+    std::filesystem::remove(store.move(file("deleted"), 1, later.id, someDay).record.movedPath);
     store.move(file("elsewhere"), 1, other.id, someDay);
     store.move(file("plain"), 1, home / "Later", std::nullopt, someDay);
 
@@ -266,8 +267,8 @@ TEST_F(SortingStoreTest, FinishingAKeepOrPileAfterFolderForgetsOnlyTheEntry) {
     store.move(file("k.txt"), 1, keep.id, someDay);
     const auto later =
         store.createTemporaryFolder("Later", SortingFate::pileAfter(30), home / "Tandor", someDay);
-    const auto a = store.move(file("a.txt"), 10, later.id, someDay);
-    const auto b = store.move(file("b.txt"), 20, later.id, someDay);
+    const auto a = store.move(file("a.txt"), 10, later.id, someDay).record;
+    const auto b = store.move(file("b.txt"), 20, later.id, someDay).record;
 
     const auto kept = store.finish(keep.id, someDay + 1min);
     EXPECT_TRUE(kept.moved.empty() && kept.forPile.empty() && kept.failed.empty());
@@ -284,41 +285,126 @@ TEST_F(SortingStoreTest, FinishingAKeepOrPileAfterFolderForgetsOnlyTheEntry) {
     EXPECT_TRUE(unknown.moved.empty() && unknown.forPile.empty() && unknown.failed.empty());
 }
 
+// Moving a folder to another parent needs write permission on it (for its
+// ".." entry), so a read-only project folder cannot move on; the others can.
 TEST_F(SortingStoreTest, FinishingAMoveToFolderGoesOnPastAFailureAndRetriesOnlyIt) {
     const auto sorting = store.addFolder(home / "Sorting", someDay);
-    const auto a = store.move(file("a.txt", "a"), 1, sorting.id, someDay);
+    const auto a = store.move(file("a.txt", "a"), 1, sorting.id, someDay).record;
     file("project/main.c");
-    const auto project = store.move(home / "project", 2, sorting.id, someDay);
-    const auto z = store.move(file("z.txt", "z"), 3, sorting.id, someDay);
-    // The project folder cannot move into a folder inside itself.
-    const std::string inside = project.movedPath + "/archive";
-    store.setFate(SortingFate::moveTo(inside), sorting.id);
-
-    const auto first = store.finish(sorting.id, someDay + 1h);
-    ASSERT_EQ(first.moved.size(), 2u);
-    EXPECT_EQ(first.moved[0].originalPath, a.movedPath);
-    EXPECT_EQ(first.moved[0].movedPath, inside + "/a.txt");
-    EXPECT_FALSE(first.moved[0].folderID);
-    EXPECT_EQ(first.moved[1].originalPath, z.movedPath);
-    EXPECT_EQ(first.moved[1].movedPath, inside + "/z.txt");
-    ASSERT_EQ(first.failed.size(), 1u);
-    EXPECT_EQ(first.failed[0].path, project.movedPath);
-    EXPECT_EQ(first.failed[0].error, MoveError::intoItself(project.movedPath).what());
-    EXPECT_TRUE(store.folder(sorting.id));
-    EXPECT_EQ(store.recentDestinations().front(), inside);
-
+    const auto project = store.move(home / "project", 2, sorting.id, someDay).record;
+    const auto z = store.move(file("z.txt", "z"), 3, sorting.id, someDay).record;
+    std::filesystem::create_directory(home / "Archive");
     store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
-    const auto second = store.finish(sorting.id, someDay + 2h);
-    ASSERT_EQ(second.moved.size(), 1u);
-    EXPECT_EQ(second.moved[0].movedPath, home / "Archive/project");
-    EXPECT_TRUE(second.failed.empty());
-    EXPECT_FALSE(store.folder(sorting.id));
-    EXPECT_EQ(contentsOf(home / "Archive/project/archive/z.txt"), "z");
+    handToUnprivileged(home.path());
+    ASSERT_EQ(::chmod(project.movedPath.c_str(), 0555), 0);
+
+    EXPECT_EQ(
+        runUnprivileged([&] {
+            const auto finished = SortingStore(store.fileURL()).finish(sorting.id, someDay);
+            std::vector<std::string> shown;
+            for (const auto& moved : finished.moved) {
+                shown.push_back(moved.originalPath + " -> " + moved.movedPath);
+            }
+            for (const auto& failed : finished.failed) {
+                shown.push_back("failed " + failed.path);
+            }
+            return lines(shown);
+        }),
+        lines({a.movedPath + " -> " + home / "Archive/a.txt",
+               z.movedPath + " -> " + home / "Archive/z.txt", "failed " + project.movedPath}));
+    const SortingStore first(store.fileURL());
+    EXPECT_TRUE(first.folder(sorting.id));
+    EXPECT_EQ(first.recentDestinations().front(), home / "Archive");
+    EXPECT_EQ(first.moves().size(), 5u);
+
+    ASSERT_EQ(::chmod(project.movedPath.c_str(), 0755), 0);
+    SortingStore second(store.fileURL());
+    const auto finished = second.finish(sorting.id, someDay + 2h);
+    ASSERT_EQ(finished.moved.size(), 1u);
+    EXPECT_EQ(finished.moved[0].movedPath, home / "Archive/project");
+    EXPECT_TRUE(finished.failed.empty());
+    EXPECT_FALSE(second.folder(sorting.id));
+    EXPECT_EQ(contentsOf(home / "Archive/z.txt"), "z");
+}
+
+struct MoveOnTarget {
+    const char* name;
+    // Relative to the home; "" is the sorting folder itself.
+    const char* target;
+    bool isFolder;
+};
+
+class SortingStoreMoveOnTarget : public SortingStoreTest,
+                                 public ::testing::WithParamInterface<MoveOnTarget> {};
+
+// A target that would take the sorting folder with it, or that is not a
+// folder, is refused before anything moves, in a sentence naming it.
+TEST_P(SortingStoreMoveOnTarget, AnUnusableTargetMovesNothing) {
+    const auto sorting = store.addFolder(home / "Sorting", someDay);
+    const auto a = store.move(file("a.txt", "a"), 1, sorting.id, someDay).record;
+    file("Sorting/sub/inside.txt");
+    file("plain.txt");
+    ASSERT_EQ(::symlink((home / "Archive").c_str(), (home / "link").c_str()), 0);
+    std::filesystem::create_directory(home / "Archive");
+    const std::string target = home / GetParam().target;
+    store.setFate(SortingFate::moveTo(target), sorting.id);
+    const std::string cleaned = FileMover::clean(target);
+    const MoveError expected =
+        GetParam().isFolder ? MoveError::intoItself(cleaned) : MoveError::targetNotAFolder(cleaned);
+
+    try {
+        store.finish(sorting.id, someDay);
+        FAIL() << "finished";
+    } catch (const MoveError& error) {
+        EXPECT_EQ(error, expected);
+        EXPECT_THAT(error.what(), ::testing::HasSubstr(cleaned));
+    }
+    EXPECT_EQ(contentsOf(a.movedPath), "a");
+    EXPECT_TRUE(store.folder(sorting.id));
+    EXPECT_EQ(store.moves().size(), 1u);
+    EXPECT_NO_THROW(SortingStore::checkMoveOnTarget(*store.folder(sorting.id), home / "Archive"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SortingStoreMoveOnTarget,
+                         ::testing::Values(MoveOnTarget{"TheFolderItself", "Sorting/", true},
+                                           MoveOnTarget{"InsideIt", "Sorting/sub", true},
+                                           MoveOnTarget{"Missing", "Nowhere", false},
+                                           MoveOnTarget{"AFile", "plain.txt", false},
+                                           MoveOnTarget{"ALinkToAFolder", "link", false}),
+                         [](const ::testing::TestParamInfo<MoveOnTarget>& shown) {
+                             return std::string(shown.param.name);
+                         });
+
+// Once the item has moved, a save that fails is reported beside the record:
+// the move and the put back have happened and are written by the next save.
+TEST_F(SortingStoreTest, AMoveOrPutBackWhoseSaveFailedHasHappened) {
+    const auto sorting = store.addFolder(home / "Sorting", someDay);
+    const std::string lock = SortingStore::defaultURL() + ".lock";
+    std::filesystem::remove(lock);
+    std::filesystem::create_directory(lock);
+
+    const auto moved = store.move(file("a.txt", "a"), 1, sorting.id, someDay);
+    EXPECT_TRUE(moved.saveError);
+    EXPECT_EQ(moved.record.movedPath, home / "Sorting/a.txt");
+    EXPECT_EQ(contentsOf(home / "Sorting/a.txt"), "a");
+    EXPECT_THAT(store.moves(), ElementsAre(moved.record));
+
+    const auto undone = store.undo(moved.record.id);
+    EXPECT_TRUE(undone.saveError);
+    EXPECT_EQ(contentsOf(home / "a.txt"), "a");
+    EXPECT_TRUE(store.moves()[0].undone);
+
+    std::filesystem::remove(lock);
+    store.addFolder(home / "Next", someDay);
+    const auto reloaded = SortingStore(SortingStore::defaultURL()).moves();
+    ASSERT_EQ(reloaded.size(), 1u);
+    EXPECT_TRUE(reloaded[0].undone);
 }
 
 TEST_F(SortingStoreTest, AFailedSaveAfterFinishingStillReportsWhatMoved) {
     const auto sorting = store.addFolder(home / "Sorting", someDay);
-    const auto a = store.move(file("a.txt"), 1, sorting.id, someDay);
+    const auto a = store.move(file("a.txt"), 1, sorting.id, someDay).record;
+    std::filesystem::create_directory(home / "Archive");
     store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
     // A folder where the lock file belongs makes every save fail.
     const std::string lock = SortingStore::defaultURL() + ".lock";
@@ -364,6 +450,7 @@ class SortingStoreAcrossDevices : public SortingStoreTest {
 
 TEST_F(SortingStoreAcrossDevices, APartialMoveIsRecordedWithWhatStayed) {
     const auto sorting = store.addFolder(other / "Sorting", someDay);
+    std::filesystem::create_directory(home / "Archive");
     store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
     handToUnprivileged(home.path());
     handToUnprivileged(other.path());
@@ -372,7 +459,7 @@ TEST_F(SortingStoreAcrossDevices, APartialMoveIsRecordedWithWhatStayed) {
     EXPECT_EQ(runUnprivileged([&] {
                   return lines(SortingStore(store.fileURL())
                                    .move(home / "tree", 1, sorting.id, someDay)
-                                   .leftBehind);
+                                   .record.leftBehind);
               }),
               home / "tree/locked/kept.txt");
     const auto recorded = SortingStore(store.fileURL()).moves();
@@ -399,13 +486,14 @@ TEST_F(SortingStoreAcrossDevices, APartialMoveIsRecordedWithWhatStayed) {
 
 TEST_F(SortingStoreAcrossDevices, APartialUndoIsStillAnUndoAndSaysWhatStayed) {
     const auto sorting = store.addFolder(other / "Sorting", someDay);
-    const auto moved = store.move(home / "tree", 1, sorting.id, someDay);
+    const auto moved = store.move(home / "tree", 1, sorting.id, someDay).record;
     ASSERT_TRUE(moved.leftBehind.empty());
     handToUnprivileged(home.path());
     handToUnprivileged(other.path());
     ASSERT_EQ(::chmod((other / "Sorting/tree/locked").c_str(), 0555), 0);
 
-    EXPECT_EQ(runUnprivileged([&] { return lines(SortingStore(store.fileURL()).undo(moved.id)); }),
+    EXPECT_EQ(runUnprivileged(
+                  [&] { return lines(SortingStore(store.fileURL()).undo(moved.id).leftBehind); }),
               other / "Sorting/tree/locked/kept.txt");
     EXPECT_TRUE(SortingStore(store.fileURL()).moves()[0].undone);
     EXPECT_EQ(contentsOf(home / "tree/free.txt"), "free");

@@ -10,11 +10,18 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
+#include "TandorCore/JSONStoreFile.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/SortingFate.hpp"
 
 Q_IMPORT_QML_PLUGIN(TandorPlugin)
 Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
@@ -138,11 +145,65 @@ class Driver {
         QTest::qWait(settleMilliseconds);
     }
 
+    tandor::ScanModel& model() const { return model_; }
+
   private:
     QQuickWindow& window_;
     tandor::ScanModel& model_;
     QString folder_;
 };
+
+// Dates every record of the history two minutes earlier: the one step not
+// taken through the models, so that the two commits read as two cleanups.
+void ageHistory() {
+    const tandor::JSONStoreFile file(tandor::CleanupHistory::defaultURL());
+    file.update([](const std::optional<nlohmann::json>& current) {
+        nlohmann::json records = *current;
+        for (auto& record : records) {
+            const auto date = tandor::parseISO8601(record["date"].get<std::string>());
+            record["date"] = tandor::iso8601String(*date - std::chrono::minutes(2));
+        }
+        return records;
+    });
+}
+
+// Two cleanups (the pile of the suggestions, then three reports), one report
+// put back, one emptied from the Trash, one whose place is taken, and two
+// files moved into a sorting folder, with the moves section open.
+void runHistory(Driver& driver) {
+    tandor::ScanModel& model = driver.model();
+    model.commitPile();
+    ageHistory();
+    const std::string reports = tandor::homeFolderPath() + "/Documents/Reports/";
+    for (const char* name : {"file-1.txt", "file-2.txt", "file-3.txt"}) {
+        model.addToPile({reports + name, 8, std::nullopt});
+    }
+    model.commitPile();
+    for (const auto& record :
+         tandor::CleanupHistory(tandor::CleanupHistory::defaultURL()).records()) {
+        if (record.originalPath == reports + "file-2.txt") {
+            std::filesystem::remove(record.trashedPath);
+        }
+    }
+    std::ofstream(reports + "file-3.txt") << "a new report";
+
+    tandor::SortingModel& sorting = *model.swipe()->sorting();
+    sorting.createTemporary("Decide later", tandor::SortingFate::pileAfter(30));
+    const std::string documents = tandor::homeFolderPath() + "/Documents/Letters/";
+    for (const char* name : {"file-1.txt", "file-2.txt"}) {
+        bool moved = false;
+        sorting.move(documents + name, 8, [&](const auto&) { moved = true; });
+        Driver::waitFor([&] { return moved; }, 10'000, "a sorting move");
+    }
+
+    driver.showTab("History");
+    auto& history = driver.find<QAbstractItemModel>("historyModel");
+    // The first record row of the newest session: file-1.txt.
+    QMetaObject::invokeMethod(&history, "restoreRow", Q_ARG(int, 1));
+    driver.find("sortingMovesSection").setProperty("expanded", true);
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("09-history"));
+}
 
 void runEnglish(Driver& driver) {
     // The splash, once its title has come in.
@@ -187,6 +248,8 @@ void runEnglish(Driver& driver) {
     QTest::qWait(settleMilliseconds);
     driver.save(settings, QStringLiteral("07-settings"));
     settings.close();
+
+    runHistory(driver);
 }
 
 void runItalian(Driver& driver) {

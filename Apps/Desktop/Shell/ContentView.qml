@@ -29,6 +29,10 @@ Item {
         id: relaunchDialog
     }
 
+    FolderChooserDialog {
+        chooser: contentView.scanModel ? contentView.scanModel.swipe.sorting.folderChooser : null
+    }
+
     component SymbolToolButton: ToolButton {
         id: toolButton
         property string symbol
@@ -134,6 +138,7 @@ Item {
                         case "suggestions": return suggestions
                         case "categories": return categories
                         case "browse": return browse
+                        case "history": return historyView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -228,6 +233,14 @@ Item {
                     scanModel: contentView.scanModel
                 }
             }
+        }
+    }
+
+    Component {
+        id: historyView
+        HistoryView {
+            objectName: "historyView"
+            scanModel: contentView.scanModel
         }
     }
 

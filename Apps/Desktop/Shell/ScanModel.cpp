@@ -48,7 +48,9 @@ std::optional<std::int64_t> previousFileCount() {
 }  // namespace
 
 ScanModel::ScanModel(QObject* parent)
-    : QObject(parent), scanStarted_(std::chrono::system_clock::now()) {
+    : QObject(parent),
+      scanStarted_(std::chrono::system_clock::now()),
+      swipe_(new SwipeModel(SwipeModel::Services::standard(), this)) {
 }
 
 ScanModel::~ScanModel() {
@@ -206,6 +208,27 @@ void ScanModel::undoLastPileAddition() {
             pile_.add(entry);
         }
         absorbedByAddition_.erase(absorbed);
+    }
+    emit pileChanged();
+}
+
+void ScanModel::changePile(const std::function<void(ReviewPile&)>& change) {
+    const ReviewPile before = pile_;
+    change(pile_);
+    if (pile_ == before) {
+        return;
+    }
+    for (const auto& entry : pile_.entries()) {
+        if (before.contains(entry.path)) {
+            continue;
+        }
+        std::vector<ReviewPile::Entry> absorbed;
+        for (const auto& old : before.entries()) {
+            if (paths::isInside(old.path, entry.path) && !pile_.contains(old.path)) {
+                absorbed.push_back(old);
+            }
+        }
+        absorbedByAddition_[entry.path] = std::move(absorbed);
     }
     emit pileChanged();
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -16,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "Swipe/SwipeModel.hpp"
 #include "TandorAnalyzers/StorageBreakdown.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Suggestion.hpp"
@@ -61,6 +63,8 @@ class ScanModel : public QObject {
     Q_PROPERTY(QString lastCommitMessage READ lastCommitMessage NOTIFY lastCommitMessageChanged)
     Q_PROPERTY(int pileCount READ pileCount NOTIFY pileChanged)
     Q_PROPERTY(qint64 pileBytes READ pileBytes NOTIFY pileChanged)
+    // The one swipe model, made with the scan model; it owns the sorting model.
+    Q_PROPERTY(tandor::SwipeModel* swipe READ swipe CONSTANT)
 
     // True while a scan runs: the Scan buttons are disabled and scanHome()
     // refuses.
@@ -124,8 +128,14 @@ class ScanModel : public QObject {
     void addSuggestionToPile(const Suggestion& suggestion);
     void removeFromPile(const std::string& path);
     Q_INVOKABLE void undoLastPileAddition();
+    // Lets change act on the pile in place (a swipe decision, a finished
+    // sorting folder) and announces the result once when the pile changed.
+    // An entry change adds keeps what it absorbed, for Undo.
+    void changePile(const std::function<void(ReviewPile&)>& change);
     int pileCount() const;
     qint64 pileBytes() const;
+
+    SwipeModel* swipe() const { return swipe_; }
 
     QString lastCommitMessage() const;
     // The original paths of the items the last commit moved to the Trash;
@@ -184,6 +194,7 @@ class ScanModel : public QObject {
     std::optional<StorageBreakdown> breakdown_;
     int inaccessibleCount_ = 0;
     ReviewPile pile_;
+    SwipeModel* swipe_;
     // For each path added to the pile, the entries inside it that the addition
     // dropped; undoing the addition puts them back.
     std::map<std::string, std::vector<ReviewPile::Entry>> absorbedByAddition_;

@@ -1,0 +1,44 @@
+#include "Sorting/SortingText.hpp"
+
+#include <QStringList>
+
+#include "TandorShared/DisplayText.hpp"
+#include "TandorShared/Texts.hpp"
+
+namespace tandor::SortingText {
+
+QString couldNotSave(const std::string& error) {
+    return ui::Texts::tr(QStringLiteral("Could not save the list of sorting folders: %@"),
+                         {ui::fromEngine(error)});
+}
+
+QString finishMessage(const SortingStore::FinishResult& result, const std::string& name) {
+    const QString folder = ui::displayPath(name);
+    QStringList pieces;
+    if (!result.moved.empty() && !result.failed.empty()) {
+        pieces << ui::Texts::tr(
+            QStringLiteral("Moved %lld files on. You can put them back from History."),
+            {qlonglong(result.moved.size())});
+    }
+    if (!result.failed.empty()) {
+        pieces << ui::Texts::tr(QStringLiteral("%lld files could not be moved on and stay in %@."),
+                                {qlonglong(result.failed.size()), folder});
+    } else if (!result.forPile.empty()) {
+        pieces << ui::Texts::tr(
+            QStringLiteral(
+                "%lld files from %@ are on the pile. Nothing moves until you confirm it."),
+            {qlonglong(result.forPile.size()), folder});
+    } else if (!result.moved.empty()) {
+        pieces << ui::Texts::tr(
+            QStringLiteral("Moved %lld files on. You can put them back from History."),
+            {qlonglong(result.moved.size())});
+    } else {
+        pieces << ui::Texts::tr(QStringLiteral("%@ stays as a normal folder."), {folder});
+    }
+    if (result.saveError) {
+        pieces << couldNotSave(*result.saveError);
+    }
+    return pieces.join(QLatin1Char(' '));
+}
+
+}  // namespace tandor::SortingText

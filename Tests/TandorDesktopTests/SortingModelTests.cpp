@@ -1,0 +1,440 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QUrl>
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "SettingsFolder.hpp"
+#include "Sorting/DialogFolderChooser.hpp"
+#include "Sorting/FolderChooser.hpp"
+#include "Sorting/SortingModel.hpp"
+#include "Sorting/SortingText.hpp"
+#include "TandorReview/MoveError.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using testing::contentsOf;
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
+using testing::writeFile;
+
+bool isThere(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// Answers every request at once with the path set beforehand.
+class FakeFolderChooser : public FolderChooser {
+  public:
+    void choose(const QString& prompt, Done done) override {
+        prompts.push_back(prompt);
+        done(answer);
+    }
+
+    std::optional<std::string> answer;
+    QStringList prompts;
+};
+
+// A fixture home with the settings in a folder of their own; the model is
+// made by each test, after what it should find is in place.
+class SortingModelTest : public ::testing::Test {
+  protected:
+    SortingModelTest() { ui::Texts::setLanguage(QStringLiteral("en")); }
+
+    std::unique_ptr<SortingModel> makeModel() {
+        return std::make_unique<SortingModel>(
+            SortingModel::Services{SortingStore::defaultURL(), home.path(),
+                                   [] { return std::chrono::system_clock::now(); }, chooser});
+    }
+
+    std::string file(const std::string& relative, const std::string& contents = "x") {
+        writeFile(home / relative, contents);
+        return home / relative;
+    }
+
+    // Moves through the model and waits for the worker.
+    static std::optional<MoveRecord> moveNow(SortingModel& model, const std::string& path) {
+        bool done = false;
+        std::optional<MoveRecord> moved;
+        model.move(path, 1, [&](std::optional<MoveRecord> record) {
+            moved = std::move(record);
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 10'000));
+        return moved;
+    }
+
+    static std::vector<std::string> names(const SortingModel& model) {
+        std::vector<std::string> shown;
+        for (const auto& folder : model.folders()) {
+            shown.push_back(folder.name);
+        }
+        return shown;
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    std::shared_ptr<FakeFolderChooser> chooser = std::make_shared<FakeFolderChooser>();
+};
+
+struct FolderOrder {
+    const char* name;
+    // The folders moved into, oldest first: the last one is the most recent.
+    std::vector<std::string> movedInto;
+    std::vector<std::string> order;
+};
+
+class SortingFolderOrder : public SortingModelTest,
+                           public ::testing::WithParamInterface<FolderOrder> {};
+
+TEST_P(SortingFolderOrder, RecentDestinationsComeFirstThenNamesAsAFileBrowserSortsThem) {
+    {
+        SortingStore store(SortingStore::defaultURL());
+        const auto now = std::chrono::system_clock::now();
+        for (const char* name : {"Folder 10", "beta", "Folder 2", "Alpha"}) {
+            store.addFolder(home / name, now);
+        }
+        for (const auto& name : GetParam().movedInto) {
+            store.move(file("f " + UUID::random().string()), 1, home / name, std::nullopt, now);
+        }
+    }
+    const auto model = makeModel();
+    EXPECT_EQ(names(*model), GetParam().order);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SortingFolderOrder,
+    ::testing::Values(FolderOrder{"ByNameAlone", {}, {"Alpha", "beta", "Folder 2", "Folder 10"}},
+                      FolderOrder{"RecentFirst",
+                                  {"beta", "Folder 10", "beta"},
+                                  {"beta", "Folder 10", "Alpha", "Folder 2"}}),
+    [](const ::testing::TestParamInfo<FolderOrder>& shown) {
+        return std::string(shown.param.name);
+    });
+
+struct StoredDestination {
+    const char* name;
+    // "%ID" stands for the registered folder's id, "%id" for it in lower case.
+    std::string stored;
+    bool restored;
+};
+
+class SortingStoredDestination : public SortingModelTest,
+                                 public ::testing::WithParamInterface<StoredDestination> {};
+
+TEST_P(SortingStoredDestination, OnlyTheIdOfARegisteredFolderIsRestored) {
+    const UUID id = SortingStore(SortingStore::defaultURL())
+                        .addFolder(home / "Inbox", std::chrono::system_clock::now())
+                        .id;
+    std::string stored = GetParam().stored;
+    if (const auto at = stored.find("%ID"); at != std::string::npos) {
+        stored.replace(at, 3, id.string());
+    }
+    if (const auto at = stored.find("%id"); at != std::string::npos) {
+        stored.replace(at, 3, QString::fromStdString(id.string()).toLower().toStdString());
+    }
+    QSettings().setValue(SortingModel::destinationKey, QString::fromStdString(stored));
+
+    const auto model = makeModel();
+    if (GetParam().restored) {
+        EXPECT_EQ(model->destinationID(), id);
+        ASSERT_TRUE(model->destination());
+        EXPECT_EQ(model->destination()->name, "Inbox");
+        EXPECT_EQ(QSettings().value(SortingModel::destinationKey).toString().toStdString(),
+                  id.string());
+    } else {
+        EXPECT_FALSE(model->destinationID());
+        EXPECT_FALSE(QSettings().contains(SortingModel::destinationKey));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SortingStoredDestination,
+    ::testing::Values(StoredDestination{"Valid", "%ID", true},
+                      StoredDestination{"LowerCase", "%id", true},
+                      StoredDestination{"InBraces", "{%ID}", false},
+                      StoredDestination{"Garbage", "not an id", false},
+                      StoredDestination{"Unknown", "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10", false}),
+    [](const ::testing::TestParamInfo<StoredDestination>& shown) {
+        return std::string(shown.param.name);
+    });
+
+// A store that cannot be read stays as it is: the model says so, keeps the
+// stored destination and does nothing.
+TEST_F(SortingModelTest, AStoreThatCannotBeReadIsNeverWritten) {
+    const std::string file = SortingStore::defaultURL();
+    writeFile(file, "{ not a store");
+    QSettings().setValue(SortingModel::destinationKey, "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10");
+
+    const auto model = makeModel();
+    EXPECT_EQ(model->message(), "Could not open the list of sorting folders.");
+    EXPECT_TRUE(model->destinationID());
+    EXPECT_FALSE(model->destination());
+    EXPECT_FALSE(moveNow(*model, this->file("a.txt")));
+    EXPECT_FALSE(model->createTemporary("Later", SortingFate::keep()));
+    chooser->answer = home / "Documents";
+    std::filesystem::create_directory(home / "Documents");
+    model->chooseOwnFolder();
+    EXPECT_EQ(model->message(), "Could not open the list of sorting folders.");
+    EXPECT_TRUE(model->folders().empty());
+    EXPECT_EQ(contentsOf(file), "{ not a store");
+    EXPECT_TRUE(isThere(home / "a.txt"));
+}
+
+TEST_F(SortingModelTest, AChosenFolderIsRegisteredOnceAndOnlyWhenItIsThere) {
+    const auto model = makeModel();
+    chooser->answer = home / "Nowhere";
+    model->chooseOwnFolder();
+    EXPECT_TRUE(model->folders().empty());
+
+    std::filesystem::create_directory(home / "Inbox");
+    chooser->answer = home / "Inbox";
+    std::optional<SortingFolder> chosen;
+    model->chooseOwnFolder([&](std::optional<SortingFolder> folder) { chosen = folder; });
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(model->destinationID(), chosen->id);
+    model->chooseOwnFolder();
+    EXPECT_EQ(model->folders().size(), 1u);
+    EXPECT_EQ(model->destinationID(), chosen->id);
+
+    chooser->answer.reset();
+    model->chooseOwnFolder([&](std::optional<SortingFolder> folder) { chosen = folder; });
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(chooser->prompts.front(), "Use This Folder");
+}
+
+// The folder dialog's answer is a URL: the path is its local file in the
+// file system's encoding, and a new request first answers the one still open.
+// (A name that is not UTF-8 does not survive the dialog; the sorting model then
+// finds no folder at the bytes and registers nothing.)
+TEST(DialogFolderChooser, AnswersEachRequestOnceWithTheFoldersBytes) {
+    DialogFolderChooser chooser;
+    std::vector<std::optional<std::string>> answers;
+    const auto record = [&](std::optional<std::string> path) { answers.push_back(path); };
+    chooser.choose(QStringLiteral("Choose"), record);
+    EXPECT_EQ(chooser.prompt(), "Choose");
+    chooser.choose(QStringLiteral("Use This Folder"), record);
+    chooser.accept(QUrl::fromLocalFile(QFile::decodeName("/home/ann/caf\xC3\xA9 b")));
+    chooser.choose(QStringLiteral("Choose"), record);
+    chooser.accept(QUrl(QStringLiteral("https://example.com/folder")));
+    chooser.cancel();
+    EXPECT_THAT(answers,
+                ElementsAre(std::nullopt, std::optional<std::string>("/home/ann/caf\xC3\xA9 b"),
+                            std::nullopt));
+}
+
+struct TargetCase {
+    const char* name;
+    // Relative to the home; "" is the sorting folder itself.
+    const char* target;
+    bool accepted;
+};
+
+class SortingTargetChoice : public SortingModelTest,
+                            public ::testing::WithParamInterface<TargetCase> {};
+
+TEST_P(SortingTargetChoice, ATargetThatWouldTakeTheFolderOrIsNoFolderIsRefused) {
+    const auto model = makeModel();
+    const auto folder = model->createTemporary("Later", SortingFate::keep());
+    ASSERT_TRUE(folder);
+    std::filesystem::create_directories(folder->path + "/inside");
+    std::filesystem::create_directory(home / "Archive");
+    file("plain.txt");
+    chooser->answer = folder->path + "/" + GetParam().target;
+    if (std::string(GetParam().target).starts_with("/")) {
+        chooser->answer = home.path() + GetParam().target;
+    }
+
+    std::optional<std::string> chosen = "not answered";
+    model->chooseTarget(*folder, [&](std::optional<std::string> path) { chosen = path; });
+    EXPECT_EQ(chosen.has_value(), GetParam().accepted);
+    EXPECT_EQ(model->message().isEmpty(), GetParam().accepted);
+    if (!GetParam().accepted) {
+        EXPECT_THAT(model->message().toStdString(), StartsWith("Cannot move"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SortingTargetChoice,
+                         ::testing::Values(TargetCase{"Itself", "", false},
+                                           TargetCase{"Inside", "inside", false},
+                                           TargetCase{"Missing", "/Nowhere", false},
+                                           TargetCase{"AFile", "/plain.txt", false},
+                                           TargetCase{"AnotherFolder", "/Archive", true}),
+                         [](const ::testing::TestParamInfo<TargetCase>& shown) {
+                             return std::string(shown.param.name);
+                         });
+
+MoveRecord someMove(std::string path) {
+    return MoveRecord(path, "/sorting/" + path, 1, std::nullopt, std::chrono::system_clock::now());
+}
+
+struct FinishText {
+    const char* name;
+    std::size_t moved;
+    std::size_t forPile;
+    std::size_t failed;
+    bool saveFailed;
+    const char* message;
+};
+
+class SortingFinishText : public ::testing::TestWithParam<FinishText> {};
+
+TEST_P(SortingFinishText, SaysWhatMovedWhatFailedAndWhatWaits) {
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    SortingStore::FinishResult result;
+    for (std::size_t i = 0; i < GetParam().moved; ++i) {
+        result.moved.push_back(someMove("m" + std::to_string(i)));
+    }
+    for (std::size_t i = 0; i < GetParam().forPile; ++i) {
+        result.forPile.push_back({"/p" + std::to_string(i), 1, "sorting.Later"});
+    }
+    for (std::size_t i = 0; i < GetParam().failed; ++i) {
+        result.failed.push_back({"/f" + std::to_string(i), "no"});
+    }
+    if (GetParam().saveFailed) {
+        result.saveError = "Disk full.";
+    }
+    EXPECT_EQ(SortingText::finishMessage(result, "Later").toStdString(), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SortingFinishText,
+    ::testing::Values(
+        FinishText{"Nothing", 0, 0, 0, false, "Later stays as a normal folder."},
+        FinishText{"ForThePile", 0, 3, 0, false,
+                   "3 files from Later are on the pile. Nothing moves until you confirm it."},
+        FinishText{"MovedOn", 2, 0, 0, false,
+                   "Moved 2 files on. You can put them back from History."},
+        FinishText{"SomeFailed", 2, 0, 1, false,
+                   "Moved 2 files on. You can put them back from History. 1 files could not be "
+                   "moved on and stay in Later."},
+        FinishText{"AllFailed", 0, 0, 1, false, "1 files could not be moved on and stay in Later."},
+        FinishText{"NotSaved", 2, 0, 0, true,
+                   "Moved 2 files on. You can put them back from History. Could not save the "
+                   "list of sorting folders: Disk full."}),
+    [](const ::testing::TestParamInfo<FinishText>& shown) {
+        return std::string(shown.param.name);
+    });
+
+TEST_F(SortingModelTest, FinishingOffersThePileWhatItDoesNotCoverAndCountsEveryOffer) {
+    const auto model = makeModel();
+    const auto later = model->createTemporary("Later", SortingFate::pileAfter(7));
+    ASSERT_TRUE(later);
+    std::vector<MoveRecord> moved;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        moved.push_back(*moveNow(*model, file(name)));
+    }
+    EXPECT_EQ(model->counts().at(later->id), 3);
+    ReviewPile pile;
+    pile.add({moved[0].movedPath, 1, std::nullopt});
+
+    model->finish(*later, pile);
+    EXPECT_EQ(pile.count(), 3u);
+    EXPECT_EQ(pile.entries()[1].ruleID, "sorting.Later");
+    EXPECT_EQ(model->message(),
+              "3 files from Later are on the pile. Nothing moves until you confirm it.");
+    EXPECT_TRUE(model->folders().empty());
+    EXPECT_FALSE(model->destinationID());
+}
+
+TEST_F(SortingModelTest, FinishingTowardsATargetThatIsGoneMovesNothingAndNamesIt) {
+    const auto model = makeModel();
+    const auto later = model->createTemporary("Later", SortingFate::moveTo(home / "Gone"));
+    ASSERT_TRUE(later);
+    const auto moved = moveNow(*model, file("a.txt"));
+    ReviewPile pile;
+    model->finish(*later, pile);
+    EXPECT_EQ(model->message().toStdString(), MoveError::targetNotAFolder(home / "Gone").what());
+    EXPECT_TRUE(isThere(moved->movedPath));
+    EXPECT_EQ(model->folders().size(), 1u);
+}
+
+// A name that is not UTF-8 moves, shows and comes back at its very bytes.
+TEST_F(SortingModelTest, MovesAreListedNewestFirstAndPutBackByRow) {
+    const auto model = makeModel();
+    QAbstractItemModelTester tester(model->moveList(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_TRUE(model->moveList()->isEmpty());
+    EXPECT_FALSE(moveNow(*model, file("a.txt")));  // no destination: nothing moves
+    EXPECT_TRUE(isThere(home / "a.txt"));
+    EXPECT_TRUE(model->message().isEmpty());
+
+    std::filesystem::create_directory(home / "Inbox");
+    chooser->answer = home / "Inbox";
+    model->chooseOwnFolder();
+    const std::string odd = file("caf\xE9.txt", "odd");
+    ASSERT_TRUE(moveNow(*model, odd));
+    ASSERT_TRUE(moveNow(*model, home / "a.txt"));
+    EXPECT_EQ(contentsOf(home / "Inbox/caf\xE9.txt"), "odd");
+    const SortingMoveList& list = *model->moveList();
+    ASSERT_EQ(list.rowCount(), 2);
+    EXPECT_EQ(list.data(list.index(0), SortingMoveList::NameRole), "a.txt");
+    EXPECT_EQ(list.data(list.index(1), SortingMoveList::FolderTextRole), "→ ~/Inbox");
+    EXPECT_EQ(list.title(), "2 files sorted into folders");
+
+    model->moveList()->putBack(1);
+    EXPECT_EQ(contentsOf(odd), "odd");
+    EXPECT_TRUE(list.data(list.index(1), SortingMoveList::UndoneRole).toBool());
+    EXPECT_EQ(list.title(), "1 files sorted into folders");
+
+    // Something new where it came from: it stays, and the message says why.
+    file("a.txt", "new");
+    model->moveList()->putBack(0);
+    EXPECT_EQ(model->message().toStdString(), MoveError::originalPathTaken(home / "a.txt").what());
+    EXPECT_FALSE(list.data(list.index(0), SortingMoveList::UndoneRole).toBool());
+    EXPECT_EQ(model->counts().begin()->second, 1);
+}
+
+TEST_F(SortingModelTest, TheListShowsTheFiftyNewestAndCountsThemAll) {
+    {
+        SortingStore store(SortingStore::defaultURL());
+        for (int i = 0; i < 51; ++i) {
+            store.move(file("f" + std::to_string(i)), 1, home / "Inbox", std::nullopt,
+                       std::chrono::system_clock::now());
+        }
+    }
+    const auto model = makeModel();
+    EXPECT_EQ(model->moveList()->rowCount(), 50);
+    EXPECT_EQ(model->moveList()->title(), "51 files sorted into folders");
+    EXPECT_EQ(model->moveList()->data(model->moveList()->index(0), SortingMoveList::NameRole),
+              "f50");
+}
+
+// A move or put back whose save failed has happened: the record comes back
+// and the message says the list was not saved.
+TEST_F(SortingModelTest, AMoveWhoseSaveFailedStillReturnsItsRecord) {
+    const auto model = makeModel();
+    ASSERT_TRUE(model->createTemporary("Later", SortingFate::keep()));
+    const std::string lock = SortingStore::defaultURL() + ".lock";
+    std::filesystem::remove(lock);
+    std::filesystem::create_directory(lock);
+
+    const auto moved = moveNow(*model, file("a.txt", "a"));
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(contentsOf(moved->movedPath), "a");
+    EXPECT_THAT(model->message().toStdString(),
+                StartsWith("Could not save the list of sorting folders: "));
+    ASSERT_EQ(model->moves().size(), 1u);
+
+    EXPECT_TRUE(model->undo(moved->id));
+    EXPECT_EQ(contentsOf(home / "a.txt"), "a");
+    EXPECT_THAT(model->message().toStdString(),
+                StartsWith("Could not save the list of sorting folders: "));
+    EXPECT_TRUE(model->moves().front().undone);
+}
+
+}  // namespace
+}  // namespace tandor
