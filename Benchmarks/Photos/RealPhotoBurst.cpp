@@ -125,6 +125,7 @@ std::vector<RealScene> realScenes() {
                              "grass.png", "gravel.png", "moon.png", "page.png", "text.png"}) {
         scenes.push_back({library + name, true});
     }
+    scenes.push_back({mate + "nature/Wood.jpg", true});
     for (const char* name : {"astronaut.png", "chelsea.png", "coffee.png", "hubble_deep_field.jpg",
                              "ihc.png", "motorcycle_left.png", "retina.jpg", "rocket.jpg"}) {
         scenes.push_back({library + name, false});
@@ -132,7 +133,7 @@ std::vector<RealScene> realScenes() {
     for (const char* name :
          {"nature/Aqua.jpg", "nature/Blinds.jpg", "nature/Dune.jpg", "nature/FreshFlower.jpg",
           "nature/Garden.jpg", "nature/GreenMeadow.jpg", "nature/LadyBird.jpg",
-          "nature/RainDrops.jpg", "nature/Storm.jpg", "nature/TwoWings.jpg", "nature/Wood.jpg",
+          "nature/RainDrops.jpg", "nature/Storm.jpg", "nature/TwoWings.jpg",
           "nature/YellowFlower.jpg", "desktop/GreenTraditional.jpg",
           "desktop/Ubuntu-Mate-Warm-no-logo.png"}) {
         scenes.push_back({mate + name, false});

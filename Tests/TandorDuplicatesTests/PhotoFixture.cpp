@@ -240,6 +240,27 @@ void writePhoto(const std::string& path, const PhotoSpec& spec) {
     save(stored.get(), path, spec);
 }
 
+void writeGreyPhoto(const std::string& path, int width, int height,
+                    const std::function<double(double x, double y)>& level) {
+    if (vips_init("tandor-tests") != 0) {
+        throw std::runtime_error("libvips did not start");
+    }
+    std::vector<std::uint8_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            pixels.push_back(toByte(level((column + 0.5) / width, (row + 0.5) / height)));
+        }
+    }
+    ImagePtr image(vips_image_new_from_memory_copy(pixels.data(), pixels.size(), width, height, 1,
+                                                   VIPS_FORMAT_UCHAR));
+    if (!image) {
+        check(-1, "new_from_memory");
+    }
+    image->Type = VIPS_INTERPRETATION_B_W;
+    check(vips_jpegsave(image.get(), path.c_str(), "Q", 90, nullptr), "jpegsave");
+}
+
 std::vector<LabelledPhoto> writeLabelledSet(const std::string& folder,
                                             const LabelledSetOptions& options) {
     std::mt19937_64 random(options.seed);

@@ -47,6 +47,12 @@ struct PhotoSpec {
 // Renders the photo and writes it to path. Throws on failure.
 void writePhoto(const std::string& path, const PhotoSpec& spec);
 
+// Writes a one-band grey JPEG (quality 90) whose level at (x, y), both
+// fractions of the frame from its top left corner, is level(x, y) on 0–255.
+// Throws on failure.
+void writeGreyPhoto(const std::string& path, int width, int height,
+                    const std::function<double(double x, double y)>& level);
+
 struct LabelledPhoto {
     std::string path;
     std::uint64_t scene = 0;
