@@ -90,6 +90,9 @@ Item {
         antialiasing: true
         layer.enabled: true
         layer.samples: 4
+        // Drawn at the size shown, so that a large icon is not a blown-up
+        // 24-pixel picture.
+        layer.textureSize: Qt.size(Math.max(24, Math.ceil(icon.size)), Math.max(24, Math.ceil(icon.size)))
 
         ShapePath {
             strokeColor: icon.color

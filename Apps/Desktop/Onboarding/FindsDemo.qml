@@ -73,7 +73,7 @@ Item {
                     SymbolIcon {
                         anchors.centerIn: parent
                         name: tile.modelData.symbol
-                        size: 34
+                        size: 30
                         color: "white"
                     }
                 }
