@@ -321,6 +321,38 @@ TEST_F(TutorialSheetTest, WithoutReduceMotionTheDemonstrationsStartFromTheirFirs
     EXPECT_FALSE(finds->property("running").toBool());
 }
 
+TEST(OnboardingFittingPage, APageTallerThanItsPlaceScrollsInsteadOfBeingClipped) {
+    const testing::FixtureHome home;
+    ScanModel model;
+    QQmlEngine engine;
+    ApplicationEngine::prepare(engine, model);
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQuick\nimport Tandor\n"
+        "FittingPage { width: 300; height: 200; Item { width: 10; height: 500 } }",
+        QUrl(QStringLiteral("qrc:/FittingPageTest.qml")));
+    std::unique_ptr<QObject> page(component.create());
+    ASSERT_NE(page, nullptr) << component.errorString().toStdString();
+    auto* scrollBar = page->findChild<QObject*>(QStringLiteral("fittingScrollBar"));
+    ASSERT_NE(scrollBar, nullptr);
+    struct Case {
+        double height;
+        bool fits;
+        double contentHeight;
+    };
+    // 8 points above and below the content while it scrolls.
+    for (const Case& c : {Case{200, false, 516}, Case{499, false, 516}, Case{500, true, 500},
+                          Case{640, true, 640}}) {
+        page->setProperty("height", c.height);
+        EXPECT_EQ(page->property("fits").toBool(), c.fits) << c.height;
+        EXPECT_EQ(page->property("interactive").toBool(), !c.fits) << c.height;
+        EXPECT_DOUBLE_EQ(page->property("contentHeight").toDouble(), c.contentHeight) << c.height;
+        EXPECT_EQ(scrollBar->property("policy").toInt(),
+                  c.fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn)
+            << c.height;
+    }
+}
+
 // Every view of the onboarding loads on its own without a warning.
 class OnboardingViewLoading : public ::testing::TestWithParam<const char*> {};
 
