@@ -46,7 +46,6 @@ class OnboardingModel : public QObject {
     ScanModel* scanModel() const { return scanModel_; }
     void setScanModel(ScanModel* model);
     QString step() const;
-    OnboardingFlow::Step currentStep() const { return step_; }
     QString accessForm() const;
     bool showsAccessOffNote() const;
 
