@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -350,6 +352,40 @@ TEST(OnboardingFittingPage, APageTallerThanItsPlaceScrollsInsteadOfBeingClipped)
         EXPECT_EQ(scrollBar->property("policy").toInt(),
                   c.fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn)
             << c.height;
+    }
+}
+
+TEST(OnboardingPageTitle, ALongTitleTakesTwoLinesThenShrinksButNeverAThird) {
+    const testing::FixtureHome home;
+    ScanModel model;
+    QQmlEngine engine;
+    ApplicationEngine::prepare(engine, model);
+    struct Case {
+        const char* title;
+        int smallest;  // the size drawn, in pixels
+        int largest;
+    };
+    for (const Case& c :
+         {Case{"Welcome", 26, 26}, Case{"Welcome to Tandor, again", 26, 26},
+          Case{"Welcome to Tandor, the tidy balloon, once more and again", 18, 25}}) {
+        QQmlComponent component(&engine);
+        component.setData(
+            QByteArray("import QtQuick\nimport Tandor\nWindow { width: 240; height: 600; "
+                       "OnboardingPage { anchors.fill: parent; title: \"") +
+                c.title + "\" } }",
+            QUrl(QStringLiteral("qrc:/OnboardingPageTest.qml")));
+        std::unique_ptr<QObject> window(component.create());
+        ASSERT_NE(window, nullptr) << component.errorString().toStdString();
+        // The layout places the title once the window is shown.
+        qobject_cast<QQuickWindow*>(window.get())->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(qobject_cast<QQuickWindow*>(window.get())));
+        auto* title = window->findChild<QQuickItem*>(QStringLiteral("pageTitle"));
+        ASSERT_NE(title, nullptr);
+        QQmlExpression drawnSize(qmlContext(title), title, QStringLiteral("fontInfo.pixelSize"));
+        const int size = drawnSize.evaluate().toInt();
+        EXPECT_GE(size, c.smallest) << c.title;
+        EXPECT_LE(size, c.largest) << c.title;
+        EXPECT_LE(title->property("lineCount").toInt(), 2) << c.title;
     }
 }
 

@@ -39,17 +39,39 @@ Item {
             }
         }
         Text {
+            id: title
             objectName: "pageTitle"
+            // Two lines at most: past them the title shrinks into the height
+            // of two full-size lines, down to 0.7 of its size, and only then
+            // is it cut short.
+            readonly property bool tooLong: fullSize.lineCount > 2
             Layout.fillWidth: true
+            Layout.preferredHeight: tooLong ? 2 * fullSize.implicitHeight / fullSize.lineCount : -1
             text: Texts.tr(page.title)
             textFormat: Text.PlainText
             wrapMode: Text.WordWrap
-            maximumLineCount: 2
+            // Shrinking fills the two lines' height: with a line count, text
+            // that is cut short would count as fitting.
+            maximumLineCount: tooLong ? 1000 : 2
+            fontSizeMode: tooLong ? Text.Fit : Text.FixedSize
+            minimumPixelSize: 18
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignHCenter
             color: Theme.primaryText
             font.pixelSize: 26
             font.bold: true
+
+            // The title at its full size, in as many lines as it takes.
+            Text {
+                id: fullSize
+                visible: false
+                width: title.width
+                text: title.text
+                textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
+                font.pixelSize: 26
+                font.bold: true
+            }
         }
         Text {
             Layout.fillWidth: true
