@@ -246,7 +246,18 @@ Popup {
                             font.pixelSize: 11
                             color: Theme.secondaryText
                         }
-                        Repeater {
+                        // Lazy, with a scroll of its own: an assistant may
+                        // propose thousands of items.
+                        ListView {
+                            id: proposalList
+                            objectName: "proposalList"
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: Math.min(contentHeight, 360)
+                            visible: assistant.proposalCount > 0
+                            clip: true
+                            interactive: contentHeight > height
+                            boundsBehavior: Flickable.StopAtBounds
+                            spacing: 6
                             model: assistant.proposals
                             delegate: ColumnLayout {
                                 id: proposal
@@ -256,7 +267,7 @@ Popup {
                                 required property string reason
                                 required property string path
                                 required property string sizeText
-                                Layout.fillWidth: true
+                                width: proposalList.width
                                 spacing: 6
 
                                 RowLayout {
