@@ -8,7 +8,8 @@ import QtQuick.Shapes
 // "arrow.uturn.backward.circle", "trash", "checkmark", "clock.arrow.circlepath",
 // "chevron.right", and the tour's "internaldrive", "arrow.down.circle",
 // "doc.on.doc", "shippingbox", "hammer", "film", "doc", "heart", "lock.shield",
-// "checkmark.shield", "checkmark.circle", "sparkle.magnifyingglass".
+// "checkmark.shield", "checkmark.circle", "sparkle.magnifyingglass",
+// "magnifyingglass", "gearshape.2", "brain", "tray.and.arrow.down", "xmark.circle".
 Item {
     id: icon
 
@@ -77,7 +78,22 @@ Item {
         "checkmark.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 7.5 12.5 L 10.5 15.5 L 16.5 9",
         "sparkle.magnifyingglass": "M 10.5 3 A 7.5 7.5 0 1 1 10.49 3 M 16 16 L 21.5 21.5 "
                                    + "M 10.5 6.5 L 11.3 9.7 L 14.5 10.5 L 11.3 11.3 L 10.5 14.5 "
-                                   + "L 9.7 11.3 L 6.5 10.5 L 9.7 9.7 Z"
+                                   + "L 9.7 11.3 L 6.5 10.5 L 9.7 9.7 Z",
+        "magnifyingglass": "M 10.5 3.5 A 6.5 6.5 0 1 1 10.49 3.5 M 15.2 15.2 L 20.5 20.5",
+        "gearshape.2": "M 9 5.5 A 3.5 3.5 0 1 1 8.99 5.5 M 9 3 L 9 4.5 M 9 12.5 L 9 14 "
+                       + "M 4.5 9 L 6 9 M 12 9 L 13.5 9 M 17 13.5 A 2.8 2.8 0 1 1 16.99 13.5 "
+                       + "M 17 11.5 L 17 12.7 M 17 19.1 L 17 20.3 M 13.2 16.3 L 14.4 16.3 "
+                       + "M 19.6 16.3 L 20.8 16.3",
+        "brain": "M 12 4.5 Q 9.5 2.5 7.5 4.5 Q 4.5 4.5 4.5 8 Q 2.5 10 4 12.5 Q 2.5 15.5 5.5 17 "
+                 + "Q 6.5 20.5 10 19.5 Q 11.5 20.5 12 19.5 L 12 4.5 Q 14.5 2.5 16.5 4.5 "
+                 + "Q 19.5 4.5 19.5 8 Q 21.5 10 20 12.5 Q 21.5 15.5 18.5 17 Q 17.5 20.5 14 19.5 "
+                 + "Q 12.5 20.5 12 19.5 M 8 9 Q 10 9 10 11 M 16 9 Q 14 9 14 11 M 8 15 L 10 14 "
+                 + "M 16 15 L 14 14",
+        "tray.and.arrow.down": "M 12 3 L 12 12.5 M 8.5 9 L 12 12.5 L 15.5 9 "
+                               + "M 3 13.5 L 3 20 L 21 20 L 21 13.5 L 16 13.5 Q 15 16.5 12 16.5 "
+                               + "Q 9 16.5 8 13.5 L 3 13.5",
+        "xmark.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 8.8 8.8 L 15.2 15.2 "
+                        + "M 15.2 8.8 L 8.8 15.2"
     })
 
     Accessible.ignored: true

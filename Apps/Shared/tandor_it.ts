@@ -68,6 +68,10 @@
         <translation>%lld file smistati in cartelle</translation>
     </message>
     <message>
+        <source>%lld folders could not be read. Your user account may not have permission to read them.</source>
+        <translation>Non è stato possibile leggere %lld cartelle. Il tuo account utente potrebbe non avere il permesso di leggerle.</translation>
+    </message>
+    <message>
         <source>%lld groups of files with identical content (same size and SHA-256)</source>
         <translation>%lld gruppi di file con contenuto identico (stessa dimensione e SHA-256)</translation>
     </message>
@@ -108,6 +112,10 @@
         <translation>%lld elementi più piccoli</translation>
     </message>
     <message>
+        <source>%lld snapshots</source>
+        <translation>%lld istantanee</translation>
+    </message>
+    <message>
         <source>%lld suggestions · %@</source>
         <translation>%lld suggerimenti · %@</translation>
     </message>
@@ -124,16 +132,36 @@
         <translation>File .%@ in %@</translation>
     </message>
     <message>
+        <source>1 snapshot</source>
+        <translation>1 istantanea</translation>
+    </message>
+    <message>
         <source>A folder with the same name sits next to the archive, so its content is already on disk.</source>
         <translation>Accanto all'archivio c'è una cartella con lo stesso nome, quindi il suo contenuto è già sul disco.</translation>
+    </message>
+    <message>
+        <source>AI assistant</source>
+        <translation>Assistente IA</translation>
     </message>
     <message>
         <source>AI models</source>
         <translation>Modelli di IA</translation>
     </message>
     <message>
+        <source>Add all to pile</source>
+        <translation>Aggiungi tutto alla pila</translation>
+    </message>
+    <message>
         <source>Add suggestions or single items here.</source>
         <translation>Aggiungi qui suggerimenti o singoli elementi.</translation>
+    </message>
+    <message>
+        <source>Add this to claude_desktop_config.json (Claude → Settings → Developer → Edit Config), then restart Claude.</source>
+        <translation>Aggiungi questo a claude_desktop_config.json (Claude → Impostazioni → Sviluppatore → Modifica configurazione), poi riavvia Claude.</translation>
+    </message>
+    <message>
+        <source>Add this to ~/.codex/config.toml.</source>
+        <translation>Aggiungi questo a ~/.codex/config.toml.</translation>
     </message>
     <message>
         <source>Add to Pile</source>
@@ -150,6 +178,10 @@
     <message>
         <source>Already extracted to “%@”</source>
         <translation>Già estratto in “%@”</translation>
+    </message>
+    <message>
+        <source>An assistant sees folder and file names, sizes and Tandor's suggestions. It can't move or delete files: it can only propose them here, and you decide.</source>
+        <translation>Un assistente vede i nomi di cartelle e file, le dimensioni e i suggerimenti di Tandor. Non può spostare né eliminare file: può solo proporli qui, e decidi tu.</translation>
     </message>
     <message>
         <source>Anything you remove can be put back.</source>
@@ -174,6 +206,10 @@
     <message>
         <source>Apps</source>
         <translation>App</translation>
+    </message>
+    <message>
+        <source>Apps rebuild caches on their own. Tandor's Caches suggestions show the parts that are safe to remove.</source>
+        <translation>Le app ricostruiscono le cache da sole. I suggerimenti Cache di Tandor mostrano le parti che si possono rimuovere senza rischi.</translation>
     </message>
     <message>
         <source>Apps store temporary data here and recreate it when missing. Quit the app before cleaning its cache.</source>
@@ -228,6 +264,10 @@
         <translation>Cache</translation>
     </message>
     <message>
+        <source>Caches and temporary files</source>
+        <translation>Cache e file temporanei</translation>
+    </message>
+    <message>
         <source>Caches, old downloads, duplicates, leftovers of apps.</source>
         <translation>Cache, vecchi download, duplicati, resti di app.</translation>
     </message>
@@ -260,8 +300,16 @@
         <translation>Pulisci</translation>
     </message>
     <message>
+        <source>Clean them from inside the tool (for example `docker system prune`), so it stays consistent.</source>
+        <translation>Puliscile dall'interno dello strumento (per esempio `docker system prune`), così resta coerente.</translation>
+    </message>
+    <message>
         <source>Click a folder to open it, click the top row to go up</source>
         <translation>Fai clic su una cartella per aprirla, sulla riga in alto per risalire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Code projects</source>
@@ -272,12 +320,24 @@
         <translation>Comprimi di nuovo la cartella o scarica di nuovo l'archivio.</translation>
     </message>
     <message>
+        <source>Connect</source>
+        <translation>Collega</translation>
+    </message>
+    <message>
         <source>Connect the device to Xcode again.</source>
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
     </message>
     <message>
         <source>Continue</source>
         <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Could not open the list of kept files.</source>
@@ -304,6 +364,14 @@
         <translation>Impossibile aggiornare la cronologia delle pulizie: %@</translation>
     </message>
     <message>
+        <source>Data apps keep to start faster, and files they need only for a while.</source>
+        <translation>Dati che le app conservano per avviarsi più in fretta, e file che servono loro solo per un po'.</translation>
+    </message>
+    <message>
+        <source>Data leaves this computer only through your AI app.</source>
+        <translation>I dati lasciano questo computer solo tramite la tua app di IA.</translation>
+    </message>
+    <message>
         <source>Debug symbols copied from connected iPhones. Xcode copies them again when the device reconnects.</source>
         <translation>Simboli di debug copiati dagli iPhone collegati. Xcode li copia di nuovo quando il dispositivo si ricollega.</translation>
     </message>
@@ -324,8 +392,16 @@
         <translation>Sviluppo</translation>
     </message>
     <message>
+        <source>Developer tools data</source>
+        <translation>Dati degli strumenti per sviluppatori</translation>
+    </message>
+    <message>
         <source>Disk images</source>
         <translation>Immagini disco</translation>
+    </message>
+    <message>
+        <source>Disk images of Docker, UTM, Parallels and similar tools. They grow and rarely shrink by themselves.</source>
+        <translation>Immagini disco di Docker, UTM, Parallels e strumenti simili. Crescono e raramente si riducono da sole.</translation>
     </message>
     <message>
         <source>Disk map</source>
@@ -416,6 +492,10 @@
         <translation>Font</translation>
     </message>
     <message>
+        <source>Free %@</source>
+        <translation>Liberi %@</translation>
+    </message>
+    <message>
         <source>From %@ to %@</source>
         <translation>Da %@ a %@</translation>
     </message>
@@ -426,6 +506,10 @@
     <message>
         <source>Full Disk Access is on</source>
         <translation>L'accesso completo al disco è attivo</translation>
+    </message>
+    <message>
+        <source>Full local backups made by Finder when you back up a device to this Mac.</source>
+        <translation>Backup locali completi fatti dal Finder quando esegui il backup di un dispositivo su questo Mac.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -466,6 +550,10 @@
     <message>
         <source>If the system asks to quit and reopen Tandor, say yes. This screen turns green on its own.</source>
         <translation>Se il sistema chiede di chiudere e riaprire Tandor, rispondi di sì. Questa schermata diventa verde da sola.</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignora</translation>
     </message>
     <message>
         <source>In Pile</source>
@@ -560,12 +648,20 @@
         <translation>A sinistra nella pila, a destra per tenere. Funzionano anche i tasti freccia.</translation>
     </message>
     <message>
+        <source>Let AI assistants read Tandor's analysis</source>
+        <translation>Consenti agli assistenti IA di leggere l'analisi di Tandor</translation>
+    </message>
+    <message>
         <source>Let Tandor see the whole disk</source>
         <translation>Lascia che Tandor veda tutto il disco</translation>
     </message>
     <message>
         <source>Light as a balloon: drop what you don't need.</source>
         <translation>Leggero come una mongolfiera: lascia cadere ciò che non ti serve.</translation>
+    </message>
+    <message>
+        <source>Local Time Machine snapshots</source>
+        <translation>Istantanee locali di Time Machine</translation>
     </message>
     <message>
         <source>Local backups made by Finder, one per device. Keep the latest one of a device you still use, unless it is backed up to iCloud.</source>
@@ -576,8 +672,24 @@
         <translation>Posizione occupata</translation>
     </message>
     <message>
+        <source>Logs and diagnostic reports</source>
+        <translation>Log e rapporti diagnostici</translation>
+    </message>
+    <message>
         <source>Map</source>
         <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>Measure Again</source>
+        <translation>Misura di nuovo</translation>
+    </message>
+    <message>
+        <source>Measured parts only</source>
+        <translation>Solo le parti misurate</translation>
+    </message>
+    <message>
+        <source>Measuring System Data…</source>
+        <translation>Misurazione dei Dati di sistema…</translation>
     </message>
     <message>
         <source>Measuring your home folder</source>
@@ -660,8 +772,24 @@
         <translation>Ancora nulla è stato spostato.</translation>
     </message>
     <message>
+        <source>Nothing to do: it shrinks after a restart. Quitting heavy apps keeps it small.</source>
+        <translation>Non devi fare nulla: si riduce dopo un riavvio. Chiudere le app pesanti la mantiene piccola.</translation>
+    </message>
+    <message>
+        <source>Nothing to do: macOS frees it automatically. It overlaps with other items here, so it is not added to the total.</source>
+        <translation>Non devi fare nulla: macOS lo libera automaticamente. Si sovrappone ad altre voci di questo elenco, quindi non è sommato al totale.</translation>
+    </message>
+    <message>
+        <source>Nothing to do: macOS removes them by itself after 24 hours, or sooner when space runs low. Their size cannot be measured by apps.</source>
+        <translation>Non devi fare nulla: macOS le rimuove da solo dopo 24 ore, o prima quando lo spazio scarseggia. Le app non possono misurarne la dimensione.</translation>
+    </message>
+    <message>
         <source>Nothing worth cleaning found.</source>
         <translation>Niente che valga la pena pulire.</translation>
+    </message>
+    <message>
+        <source>Nothing yet.</source>
+        <translation>Ancora niente.</translation>
     </message>
     <message>
         <source>Old device support files</source>
@@ -688,8 +816,16 @@
         <translation>Apri Privacy e sicurezza › Accesso completo al disco.</translation>
     </message>
     <message>
+        <source>Open Settings</source>
+        <translation>Apri Impostazioni</translation>
+    </message>
+    <message>
         <source>Open System Settings</source>
         <translation>Apri Impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Open in File Manager</source>
+        <translation>Apri nel gestore di file</translation>
     </message>
     <message>
         <source>Other</source>
@@ -728,6 +864,18 @@
         <translation>Progetto “%@” modificato l'ultima volta %lld giorni fa</translation>
     </message>
     <message>
+        <source>Proposed by your assistant</source>
+        <translation>Proposti dal tuo assistente</translation>
+    </message>
+    <message>
+        <source>Purgeable %@</source>
+        <translation>Eliminabili %@</translation>
+    </message>
+    <message>
+        <source>Purgeable space</source>
+        <translation>Spazio eliminabile</translation>
+    </message>
+    <message>
         <source>Put Back</source>
         <translation>Ripristina</translation>
     </message>
@@ -752,8 +900,16 @@
         <translation>Foto RAW</translation>
     </message>
     <message>
+        <source>Read only. They can't delete anything.</source>
+        <translation>Solo lettura. Non possono eliminare nulla.</translation>
+    </message>
+    <message>
         <source>Ready for a first look</source>
         <translation>Pronto per un primo sguardo</translation>
+    </message>
+    <message>
+        <source>Records that macOS and apps write while they run, plus crash reports.</source>
+        <translation>Registrazioni che macOS e le app scrivono mentre sono in funzione, più i rapporti sugli arresti anomali.</translation>
     </message>
     <message>
         <source>Reduce motion</source>
@@ -780,12 +936,24 @@
         <translation>Ripristina tutti (%lld)</translation>
     </message>
     <message>
+        <source>Review them in Finder: select the device, then Manage Backups. Keep the latest one of each device you still use.</source>
+        <translation>Controllali nel Finder: seleziona il dispositivo, poi Gestisci backup. Tieni il più recente di ogni dispositivo che usi ancora.</translation>
+    </message>
+    <message>
         <source>Run npm install, yarn or pnpm install in the project.</source>
         <translation>Esegui npm install, yarn o pnpm install nel progetto.</translation>
     </message>
     <message>
         <source>Run the project's install or build command (npm install, swift build, cargo build, pod install).</source>
         <translation>Esegui il comando di installazione o di build del progetto (npm install, swift build, cargo build, pod install).</translation>
+    </message>
+    <message>
+        <source>Run this once in a terminal.</source>
+        <translation>Esegui questo comando una volta in un terminale.</translation>
+    </message>
+    <message>
+        <source>Safe to remove once the device is updated: Finder downloads them again if needed.</source>
+        <translation>Si possono rimuovere una volta aggiornato il dispositivo: se serve, il Finder li scarica di nuovo.</translation>
     </message>
     <message>
         <source>Same email %@</source>
@@ -900,6 +1068,10 @@
         <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
+        <source>Space macOS can free on demand: iCloud files that also live in the cloud, old snapshots and some caches. It is counted as used, but apps that need room get it.</source>
+        <translation>Spazio che macOS può liberare quando serve: file di iCloud che si trovano anche nel cloud, vecchie istantanee e alcune cache. È contato come usato, ma le app che hanno bisogno di spazio lo ottengono.</translation>
+    </message>
+    <message>
         <source>Steam games</source>
         <translation>Giochi Steam</translation>
     </message>
@@ -910,6 +1082,10 @@
     <message>
         <source>Suggestions</source>
         <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>Swap and sleep image</source>
+        <translation>Swap e immagine di stop</translation>
     </message>
     <message>
         <source>Swipe</source>
@@ -948,6 +1124,10 @@
         <translation>Tandor raggruppa i file solo per nome e posizione, su questo computer. Nulla viene aperto né inviato altrove.</translation>
     </message>
     <message>
+        <source>Tandor measured %@ of System Data</source>
+        <translation>Tandor ha misurato %@ di Dati di sistema</translation>
+    </message>
+    <message>
         <source>Tandor measures every folder, then suggests what can go. Nothing moves until you confirm, and everything goes to the Trash first.</source>
         <translation>Tandor misura ogni cartella, poi suggerisce cosa può andare via. Nulla si sposta finché non confermi, e tutto passa prima dal Cestino.</translation>
     </message>
@@ -962,6 +1142,14 @@
     <message>
         <source>Tandor shows the new language after a restart.</source>
         <translation>Tandor mostra la nuova lingua dopo un riavvio.</translation>
+    </message>
+    <message>
+        <source>Tandor's Developer suggestions explain which parts Xcode rebuilds by itself.</source>
+        <translation>I suggerimenti Sviluppo di Tandor spiegano quali parti Xcode ricostruisce da solo.</translation>
+    </message>
+    <message>
+        <source>Tandor's path, %@, is not valid UTF-8, so no set-up text can name it. Move Tandor to a folder whose name is valid UTF-8.</source>
+        <translation>Il percorso di Tandor, %@, non è UTF-8 valido, quindi nessun testo di configurazione può indicarlo. Sposta Tandor in una cartella il cui nome sia UTF-8 valido.</translation>
     </message>
     <message>
         <source>Telegram downloaded media</source>
@@ -980,8 +1168,20 @@
         <translation>L'elenco qui sotto mostra gli stessi elementi.</translation>
     </message>
     <message>
+        <source>The switch could not be saved: %@</source>
+        <translation>Non è stato possibile salvare l'interruttore: %@</translation>
+    </message>
+    <message>
+        <source>Then ask, for example: “What fills my disk? Propose what I can clean in Tandor.”</source>
+        <translation>Poi chiedi, per esempio: “Cosa riempie il mio disco? Proponi cosa posso pulire in Tandor.”</translation>
+    </message>
+    <message>
         <source>This folder is no longer in the scan.</source>
         <translation>Questa cartella non è più nella scansione.</translation>
+    </message>
+    <message>
+        <source>Time Machine keeps hourly snapshots of your disk for about 24 hours, so you can restore files even when the backup disk is not connected. They hold on to the space of files you already deleted.</source>
+        <translation>Time Machine conserva per circa 24 ore istantanee orarie del disco, così puoi ripristinare i file anche quando il disco di backup non è collegato. Trattengono lo spazio dei file che hai già eliminato.</translation>
     </message>
     <message>
         <source>To get it back: %@</source>
@@ -1016,8 +1216,16 @@
         <translation>Disinstalla %@</translation>
     </message>
     <message>
+        <source>Update files Finder downloaded to install iOS or iPadOS.</source>
+        <translation>File di aggiornamento che il Finder ha scaricato per installare iOS o iPadOS.</translation>
+    </message>
+    <message>
         <source>Use This Folder</source>
         <translation>Usa questa cartella</translation>
+    </message>
+    <message>
+        <source>Used %@</source>
+        <translation>Usati %@</translation>
     </message>
     <message>
         <source>Usually under a minute.</source>
@@ -1040,8 +1248,16 @@
         <translation>Macchine virtuali e Docker</translation>
     </message>
     <message>
+        <source>Virtual machines and containers</source>
+        <translation>Macchine virtuali e container</translation>
+    </message>
+    <message>
         <source>Welcome to Tandor</source>
         <translation>Benvenuto in Tandor</translation>
+    </message>
+    <message>
+        <source>What is in System Data</source>
+        <translation>Cosa c'è nei Dati di sistema</translation>
     </message>
     <message>
         <source>What you could free, by category</source>
@@ -1050,6 +1266,18 @@
     <message>
         <source>WhatsApp media</source>
         <translation>Media di WhatsApp</translation>
+    </message>
+    <message>
+        <source>When memory is full, macOS moves part of it to disk. The sleep image saves memory when the Mac sleeps.</source>
+        <translation>Quando la memoria è piena, macOS ne sposta una parte sul disco. L'immagine di stop salva la memoria quando il Mac va in stop.</translation>
+    </message>
+    <message>
+        <source>When you ask, your AI app (Claude or Codex) sends what it reads from Tandor to its service, under your account. Tandor has no server and sends nothing itself. Turn this off and assistants can't connect.</source>
+        <translation>Quando lo chiedi, la tua app di IA (Claude o Codex) invia al suo servizio ciò che legge da Tandor, con il tuo account. Tandor non ha un server e non invia nulla da sé. Disattiva questa opzione e gli assistenti non potranno collegarsi.</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dove</translation>
     </message>
     <message>
         <source>Who uses the space</source>
@@ -1070,6 +1298,10 @@
     <message>
         <source>Xcode build data</source>
         <translation>Dati di build di Xcode</translation>
+    </message>
+    <message>
+        <source>Xcode build data, simulators and device support files. macOS counts them as System Data.</source>
+        <translation>Dati di compilazione di Xcode, simulatori e file di supporto dei dispositivi. macOS li conta come Dati di sistema.</translation>
     </message>
     <message>
         <source>Xcode can create the device again, but data inside it is lost.</source>
@@ -1104,6 +1336,14 @@
         <translation>Ne hai ripristinati %lld</translation>
     </message>
     <message>
+        <source>Your AI app starts Tandor in the background when it needs it. Folders your user account can't read stay hidden from it too.</source>
+        <translation>La tua app di IA avvia Tandor in background quando le serve. Anche le cartelle che il tuo account utente non può leggere le restano nascoste.</translation>
+    </message>
+    <message>
+        <source>at least %@</source>
+        <translation>almeno %@</translation>
+    </message>
+    <message>
         <source>elapsed</source>
         <translation>trascorsi</translation>
     </message>
@@ -1116,12 +1356,32 @@
         <translation>Backup di iPhone e iPad</translation>
     </message>
     <message>
+        <source>iPhone and iPad software updates</source>
+        <translation>Aggiornamenti software di iPhone e iPad</translation>
+    </message>
+    <message>
+        <source>macOS does not let apps read its exact System Data number. Tandor shows the parts it can measure, and never removes them by itself.</source>
+        <translation>macOS non permette alle app di leggere il valore esatto dei Dati di sistema. Tandor mostra le parti che può misurare e non le rimuove mai da solo.</translation>
+    </message>
+    <message>
+        <source>macOS handles it</source>
+        <translation>Ci pensa macOS</translation>
+    </message>
+    <message>
+        <source>macOS rotates its own logs. App logs in your Library can be reviewed in Tandor's suggestions.</source>
+        <translation>macOS ricicla da solo i propri log. I log delle app nella tua Libreria si possono rivedere nei suggerimenti di Tandor.</translation>
+    </message>
+    <message>
         <source>measured</source>
         <translation>misurati</translation>
     </message>
     <message>
         <source>node_modules folders</source>
         <translation>Cartelle node_modules</translation>
+    </message>
+    <message>
+        <source>not measurable</source>
+        <translation>non misurabile</translation>
     </message>
     <message>
         <source>npm cache</source>

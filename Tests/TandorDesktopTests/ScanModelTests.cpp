@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +17,7 @@
 #include <string>
 
 #include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
 #include "Shell/HomeScan.hpp"
 #include "Shell/PileCommit.hpp"
 #include "Shell/ScanModel.hpp"
@@ -240,6 +244,32 @@ TEST_F(ScanModelTest, ProgressAndResultsOfAnOlderScanAreDropped) {
 }
 
 // The scanner reports from several threads, out of order.
+// The header tells how many folders the last scan skipped, and only then.
+TEST_F(ScanModelTest, TheHeaderCountsTheFoldersTheScanCouldNotRead) {
+    QQmlEngine engine;
+    ApplicationEngine::prepare(engine, model);
+    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tandor/Shell/SummaryHeader.qml")));
+    const std::unique_ptr<QObject> header(
+        component.createWithInitialProperties({{"scanModel", QVariant::fromValue(&model)}}));
+    ASSERT_NE(header, nullptr) << component.errorString().toStdString();
+    auto* hint = header->findChild<QQuickItem*>(QStringLiteral("headerHint"));
+    ASSERT_NE(hint, nullptr);
+    auto* text = hint->findChild<QQuickItem*>(QStringLiteral("fullDiskAccessHintText"));
+    ASSERT_NE(text, nullptr);
+
+    for (const int skipped : {0, 3}) {
+        ASSERT_TRUE(model.scanHome());
+        HomeScan::Outcome outcome;
+        outcome.root = FileNode::make(home.path(), std::nullopt, true, 0, 0, 0, {}, {}, {});
+        outcome.inaccessibleCount = skipped;
+        Access::results(model, Access::generation(model), std::move(outcome));
+        EXPECT_EQ(hint->isVisible(), skipped > 0);
+    }
+    EXPECT_EQ(text->property("text").toString(),
+              "3 folders could not be read. Your user account may not have permission to read "
+              "them.");
+}
+
 TEST_F(ScanModelTest, AReportCountingFewerFilesThanTheOneShownIsDropped) {
     ASSERT_TRUE(model.scanHome());
     const auto generation = Access::generation(model);

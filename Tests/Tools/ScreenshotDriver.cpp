@@ -16,9 +16,13 @@
 #include <fstream>
 #include <functional>
 
+#include "Assistant/AssistantSheetModel.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
+#include "TandorAssistant/AssistantProposalStore.hpp"
+#include "TandorAssistant/AssistantSettings.hpp"
 #include "TandorCore/JSONStoreFile.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
 #include "TandorReview/SortingFate.hpp"
@@ -32,7 +36,8 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 // the view models and QML objects the screens themselves use.
 //
 //   tandor-screenshots FOLDER english     every screen, in English
-//   tandor-screenshots FOLDER italian     the suggestions, in Italian
+//   tandor-screenshots FOLDER italian     the suggestions, System Data and
+//                                         the assistant sheet, in Italian
 //   tandor-screenshots FOLDER first-launch          the onboarding and the
 //   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
 //                                         (fresh settings, reduce motion on)
@@ -208,6 +213,44 @@ void runHistory(Driver& driver) {
     driver.save(QStringLiteral("09-history"));
 }
 
+// The System Data tab once its measurement is shown.
+void runSystemData(Driver& driver, const QString& name) {
+    driver.showTab("System Data");
+    auto& systemData = driver.find("systemDataModel");
+    Driver::waitFor([&] { return systemData.property("hasReport").toBool(); }, 60'000,
+                    "the System Data report");
+    QTest::qWait(settleMilliseconds);
+    driver.save(name);
+}
+
+// The assistant sheet with the switch on, the Codex set-up text and two
+// proposals written through the store, as the assistant server writes them.
+void runAssistantSheet(Driver& driver, const QString& name) {
+    // Items that no earlier screen put on the pile or moved.
+    const std::string home = tandor::homeFolderPath();
+    const auto now = std::chrono::system_clock::now();
+    tandor::AssistantProposalStore(
+        tandor::paths::join(tandor::AssistantSettings::folder(), "assistant-proposals.json"))
+        .add({{home + "/Documents/Recipes", 10'240'000,
+               "Recipes you printed years ago; none was opened since.", now},
+              {home + "/Music/album.flac", 5'000'000,
+               "A lossless copy of an album that is also in your music app.", now}});
+    auto& sheet = driver.find("assistantSheet");
+    QMetaObject::invokeMethod(&sheet, "open");
+    Driver::waitFor([&] { return sheet.property("opened").toBool(); }, 10'000, "the sheet");
+    auto* model =
+        sheet.findChild<tandor::AssistantSheetModel*>(QStringLiteral("assistantSheetModel"));
+    if (model == nullptr) {
+        fail(QStringLiteral("no assistant sheet model"));
+    }
+    model->setEnabled(true);
+    model->setClient(1);
+    Driver::waitFor([&] { return model->proposalCount() == 2; }, 10'000, "the proposals");
+    QTest::qWait(settleMilliseconds);
+    driver.save(name);
+    QMetaObject::invokeMethod(&sheet, "close");
+}
+
 void runEnglish(Driver& driver) {
     // The splash, once its title has come in.
     QTest::qWait(900);
@@ -253,6 +296,8 @@ void runEnglish(Driver& driver) {
     settings.close();
 
     runHistory(driver);
+    runSystemData(driver, QStringLiteral("system-data"));
+    runAssistantSheet(driver, QStringLiteral("assistant-sheet"));
 }
 
 // The onboarding's three steps (the tour at its clutter page), then, past
@@ -296,6 +341,8 @@ void runItalian(Driver& driver) {
     driver.showTab("Suggestions");
     driver.openFirstCard();
     driver.save(QStringLiteral("08-suggestions-italian"));
+    runSystemData(driver, QStringLiteral("system-data-italian"));
+    runAssistantSheet(driver, QStringLiteral("assistant-sheet-italian"));
 }
 
 }  // namespace

@@ -33,6 +33,12 @@ Item {
         objectName: "tutorialSheet"
     }
 
+    AssistantSheet {
+        id: assistantSheet
+        objectName: "assistantSheet"
+        scanModel: contentView.scanModel
+    }
+
     FolderChooserDialog {
         chooser: contentView.scanModel ? contentView.scanModel.swipe.sorting.folderChooser : null
     }
@@ -51,7 +57,8 @@ Item {
         anchors.fill: parent
         spacing: 0
 
-        // The toolbar: help and language, then Scan.
+        // The toolbar: the assistant, help and language, then Measure Again
+        // on System Data and Scan.
         RowLayout {
             Layout.fillWidth: true
             Layout.leftMargin: 12
@@ -60,6 +67,16 @@ Item {
             spacing: 6
 
             Item { Layout.fillWidth: true }
+
+            SymbolToolButton {
+                objectName: "assistantButton"
+                symbol: "brain"
+                text: Texts.tr("AI assistant")
+                ToolTip.visible: hovered
+                ToolTip.text: Texts.tr("AI assistant")
+                ToolTip.delay: 600
+                onClicked: assistantSheet.open()
+            }
 
             SymbolToolButton {
                 id: helpButton
@@ -91,6 +108,15 @@ Item {
                         relaunchDialog: relaunchDialog
                     }
                 }
+            }
+
+            SymbolToolButton {
+                objectName: "measureAgainButton"
+                visible: content.route === "systemData"
+                symbol: "circlepath"
+                text: Texts.tr("Measure Again")
+                enabled: visible && content.item !== null && content.item.loading === false
+                onClicked: content.item.measureAgain()
             }
 
             SymbolToolButton {
@@ -143,6 +169,7 @@ Item {
                         case "categories": return categories
                         case "browse": return browse
                         case "history": return historyView
+                        case "systemData": return systemDataView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -244,6 +271,14 @@ Item {
         id: historyView
         HistoryView {
             objectName: "historyView"
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: systemDataView
+        SystemDataView {
+            objectName: "systemDataView"
             scanModel: contentView.scanModel
         }
     }

@@ -3,7 +3,8 @@ import Tandor
 import Tandor.Shared
 
 // The summary panel above the results: how much the
-// suggestions could free, and the same split by category.
+// suggestions could free, the same split by category, and how many folders
+// the scan could not read.
 Item {
     id: header
 
@@ -34,6 +35,12 @@ Item {
             CategoryBar {
                 width: stack.width
                 scanModel: header.scanModel
+            }
+            FullDiskAccessHint {
+                objectName: "headerHint"
+                width: stack.width
+                visible: header.scanModel !== null && header.scanModel.inaccessibleCount > 0
+                skippedFolders: header.scanModel ? header.scanModel.inaccessibleCount : 0
             }
         }
     }

@@ -1,0 +1,52 @@
+#include "Assistant/AssistantProposalList.hpp"
+
+#include "TandorCore/ByteFormat.hpp"
+#include "TandorCore/Paths.hpp"
+#include "TandorShared/DisplayText.hpp"
+#include "TandorShared/TildePath.hpp"
+
+namespace tandor {
+
+AssistantProposalList::AssistantProposalList(std::string home, QObject* parent)
+    : QAbstractListModel(parent), home_(std::move(home)) {
+}
+
+bool AssistantProposalList::setProposals(std::vector<AssistantProposal> proposals) {
+    if (proposals == proposals_) {
+        return false;
+    }
+    beginResetModel();
+    proposals_ = std::move(proposals);
+    endResetModel();
+    return true;
+}
+
+int AssistantProposalList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(proposals_.size());
+}
+
+QVariant AssistantProposalList::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const auto& proposal = proposals_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+        case NameRole:
+            return ui::displayPath(paths::lastComponent(proposal.path));
+        case ReasonRole:
+            return ui::fromEngine(proposal.reason);
+        case PathRole:
+            return ui::displayPath(ui::tildePath(proposal.path, home_));
+        case SizeTextRole:
+            return QString::fromStdString(ByteFormat::string(proposal.bytes));
+        default:
+            return {};
+    }
+}
+
+QHash<int, QByteArray> AssistantProposalList::roleNames() const {
+    return {
+        {NameRole, "name"}, {ReasonRole, "reason"}, {PathRole, "path"}, {SizeTextRole, "sizeText"}};
+}
+
+}  // namespace tandor

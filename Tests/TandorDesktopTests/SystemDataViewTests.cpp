@@ -1,0 +1,190 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <mutex>
+
+#include "QmlWarnings.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+#include "SystemData/SystemDataModel.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+QString allWarnings() {
+    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
+// The visible items of this object name anywhere in the visual tree.
+QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
+    QList<QQuickItem*> found;
+    if (root == nullptr || !root->isVisible()) {
+        return found;
+    }
+    if (root->objectName() == name) {
+        found.append(root);
+    }
+    for (auto* child : root->childItems()) {
+        found.append(visibleItems(child, name));
+    }
+    return found;
+}
+
+void click(QQuickItem* target) {
+    ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(target->isVisible());
+    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
+}
+
+SystemDataReport reportOf(std::int64_t logBytes, std::int64_t unreadable) {
+    SystemDataReport report;
+    report.volume = VolumeUsage{2'000'000, 500'000, std::nullopt};
+    SystemDataItem logs;
+    logs.kind = SystemDataItem::Kind::logs;
+    logs.title = "Logs";
+    logs.paths = {"/home/ann/Library/Logs"};
+    logs.measurement = unreadable > 0 ? SystemDataItem::Measurement::partial(logBytes, unreadable)
+                                      : SystemDataItem::Measurement::measured(logBytes);
+    report.items = {logs};
+    return report;
+}
+
+// The main window after a real scan of a fixture home, with the System Data
+// tab shown.
+class SystemDataTabTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::QmlWarnings::messages().clear();
+        std::filesystem::create_directories(home / "Library/Logs");
+        std::ofstream(home / "Library/Logs/app.log") << "log";
+        ApplicationEngine::prepare(engine, model);
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        ASSERT_NE(window, nullptr);
+        window->setProperty("showSplash", false);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_TRUE(model.scanHome());
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    }
+
+    QList<QQuickItem*> shown(const char* name) const {
+        return visibleItems(window->contentItem(), QString::fromUtf8(name));
+    }
+
+    QString shownText(const char* name) const {
+        const auto items = shown(name);
+        return items.isEmpty() ? QString() : items.front()->property("text").toString();
+    }
+
+    void showTab(const char* title) {
+        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
+            ->setProperty("tab", QString::fromUtf8(title));
+        QTest::qWait(50);
+    }
+
+    SystemDataModel* systemData() const {
+        const auto views = shown("systemDataView");
+        return views.isEmpty()
+                   ? nullptr
+                   : views.front()->findChild<SystemDataModel*>(QStringLiteral("systemDataModel"));
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    ScanModel model;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+};
+
+TEST_F(SystemDataTabTest, MeasuresWithTheScanTreeAndShowsTheLogsItFound) {
+    showTab("System Data");
+    ASSERT_NE(systemData(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return systemData()->hasReport(); }, 30'000));
+    QTest::qWait(50);
+    EXPECT_TRUE(shown("systemDataProgress").isEmpty());
+    EXPECT_THAT(shownText("systemDataHeadline").toStdString(),
+                ::testing::StartsWith("Tandor measured "));
+    EXPECT_EQ(shown("volumeBar").size(), 1);
+    EXPECT_TRUE(shown("purgeableLegend").isEmpty());
+    EXPECT_TRUE(shown("systemDataHint").isEmpty());
+    const auto rows = systemData()->rows();
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_TRUE(rows.front().toMap()[QStringLiteral("paths")].toStringList().contains(
+        QString::fromStdString(home / "Library/Logs")));
+}
+
+TEST_F(SystemDataTabTest, MeasureAgainKeepsTheOldReportOnScreenUntilTheNewOne) {
+    showTab("System Data");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return systemData() && systemData()->hasReport(); }, 30'000));
+    std::mutex mutex;
+    std::condition_variable released;
+    bool release = false;
+    systemData()->setServices({[&](const FileNodePtr&) {
+                                   std::unique_lock lock(mutex);
+                                   released.wait(lock, [&] { return release; });
+                                   return reportOf(3'000'000, 4);
+                               },
+                               nullptr});
+    const QString before = shownText("systemDataHeadline");
+
+    click(shown("measureAgainButton").front());
+    QTest::qWait(50);
+    EXPECT_FALSE(shown("measureAgainButton").front()->isEnabled());
+    EXPECT_EQ(shownText("systemDataHeadline"), before);
+    {
+        const std::lock_guard lock(mutex);
+        release = true;
+        released.notify_all();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !systemData()->isLoading(); }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(shownText("systemDataHeadline"), "Tandor measured 3 MB of System Data");
+    EXPECT_TRUE(shown("measureAgainButton").front()->isEnabled());
+    EXPECT_EQ(shownText("fullDiskAccessHintText"),
+              "4 folders could not be read. Your user account may not have permission to read "
+              "them.");
+    EXPECT_TRUE(shown("openSettings").isEmpty());
+    EXPECT_EQ(shown("freeLegend").front()->property("text").toString(), "Free 500 KB");
+}
+
+// Each showing of the tab is a new view with a new model that measures anew;
+// the button belongs to the tab alone.
+TEST_F(SystemDataTabTest, ShowingTheTabAgainMakesANewModel) {
+    EXPECT_TRUE(shown("measureAgainButton").isEmpty());
+    showTab("System Data");
+    auto* first = systemData();
+    ASSERT_NE(first, nullptr);
+    const QPointer<SystemDataModel> firstModel(first);
+    showTab("Suggestions");
+    EXPECT_TRUE(shown("measureAgainButton").isEmpty());
+    QTest::qWait(50);
+    showTab("System Data");
+    EXPECT_NE(systemData(), nullptr);
+    EXPECT_TRUE(firstModel.isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return systemData()->hasReport(); }, 30'000));
+}
+
+}  // namespace
+}  // namespace tandor
