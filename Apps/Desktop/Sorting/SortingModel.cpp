@@ -17,6 +17,7 @@
 #include "Sorting/SortingText.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/FileMover.hpp"
+#include "TandorScanner/ParallelLoop.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -134,12 +135,18 @@ SortingModel::Lists SortingModel::read(const SortingStore& store) {
     for (const auto& folder : lists.folders) {
         lists.counts.try_emplace(folder.id, 0);
     }
-    for (const auto& move : lists.moves) {
-        if (move.undone || !move.folderID) {
+    // One lstat a live move: a long log asks them in parallel.
+    std::vector<char> present(lists.moves.size());
+    parallelFor(lists.moves.size(), [&](std::size_t index) {
+        const MoveRecord& move = lists.moves[index];
+        present[index] = !move.undone && move.folderID && FileMover::exists(move.movedPath);
+    });
+    for (std::size_t index = 0; index < lists.moves.size(); ++index) {
+        if (!present[index]) {
             continue;
         }
-        const auto counted = lists.counts.find(*move.folderID);
-        if (counted != lists.counts.end() && FileMover::exists(move.movedPath)) {
+        const auto counted = lists.counts.find(*lists.moves[index].folderID);
+        if (counted != lists.counts.end()) {
             ++counted->second;
         }
     }
