@@ -130,6 +130,8 @@ TEST_F(HistoryModelTest, EachRecordShowsWhatTheTrashHeldAtTheLastReload) {
     EXPECT_EQ(model.totalMovedBytes(), 6'000);
     EXPECT_EQ(cell(model, 2, Role::RuleIDRole), "cache.npm");
     EXPECT_EQ(cell(model, 1, Role::RuleIDRole), "");
+    // The place it came from in full, home folder included: no "~" here.
+    EXPECT_EQ(cell(model, 2, Role::PathRole), QString::fromStdString(taken.originalPath));
     EXPECT_EQ(cell(model, 2, Role::HelpRole),
               QString::fromStdString("Something new is at " + taken.originalPath +
                                      ". Move or rename it first; Tandor never overwrites files."));
