@@ -161,6 +161,7 @@ void SortingModel::reload() {
 }
 
 void SortingModel::publish(Lists lists) {
+    ++publications_;
     folders_ = std::move(lists.folders);
     counts_ = std::move(lists.counts);
     moves_ = std::move(lists.moves);
@@ -285,11 +286,18 @@ void SortingModel::move(const std::string& path, std::int64_t bytes, MoveDone do
     using Outcome = std::pair<std::variant<std::string, SortingStore::MoveResult>, Lists>;
     auto* watcher = new QFutureWatcher<Outcome>(this);
     connect(
-        watcher, &QFutureWatcher<Outcome>::finished, this, [this, watcher, done = std::move(done)] {
+        watcher, &QFutureWatcher<Outcome>::finished, this,
+        [this, watcher, done = std::move(done), publishedBefore = publications_] {
             watcher->deleteLater();
             Outcome outcome = watcher->result();
             setMoving(false);
-            publish(std::move(outcome.second));
+            // A put back or another change made here meanwhile is newer than
+            // what the worker read.
+            if (publications_ == publishedBefore) {
+                publish(std::move(outcome.second));
+            } else {
+                reload();
+            }
             if (auto* error = std::get_if<std::string>(&outcome.first)) {
                 setMessage(ui::fromEngine(*error));
                 done(std::nullopt);
