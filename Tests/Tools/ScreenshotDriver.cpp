@@ -32,7 +32,7 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 // the view models and QML objects the screens themselves use.
 //
 //   tandor-screenshots FOLDER english   every screen, in English
-//   tandor-screenshots FOLDER italian   the suggestions, in Italian
+//   tandor-screenshots FOLDER italian   the suggestions and the history, in Italian
 namespace {
 
 // Software rendering of a frame or two, and the cards' short animations.
@@ -258,6 +258,12 @@ void runItalian(Driver& driver) {
     driver.showTab("Suggestions");
     driver.openFirstCard();
     driver.save(QStringLiteral("08-suggestions-italian"));
+
+    // The cleanups, the put back and the sorting moves of the English run.
+    driver.showTab("History");
+    driver.find("sortingMovesSection").setProperty("expanded", true);
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("09-history-italian"));
 }
 
 }  // namespace
