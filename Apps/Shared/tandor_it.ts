@@ -352,6 +352,10 @@
         <translation>Impossibile leggere la cronologia delle pulizie: %@</translation>
     </message>
     <message>
+        <source>Could not save the cleanup history: %@</source>
+        <translation>Impossibile salvare la cronologia delle pulizie: %@</translation>
+    </message>
+    <message>
         <source>Could not save the list of kept files: %@</source>
         <translation>Impossibile salvare l'elenco dei file tenuti: %@</translation>
     </message>

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
-// What the review benchmarks share: a throw-away home folder and the
-// percentiles of a list of timings.
+#include "RunTimings.hpp"
+
+// What the review benchmarks share: a throw-away home folder, and the timing
+// loop of all benchmarks.
 namespace tandor::bench {
 
 // Points HOME and the XDG folders into a fresh temporary folder, so that the
@@ -32,21 +31,5 @@ class TemporaryHome {
   private:
     QTemporaryDir folder_;
 };
-
-inline double millisecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-// The value below which the given share of the timings lies (nearest rank).
-inline double percentile(std::vector<double> timings, double share) {
-    if (timings.empty()) {
-        return 0;
-    }
-    std::sort(timings.begin(), timings.end());
-    const auto rank =
-        static_cast<std::size_t>(share * static_cast<double>(timings.size() - 1) + 0.5);
-    return timings[std::min(rank, timings.size() - 1)];
-}
 
 }  // namespace tandor::bench

@@ -58,12 +58,7 @@ int main(int argc, char** argv) {
 
     tandor::HistoryModel model(
         tandor::HistoryModel::Services{tandor::CleanupHistory::defaultURL(), {}});
-    std::vector<double> timings;
-    for (int run = 0; run < reloads; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        model.reload();
-        timings.push_back(tandor::bench::millisecondsSince(start));
-    }
+    const std::vector<double> timings = tandor::bench::timeRuns(reloads, [&] { model.reload(); });
     std::printf("history-reload: records=%d sessions=%zu rows=%d median=%.1f ms p95=%.1f ms\n",
                 count, model.sessions().size(), model.rowCount(),
                 tandor::bench::percentile(timings, 0.5), tandor::bench::percentile(timings, 0.95));

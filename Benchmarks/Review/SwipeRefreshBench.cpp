@@ -31,6 +31,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using tandor::bench::millisecondsSince;
 using tandor::bench::percentile;
+using tandor::bench::timeRuns;
 
 constexpr int cachedRefreshes = 30;
 constexpr int downloads = 5'000;
@@ -83,16 +84,13 @@ int main(int argc, char** argv) {
             home.path(), now(), tandor::SwipeModel::downloadsMinimumBytes,
             tandor::SwipeModel::installerMinimumBytes, tandor::SwipeModel::largeVideoBytes,
             tandor::SwipeModel::oldFileBytes, tandor::SwipeModel::oldFileDays);
-        std::vector<double> deals;
         std::size_t dealt = 0;
-        for (int run = 0; run < 5; ++run) {
-            const auto start = Clock::now();
+        const std::vector<double> deals = timeRuns(5, [&] {
             dealt = 0;
             for (const auto& [kind, cards] : builder.decks(root)) {
                 dealt += cards.size();
             }
-            deals.push_back(millisecondsSince(start));
-        }
+        });
 
         tandor::ReviewPile pile;
         for (int i = 0; i < 100; ++i) {
@@ -100,7 +98,7 @@ int main(int argc, char** argv) {
         }
         QEventLoop published;
         QObject::connect(&model, &tandor::SwipeModel::decksChanged, &published, &QEventLoop::quit);
-        auto start = Clock::now();
+        const auto start = Clock::now();
         model.refresh(root, pile);
         const double firstBlocked = millisecondsSince(start);
         if (model.decks().empty()) {
@@ -108,12 +106,8 @@ int main(int argc, char** argv) {
         }
         const double firstPublished = millisecondsSince(start);
 
-        std::vector<double> cached;
-        for (int run = 0; run < cachedRefreshes; ++run) {
-            start = Clock::now();
-            model.refresh(root, pile);
-            cached.push_back(millisecondsSince(start));
-        }
+        const std::vector<double> cached =
+            timeRuns(cachedRefreshes, [&] { model.refresh(root, pile); });
         std::printf(
             "swipe-refresh: nodes=%lld cards=%zu deal=%.1f ms; first refresh blocks %.1f ms, "
             "published after %.1f ms; cached refresh median=%.1f ms p95=%.1f ms max=%.1f ms\n",

@@ -14,8 +14,12 @@ std::optional<nlohmann::json> JSONStoreFile::read() const {
     if (!text) {
         return std::nullopt;
     }
+    return parse(*text);
+}
+
+nlohmann::json JSONStoreFile::parse(const std::string& text) const {
     try {
-        return nlohmann::json::parse(*text);
+        return nlohmann::json::parse(text);
     } catch (const nlohmann::json::exception& error) {
         // Not only parse_error: a number beyond a double's range (1e400) is
         // reported as out_of_range, and is undecodable content all the same.
@@ -24,9 +28,14 @@ std::optional<nlohmann::json> JSONStoreFile::read() const {
 }
 
 void JSONStoreFile::update(const Merge& merge) const {
+    updateText([&](const std::optional<std::string>& current) {
+        return serialize(merge(current ? std::optional(parse(*current)) : std::nullopt));
+    });
+}
+
+void JSONStoreFile::updateText(const Rewrite& rewrite) const {
     const StoreLock lock(path_);
-    const nlohmann::json merged = merge(read());
-    writeFileAtomically(path_, serialize(merged));
+    writeFileAtomically(path_, rewrite(readFileIfPresent(path_)));
 }
 
 std::string JSONStoreFile::serialize(const nlohmann::json& value) {

@@ -27,6 +27,16 @@ class JSONStoreFile {
     using Merge = std::function<nlohmann::json(const std::optional<nlohmann::json>& current)>;
     void update(const Merge& merge) const;
 
+    // The form of update for a store that keeps the text it last read or
+    // wrote: rewrite gets the file's text as it is now (nothing when there is
+    // no file) and answers the text to write. A store that finds its own text
+    // there is spared decoding the file again.
+    using Rewrite = std::function<std::string(const std::optional<std::string>& current)>;
+    void updateText(const Rewrite& rewrite) const;
+
+    // text, the content of this file, decoded. Throws DecodingError.
+    nlohmann::json parse(const std::string& text) const;
+
     // The text a store writes for value.
     static std::string serialize(const nlohmann::json& value);
 

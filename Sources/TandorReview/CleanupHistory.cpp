@@ -100,14 +100,16 @@ void CleanupHistory::append(const std::vector<HistoryRecord>& records) {
 
 void CleanupHistory::restore(const UUID& id) {
     const std::lock_guard lock(mutex_);
-    const auto found = std::find_if(records_.begin(), records_.end(),
-                                    [&](const HistoryRecord& record) { return record.id == id; });
-    if (found == records_.end() || found->restored) {
-        return;
+    if (HistoryRecord* found = awayRecord(id)) {
+        putBack(*found);
+        save();
     }
-    const std::string trashedPath = found->trashedPath;
-    const std::string originalPath = found->originalPath;
-    if (!isStillAway(*found)) {
+}
+
+void CleanupHistory::putBack(HistoryRecord& record) {
+    const std::string trashedPath = record.trashedPath;
+    const std::string originalPath = record.originalPath;
+    if (!isStillAway(record)) {
         throw ReviewError::trashedItemMissing(trashedPath);
     }
     if (FileMover::exists(originalPath)) {
@@ -115,9 +117,8 @@ void CleanupHistory::restore(const UUID& id) {
     }
     createFolders(paths::deletingLastComponent(originalPath));
     FileMover::moveItem(trashedPath, originalPath);
-    found->restored = true;
+    record.restored = true;
     SystemTrasher::forgetTrashInfo(trashedPath, originalPath);
-    save();
 }
 
 RestoreStatus CleanupHistory::status(const HistoryRecord& record) const {
@@ -136,15 +137,24 @@ RestoreStatus CleanupHistory::status(const HistoryRecord& record) const {
 RestoreResult CleanupHistory::restoreAll(const std::vector<UUID>& ids) {
     RestoreResult result;
     for (const auto& id : ids) {
-        const auto found = record(id);
-        if (!found || found->restored) {
+        const std::lock_guard lock(mutex_);
+        HistoryRecord* found = awayRecord(id);
+        if (found == nullptr) {
             continue;
         }
+        const HistoryRecord before = *found;
         try {
-            restore(id);
-            result.restored.push_back(*found);
+            putBack(*found);
         } catch (const std::exception& error) {
-            result.failed.push_back({*found, error.what()});
+            result.failed.push_back({before, error.what()});
+            continue;
+        }
+        // The item is back: a failed save must not report it as still away.
+        result.restored.push_back(before);
+        try {
+            save();
+        } catch (const std::exception& error) {
+            result.saveError = error.what();
         }
     }
     return result;
@@ -154,11 +164,10 @@ std::vector<HistorySession> CleanupHistory::sessions(double gap) const {
     return sessions(records(), gap);
 }
 
-std::optional<HistoryRecord> CleanupHistory::record(const UUID& id) const {
-    const std::lock_guard lock(mutex_);
+HistoryRecord* CleanupHistory::awayRecord(const UUID& id) {
     const auto found = std::find_if(records_.begin(), records_.end(),
                                     [&](const HistoryRecord& record) { return record.id == id; });
-    return found == records_.end() ? std::nullopt : std::optional<HistoryRecord>(*found);
+    return found == records_.end() || found->restored ? nullptr : &*found;
 }
 
 void CleanupHistory::save() {

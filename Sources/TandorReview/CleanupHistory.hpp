@@ -64,11 +64,18 @@ class CleanupHistory final {
     RestoreStatus status(const HistoryRecord& record) const;
 
     // Restores each id in turn; unknown and restored ids are skipped, failures
-    // are kept with their message. Never throws.
+    // are kept with their message. An item that came back counts as restored
+    // even when the save after it failed; the save's error is the result's
+    // saveError. Never throws.
     RestoreResult restoreAll(const std::vector<UUID>& ids);
 
   private:
-    std::optional<HistoryRecord> record(const UUID& id) const;
+    // The record with the id that is not put back yet, or null. Lock held by
+    // the caller.
+    HistoryRecord* awayRecord(const UUID& id);
+    // Moves the record's item back and marks it restored, or throws as restore
+    // does with nothing changed. Lock held by the caller; saves nothing.
+    void putBack(HistoryRecord& record);
     // Lock held by the caller.
     void save();
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ struct RestoreResult {
     // As each record was found before its restore, in the order of the ids given.
     std::vector<HistoryRecord> restored;
     std::vector<Failure> failed;
+    // Why the history could not be saved after items had come back. They are
+    // back all the same and marked in memory; the next save that succeeds
+    // writes them.
+    std::optional<std::string> saveError;
 
     std::int64_t restoredBytes() const;
 };

@@ -93,8 +93,8 @@ void SortingStore::checkMoveOnTarget(const SortingFolder& folder, const std::str
 }
 
 SortingStore::SortingStore(std::string fileURL) : file_(std::move(fileURL)) {
-    if (const auto contents = file_.read()) {
-        saved_ = decodeSaved(*contents);
+    if (auto loaded = changes_.load(file_, decodeSaved)) {
+        saved_ = std::move(*loaded);
     }
 }
 
@@ -318,7 +318,7 @@ SortingStore::MoveResult SortingStore::record(MoveRecord moved, const std::strin
 
 void SortingStore::commit(StoreChanges<Saved>::Change change) {
     changes_.apply(saved_, std::move(change));
-    saved_ = changes_.save(file_, decodeSaved, encodeSaved);
+    changes_.save(file_, saved_, decodeSaved, encodeSaved);
 }
 
 void SortingStore::mutate(StoreChanges<Saved>::Change change) {

@@ -37,8 +37,8 @@ std::string SwipeMemory::defaultURL() {
 }
 
 SwipeMemory::SwipeMemory(std::string fileURL) : file_(std::move(fileURL)) {
-    if (const auto contents = file_.read()) {
-        kept_ = decodeKept(*contents);
+    if (auto loaded = changes_.load(file_, decodeKept)) {
+        kept_ = std::move(*loaded);
     }
 }
 
@@ -76,7 +76,7 @@ void SwipeMemory::forgetAll() {
 
 void SwipeMemory::change(StoreChanges<Kept>::Change change) {
     changes_.apply(kept_, std::move(change));
-    kept_ = changes_.save(file_, decodeKept, encodeKept);
+    changes_.save(file_, kept_, decodeKept, encodeKept);
 }
 
 }  // namespace tandor

@@ -22,6 +22,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing::contentsOf;
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::StartsWith;
 using testing::writeFile;
 using Role = HistoryModel::Role;
@@ -129,6 +130,8 @@ TEST_F(HistoryModelTest, EachRecordShowsWhatTheTrashHeldAtTheLastReload) {
     EXPECT_EQ(model.totalMovedBytes(), 6'000);
     EXPECT_EQ(cell(model, 2, Role::RuleIDRole), "cache.npm");
     EXPECT_EQ(cell(model, 1, Role::RuleIDRole), "");
+    // The place it came from in full, home folder included: no "~" here.
+    EXPECT_EQ(cell(model, 2, Role::PathRole), QString::fromStdString(taken.originalPath));
     EXPECT_EQ(cell(model, 2, Role::HelpRole),
               QString::fromStdString("Something new is at " + taken.originalPath +
                                      ". Move or rename it first; Tandor never overwrites files."));
@@ -202,6 +205,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RestoreCase>& shown) {
         return std::string(shown.param.name);
     });
+
+// The item came back although the history could not be saved after it: the
+// message says both.
+TEST_F(HistoryModelTest, ARestoreWhoseSaveFailedSaysTheItemCameBack) {
+    const HistoryRecord record = trashed("report.pdf", 2'400'000, someDay);
+    write({record});
+    model.reload();
+    const std::string lock = CleanupHistory::defaultURL() + ".lock";
+    std::filesystem::remove(lock);
+    std::filesystem::create_directory(lock);
+
+    model.restore({record.id});
+    EXPECT_THAT(model.message().toStdString(),
+                StartsWith("Put back report.pdf (2.4 MB). Could not save the cleanup history: "));
+    EXPECT_THAT(model.message().toStdString(), EndsWith(" Scan again to see them in Browse."));
+    EXPECT_EQ(contentsOf(record.originalPath), "report.pdf");
+}
 
 TEST_F(HistoryModelTest, AFileThatCannotBeReadKeepsTheLastSessionsAndStaysAsItIs) {
     write({trashed("a", 1, someDay)});

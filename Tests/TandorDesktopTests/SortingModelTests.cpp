@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTest>
+#include <QThreadPool>
 #include <QUrl>
 #include <chrono>
 #include <filesystem>
@@ -411,6 +412,25 @@ TEST_F(SortingModelTest, TheListShowsTheFiftyNewestAndCountsThemAll) {
     EXPECT_EQ(model->moveList()->title(), "51 files sorted into folders");
     EXPECT_EQ(model->moveList()->data(model->moveList()->index(0), SortingMoveList::NameRole),
               "f50");
+}
+
+// A put back made here while a move runs on the worker stays shown when the
+// move ends, although the worker read the lists before it.
+TEST_F(SortingModelTest, AMoveEndingAfterAPutBackShowsThePutBack) {
+    const auto model = makeModel();
+    ASSERT_TRUE(model->createTemporary("Later", SortingFate::keep()));
+    const auto first = moveNow(*model, file("a.txt"));
+    ASSERT_TRUE(first);
+
+    bool done = false;
+    model->move(file("b.txt"), 1, [&](std::optional<MoveRecord>) { done = true; });
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(10'000));
+    ASSERT_TRUE(model->undo(first->id));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10'000));
+
+    ASSERT_EQ(model->moves().size(), 2u);
+    EXPECT_TRUE(model->moves()[1].undone);
+    EXPECT_EQ(model->moveList()->title().toStdString(), "1 files sorted into folders");
 }
 
 // A move or put back whose save failed has happened: the record comes back

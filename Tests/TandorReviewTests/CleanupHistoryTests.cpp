@@ -197,6 +197,33 @@ TEST(CleanupHistory, RestoreOfAnUnknownOrRestoredRecordWritesNothing) {
     EXPECT_FALSE(isThere(history.fileURL()));
 }
 
+// An item that came back has been restored, even when the history cannot be
+// saved after it: the save's error goes beside it, and the next save writes it.
+TEST(CleanupHistory, RestoreAllCountsAnItemThatCameBackWhenTheSaveFails) {
+    const FixtureHome home;
+    writeFile(home / "trash/a", "a");
+    CleanupHistory history(CleanupHistory::defaultURL());
+    const HistoryRecord back = recordOf(home / "a", home / "trash/a");
+    const HistoryRecord missing = recordOf(home / "b", home / "trash/b");
+    history.append({back, missing});
+    const std::string lock = history.fileURL() + ".lock";
+    std::filesystem::remove(lock);
+    std::filesystem::create_directory(lock);
+
+    const RestoreResult result = history.restoreAll({back.id, missing.id});
+    ASSERT_EQ(result.restored.size(), 1u);
+    EXPECT_EQ(result.restored[0].id, back.id);
+    ASSERT_EQ(result.failed.size(), 1u);
+    EXPECT_EQ(result.failed[0].record.id, missing.id);
+    EXPECT_TRUE(result.saveError);
+    EXPECT_EQ(contentsOf(home / "a"), "a");
+    EXPECT_TRUE(history.records()[0].restored);
+
+    std::filesystem::remove(lock);
+    history.append({});
+    EXPECT_TRUE(CleanupHistory(history.fileURL()).records()[0].restored);
+}
+
 TEST(CleanupHistory, ALinkWhoseTargetIsGoneCanBePutBack) {
     const FixtureHome home;
     const std::string trashed = home / "trash/link";

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "ReviewTestSupport.hpp"
 #include "StoreContract.hpp"
@@ -71,6 +72,27 @@ TEST_P(StoreContract, TwoObjectsOnOneFileKeepEachOthersRecords) {
     first->addRecord();
     EXPECT_EQ(GetParam().open(path)->recordCount(), 3u);
     EXPECT_EQ(first->recordCount(), 3u);
+}
+
+// The application changes a store on a worker while the main thread changes
+// and reads it too: one object shared by threads loses no record.
+TEST_P(StoreContract, OneObjectSharedByThreadsKeepsEveryRecord) {
+    const FixtureHome home;
+    const std::string path = storePath(GetParam());
+    const auto store = GetParam().open(path);
+    constexpr std::size_t perThread = 20;
+    std::thread worker([&] {
+        for (std::size_t i = 0; i < perThread; ++i) {
+            store->addRecord();
+        }
+    });
+    for (std::size_t i = 0; i < perThread; ++i) {
+        store->addRecord();
+        EXPECT_LE(store->recordCount(), 2 * perThread);
+    }
+    worker.join();
+    EXPECT_EQ(store->recordCount(), 2 * perThread);
+    EXPECT_EQ(GetParam().open(path)->recordCount(), 2 * perThread);
 }
 
 // A child saves over and over while this process keeps reading; then the child

@@ -36,8 +36,8 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 // the view models and QML objects the screens themselves use.
 //
 //   tandor-screenshots FOLDER english     every screen, in English
-//   tandor-screenshots FOLDER italian     the suggestions, System Data and
-//                                         the assistant sheet, in Italian
+//   tandor-screenshots FOLDER italian     the suggestions, the history, System
+//                                         Data and the assistant sheet, in Italian
 //   tandor-screenshots FOLDER first-launch          the onboarding and the
 //   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
 //                                         (fresh settings, reduce motion on)
@@ -341,6 +341,12 @@ void runItalian(Driver& driver) {
     driver.showTab("Suggestions");
     driver.openFirstCard();
     driver.save(QStringLiteral("08-suggestions-italian"));
+
+    // The cleanups, the put back and the sorting moves of the English run.
+    driver.showTab("History");
+    driver.find("sortingMovesSection").setProperty("expanded", true);
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("09-history-italian"));
     runSystemData(driver, QStringLiteral("system-data-italian"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet-italian"));
 }

@@ -76,9 +76,9 @@ QString helpText(RestoreStatus status, const std::string& originalPath) {
     return {};
 }
 
-// What a restore did: what came back, then what did not and why, then the
-// hint to scan again. A restore that brought nothing back starts with its
-// failures.
+// What a restore did: what came back, then what did not and why, then that
+// the history could not be saved after it, then the hint to scan again. A restore that brought
+// nothing back starts with its failures.
 QString restoreMessage(const RestoreResult& result) {
     QStringList pieces;
     if (result.restored.size() == 1) {
@@ -96,6 +96,10 @@ QString restoreMessage(const RestoreResult& result) {
         for (const auto& failure : result.failed) {
             pieces << ui::fromEngine(failure.error);
         }
+    }
+    if (result.saveError) {
+        pieces << ui::Texts::tr(QStringLiteral("Could not save the cleanup history: %@"),
+                                {ui::fromEngine(*result.saveError)});
     }
     if (!result.restored.empty()) {
         pieces << ui::Texts::tr(QStringLiteral("Scan again to see them in Browse."));

@@ -17,6 +17,7 @@
 #include "Sorting/SortingText.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/FileMover.hpp"
+#include "TandorScanner/ParallelLoop.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -134,12 +135,18 @@ SortingModel::Lists SortingModel::read(const SortingStore& store) {
     for (const auto& folder : lists.folders) {
         lists.counts.try_emplace(folder.id, 0);
     }
-    for (const auto& move : lists.moves) {
-        if (move.undone || !move.folderID) {
+    // One lstat a live move: a long log asks them in parallel.
+    std::vector<char> present(lists.moves.size());
+    parallelFor(lists.moves.size(), [&](std::size_t index) {
+        const MoveRecord& move = lists.moves[index];
+        present[index] = !move.undone && move.folderID && FileMover::exists(move.movedPath);
+    });
+    for (std::size_t index = 0; index < lists.moves.size(); ++index) {
+        if (!present[index]) {
             continue;
         }
-        const auto counted = lists.counts.find(*move.folderID);
-        if (counted != lists.counts.end() && FileMover::exists(move.movedPath)) {
+        const auto counted = lists.counts.find(*lists.moves[index].folderID);
+        if (counted != lists.counts.end()) {
             ++counted->second;
         }
     }
@@ -154,6 +161,7 @@ void SortingModel::reload() {
 }
 
 void SortingModel::publish(Lists lists) {
+    ++publications_;
     folders_ = std::move(lists.folders);
     counts_ = std::move(lists.counts);
     moves_ = std::move(lists.moves);
@@ -278,11 +286,18 @@ void SortingModel::move(const std::string& path, std::int64_t bytes, MoveDone do
     using Outcome = std::pair<std::variant<std::string, SortingStore::MoveResult>, Lists>;
     auto* watcher = new QFutureWatcher<Outcome>(this);
     connect(
-        watcher, &QFutureWatcher<Outcome>::finished, this, [this, watcher, done = std::move(done)] {
+        watcher, &QFutureWatcher<Outcome>::finished, this,
+        [this, watcher, done = std::move(done), publishedBefore = publications_] {
             watcher->deleteLater();
             Outcome outcome = watcher->result();
             setMoving(false);
-            publish(std::move(outcome.second));
+            // A put back or another change made here meanwhile is newer than
+            // what the worker read.
+            if (publications_ == publishedBefore) {
+                publish(std::move(outcome.second));
+            } else {
+                reload();
+            }
             if (auto* error = std::get_if<std::string>(&outcome.first)) {
                 setMessage(ui::fromEngine(*error));
                 done(std::nullopt);

@@ -145,6 +145,9 @@ class SortingModel : public QObject {
     QString message_;
     std::optional<UUID> destinationID_;
     bool moving_ = false;
+    // Counts the publications of the lists: lists a worker read before a
+    // later publication may be older than what is shown.
+    std::uint64_t publications_ = 0;
     SortingMoveList moveList_;
 };
 
