@@ -6,7 +6,8 @@ import QtQuick.Shapes
 // "questionmark.circle", "arrow.clockwise", "play.rectangle",
 // "chart.bar.doc.horizontal", "tray.full", "folder.badge.gearshape",
 // "arrow.uturn.backward.circle", "trash", "checkmark", "clock.arrow.circlepath",
-// "chevron.right".
+// "chevron.right", "doc.on.doc", "checkmark.seal.fill", "ellipsis.circle",
+// "tray.and.arrow.down", "star.fill", "tray.full.fill".
 Item {
     id: icon
 
@@ -51,7 +52,24 @@ Item {
         "checkmark": "M 4.5 12.5 L 9.5 17.5 L 19.5 6.5",
         "clock.arrow.circlepath": "M 4.8 13.5 A 7.5 7.5 0 1 0 6.7 7 M 3.8 4.6 L 6.7 7 L 3.6 9 "
                                   + "M 12 8 L 12 12.5 L 15 14.5",
-        "chevron.right": "M 9 5 L 16 12 L 9 19"
+        "chevron.right": "M 9 5 L 16 12 L 9 19",
+        "doc.on.doc": "M 8.5 6.5 L 8.5 2.5 L 16 2.5 L 20.5 7 L 20.5 17.5 L 15.5 17.5 "
+                      + "M 3.5 6.5 L 11 6.5 L 15.5 11 L 15.5 21.5 L 3.5 21.5 Z",
+        "checkmark.seal.fill": "M 12 2.5 L 14.6 4.6 L 17.9 4.3 L 18.8 7.5 L 21.5 9.5 L 20.2 12.5 "
+                               + "L 21.5 15.5 L 18.8 17.5 L 17.9 20.7 L 14.6 20.4 L 12 22.5 "
+                               + "L 9.4 20.4 L 6.1 20.7 L 5.2 17.5 L 2.5 15.5 L 3.8 12.5 L 2.5 9.5 "
+                               + "L 5.2 7.5 L 6.1 4.3 L 9.4 4.6 Z M 8.2 12.6 L 10.9 15.2 L 16 9.6",
+        "ellipsis.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 7.6 12 L 7.8 12 M 11.9 12 L 12.1 12 "
+                           + "M 16.2 12 L 16.4 12",
+        "tray.and.arrow.down": "M 2.5 13 L 5.5 6.5 L 8 6.5 M 16 6.5 L 18.5 6.5 L 21.5 13 L 21.5 19.5 "
+                               + "L 2.5 19.5 Z M 2.5 13 L 8 13 Q 9 16 12 16 Q 15 16 16 13 L 21.5 13 "
+                               + "M 12 2.5 L 12 11.5 M 8.8 8.5 L 12 11.7 L 15.2 8.5",
+        "star.fill": "M 12 2.8 L 14.7 8.6 L 21 9.3 L 16.3 13.6 L 17.6 19.9 L 12 16.7 L 6.4 19.9 "
+                     + "L 7.7 13.6 L 3 9.3 L 9.3 8.6 Z M 12 7.5 L 13.3 10.6 L 16.6 10.9 L 14.1 13.1 "
+                     + "L 14.8 16.4 L 12 14.7 L 9.2 16.4 L 9.9 13.1 L 7.4 10.9 L 10.7 10.6 Z",
+        "tray.full.fill": "M 2.5 13 L 5.5 4.5 L 18.5 4.5 L 21.5 13 L 21.5 19.5 L 2.5 19.5 Z "
+                          + "M 2.5 13 L 8 13 Q 9 16 12 16 Q 15 16 16 13 L 21.5 13 "
+                          + "M 8 7.5 L 16 7.5 M 7 10 L 17 10 M 4 17.5 L 20 17.5"
     })
 
     Accessible.ignored: true
