@@ -166,9 +166,10 @@ void writeBursts() {
         for (int shot = 0; shot < 4 - burst; ++shot) {
             tandor::testing::PhotoSpec spec;
             spec.scene = static_cast<std::uint64_t>(21 + burst);
-            spec.width = 1600 - 100 * shot;
-            spec.height = 1200 - 75 * shot;
-            spec.quality = 96;
+            // Above 1 MB: the home scan folds smaller files into their folder.
+            spec.width = 3200 - 100 * shot;
+            spec.height = 2400 - 75 * shot;
+            spec.quality = 97;
             spec.variation.left = 0.02 * shot;
             spec.variation.subjectDX = 0.01 * shot;
             spec.variation.noiseSeed = static_cast<std::uint64_t>(shot + 1);
