@@ -5,6 +5,7 @@
 #include <QQuickStyle>
 #include <string_view>
 
+#include "Duplicates/DuplicatesModel.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorAssistant/AssistantLaunch.hpp"
@@ -36,8 +37,11 @@ int main(int argc, char** argv) {
     // (quitting never waits for a scan to finish).
     tandor::ScanModel model;
     model.recoverInterruptedCommit();
+    // The one duplicates model beside it, stopping its search when it goes.
+    tandor::DuplicatesModel duplicates(model);
     QQmlApplicationEngine engine;
     tandor::ApplicationEngine::prepare(engine, model);
+    tandor::DuplicatesModel::prepare(engine, &duplicates);
     engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         return 1;

@@ -9,7 +9,8 @@ import QtQuick.Shapes
 // "chevron.right", and the tour's "internaldrive", "arrow.down.circle",
 // "doc.on.doc", "shippingbox", "hammer", "film", "doc", "heart", "lock.shield",
 // "checkmark.shield", "checkmark.circle", "sparkle.magnifyingglass",
-// "magnifyingglass", "gearshape.2", "brain", "tray.and.arrow.down", "xmark.circle".
+// "magnifyingglass", "gearshape.2", "brain", "tray.and.arrow.down", "xmark.circle",
+// "checkmark.seal.fill", "ellipsis.circle", "star.fill", "tray.full.fill".
 Item {
     id: icon
 
@@ -93,7 +94,19 @@ Item {
                                + "M 3 13.5 L 3 20 L 21 20 L 21 13.5 L 16 13.5 Q 15 16.5 12 16.5 "
                                + "Q 9 16.5 8 13.5 L 3 13.5",
         "xmark.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 8.8 8.8 L 15.2 15.2 "
-                        + "M 15.2 8.8 L 8.8 15.2"
+                        + "M 15.2 8.8 L 8.8 15.2",
+        "checkmark.seal.fill": "M 12 2.5 L 14.6 4.6 L 17.9 4.3 L 18.8 7.5 L 21.5 9.5 L 20.2 12.5 "
+                               + "L 21.5 15.5 L 18.8 17.5 L 17.9 20.7 L 14.6 20.4 L 12 22.5 "
+                               + "L 9.4 20.4 L 6.1 20.7 L 5.2 17.5 L 2.5 15.5 L 3.8 12.5 L 2.5 9.5 "
+                               + "L 5.2 7.5 L 6.1 4.3 L 9.4 4.6 Z M 8.2 12.6 L 10.9 15.2 L 16 9.6",
+        "ellipsis.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 7.6 12 L 7.8 12 M 11.9 12 L 12.1 12 "
+                           + "M 16.2 12 L 16.4 12",
+        "star.fill": "M 12 2.8 L 14.7 8.6 L 21 9.3 L 16.3 13.6 L 17.6 19.9 L 12 16.7 L 6.4 19.9 "
+                     + "L 7.7 13.6 L 3 9.3 L 9.3 8.6 Z M 12 7.5 L 13.3 10.6 L 16.6 10.9 L 14.1 13.1 "
+                     + "L 14.8 16.4 L 12 14.7 L 9.2 16.4 L 9.9 13.1 L 7.4 10.9 L 10.7 10.6 Z",
+        "tray.full.fill": "M 2.5 13 L 5.5 4.5 L 18.5 4.5 L 21.5 13 L 21.5 19.5 L 2.5 19.5 Z "
+                          + "M 2.5 13 L 8 13 Q 9 16 12 16 Q 15 16 16 13 L 21.5 13 "
+                          + "M 8 7.5 L 16 7.5 M 7 10 L 17 10 M 4 17.5 L 20 17.5"
     })
 
     Accessible.ignored: true

@@ -40,8 +40,20 @@
         <translation>%@ · %lld file</translation>
     </message>
     <message>
+        <source>%@×%@ · %@</source>
+        <translation>%1$@×%2$@ · %3$@</translation>
+    </message>
+    <message>
+        <source>%@… %lld of %lld</source>
+        <translation>%1$@… %2$lld di %3$lld</translation>
+    </message>
+    <message>
         <source>%lld %@, %@ on disk</source>
         <translation>%lld %@, %@ su disco</translation>
+    </message>
+    <message>
+        <source>%lld copies of %@ · %@</source>
+        <translation>%1$lld copie da %2$@ · %3$@</translation>
     </message>
     <message>
         <source>%lld could not be moved and stay in the pile.</source>
@@ -56,8 +68,16 @@
         <translation>%lld giorni fa</translation>
     </message>
     <message>
+        <source>%lld files are in iCloud only. Tandor does not download them to compare.</source>
+        <translation>%lld file sono solo in iCloud. Tandor non li scarica per confrontarli.</translation>
+    </message>
+    <message>
         <source>%lld files could not be moved on and stay in %@.</source>
         <translation>Impossibile spostare altrove %1$lld file: restano in %2$@.</translation>
+    </message>
+    <message>
+        <source>%lld files could not be read.</source>
+        <translation>Non è stato possibile leggere %lld file.</translation>
     </message>
     <message>
         <source>%lld files from %@ are on the pile. Nothing moves until you confirm it.</source>
@@ -80,6 +100,14 @@
         <translation>%lld gruppi di foto simili, confrontate su questo computer in base alla loro impronta visiva</translation>
     </message>
     <message>
+        <source>%lld groups · %@ besides the best shots</source>
+        <translation>%1$lld gruppi · %2$@ oltre agli scatti migliori</translation>
+    </message>
+    <message>
+        <source>%lld groups · %@ in extra copies</source>
+        <translation>%1$lld gruppi · %2$@ in copie in più</translation>
+    </message>
+    <message>
         <source>%lld item, %@ on disk</source>
         <translation>%lld elemento, %@ su disco</translation>
     </message>
@@ -96,12 +124,20 @@
         <translation>%lld mesi fa</translation>
     </message>
     <message>
+        <source>%lld more groups are copy-on-write clones: they already share their space, so there is nothing to gain.</source>
+        <translation>Altri %lld gruppi sono cloni copy-on-write: condividono già il loro spazio, quindi non c'è nulla da guadagnare.</translation>
+    </message>
+    <message>
         <source>%lld more match but were opened recently, so they stay</source>
         <translation>Altri %lld corrispondono ma sono stati aperti di recente, quindi restano</translation>
     </message>
     <message>
         <source>%lld of them matched by name only: check they are not used by another app</source>
         <translation>%lld trovati solo per nome: controlla che non li usi un'altra app</translation>
+    </message>
+    <message>
+        <source>%lld photos</source>
+        <translation>%lld foto</translation>
     </message>
     <message>
         <source>%lld smaller</source>
@@ -128,6 +164,14 @@
         <translation>%lld%% della scansione</translation>
     </message>
     <message>
+        <source>, best shot</source>
+        <translation>, scatto migliore</translation>
+    </message>
+    <message>
+        <source>, in pile</source>
+        <translation>, nella pila</translation>
+    </message>
+    <message>
         <source>.%@ files in %@</source>
         <translation>File .%@ in %@</translation>
     </message>
@@ -148,8 +192,24 @@
         <translation>Modelli di IA</translation>
     </message>
     <message>
+        <source>Add all but the best to pile</source>
+        <translation>Aggiungi tutto tranne i migliori alla pila</translation>
+    </message>
+    <message>
+        <source>Add all extra copies to pile</source>
+        <translation>Aggiungi tutte le copie in più alla pila</translation>
+    </message>
+    <message>
         <source>Add all to pile</source>
         <translation>Aggiungi tutto alla pila</translation>
+    </message>
+    <message>
+        <source>Add copies</source>
+        <translation>Aggiungi copie</translation>
+    </message>
+    <message>
+        <source>Add others</source>
+        <translation>Aggiungi le altre</translation>
     </message>
     <message>
         <source>Add suggestions or single items here.</source>
@@ -236,6 +296,10 @@
         <translation>Backup</translation>
     </message>
     <message>
+        <source>Best quality score from image analysis (sharpness, exposure, framing)</source>
+        <translation>Miglior punteggio di qualità dall'analisi dell'immagine (nitidezza, esposizione, inquadratura)</translation>
+    </message>
+    <message>
         <source>Browse</source>
         <translation>Sfoglia</translation>
     </message>
@@ -288,6 +352,10 @@
         <translation>Chat e allegati</translation>
     </message>
     <message>
+        <source>Check each group first</source>
+        <translation>Controlla prima ogni gruppo</translation>
+    </message>
+    <message>
         <source>Check the Trash again</source>
         <translation>Controlla di nuovo il Cestino</translation>
     </message>
@@ -314,6 +382,14 @@
     <message>
         <source>Code projects</source>
         <translation>Progetti di codice</translation>
+    </message>
+    <message>
+        <source>Comparing the start and end of files</source>
+        <translation>Confronto dell'inizio e della fine dei file</translation>
+    </message>
+    <message>
+        <source>Comparing whole files</source>
+        <translation>Confronto dei file interi</translation>
     </message>
     <message>
         <source>Compress the folder again, or download the archive again.</source>
@@ -488,6 +564,22 @@
         <translation>Esiste altrove</translation>
     </message>
     <message>
+        <source>Files under 1 MB, app data in Library, app bundles and photo libraries are not compared.</source>
+        <translation>I file sotto 1 MB, i dati delle app in Library, i pacchetti delle app e le librerie di foto non vengono confrontati.</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Trova duplicati</translation>
+    </message>
+    <message>
+        <source>Find identical files and similar photos</source>
+        <translation>Trova file identici e foto simili</translation>
+    </message>
+    <message>
+        <source>First shot of the group</source>
+        <translation>Primo scatto del gruppo</translation>
+    </message>
+    <message>
         <source>Folder with %lld files</source>
         <translation>Cartella con %lld file</translation>
     </message>
@@ -540,6 +632,10 @@
         <translation>Nascondi la mappa del disco</translation>
     </message>
     <message>
+        <source>Highest resolution</source>
+        <translation>Risoluzione più alta</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Cronologia</translation>
     </message>
@@ -550,6 +646,10 @@
     <message>
         <source>Hugging Face cache</source>
         <translation>Cache di Hugging Face</translation>
+    </message>
+    <message>
+        <source>Identical files</source>
+        <translation>File identici</translation>
     </message>
     <message>
         <source>If the system asks to quit and reopen Tandor, say yes. This screen turns green on its own.</source>
@@ -608,6 +708,38 @@
         <translation>Oggi occupa %@</translation>
     </message>
     <message>
+        <source>Keep</source>
+        <translation>Tieni</translation>
+    </message>
+    <message>
+        <source>Keep this copy instead</source>
+        <translation>Tieni invece questa copia</translation>
+    </message>
+    <message>
+        <source>Keep this one as the best</source>
+        <translation>Tieni questa come migliore</translation>
+    </message>
+    <message>
+        <source>Keeps the copy outside Downloads</source>
+        <translation>Tiene la copia fuori da Download</translation>
+    </message>
+    <message>
+        <source>Keeps the copy outside temporary folders</source>
+        <translation>Tiene la copia fuori dalle cartelle temporanee</translation>
+    </message>
+    <message>
+        <source>Keeps the copy that is not named like a copy</source>
+        <translation>Tiene la copia che non ha il nome di una copia</translation>
+    </message>
+    <message>
+        <source>Keeps the copy with the shortest path</source>
+        <translation>Tiene la copia con il percorso più corto</translation>
+    </message>
+    <message>
+        <source>Keeps the oldest copy</source>
+        <translation>Tiene la copia più vecchia</translation>
+    </message>
+    <message>
         <source>LM Studio models</source>
         <translation>Modelli di LM Studio</translation>
     </message>
@@ -618,6 +750,10 @@
     <message>
         <source>Large files</source>
         <translation>File grandi</translation>
+    </message>
+    <message>
+        <source>Largest file, least compressed</source>
+        <translation>File più grande, meno compresso</translation>
     </message>
     <message>
         <source>Largest items</source>
@@ -680,6 +816,14 @@
         <translation>Log e rapporti diagnostici</translation>
     </message>
     <message>
+        <source>Looking at photos with image fingerprints… %lld of %lld</source>
+        <translation>Confronto le foto con le impronte delle immagini… %1$lld di %2$lld</translation>
+    </message>
+    <message>
+        <source>Looking for files of the same size…</source>
+        <translation>Cerco file della stessa dimensione…</translation>
+    </message>
+    <message>
         <source>Map</source>
         <translation>Mappa</translation>
     </message>
@@ -710,6 +854,10 @@
     <message>
         <source>Models and datasets downloaded by Python tools. They download again on next use.</source>
         <translation>Modelli e dataset scaricati da strumenti Python. Si riscaricano al prossimo uso.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>More info</source>
@@ -756,8 +904,16 @@
         <translation>Ancora nessuna pulizia.</translation>
     </message>
     <message>
+        <source>No identical files found.</source>
+        <translation>Nessun file identico trovato.</translation>
+    </message>
+    <message>
         <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
         <translation>Non è più nel Cestino, quindi non si può ripristinare. Probabilmente il Cestino è stato svuotato.</translation>
+    </message>
+    <message>
+        <source>No similar photos found.</source>
+        <translation>Nessuna foto simile trovata.</translation>
     </message>
     <message>
         <source>Not changed for over %lld months. Tandor cannot tell whether you still need it.</source>
@@ -816,6 +972,22 @@
         <translation>Solo su questo computer</translation>
     </message>
     <message>
+        <source>One copy always stays</source>
+        <translation>Una copia resta sempre</translation>
+    </message>
+    <message>
+        <source>Only copy</source>
+        <translation>Unica copia</translation>
+    </message>
+    <message>
+        <source>Only photo</source>
+        <translation>Unica foto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
         <source>Open Privacy &amp; Security › Full Disk Access.</source>
         <translation>Apri Privacy e sicurezza › Accesso completo al disco.</translation>
     </message>
@@ -838,6 +1010,10 @@
     <message>
         <source>Other files</source>
         <translation>Altri file</translation>
+    </message>
+    <message>
+        <source>Partly shared with a copy-on-write clone: only this much comes back.</source>
+        <translation>In parte condiviso con un clone copy-on-write: si recupera solo questo.</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -906,6 +1082,10 @@
     <message>
         <source>Read only. They can't delete anything.</source>
         <translation>Solo lettura. Non possono eliminare nulla.</translation>
+    </message>
+    <message>
+        <source>Reading file details</source>
+        <translation>Lettura dei dettagli dei file</translation>
     </message>
     <message>
         <source>Ready for a first look</source>
@@ -1000,6 +1180,10 @@
         <translation>Istantanee dello schermo</translation>
     </message>
     <message>
+        <source>Search again</source>
+        <translation>Cerca di nuovo</translation>
+    </message>
+    <message>
         <source>See where the space in your home folder goes</source>
         <translation>Scopri dove va lo spazio della tua cartella Inizio</translation>
     </message>
@@ -1034,6 +1218,14 @@
     <message>
         <source>Show the disk map</source>
         <translation>Mostra la mappa del disco</translation>
+    </message>
+    <message>
+        <source>Similar is not identical: look at each group before moving anything. Click a photo to add it to the pile or take it out; right-click for more.</source>
+        <translation>Simile non vuol dire identico: guarda ogni gruppo prima di spostare qualcosa. Fai clic su una foto per aggiungerla alla pila o toglierla; clic destro per altro.</translation>
+    </message>
+    <message>
+        <source>Similar photos</source>
+        <translation>Foto simili</translation>
     </message>
     <message>
         <source>Simulator caches</source>
@@ -1072,6 +1264,10 @@
         <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
+        <source>Space freed by moving this copy</source>
+        <translation>Spazio liberato spostando questa copia</translation>
+    </message>
+    <message>
         <source>Space macOS can free on demand: iCloud files that also live in the cloud, old snapshots and some caches. It is counted as used, but apps that need room get it.</source>
         <translation>Spazio che macOS può liberare quando serve: file di iCloud che si trovano anche nel cloud, vecchie istantanee e alcune cache. È contato come usato, ma le app che hanno bisogno di spazio lo ottengono.</translation>
     </message>
@@ -1082,6 +1278,10 @@
     <message>
         <source>Step %lld of %lld</source>
         <translation>Passo %lld di %lld</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Suggestions</source>
@@ -1112,12 +1312,20 @@
         <translation>Togli dalla pila</translation>
     </message>
     <message>
+        <source>Take it back out of the pile</source>
+        <translation>Toglila dalla pila</translation>
+    </message>
+    <message>
         <source>Tandor Tutorial</source>
         <translation>Tutorial di Tandor</translation>
     </message>
     <message>
         <source>Tandor can scan without it and tells you how many folders it skipped.</source>
         <translation>Tandor può analizzare anche senza e ti dice quante cartelle ha saltato.</translation>
+    </message>
+    <message>
+        <source>Tandor compares files of the same size byte for byte, and looks at photos through image fingerprints, all on this computer. It reads files but never changes them, and one copy of everything always stays.</source>
+        <translation>Tandor confronta byte per byte i file della stessa dimensione e osserva le foto tramite le impronte delle immagini, tutto su questo computer. Legge i file ma non li modifica mai, e una copia di tutto resta sempre.</translation>
     </message>
     <message>
         <source>Tandor finds the clutter</source>
@@ -1160,6 +1368,22 @@
         <translation>Media scaricati da Telegram</translation>
     </message>
     <message>
+        <source>That is the copy Tandor keeps. Choose another copy to keep first.</source>
+        <translation>È la copia che Tandor tiene. Scegli prima un'altra copia da tenere.</translation>
+    </message>
+    <message>
+        <source>That is the shot Tandor keeps. Right-click another photo to keep it instead.</source>
+        <translation>È lo scatto che Tandor tiene. Fai clic destro su un'altra foto per tenere quella.</translation>
+    </message>
+    <message>
+        <source>That would move every copy of %@. One copy always stays.</source>
+        <translation>Così sposteresti ogni copia di %@. Una copia resta sempre.</translation>
+    </message>
+    <message>
+        <source>That would move every photo of the group. One always stays.</source>
+        <translation>Così sposteresti ogni foto del gruppo. Una resta sempre.</translation>
+    </message>
+    <message>
         <source>The Categories view shows where every gigabyte goes, by kind of file.</source>
         <translation>La vista Categorie mostra dove va ogni gigabyte, per tipo di file.</translation>
     </message>
@@ -1178,6 +1402,10 @@
     <message>
         <source>Then ask, for example: “What fills my disk? Propose what I can clean in Tandor.”</source>
         <translation>Poi chiedi, per esempio: “Cosa riempie il mio disco? Proponi cosa posso pulire in Tandor.”</translation>
+    </message>
+    <message>
+        <source>These results come from an earlier scan. Search again to update them.</source>
+        <translation>Questi risultati vengono da una scansione precedente. Cerca di nuovo per aggiornarli.</translation>
     </message>
     <message>
         <source>This folder is no longer in the scan.</source>
@@ -1202,6 +1430,10 @@
     <message>
         <source>Trash emptied</source>
         <translation>Cestino svuotato</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Riprova</translation>
     </message>
     <message>
         <source>Turn on Tandor. If it is not in the list, click +, or drag Tandor from the file manager window into the list.</source>
@@ -1320,6 +1552,14 @@
         <translation>Puoi ripristinarli dal Cestino o dalla cronologia di Tandor.</translation>
     </message>
     <message>
+        <source>You chose this copy</source>
+        <translation>Hai scelto questa copia</translation>
+    </message>
+    <message>
+        <source>You chose this shot</source>
+        <translation>Hai scelto questo scatto</translation>
+    </message>
+    <message>
         <source>You cleaned it on %lld different days, %@ in total</source>
         <translation>L'hai pulito in %lld giorni diversi, %@ in tutto</translation>
     </message>
@@ -1394,6 +1634,10 @@
     <message>
         <source>pip cache</source>
         <translation>Cache di pip</translation>
+    </message>
+    <message>
+        <source>· %@</source>
+        <translation>· %@</translation>
     </message>
     <message>
         <source>· %lld put back</source>

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "TandorCore/FileError.hpp"
+#include "TandorDuplicates/CancellationError.hpp"
 
 namespace tandor {
 namespace {
@@ -99,10 +100,12 @@ std::vector<unsigned char>& chunk() {
     return buffer;
 }
 
-// Feeds the file from the current position to its end.
-void hashToEnd(const OpenFile& file, Digest& digest) {
+// Feeds the file from the current position to its end, checking stop before
+// every chunk.
+void hashToEnd(const OpenFile& file, Digest& digest, const std::stop_token& stop = {}) {
     auto& buffer = chunk();
     while (true) {
+        CancellationError::checkCancellation(stop);
         const ssize_t count = ::read(file.fd(), buffer.data(), buffer.size());
         if (count < 0 && errno == EINTR) {
             continue;
@@ -156,11 +159,12 @@ ContentHash ContentHasher::sample(const std::string& path, const FileIdentity& i
     return digest.finish();
 }
 
-ContentHash ContentHasher::full(const std::string& path, const FileIdentity& identity) {
+ContentHash ContentHasher::full(const std::string& path, const FileIdentity& identity,
+                                const std::stop_token& stop) {
     const OpenFile file(path, identity);
     ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
     Digest digest;
-    hashToEnd(file, digest);
+    hashToEnd(file, digest, stop);
     return digest.finish();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 #include "TandorDuplicates/FileIdentity.hpp"
@@ -32,7 +33,10 @@ class ContentHasher {
                               std::int64_t size, std::int64_t sampleSize);
 
     // The digest of the whole content, read to its end whatever its size was.
-    static ContentHash full(const std::string& path, const FileIdentity& identity);
+    // A stop requested through stop ends the read between two chunks with
+    // CancellationError, so that a search over very large files stops soon.
+    static ContentHash full(const std::string& path, const FileIdentity& identity,
+                            const std::stop_token& stop = {});
 };
 
 }  // namespace tandor

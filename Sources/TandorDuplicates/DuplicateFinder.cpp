@@ -42,6 +42,8 @@ std::string groupKey(std::int64_t size, const std::string& hash) {
 std::optional<ContentHash> hashOrNothing(const std::function<ContentHash()>& hash) {
     try {
         return hash();
+    } catch (const CancellationError&) {
+        throw;
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -200,7 +202,8 @@ class Search {
         const std::int64_t total = running;
         const std::function<std::optional<ContentHash>(std::size_t)> work = [&](std::size_t k) {
             const auto& facts = *wholeFiles[k].facts;
-            return hashOrNothing([&] { return ContentHasher::full(facts.path, facts.identity); });
+            return hashOrNothing(
+                [&] { return ContentHasher::full(facts.path, facts.identity, stop_); });
         };
         const std::function<void(std::size_t)> before = [&](std::size_t k) {
             const auto position = wholeFiles[k].position;

@@ -5,6 +5,7 @@
 
 #include "DuplicateFixtures.hpp"
 #include "TandorCore/FileError.hpp"
+#include "TandorDuplicates/CancellationError.hpp"
 #include "TandorDuplicates/ContentHasher.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -93,6 +94,22 @@ TEST_F(ContentHasherTest, FullReadsToTheEndWhateverTheSize) {
     EXPECT_EQ(hash.bytesRead, static_cast<std::int64_t>(content.size()));
     EXPECT_EQ(hash.hash.size(), 64U);
     EXPECT_EQ(hash.hash.find_first_not_of("0123456789abcdef"), std::string::npos);
+}
+
+// A stop asked for while a large file is read ends the read at the next
+// chunk and closes the file.
+TEST_F(ContentHasherTest, FullStopsBetweenChunksWhenAsked) {
+    writeFile(folder / "large", std::string(3 * ContentHasher::chunkSize, 'l'));
+    std::stop_source stop;
+    EXPECT_EQ(ContentHasher::full(folder / "large", identityOf(folder / "large"), stop.get_token())
+                  .bytesRead,
+              3 * ContentHasher::chunkSize);
+    const std::size_t open = openDescriptors();
+    stop.request_stop();
+    EXPECT_THROW(
+        ContentHasher::full(folder / "large", identityOf(folder / "large"), stop.get_token()),
+        CancellationError);
+    EXPECT_EQ(openDescriptors(), open);
 }
 
 TEST_F(ContentHasherTest, RefusesWhatIsNotTheExaminedRegularFileAndLeavesNothingOpen) {

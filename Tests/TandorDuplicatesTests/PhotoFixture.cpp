@@ -11,13 +11,6 @@
 #include <stdexcept>
 #include <string_view>
 
-// The HEVC encoder behind HEIC fixtures keeps a few one-time allocations until
-// the process ends; the leak checker of sanitized builds reads this list
-// (nothing else does) and ignores that library alone.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libx265.so\n";
-}
-
 namespace tandor::testing {
 namespace {
 

@@ -17,6 +17,10 @@
 #include <functional>
 
 #include "Assistant/AssistantSheetModel.hpp"
+#include "Duplicates/DuplicatesModel.hpp"
+#include "Duplicates/IdenticalFilesListModel.hpp"
+#include "Duplicates/SimilarPhotosListModel.hpp"
+#include "PhotoFixture.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorAssistant/AssistantProposalStore.hpp"
@@ -161,6 +165,70 @@ class Driver {
     QString folder_;
 };
 
+// Two bursts of similar shots in the Pictures folder, made by the photo
+// generator of the tests, so that no image is stored in the repository.
+void writeBursts() {
+    const std::string folder = tandor::homeFolderPath() + "/Pictures/Bursts";
+    std::filesystem::create_directories(folder);
+    for (int burst = 0; burst < 2; ++burst) {
+        for (int shot = 0; shot < 4 - burst; ++shot) {
+            tandor::testing::PhotoSpec spec;
+            spec.scene = static_cast<std::uint64_t>(21 + burst);
+            // Above 1 MB: the home scan folds smaller files into their folder.
+            spec.width = 3200 - 100 * shot;
+            spec.height = 2400 - 75 * shot;
+            spec.quality = 97;
+            spec.variation.left = 0.02 * shot;
+            spec.variation.subjectDX = 0.01 * shot;
+            spec.variation.noiseSeed = static_cast<std::uint64_t>(shot + 1);
+            spec.exifDate =
+                "2025:0" + std::to_string(6 + burst) + ":14 17:3" + std::to_string(shot) + ":00";
+            tandor::testing::writePhoto(
+                folder + "/IMG_" + std::to_string(4200 + 10 * burst + shot) + ".jpg", spec);
+        }
+    }
+}
+
+// The Duplicates tab: the start card, then the identical files with the
+// group open and one copy on the pile, then the similar photos with a shot on
+// the pile and the refusal of the best shot as the notice.
+void runDuplicates(Driver& driver, tandor::DuplicatesModel& duplicates) {
+    driver.showTab("Duplicates");
+    driver.save(QStringLiteral("duplicates-start"));
+    duplicates.run();
+    Driver::waitFor([&] { return duplicates.phaseName() != QLatin1String("working"); },
+                    scanTimeoutMilliseconds, "the duplicate search");
+    if (duplicates.phaseName() != QLatin1String("ready")) {
+        fail(QStringLiteral("the duplicate search ended %1: %2")
+                 .arg(duplicates.phaseName(), duplicates.phaseText()));
+    }
+    auto* identical = duplicates.identical();
+    if (identical->rowCount() == 0) {
+        fail(QStringLiteral("no identical files found"));
+    }
+    identical->setExpanded(0, true);
+    const auto& group = duplicates.search().groups().front();
+    for (std::size_t file = 0; file < group.files().size(); ++file) {
+        if (group.files()[file].path != group.keeperPath()) {
+            identical->toggle(0, static_cast<int>(file));
+            break;
+        }
+    }
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("duplicates-identical"));
+
+    auto& view = driver.find("duplicatesView");
+    view.setProperty("mode", 1);
+    auto* similar = duplicates.similar();
+    if (similar->rowCount() == 0) {
+        fail(QStringLiteral("no similar photos found"));
+    }
+    similar->toggle(0, 1);
+    view.setProperty("notice", similar->toggle(0, 0));
+    QTest::qWait(2 * settleMilliseconds);
+    driver.save(QStringLiteral("duplicates-similar"));
+}
+
 // Dates every record of the history two minutes earlier: the one step not
 // taken through the models, so that the two commits read as two cleanups.
 void ageHistory() {
@@ -251,7 +319,7 @@ void runAssistantSheet(Driver& driver, const QString& name) {
     QMetaObject::invokeMethod(&sheet, "close");
 }
 
-void runEnglish(Driver& driver) {
+void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
     // The splash, once its title has come in.
     QTest::qWait(900);
     driver.save(QStringLiteral("01-splash"));
@@ -295,6 +363,7 @@ void runEnglish(Driver& driver) {
     driver.save(settings, QStringLiteral("07-settings"));
     settings.close();
 
+    runDuplicates(driver, duplicates);
     runHistory(driver);
     runSystemData(driver, QStringLiteral("system-data"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet"));
@@ -392,9 +461,12 @@ int main(int argc, char** argv) {
         QSettings().setValue("reduceMotion", true);
     }
 
+    writeBursts();
     tandor::ScanModel model;
+    tandor::DuplicatesModel duplicates(model);
     QQmlApplicationEngine engine;
     tandor::ApplicationEngine::prepare(engine, model);
+    tandor::DuplicatesModel::prepare(engine, &duplicates);
     engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         fail(QStringLiteral("Main.qml did not load"));
@@ -413,7 +485,7 @@ int main(int argc, char** argv) {
     } else if (italian) {
         runItalian(driver);
     } else {
-        runEnglish(driver);
+        runEnglish(driver, duplicates);
     }
     return 0;
 }

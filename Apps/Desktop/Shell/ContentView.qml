@@ -170,6 +170,7 @@ Item {
                         case "browse": return browse
                         case "history": return historyView
                         case "systemData": return systemDataView
+                        case "duplicates": return duplicatesView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -279,6 +280,14 @@ Item {
         id: systemDataView
         SystemDataView {
             objectName: "systemDataView"
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: duplicatesView
+        DuplicatesView {
+            objectName: "duplicatesView"
             scanModel: contentView.scanModel
         }
     }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "TandorDuplicates/DuplicateGroup.hpp"
+#include "TandorDuplicates/SimilarPhotoGroup.hpp"
+
+namespace tandor {
+
+class ScanModel;
+
+// The one road from the Duplicates tab to the review pile. Two guards hold:
+// the copy (or shot) a group keeps never goes onto the pile, and neither does
+// the last copy of a group that would still stay. A file counts as leaving
+// when the pile covers it, by its own entry or by a folder that holds it, so
+// no folder on the pile lets the last copy slip through. Main thread only.
+namespace DuplicatePile {
+
+// Puts file on the pile, or returns the localized reason why it stays. The
+// pile itself may still refuse it silently (a folder on the pile holds it).
+std::optional<QString> add(const DuplicateFile& file, const DuplicateGroup& group, ScanModel& scan);
+std::optional<QString> add(const SimilarPhoto& photo, const SimilarPhotoGroup& group,
+                           ScanModel& scan);
+// Adds every extra copy (every shot but the best) of the groups not yet on
+// the pile, as far as the guards allow, as one change of the pile; refusals
+// are dropped.
+void addExtraCopies(const std::vector<DuplicateGroup>& groups, ScanModel& scan);
+void addOthers(const std::vector<SimilarPhotoGroup>& groups, ScanModel& scan);
+
+}  // namespace DuplicatePile
+}  // namespace tandor

@@ -1,0 +1,240 @@
+#include "Duplicates/DuplicateSearch.hpp"
+
+#include <algorithm>
+#include <utility>
+
+#include "TandorShared/DisplayText.hpp"
+#include "TandorShared/Texts.hpp"
+
+namespace tandor {
+
+namespace {
+
+// True when path is one of the moved paths or lies inside one of them.
+bool isAtOrBelow(const std::string& path, const std::set<std::string>& movedPaths) {
+    if (movedPaths.contains(path)) {
+        return true;
+    }
+    for (std::size_t slash = path.rfind('/'); slash != std::string::npos && slash > 0;
+         slash = path.rfind('/', slash - 1)) {
+        if (movedPaths.contains(path.substr(0, slash))) {
+            return true;
+        }
+    }
+    return movedPaths.contains("/");
+}
+
+std::vector<DuplicateGroup> withoutMoved(const std::vector<DuplicateGroup>& groups,
+                                         const std::set<std::string>& movedPaths) {
+    std::vector<DuplicateGroup> kept;
+    kept.reserve(groups.size());
+    for (const auto& group : groups) {
+        std::vector<DuplicateFile> files;
+        std::copy_if(
+            group.files().begin(), group.files().end(), std::back_inserter(files),
+            [&](const DuplicateFile& file) { return !isAtOrBelow(file.path, movedPaths); });
+        if (files.size() == group.files().size()) {
+            kept.push_back(group);
+        } else if (files.size() >= 2) {
+            kept.push_back(DuplicateGroup(group.id(), group.logicalSize(), std::move(files))
+                               .keeping(group.keeperPath()));
+        }
+    }
+    return kept;
+}
+
+std::vector<SimilarPhotoGroup> withoutMoved(const std::vector<SimilarPhotoGroup>& groups,
+                                            const std::set<std::string>& movedPaths) {
+    std::vector<SimilarPhotoGroup> kept;
+    kept.reserve(groups.size());
+    for (const auto& group : groups) {
+        std::vector<SimilarPhoto> photos;
+        std::copy_if(
+            group.photos().begin(), group.photos().end(), std::back_inserter(photos),
+            [&](const SimilarPhoto& photo) { return !isAtOrBelow(photo.path, movedPaths); });
+        if (photos.size() == group.photos().size()) {
+            kept.push_back(group);
+        } else if (photos.size() >= 2) {
+            kept.push_back(SimilarPhotoGroup(std::move(photos)).keeping(group.bestPath()));
+        }
+    }
+    return kept;
+}
+
+template <typename Number>
+QVariant count(Number value) {
+    return QVariant::fromValue<qlonglong>(static_cast<qlonglong>(value));
+}
+
+}  // namespace
+
+DuplicateSearch::Outcome DuplicateSearch::search(
+    const DuplicateFinders& finders, FileNode& root,
+    const std::function<void(const QString&)>& progress, const std::stop_token& stop) {
+    DuplicateReport duplicates = finders.duplicates(
+        root,
+        [&](DuplicateFinder::Stage stage, std::int64_t done, std::int64_t total) {
+            progress(progressLine(stage, done, total));
+        },
+        stop);
+    SimilarPhotoReport photos = finders.photos(
+        root, excludedPhotoPaths(duplicates),
+        [&](std::int64_t done, std::int64_t total) { progress(photoProgressLine(done, total)); },
+        stop);
+    return {std::move(duplicates), std::move(photos)};
+}
+
+std::set<std::string> DuplicateSearch::excludedPhotoPaths(const DuplicateReport& report) {
+    std::set<std::string> paths;
+    for (const auto& group : report.groups()) {
+        for (const auto& file : group.extraCopies()) {
+            paths.insert(file.path);
+        }
+    }
+    return paths;
+}
+
+QStringList DuplicateSearch::footnotes(const DuplicateReport& duplicates,
+                                       const SimilarPhotoReport& photos) {
+    QStringList notes;
+    if (!duplicates.cloneGroups().empty()) {
+        notes.append(ui::Texts::tr(
+            QStringLiteral("%lld more groups are copy-on-write clones: they already share their "
+                           "space, so there is nothing to gain."),
+            {count(duplicates.cloneGroups().size())}));
+    }
+    if (duplicates.cloudOnlyFiles() > 0) {
+        notes.append(ui::Texts::tr(
+            QStringLiteral(
+                "%lld files are in iCloud only. Tandor does not download them to compare."),
+            {count(duplicates.cloudOnlyFiles())}));
+    }
+    const std::size_t unreadable =
+        duplicates.unreadablePaths().size() + photos.unreadablePaths.size();
+    if (unreadable > 0) {
+        notes.append(
+            ui::Texts::tr(QStringLiteral("%lld files could not be read."), {count(unreadable)}));
+    }
+    notes.append(ui::Texts::tr(
+        QStringLiteral("Files under 1 MB, app data in Library, app bundles and photo libraries "
+                       "are not compared.")));
+    return notes;
+}
+
+QString DuplicateSearch::progressLine(DuplicateFinder::Stage stage, std::int64_t done,
+                                      std::int64_t total) {
+    return ui::Texts::tr(
+        QStringLiteral("%@… %lld of %lld"),
+        {ui::Texts::localized(ui::fromEngine(rawValue(stage))), count(done), count(total)});
+}
+
+QString DuplicateSearch::photoProgressLine(std::int64_t done, std::int64_t total) {
+    return ui::Texts::tr(QStringLiteral("Looking at photos with image fingerprints… %lld of %lld"),
+                         {count(done), count(total)});
+}
+
+std::int64_t DuplicateSearch::duplicateBytes() const {
+    std::int64_t sum = 0;
+    for (const auto& group : groups_) {
+        sum += group.reclaimableBytes();
+    }
+    return sum;
+}
+
+std::int64_t DuplicateSearch::similarBytes() const {
+    std::int64_t sum = 0;
+    for (const auto& group : photoGroups_) {
+        sum += group.reclaimableBytes();
+    }
+    return sum;
+}
+
+bool DuplicateSearch::isFrom(const FileNodePtr& root) const {
+    return root != nullptr && searchedRoot_.lock() == root;
+}
+
+std::uint64_t DuplicateSearch::start() {
+    phase_ = Phase::working;
+    phaseText_ = ui::Texts::tr(QStringLiteral("Looking for files of the same size…"));
+    return ++generation_;
+}
+
+bool DuplicateSearch::updateProgress(std::uint64_t generation, const QString& line) {
+    if (!isLatest(generation) || phase_ != Phase::working || phaseText_ == line) {
+        return false;
+    }
+    phaseText_ = line;
+    return true;
+}
+
+bool DuplicateSearch::publish(std::uint64_t generation, Outcome outcome, const FileNodePtr& root) {
+    if (!isLatest(generation) || phase_ != Phase::working) {
+        return false;
+    }
+    groups_ = outcome.duplicates.groups();
+    cloneGroups_ = outcome.duplicates.cloneGroups();
+    photoGroups_ = std::move(outcome.photos.groups);
+    footnotes_ = footnotes(outcome.duplicates, outcome.photos);
+    searchedRoot_ = root;
+    phase_ = Phase::ready;
+    phaseText_.clear();
+    return true;
+}
+
+bool DuplicateSearch::fail(std::uint64_t generation, const QString& message) {
+    if (!isLatest(generation) || phase_ != Phase::working) {
+        return false;
+    }
+    phase_ = Phase::failed;
+    phaseText_ = message;
+    return true;
+}
+
+bool DuplicateSearch::stopped(std::uint64_t generation) {
+    if (!isLatest(generation) || phase_ != Phase::working) {
+        return false;
+    }
+    phase_ = Phase::idle;
+    phaseText_.clear();
+    return true;
+}
+
+bool DuplicateSearch::keep(const std::string& path, const std::string& groupID) {
+    const auto found =
+        std::find_if(groups_.begin(), groups_.end(),
+                     [&](const DuplicateGroup& group) { return group.id() == groupID; });
+    if (found == groups_.end() || found->keeperPath() == path) {
+        return false;
+    }
+    DuplicateGroup changed = found->keeping(path);
+    const bool differs = !(changed == *found);
+    *found = std::move(changed);
+    return differs;
+}
+
+bool DuplicateSearch::keepPhoto(const std::string& path, const std::string& groupID) {
+    const auto found =
+        std::find_if(photoGroups_.begin(), photoGroups_.end(),
+                     [&](const SimilarPhotoGroup& group) { return group.id() == groupID; });
+    if (found == photoGroups_.end() || found->bestPath() == path) {
+        return false;
+    }
+    SimilarPhotoGroup changed = found->keeping(path);
+    const bool differs = !(changed == *found);
+    *found = std::move(changed);
+    return differs;
+}
+
+bool DuplicateSearch::forget(const std::set<std::string>& movedPaths) {
+    if (movedPaths.empty()) {
+        return false;
+    }
+    auto groups = withoutMoved(groups_, movedPaths);
+    auto photoGroups = withoutMoved(photoGroups_, movedPaths);
+    const bool changed = !(groups == groups_) || !(photoGroups == photoGroups_);
+    groups_ = std::move(groups);
+    photoGroups_ = std::move(photoGroups);
+    return changed;
+}
+
+}  // namespace tandor

@@ -1,0 +1,199 @@
+#include "Duplicates/SimilarPhotosListModel.hpp"
+
+#include <algorithm>
+
+#include "Duplicates/DuplicatePile.hpp"
+#include "Duplicates/DuplicatesModel.hpp"
+#include "Duplicates/DuplicatesText.hpp"
+#include "Shell/ScanModel.hpp"
+#include "TandorShared/DisplayText.hpp"
+#include "TandorShared/Texts.hpp"
+
+namespace tandor {
+
+namespace {
+
+const std::vector<SimilarPhotoGroup>& groupsOf(const DuplicatesModel& model) {
+    return model.search().photoGroups();
+}
+
+}  // namespace
+
+SimilarPhotosListModel::SimilarPhotosListModel(DuplicatesModel& model, QObject* parent)
+    : QAbstractListModel(parent), model_(model) {
+    pile_.rebuild(model_.scan().pile());
+    connect(&model_, &DuplicatesModel::resultsChanged, this, &SimilarPhotosListModel::reset);
+    connect(&model_.scan(), &ScanModel::pileChanged, this, &SimilarPhotosListModel::followPile);
+}
+
+QString SimilarPhotosListModel::header() const {
+    return ui::Texts::tr(
+        QStringLiteral("%lld groups · %@ besides the best shots"),
+        {QVariant::fromValue<qlonglong>(static_cast<qlonglong>(groupsOf(model_).size())),
+         DuplicatesText::bytes(model_.search().similarBytes())});
+}
+
+bool SimilarPhotosListModel::isEmpty() const {
+    return groupsOf(model_).empty();
+}
+
+int SimilarPhotosListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(groupsOf(model_).size());
+}
+
+const SimilarPhotoGroup* SimilarPhotosListModel::groupAt(int row) const {
+    const auto& groups = groupsOf(model_);
+    return row >= 0 && static_cast<std::size_t>(row) < groups.size()
+               ? &groups[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+const SimilarPhoto* SimilarPhotosListModel::photoAt(int row, int photo) const {
+    const SimilarPhotoGroup* group = groupAt(row);
+    if (group == nullptr || photo < 0 ||
+        static_cast<std::size_t>(photo) >= group->photos().size()) {
+        return nullptr;
+    }
+    return &group->photos()[static_cast<std::size_t>(photo)];
+}
+
+bool SimilarPhotosListModel::allOthersInPile(const SimilarPhotoGroup& group) const {
+    return std::all_of(group.photos().begin(), group.photos().end(),
+                       [&](const SimilarPhoto& photo) {
+                           return photo.path == group.bestPath() || pile_.contains(photo.path);
+                       });
+}
+
+QVariantList SimilarPhotosListModel::photos(const SimilarPhotoGroup& group) const {
+    QVariantList list;
+    list.reserve(static_cast<qsizetype>(group.photos().size()));
+    for (const auto& photo : group.photos()) {
+        const bool isBest = photo.path == group.bestPath();
+        const bool inPile = pile_.contains(photo.path);
+        const QString name = ui::displayPath(photo.name());
+        QString accessibleName = name;
+        if (isBest) {
+            accessibleName += ui::Texts::tr(QStringLiteral(", best shot"));
+        }
+        if (inPile) {
+            accessibleName += ui::Texts::tr(QStringLiteral(", in pile"));
+        }
+        list.append(QVariantMap{
+            {QStringLiteral("source"),
+             QStringLiteral("image://photo/%1").arg(model_.photoIDs()->idOf(photo.path))},
+            {QStringLiteral("name"), name},
+            {QStringLiteral("path"), ui::displayPath(photo.path)},
+            {QStringLiteral("details"),
+             ui::Texts::tr(QStringLiteral("%@×%@ · %@"),
+                           {QString::number(photo.pixelWidth), QString::number(photo.pixelHeight),
+                            DuplicatesText::bytes(photo.bytes)})},
+            {QStringLiteral("isBest"), isBest},
+            {QStringLiteral("inPile"), inPile},
+            {QStringLiteral("accessibleName"), accessibleName},
+        });
+    }
+    return list;
+}
+
+QVariant SimilarPhotosListModel::data(const QModelIndex& index, int role) const {
+    const SimilarPhotoGroup* group = groupAt(index.row());
+    if (!index.isValid() || group == nullptr) {
+        return {};
+    }
+    switch (role) {
+        case GroupIDRole:
+            return ui::displayPath(group->id());
+        case TitleRole:
+            return ui::Texts::tr(
+                QStringLiteral("%lld photos"),
+                {QVariant::fromValue<qlonglong>(static_cast<qlonglong>(group->photos().size()))});
+        case DateTextRole:
+            return DuplicatesText::dayAndTime(group->best().captureDate);
+        case ReasonRole:
+            return ui::Texts::tr(QStringLiteral("· %@"),
+                                 {ui::Texts::localized(ui::fromEngine(group->bestReason()))});
+        case ReclaimableTextRole:
+            return DuplicatesText::bytes(group->reclaimableBytes());
+        case AllOthersInPileRole:
+            return allOthersInPile(*group);
+        case PhotosRole:
+            return photos(*group);
+        default:
+            return {};
+    }
+}
+
+QHash<int, QByteArray> SimilarPhotosListModel::roleNames() const {
+    return {
+        {GroupIDRole, "groupID"},
+        {TitleRole, "title"},
+        {DateTextRole, "dateText"},
+        {ReasonRole, "reason"},
+        {ReclaimableTextRole, "reclaimableText"},
+        {AllOthersInPileRole, "allOthersInPile"},
+        {PhotosRole, "photos"},
+    };
+}
+
+void SimilarPhotosListModel::addOthers(int row) {
+    if (const SimilarPhotoGroup* group = groupAt(row)) {
+        DuplicatePile::addOthers({*group}, model_.scan());
+    }
+}
+
+void SimilarPhotosListModel::addAll() {
+    DuplicatePile::addOthers(groupsOf(model_), model_.scan());
+}
+
+QString SimilarPhotosListModel::toggle(int row, int photo) {
+    const SimilarPhoto* shot = photoAt(row, photo);
+    if (shot == nullptr) {
+        return {};
+    }
+    if (pile_.contains(shot->path)) {
+        model_.scan().removeFromPile(shot->path);
+        return {};
+    }
+    return DuplicatePile::add(*shot, *groupAt(row), model_.scan()).value_or(QString());
+}
+
+void SimilarPhotosListModel::keepBest(int row, int photo) {
+    const SimilarPhoto* shot = photoAt(row, photo);
+    if (shot == nullptr) {
+        return;
+    }
+    const std::string path = shot->path;
+    const std::string groupID = groupAt(row)->id();
+    model_.scan().removeFromPile(path);
+    if (model_.keepPhoto(path, groupID)) {
+        emit dataChanged(index(row), index(row));
+        emit contentChanged();
+    }
+}
+
+void SimilarPhotosListModel::open(int row, int photo) {
+    if (const SimilarPhoto* shot = photoAt(row, photo)) {
+        actions_.open(shot->path);
+    }
+}
+
+void SimilarPhotosListModel::showInFileManager(int row, int photo) {
+    if (const SimilarPhoto* shot = photoAt(row, photo)) {
+        actions_.reveal(shot->path);
+    }
+}
+
+void SimilarPhotosListModel::followPile() {
+    pile_.rebuild(model_.scan().pile());
+    if (rowCount() > 0) {
+        emit dataChanged(index(0), index(rowCount() - 1), {AllOthersInPileRole, PhotosRole});
+    }
+}
+
+void SimilarPhotosListModel::reset() {
+    beginResetModel();
+    endResetModel();
+    emit contentChanged();
+}
+
+}  // namespace tandor

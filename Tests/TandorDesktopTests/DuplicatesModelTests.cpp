@@ -1,0 +1,231 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Duplicates/DuplicatesModel.hpp"
+#include "Duplicates/IdenticalFilesListModel.hpp"
+#include "Duplicates/SimilarPhotosListModel.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ScanModel.hpp"
+#include "TandorDuplicates/CancellationError.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Waits, on the calling thread, until the search is asked to stop.
+void waitForStop(const std::stop_token& stop) {
+    while (!stop.stop_requested()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+DuplicateReport reportWith(const std::string& id, const std::string& home) {
+    const std::vector<DuplicateFile> files = {
+        {home + "/a/" + id, 2'000'000, std::nullopt, std::nullopt},
+        {home + "/b/" + id, 2'000'000, std::nullopt, std::nullopt}};
+    return DuplicateReport({DuplicateGroup(id, 2'000'000, files)}, {}, 2, 0, {}, 0);
+}
+
+// A scanned fixture home and a duplicates model beside its scan model.
+class DuplicatesModelTest : public ::testing::Test {
+  protected:
+    DuplicatesModelTest() {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::writeFile(home / "Documents/notes.txt", "notes");
+    }
+
+    void scan() {
+        ASSERT_TRUE(scanModel.scanHome());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !scanModel.isScanning(); }, 60'000));
+        ASSERT_NE(scanModel.root(), nullptr);
+    }
+
+    bool waitForPhase(DuplicatesModel& model, const char* phase) {
+        return QTest::qWaitFor([&] { return model.phaseName() == QLatin1String(phase); }, 20'000);
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    ScanModel scanModel;
+};
+
+TEST_F(DuplicatesModelTest, StopEndsOnTheStartCardAndPublishesNothing) {
+    scan();
+    std::atomic<int> searches = 0;
+    DuplicatesModel model(
+        scanModel, {[&](FileNode&, const DuplicateFinder::Progress& progress, std::stop_token) {
+                        progress(DuplicateFinder::Stage::reading, 1, 1);
+                        return reportWith("g" + std::to_string(++searches), home.path());
+                    },
+                    [&](FileNode&, const std::set<std::string>&,
+                        const SimilarPhotoFinder::Progress&, std::stop_token stop) {
+                        if (searches == 2) {
+                            waitForStop(stop);
+                            CancellationError::checkCancellation(stop);
+                        }
+                        return SimilarPhotoReport{};
+                    }});
+    model.run();
+    ASSERT_TRUE(waitForPhase(model, "ready"));
+    EXPECT_TRUE(model.resultsAreCurrent());
+
+    model.run();
+    EXPECT_EQ(model.phaseName(), "working");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.phaseText().startsWith("Reading"); }, 5'000));
+    model.cancel();
+    ASSERT_TRUE(waitForPhase(model, "idle"));
+    ASSERT_EQ(model.search().groups().size(), 1u);
+    EXPECT_EQ(model.search().groups().front().id(), "g1");
+}
+
+// A search replaced by a newer one may still finish (it had passed its last
+// check) while the newer one works; what it found never reaches the screen.
+TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
+    scan();
+    std::atomic<int> searches = 0;
+    std::atomic<bool> olderReturned = false;
+    DuplicatesModel model(scanModel,
+                          {[&](FileNode&, const DuplicateFinder::Progress&, std::stop_token stop) {
+                               const int number = ++searches;
+                               if (number == 1) {
+                                   waitForStop(stop);
+                               } else {
+                                   while (!olderReturned) {
+                                       std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                                   }
+                                   std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                               }
+                               return reportWith("search " + std::to_string(number), home.path());
+                           },
+                           [&](FileNode&, const std::set<std::string>&,
+                               const SimilarPhotoFinder::Progress&, std::stop_token) {
+                               olderReturned = true;
+                               return SimilarPhotoReport{};
+                           }});
+    QAbstractItemModelTester tester(model.identical());
+    model.run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return searches == 1; }, 5'000));
+    model.run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return olderReturned.load(); }, 5'000));
+    QTest::qWait(100);
+    EXPECT_EQ(model.phaseName(), "working");
+    EXPECT_THAT(model.search().groups(), IsEmpty());
+    ASSERT_TRUE(waitForPhase(model, "ready"));
+    ASSERT_EQ(model.search().groups().size(), 1u);
+    EXPECT_EQ(model.search().groups().front().id(), "search 2");
+}
+
+TEST_F(DuplicatesModelTest, AFailureShowsItsMessage) {
+    scan();
+    DuplicatesModel model(
+        scanModel,
+        {[](FileNode&, const DuplicateFinder::Progress&, std::stop_token) -> DuplicateReport {
+             throw std::runtime_error("The disk went away.");
+         },
+         [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
+            std::stop_token) { return SimilarPhotoReport{}; }});
+    model.run();
+    ASSERT_TRUE(waitForPhase(model, "failed"));
+    EXPECT_EQ(model.phaseText(), "The disk went away.");
+}
+
+// Real copies found by the real finders; a commit made while no view is
+// shown still takes the moved copies out of the groups.
+TEST_F(DuplicatesModelTest, MovedCopiesLeaveTheGroupsWithoutAnyView) {
+    const std::string content(1'200'000, 'r');
+    for (const char* name : {"Documents/report.pdf", "Downloads/report.pdf",
+                             "Downloads/report copy.pdf", "Desktop/old/report.pdf"}) {
+        testing::writeFile(home / name, content);
+    }
+    scan();
+    DuplicatesModel model(scanModel);
+    QAbstractItemModelTester identicalTester(model.identical());
+    QAbstractItemModelTester similarTester(model.similar());
+    model.run();
+    ASSERT_TRUE(waitForPhase(model, "ready")) << model.phaseText().toStdString();
+    ASSERT_EQ(model.identical()->rowCount(), 1);
+    EXPECT_EQ(model.identical()->header(), "1 groups · 3.6 MB in extra copies");
+
+    const auto& files = model.search().groups().front().files();
+    ASSERT_EQ(files.size(), 4u);
+    const auto copy = std::find_if(files.begin(), files.end(), [&](const DuplicateFile& file) {
+        return file.path == home / "Downloads/report copy.pdf";
+    });
+    ASSERT_NE(copy, files.end());
+    EXPECT_EQ(model.identical()->toggle(0, static_cast<int>(copy - files.begin())), "");
+    scanModel.addToPile({home / "Desktop/old", 1, std::nullopt});
+    scanModel.commitPile();
+    ASSERT_FALSE(scanModel.lastMovedPaths().empty());
+
+    ASSERT_EQ(model.identical()->rowCount(), 1);
+    const auto& left = model.search().groups().front();
+    EXPECT_EQ(left.files().size(), 2u);
+    for (const auto& file : left.files()) {
+        EXPECT_EQ(file.path.find(home / "Desktop/old"), std::string::npos);
+    }
+}
+
+TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
+    scan();
+    DuplicatesModel model(
+        scanModel, {[&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
+                        return DuplicateReport(
+                            {DuplicateGroup("g", 2'000'000,
+                                            {{"/h/a/x", 2'000'000, std::nullopt, std::nullopt},
+                                             {"/h/b/x", 2'000'000, std::nullopt, std::nullopt},
+                                             {"/h/c/x", 2'000'000, std::nullopt, std::nullopt}})},
+                            {}, 3, 0, {}, 0);
+                    },
+                    [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
+                       std::stop_token) { return SimilarPhotoReport{}; }});
+    auto* list = model.identical();
+    QAbstractItemModelTester tester(list);
+    model.run();
+    ASSERT_TRUE(waitForPhase(model, "ready"));
+    const auto files = [&] {
+        return list->data(list->index(0), IdenticalFilesListModel::FilesRole).toList();
+    };
+    const auto flag = [&](int file, const char* name) {
+        return files()[file].toMap()[QString::fromUtf8(name)].toBool();
+    };
+    EXPECT_TRUE(flag(0, "isKeeper"));
+
+    list->setExpanded(0, true);
+    EXPECT_EQ(list->toggle(0, 1), "");
+    EXPECT_TRUE(flag(1, "inPile"));
+    EXPECT_FALSE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
+    EXPECT_EQ(list->toggle(0, 2), "");
+    EXPECT_TRUE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
+    EXPECT_EQ(list->toggle(0, 0),
+              "That is the copy Tandor keeps. Choose another copy to keep first.");
+
+    list->keep(0, 1);
+    EXPECT_FALSE(flag(1, "inPile"));
+    EXPECT_TRUE(flag(1, "isKeeper"));
+    EXPECT_EQ(list->data(list->index(0), IdenticalFilesListModel::SummaryRole).toString(),
+              "3 copies of 2 MB · You chose this copy");
+    EXPECT_TRUE(list->data(list->index(0), IdenticalFilesListModel::ExpandedRole).toBool());
+    EXPECT_FALSE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
+
+    list->addCopies(0);
+    EXPECT_TRUE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
+    EXPECT_EQ(list->toggle(0, 2), "");
+    EXPECT_FALSE(flag(2, "inPile"));
+}
+
+}  // namespace
+}  // namespace tandor

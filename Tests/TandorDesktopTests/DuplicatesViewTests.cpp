@@ -1,0 +1,325 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Duplicates/DuplicatesModel.hpp"
+#include "Duplicates/IdenticalFilesListModel.hpp"
+#include "Duplicates/SimilarPhotosListModel.hpp"
+#include "PhotoFixture.hpp"
+#include "QmlWarnings.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+#include "TandorDuplicates/CancellationError.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+QString allWarnings() {
+    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
+// The visible items of this object name anywhere in the visual tree.
+QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
+    QList<QQuickItem*> found;
+    if (root == nullptr || !root->isVisible()) {
+        return found;
+    }
+    if (root->objectName() == name) {
+        found.append(root);
+    }
+    for (auto* child : root->childItems()) {
+        found.append(visibleItems(child, name));
+    }
+    return found;
+}
+
+QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
+    if (root == nullptr || !root->isVisible()) {
+        return nullptr;
+    }
+    if (root->property("text").toString() == text) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = itemWithText(child, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void click(QQuickItem* target, Qt::MouseButton button = Qt::LeftButton) {
+    ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(target->isVisible());
+    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(target->window(), button, {}, center.toPoint());
+}
+
+void settle() {
+    QTest::qWait(80);
+}
+
+std::vector<std::string> pilePaths(const ScanModel& model) {
+    std::vector<std::string> paths;
+    for (const auto& entry : model.pile().entries()) {
+        paths.push_back(entry.path);
+    }
+    return paths;
+}
+
+// The main window on a fixture home with three copies of a report and a
+// burst of three similar photos, scanned, with the Duplicates tab shown.
+class DuplicatesTabTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::QmlWarnings::messages().clear();
+        const std::string report(1'500'000, 'r');
+        for (const char* name :
+             {"Documents/report.pdf", "Downloads/report.pdf", "Downloads/report copy.pdf"}) {
+            testing::writeFile(home / name, report);
+        }
+        std::filesystem::create_directories(home / "Pictures");
+        for (int shot = 0; shot < 3; ++shot) {
+            testing::PhotoSpec spec;
+            spec.scene = 11;
+            // Above 1 MB: the home scan folds smaller files into their folder.
+            spec.width = 3000;
+            spec.height = 2250;
+            spec.quality = 97;
+            spec.variation.noiseSeed = static_cast<std::uint64_t>(shot + 1);
+            spec.variation.left = 0.01 * shot;
+            spec.exifDate = "2026:05:01 10:00:0" + std::to_string(shot);
+            testing::writePhoto(home / ("Pictures/burst " + std::to_string(shot) + ".jpg"), spec);
+        }
+        ASSERT_TRUE(scanModel.scanHome());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !scanModel.isScanning(); }, 60'000));
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    }
+
+    void load(std::optional<DuplicateFinders> finders = std::nullopt) {
+        model = finders ? std::make_unique<DuplicatesModel>(scanModel, *finders)
+                        : std::make_unique<DuplicatesModel>(scanModel);
+        ApplicationEngine::prepare(engine, scanModel);
+        DuplicatesModel::prepare(engine, model.get());
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        ASSERT_NE(window, nullptr);
+        window->setProperty("showSplash", false);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    void showTab(const char* title) {
+        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
+            ->setProperty("tab", QString::fromUtf8(title));
+        settle();
+    }
+
+    QList<QQuickItem*> shown(const char* name) const {
+        return visibleItems(window->contentItem(), QString::fromUtf8(name));
+    }
+
+    QQuickItem* first(const char* name) const {
+        const auto items = shown(name);
+        return items.isEmpty() ? nullptr : items.front();
+    }
+
+    QQuickItem* withText(const char* text) const {
+        return itemWithText(window->contentItem(), QString::fromUtf8(text));
+    }
+
+    // The visible menu entry of this name, in the window's overlay.
+    QQuickItem* menuEntry(const char* name) const {
+        QQuickItem* found = nullptr;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                found = first(name);
+                return found != nullptr;
+            },
+            2000));
+        QTest::qWait(200);  // the menu's opening transition
+        return found;
+    }
+
+    QString notice() const {
+        QQuickItem* item = first("duplicatesNotice");
+        return item == nullptr ? QString() : item->property("text").toString();
+    }
+
+    void findDuplicates(DuplicatesModel& duplicates) {
+        click(first("findDuplicatesButton"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return duplicates.phaseName() == "ready"; }, 60'000))
+            << duplicates.phaseText().toStdString();
+        settle();
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    ScanModel scanModel;
+    // Made before the engine and gone after it, as in the application.
+    std::unique_ptr<DuplicatesModel> model;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+};
+
+TEST_F(DuplicatesTabTest, FindsCopiesPilesThemAndKeepsOneAlways) {
+    load();
+    DuplicatesModel& duplicates = *model;
+    showTab("Duplicates");
+    ASSERT_NE(withText("Find identical files and similar photos"), nullptr);
+    findDuplicates(duplicates);
+    ASSERT_EQ(shown("duplicateGroupRow").size(), 1);
+    EXPECT_NE(withText("1 groups · 3 MB in extra copies"), nullptr);
+    EXPECT_TRUE(shown("staleNote").isEmpty());
+
+    // Open the group: the kept copy is marked and has no pile button.
+    click(withText("report.pdf"));
+    QTest::qWait(400);  // the group's opening
+    ASSERT_EQ(shown("duplicateFile").size(), 3);
+    EXPECT_EQ(shown("keepMark").size(), 1);
+    ASSERT_EQ(shown("togglePile").size(), 2);
+    ASSERT_EQ(shown("fileMenuButton").size(), 3);
+
+    const auto& group = duplicates.search().groups().front();
+    const std::string kept = group.keeperPath();
+    const std::string second = group.files()[1].path;
+    click(shown("togglePile")[0]);
+    settle();
+    EXPECT_THAT(pilePaths(scanModel), ::testing::ElementsAre(second));
+
+    // With the kept copy's folder on the pile (put there from another tab),
+    // the last copy left is refused; the refusal survives the mode switch
+    // and a new search clears it.
+    const std::string keptFolder = kept.substr(0, kept.rfind('/'));
+    ASSERT_TRUE(scanModel.addToPile({keptFolder, 1, std::nullopt}));
+    click(shown("togglePile")[1]);
+    settle();
+    EXPECT_THAT(notice().toStdString(), ::testing::StartsWith("That would move every copy of"));
+    EXPECT_EQ(scanModel.pile().count(), 2u);
+    click(withText("Similar photos"));
+    settle();
+    EXPECT_THAT(notice().toStdString(), ::testing::StartsWith("That would move every copy of"));
+    click(first("searchAgainButton"));
+    EXPECT_EQ(notice(), "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return duplicates.phaseName() == "ready"; }, 60'000));
+    settle();
+    EXPECT_EQ(first("identicalFilesList"), nullptr) << "the mode stays on similar photos";
+    click(withText("Identical files"));
+    settle();
+
+    // The group is still open: its open state belongs to the group. Keep the
+    // copy on the pile instead: it leaves the pile and is kept.
+    ASSERT_EQ(shown("fileMenuButton").size(), 3);
+    click(shown("fileMenuButton")[1]);
+    click(menuEntry("keepThisCopy"));
+    settle();
+    EXPECT_EQ(duplicates.search().groups().front().keeperPath(), second);
+    EXPECT_THAT(pilePaths(scanModel), ::testing::ElementsAre(keptFolder));
+    EXPECT_EQ(shown("keepMark").size(), 1);
+}
+
+TEST_F(DuplicatesTabTest, PhotoTilesGoOntoThePileAndOffWithAClick) {
+    load();
+    DuplicatesModel& duplicates = *model;
+    showTab("Duplicates");
+    findDuplicates(duplicates);
+    click(withText("Similar photos"));
+    settle();
+    ASSERT_EQ(shown("similarGroupRow").size(), 1)
+        << duplicates.search().photoGroups().size() << " groups; "
+        << duplicates.footnotes().join(' ').toStdString();
+    // Every pile change draws the strip anew: a tile is looked up each time.
+    const auto tile = [&](int index) { return shown("photoPicture").value(index); };
+    ASSERT_EQ(shown("photoPicture").size(), 3);
+    EXPECT_EQ(shown("bestBadge").size(), 1);
+
+    click(tile(0));
+    settle();
+    EXPECT_THAT(notice().toStdString(), ::testing::StartsWith("That is the shot Tandor keeps."));
+    click(tile(1));
+    settle();
+    EXPECT_EQ(notice(), "");
+    EXPECT_EQ(scanModel.pile().count(), 1u);
+    EXPECT_EQ(shown("pileBadge").size(), 1);
+    click(tile(1));
+    settle();
+    EXPECT_TRUE(scanModel.pile().isEmpty());
+
+    click(tile(2), Qt::RightButton);
+    click(menuEntry("keepAsBest"));
+    settle();
+    const auto& group = duplicates.search().photoGroups().front();
+    EXPECT_EQ(group.bestPath(), group.photos()[2].path);
+    EXPECT_EQ(group.bestReason(), "You chose this shot");
+}
+
+TEST_F(DuplicatesTabTest, StopReturnsToTheStartCard) {
+    std::atomic<bool> searching = false;
+    load(DuplicateFinders{
+        [&](FileNode&, const DuplicateFinder::Progress&, std::stop_token stop) -> DuplicateReport {
+            searching = true;
+            while (true) {
+                CancellationError::checkCancellation(stop);
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        },
+        [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
+           std::stop_token) { return SimilarPhotoReport{}; }});
+    DuplicatesModel& duplicates = *model;
+    showTab("Duplicates");
+    click(first("findDuplicatesButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return searching.load(); }, 5'000));
+    settle();
+    EXPECT_NE(first("duplicatesProgress"), nullptr);
+    click(first("stopSearchButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("findDuplicatesButton") != nullptr; }, 5'000));
+    EXPECT_EQ(duplicates.phaseName(), "idle");
+}
+
+// A commit made while another tab is shown: the moved copies are gone when
+// the Duplicates tab comes back, and a new scan marks the results stale.
+TEST_F(DuplicatesTabTest, CopiesMovedFromAnotherTabAreGoneOnReturn) {
+    load();
+    DuplicatesModel& duplicates = *model;
+    showTab("Duplicates");
+    findDuplicates(duplicates);
+    click(withText("Add all extra copies to pile"));
+    settle();
+    EXPECT_EQ(scanModel.pile().count(), 2u);
+    EXPECT_NE(withText("In pile"), nullptr);
+
+    showTab("Suggestions");
+    scanModel.commitPile();
+    settle();
+    showTab("Duplicates");
+    EXPECT_TRUE(shown("duplicateGroupRow").isEmpty());
+    EXPECT_NE(withText("No identical files found."), nullptr);
+
+    ASSERT_TRUE(scanModel.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scanModel.isScanning(); }, 60'000));
+    showTab("Duplicates");
+    EXPECT_EQ(shown("staleNote").size(), 1);
+}
+
+}  // namespace
+}  // namespace tandor
