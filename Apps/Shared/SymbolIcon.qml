@@ -6,7 +6,8 @@ import QtQuick.Shapes
 // "questionmark.circle", "arrow.clockwise", "play.rectangle",
 // "chart.bar.doc.horizontal", "tray.full", "folder.badge.gearshape",
 // "arrow.uturn.backward.circle", "trash", "checkmark", "clock.arrow.circlepath",
-// "chevron.right".
+// "chevron.right", "chevron.left", "arrow.left", "arrow.right", "arrow.up",
+// "arrow.down", "arrow.down.circle", "shippingbox", "film", "doc".
 Item {
     id: icon
 
@@ -51,7 +52,19 @@ Item {
         "checkmark": "M 4.5 12.5 L 9.5 17.5 L 19.5 6.5",
         "clock.arrow.circlepath": "M 4.8 13.5 A 7.5 7.5 0 1 0 6.7 7 M 3.8 4.6 L 6.7 7 L 3.6 9 "
                                   + "M 12 8 L 12 12.5 L 15 14.5",
-        "chevron.right": "M 9 5 L 16 12 L 9 19"
+        "chevron.right": "M 9 5 L 16 12 L 9 19",
+        "chevron.left": "M 15 5 L 8 12 L 15 19",
+        "arrow.left": "M 20 12 L 4.5 12 M 10.5 6 L 4.5 12 L 10.5 18",
+        "arrow.right": "M 4 12 L 19.5 12 M 13.5 6 L 19.5 12 L 13.5 18",
+        "arrow.up": "M 12 20 L 12 4.5 M 6 10.5 L 12 4.5 L 18 10.5",
+        "arrow.down": "M 12 4 L 12 19.5 M 6 13.5 L 12 19.5 L 18 13.5",
+        "arrow.down.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 12 7 L 12 16.5 "
+                             + "M 8 12.5 L 12 16.5 L 16 12.5",
+        "shippingbox": "M 3.5 7.5 L 12 3.5 L 20.5 7.5 L 20.5 17 L 12 21 L 3.5 17 Z "
+                       + "M 3.5 7.5 L 12 11.5 L 20.5 7.5 M 12 11.5 L 12 21 M 7.8 5.5 L 16.2 9.5",
+        "film": "M 3 4.5 L 21 4.5 L 21 19.5 L 3 19.5 Z M 7 4.5 L 7 19.5 M 17 4.5 L 17 19.5 "
+                + "M 3 9.5 L 7 9.5 M 3 14.5 L 7 14.5 M 17 9.5 L 21 9.5 M 17 14.5 L 21 14.5",
+        "doc": "M 5.5 2.5 L 14.5 2.5 L 19 7 L 19 21.5 L 5.5 21.5 Z M 14.5 2.5 L 14.5 7 L 19 7"
     })
 
     Accessible.ignored: true

@@ -40,6 +40,10 @@
         <translation>%@ · %lld file</translation>
     </message>
     <message>
+        <source>%@: all done</source>
+        <translation>%@: tutto fatto</translation>
+    </message>
+    <message>
         <source>%lld %@, %@ on disk</source>
         <translation>%lld %@, %@ su disco</translation>
     </message>
@@ -66,6 +70,10 @@
     <message>
         <source>%lld files sorted into folders</source>
         <translation>%lld file smistati in cartelle</translation>
+    </message>
+    <message>
+        <source>%lld files · %@</source>
+        <translation>%1$lld file · %2$@</translation>
     </message>
     <message>
         <source>%lld groups of files with identical content (same size and SHA-256)</source>
@@ -96,8 +104,16 @@
         <translation>Altri %lld corrispondono ma sono stati aperti di recente, quindi restano</translation>
     </message>
     <message>
+        <source>%lld moved into folders</source>
+        <translation>%lld spostati in cartelle</translation>
+    </message>
+    <message>
         <source>%lld of them matched by name only: check they are not used by another app</source>
         <translation>%lld trovati solo per nome: controlla che non li usi un'altra app</translation>
+    </message>
+    <message>
+        <source>%lld on the pile (%@) · %lld kept · %lld for later</source>
+        <translation>%1$lld nella pila (%2$@) · %3$lld tenuti · %4$lld per dopo</translation>
     </message>
     <message>
         <source>%lld smaller</source>
@@ -124,12 +140,28 @@
         <translation>File .%@ in %@</translation>
     </message>
     <message>
+        <source>30 days</source>
+        <translation>30 giorni</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 giorni</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 giorni</translation>
+    </message>
+    <message>
         <source>A folder with the same name sits next to the archive, so its content is already on disk.</source>
         <translation>Accanto all'archivio c'è una cartella con lo stesso nome, quindi il suo contenuto è già sul disco.</translation>
     </message>
     <message>
         <source>AI models</source>
         <translation>Modelli di IA</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Add suggestions or single items here.</source>
@@ -142,6 +174,14 @@
     <message>
         <source>Add to pile</source>
         <translation>Aggiungi alla pila</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>All reviewed</source>
+        <translation>Tutto rivisto</translation>
     </message>
     <message>
         <source>Already back at %@.</source>
@@ -196,8 +236,24 @@
         <translation>Indietro</translation>
     </message>
     <message>
+        <source>Back to decks</source>
+        <translation>Torna ai mazzi</translation>
+    </message>
+    <message>
         <source>Backups</source>
         <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Batch %lld of %lld done</source>
+        <translation>Gruppo %1$lld di %2$lld completato</translation>
+    </message>
+    <message>
+        <source>Batch %lld of %lld · %lld of %lld</source>
+        <translation>Gruppo %1$lld di %2$lld · %3$lld di %4$lld</translation>
+    </message>
+    <message>
+        <source>Batch size</source>
+        <translation>Dimensione gruppo</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -244,12 +300,28 @@
         <translation>Chat e allegati</translation>
     </message>
     <message>
+        <source>Check that a copy is in Photos, iCloud or a backup before removing it.</source>
+        <translation>Verifica che ci sia una copia in Foto, iCloud o in un backup prima di rimuoverlo.</translation>
+    </message>
+    <message>
         <source>Check the Trash again</source>
         <translation>Controlla di nuovo il Cestino</translation>
     </message>
     <message>
         <source>Choose</source>
         <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Choose a Folder…</source>
+        <translation>Scegli una cartella…</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Scegli cartella</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
     </message>
     <message>
         <source>Clean</source>
@@ -296,12 +368,24 @@
         <translation>Impossibile aggiornare la cronologia delle pulizie: %@</translation>
     </message>
     <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>DMG, PKG and other installers you probably already used.</source>
+        <translation>DMG, PKG e altri installer che probabilmente hai già usato.</translation>
+    </message>
+    <message>
         <source>Debug symbols copied from connected iPhones. Xcode copies them again when the device reconnects.</source>
         <translation>Simboli di debug copiati dagli iPhone collegati. Xcode li copia di nuovo quando il dispositivo si ricollega.</translation>
     </message>
     <message>
         <source>Decide with the arrow keys</source>
         <translation>Decidi con i tasti freccia</translation>
+    </message>
+    <message>
+        <source>Decks</source>
+        <translation>Mazzi</translation>
     </message>
     <message>
         <source>Dependencies and build output of projects not changed for 3 months. The project's tools recreate them.</source>
@@ -340,6 +424,10 @@
         <translation>Documenti</translation>
     </message>
     <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
         <source>Download the installer again from the vendor.</source>
         <translation>Scarica di nuovo il programma di installazione dal produttore.</translation>
     </message>
@@ -372,6 +460,10 @@
         <translation>Download</translation>
     </message>
     <message>
+        <source>Downloads often hold things you already opened, installed or saved elsewhere.</source>
+        <translation>I download contengono spesso cose già aperte, installate o salvate altrove.</translation>
+    </message>
+    <message>
         <source>Duplicates</source>
         <translation>Duplicati</translation>
     </message>
@@ -388,6 +480,10 @@
         <translation>Ogni macchina virtuale è un computer intero, con i suoi file dentro. Tieni quelle che avvii ancora.</translation>
     </message>
     <message>
+        <source>Everything in your Downloads folder, largest first.</source>
+        <translation>Tutto ciò che è nella cartella Download, dal più grande.</translation>
+    </message>
+    <message>
         <source>Everything you pick waits here. One click moves it to the Trash, and History can put it back.</source>
         <translation>Tutto ciò che scegli aspetta qui. Un clic lo sposta nel Cestino e la Cronologia può rimetterlo a posto.</translation>
     </message>
@@ -398,6 +494,10 @@
     <message>
         <source>Exists elsewhere</source>
         <translation>Esiste altrove</translation>
+    </message>
+    <message>
+        <source>Files over 50 MB not changed for a year.</source>
+        <translation>File oltre 50 MB non modificati da un anno.</translation>
     </message>
     <message>
         <source>Folder with %lld files</source>
@@ -436,6 +536,10 @@
         <translation>Cronologia</translation>
     </message>
     <message>
+        <source>How it works</source>
+        <translation>Come funziona</translation>
+    </message>
+    <message>
         <source>Hugging Face cache</source>
         <translation>Cache di Hugging Face</translation>
     </message>
@@ -452,6 +556,10 @@
         <translation>Nel Cestino. Ripristina lo rimette in %@.</translation>
     </message>
     <message>
+        <source>In your Downloads folder</source>
+        <translation>Nella cartella Download</translation>
+    </message>
+    <message>
         <source>Install the game again from your Steam library.</source>
         <translation>Installa di nuovo il gioco dalla tua libreria Steam.</translation>
     </message>
@@ -464,12 +572,20 @@
         <translation>Giochi Steam installati, un elemento per gioco. Steam può scaricarli di nuovo; i salvataggi di solito sono in Steam Cloud.</translation>
     </message>
     <message>
+        <source>Installer file. Once the app is installed it is not needed, and it can be downloaded again.</source>
+        <translation>File di installazione. Una volta installata l'app non serve più, e si può scaricare di nuovo.</translation>
+    </message>
+    <message>
         <source>Installer files not touched for a month. Once installed, the app no longer needs them.</source>
         <translation>Programmi di installazione non toccati da un mese. Una volta installata, l'app non ne ha più bisogno.</translation>
     </message>
     <message>
         <source>Installers</source>
         <translation>Programmi di installazione</translation>
+    </message>
+    <message>
+        <source>Installers and disk images</source>
+        <translation>Installer e immagini disco</translation>
     </message>
     <message>
         <source>Installers of apps you already have</source>
@@ -488,6 +604,30 @@
         <translation>Oggi occupa %@</translation>
     </message>
     <message>
+        <source>KEEP</source>
+        <translation>TIENI</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Tieni</translation>
+    </message>
+    <message>
+        <source>Keep as a Normal Folder</source>
+        <translation>Tieni come cartella normale</translation>
+    </message>
+    <message>
+        <source>Keep it and stop showing it</source>
+        <translation>Tienilo e non mostrarlo più</translation>
+    </message>
+    <message>
+        <source>Keep it as a normal folder</source>
+        <translation>Tienila come cartella normale</translation>
+    </message>
+    <message>
+        <source>LATER</source>
+        <translation>DOPO</translation>
+    </message>
+    <message>
         <source>LM Studio models</source>
         <translation>Modelli di LM Studio</translation>
     </message>
@@ -498,6 +638,14 @@
     <message>
         <source>Large files</source>
         <translation>File grandi</translation>
+    </message>
+    <message>
+        <source>Large videos</source>
+        <translation>Video grandi</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Dal più grande</translation>
     </message>
     <message>
         <source>Largest items</source>
@@ -528,12 +676,20 @@
         <translation>Più tardi</translation>
     </message>
     <message>
+        <source>Later (↓)</source>
+        <translation>Più tardi (↓)</translation>
+    </message>
+    <message>
         <source>Local backups made by Finder, one per device. Keep the latest one of a device you still use, unless it is backed up to iCloud.</source>
         <translation>Backup locali creati dal Finder, uno per dispositivo. Tieni l'ultimo di un dispositivo che usi ancora, a meno che non sia salvato su iCloud.</translation>
     </message>
     <message>
         <source>Location in use</source>
         <translation>Posizione occupata</translation>
+    </message>
+    <message>
+        <source>MOVE</source>
+        <translation>SPOSTA</translation>
     </message>
     <message>
         <source>Map</source>
@@ -568,12 +724,40 @@
         <translation>Modifica più recente %lld giorni fa (%@)</translation>
     </message>
     <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
         <source>Move %lld items (%@) to the Trash?</source>
         <translation>Spostare %lld elementi (%@) nel Cestino?</translation>
     </message>
     <message>
+        <source>Move (↑)</source>
+        <translation>Sposta (↑)</translation>
+    </message>
+    <message>
+        <source>Move Files to Another Folder…</source>
+        <translation>Sposta i file in un'altra cartella…</translation>
+    </message>
+    <message>
+        <source>Move On Now</source>
+        <translation>Sposta ora</translation>
+    </message>
+    <message>
+        <source>Move the files to another folder</source>
+        <translation>Sposta i file in un'altra cartella</translation>
+    </message>
+    <message>
+        <source>Move to %@ (↑)</source>
+        <translation>Sposta in %@ (↑)</translation>
+    </message>
+    <message>
         <source>Move to Trash</source>
         <translation>Sposta nel Cestino</translation>
+    </message>
+    <message>
+        <source>Move to a folder (↑)</source>
+        <translation>Sposta in una cartella (↑)</translation>
     </message>
     <message>
         <source>Moved %lld files on. You can put them back from History.</source>
@@ -588,12 +772,40 @@
         <translation>Musica e audio</translation>
     </message>
     <message>
+        <source>Name, for example To check</source>
+        <translation>Nome, per esempio Da controllare</translation>
+    </message>
+    <message>
         <source>Needs review</source>
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>New Sorting Folder…</source>
+        <translation>Nuova cartella di smistamento…</translation>
+    </message>
+    <message>
+        <source>New sorting folder</source>
+        <translation>Nuova cartella di smistamento</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Dal più recente</translation>
+    </message>
+    <message>
+        <source>Next %lld files</source>
+        <translation>Prossimi %lld file</translation>
+    </message>
+    <message>
         <source>No cleanups yet.</source>
         <translation>Ancora nessuna pulizia.</translation>
+    </message>
+    <message>
+        <source>No folder chosen</source>
+        <translation>Nessuna cartella scelta</translation>
+    </message>
+    <message>
+        <source>No folders yet. Press ↑ on a card to start sorting.</source>
+        <translation>Ancora nessuna cartella. Premi ↑ su una scheda per iniziare a smistare.</translation>
     </message>
     <message>
         <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
@@ -604,8 +816,20 @@
         <translation>Non modificato da oltre %lld mesi. Tandor non può sapere se ti serve ancora.</translation>
     </message>
     <message>
+        <source>Nothing has gone to the Trash yet.</source>
+        <translation>Non è ancora andato nulla nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Nothing has moved yet.</source>
+        <translation>Non è stato spostato ancora nulla.</translation>
+    </message>
+    <message>
         <source>Nothing leaves yet</source>
         <translation>Per ora non se ne va niente</translation>
+    </message>
+    <message>
+        <source>Nothing left to review here.</source>
+        <translation>Qui non resta nulla da rivedere.</translation>
     </message>
     <message>
         <source>Nothing moved yet.</source>
@@ -616,8 +840,24 @@
         <translation>Niente che valga la pena pulire.</translation>
     </message>
     <message>
+        <source>Offer for the Pile in 30 Days</source>
+        <translation>Proponi per la pila tra 30 giorni</translation>
+    </message>
+    <message>
+        <source>Offer for the Pile in 7 Days</source>
+        <translation>Proponi per la pila tra 7 giorni</translation>
+    </message>
+    <message>
+        <source>Offer the files for the pile</source>
+        <translation>Proponi i file per la pila</translation>
+    </message>
+    <message>
         <source>Old device support files</source>
         <translation>Vecchi file di supporto dei dispositivi</translation>
+    </message>
+    <message>
+        <source>Old files</source>
+        <translation>File vecchi</translation>
     </message>
     <message>
         <source>Old installers in Downloads</source>
@@ -628,12 +868,32 @@
         <translation>Vecchie registrazioni dello schermo</translation>
     </message>
     <message>
+        <source>Oldest first</source>
+        <translation>Dal più vecchio</translation>
+    </message>
+    <message>
         <source>Ollama models</source>
         <translation>Modelli di Ollama</translation>
     </message>
     <message>
+        <source>On the pile from this deck: %@</source>
+        <translation>Nella pila da questo mazzo: %@</translation>
+    </message>
+    <message>
         <source>On this computer only</source>
         <translation>Solo su questo computer</translation>
+    </message>
+    <message>
+        <source>One file at a time, in short batches. Swipe left or press ← to put it on the pile, right or → to keep it, down or ↓ to decide later, up or ↑ to move it into a folder. Nothing goes to the Trash until you confirm the pile.</source>
+        <translation>Un file alla volta, in piccoli gruppi. Trascina a sinistra o premi ← per metterlo nella pila, a destra o → per tenerlo, in basso o ↓ per decidere più tardi, in alto o ↑ per spostarlo in una cartella. Nulla va nel Cestino finché non confermi la pila.</translation>
+    </message>
+    <message>
+        <source>One of My Folders…</source>
+        <translation>Una delle mie cartelle…</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
     </message>
     <message>
         <source>Other</source>
@@ -642,6 +902,10 @@
     <message>
         <source>Other files</source>
         <translation>Altri file</translation>
+    </message>
+    <message>
+        <source>PILE</source>
+        <translation>PILA</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -666,6 +930,22 @@
     <message>
         <source>Pile</source>
         <translation>Pila</translation>
+    </message>
+    <message>
+        <source>Pile (←)</source>
+        <translation>Pila (←)</translation>
+    </message>
+    <message>
+        <source>Press ↑ while swiping to move a file into a folder. Use one of your folders, or let Tandor make a sorting folder and decide later what happens to it. Every move can be put back from History.</source>
+        <translation>Premi ↑ durante la revisione per spostare un file in una cartella. Usa una delle tue cartelle, oppure lascia che Tandor crei una cartella di smistamento e decidi dopo cosa farne. Ogni spostamento si può annullare dalla Cronologia.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Preview (space)</source>
+        <translation>Anteprima (spazio)</translation>
     </message>
     <message>
         <source>Project “%@” last changed %lld days ago</source>
@@ -694,6 +974,14 @@
     <message>
         <source>RAW photos</source>
         <translation>Foto RAW</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronta</translation>
     </message>
     <message>
         <source>Reduce motion</source>
@@ -780,6 +1068,10 @@
         <translation>Cache condivise del Simulatore iOS. Si ricreano al prossimo avvio.</translation>
     </message>
     <message>
+        <source>Show %lld kept files again</source>
+        <translation>Mostra di nuovo %lld file tenuti</translation>
+    </message>
+    <message>
         <source>Show Original Location</source>
         <translation>Mostra la posizione originale</translation>
     </message>
@@ -824,8 +1116,16 @@
         <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
+        <source>Sorting folders</source>
+        <translation>Cartelle di smistamento</translation>
+    </message>
+    <message>
         <source>Steam games</source>
         <translation>Giochi Steam</translation>
+    </message>
+    <message>
+        <source>Stop Tracking</source>
+        <translation>Smetti di seguire</translation>
     </message>
     <message>
         <source>Suggestions</source>
@@ -836,12 +1136,20 @@
         <translation>Scorri</translation>
     </message>
     <message>
+        <source>Swipe review</source>
+        <translation>Revisione a schede</translation>
+    </message>
+    <message>
         <source>System Data</source>
         <translation>Dati di sistema</translation>
     </message>
     <message>
         <source>System language</source>
         <translation>Lingua del sistema</translation>
+    </message>
+    <message>
+        <source>Take back the last decision</source>
+        <translation>Annulla l'ultima decisione</translation>
     </message>
     <message>
         <source>Take it back out</source>
@@ -860,8 +1168,16 @@
         <translation>Tandor misura ogni cartella, poi suggerisce cosa può andare via. Nulla si sposta finché non confermi, e tutto passa prima dal Cestino.</translation>
     </message>
     <message>
+        <source>Tandor moves it right away. You can put it back at any time.</source>
+        <translation>Tandor lo sposta subito. Puoi ripristinarlo quando vuoi.</translation>
+    </message>
+    <message>
         <source>Tandor only reads during a scan. Nothing moves until you confirm.</source>
         <translation>Durante l'analisi Tandor legge soltanto. Nulla si sposta finché non confermi.</translation>
+    </message>
+    <message>
+        <source>Tandor reminds you. Nothing goes to the Trash unless you confirm the pile.</source>
+        <translation>Tandor te lo ricorda. Nulla va nel Cestino se non confermi la pila.</translation>
     </message>
     <message>
         <source>Tandor shows the new language after a restart.</source>
@@ -888,6 +1204,10 @@
         <translation>Questa cartella non è più nella scansione.</translation>
     </message>
     <message>
+        <source>To check</source>
+        <translation>Da controllare</translation>
+    </message>
+    <message>
         <source>To get it back: %@</source>
         <translation>Per recuperarlo: %@</translation>
     </message>
@@ -912,6 +1232,10 @@
         <translation>Annulla</translation>
     </message>
     <message>
+        <source>Undo last</source>
+        <translation>Annulla l'ultima</translation>
+    </message>
+    <message>
         <source>Uninstall %@</source>
         <translation>Disinstalla %@</translation>
     </message>
@@ -920,12 +1244,20 @@
         <translation>Usa questa cartella</translation>
     </message>
     <message>
+        <source>Use for ↑</source>
+        <translation>Usa per ↑</translation>
+    </message>
+    <message>
         <source>Version %@, %@</source>
         <translation>Versione %@, %@</translation>
     </message>
     <message>
         <source>Videos</source>
         <translation>Video</translation>
+    </message>
+    <message>
+        <source>Videos over 200 MB outside the Photos library.</source>
+        <translation>Video oltre 200 MB fuori dalla libreria Foto.</translation>
     </message>
     <message>
         <source>Virtual machines</source>
@@ -942,6 +1274,18 @@
     <message>
         <source>WhatsApp media</source>
         <translation>Media di WhatsApp</translation>
+    </message>
+    <message>
+        <source>When you are done with it</source>
+        <translation>Quando hai finito</translation>
+    </message>
+    <message>
+        <source>Where Move puts files</source>
+        <translation>Dove Sposta mette i file</translation>
+    </message>
+    <message>
+        <source>Where should this file go?</source>
+        <translation>Dove deve andare questo file?</translation>
     </message>
     <message>
         <source>Who uses the space</source>
@@ -1016,12 +1360,36 @@
         <translation>Cache di pip</translation>
     </message>
     <message>
+        <source>ready for the pile</source>
+        <translation>pronta per la pila</translation>
+    </message>
+    <message>
+        <source>stays a folder</source>
+        <translation>resta una cartella</translation>
+    </message>
+    <message>
+        <source>then to %@</source>
+        <translation>poi in %@</translation>
+    </message>
+    <message>
+        <source>to the pile in %lld days</source>
+        <translation>nella pila tra %lld giorni</translation>
+    </message>
+    <message>
+        <source>your folder</source>
+        <translation>cartella tua</translation>
+    </message>
+    <message>
         <source>· %lld put back</source>
         <translation>· %lld ripristinati</translation>
     </message>
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>
         <translation>← nella pila, → da tenere, Spazio per l'anteprima, ⌫ per annullare.</translation>
+    </message>
+    <message>
+        <source>↑ goes here</source>
+        <translation>↑ va qui</translation>
     </message>
     <message>
         <source>→ %@</source>

@@ -30,6 +30,7 @@ Item {
     }
 
     FolderChooserDialog {
+        objectName: "folderChooserDialog"
         chooser: contentView.scanModel ? contentView.scanModel.swipe.sorting.folderChooser : null
     }
 
@@ -139,6 +140,7 @@ Item {
                         case "categories": return categories
                         case "browse": return browse
                         case "history": return historyView
+                        case "swipe": return swipeView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -240,6 +242,14 @@ Item {
         id: historyView
         HistoryView {
             objectName: "historyView"
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: swipeView
+        SwipeReviewView {
+            objectName: "swipeView"
             scanModel: contentView.scanModel
         }
     }
