@@ -156,6 +156,10 @@
         <translation>Accanto all'archivio c'è una cartella con lo stesso nome, quindi il suo contenuto è già sul disco.</translation>
     </message>
     <message>
+        <source>A sorting folder can stay, move its files on, or offer them for the pile after a few days. History puts every move back.</source>
+        <translation>Una cartella di smistamento può restare, spostare altrove i suoi file o proporli per la pila dopo qualche giorno. La Cronologia ripristina ogni spostamento.</translation>
+    </message>
+    <message>
         <source>AI models</source>
         <translation>Modelli di IA</translation>
     </message>
@@ -378,6 +382,10 @@
     <message>
         <source>Debug symbols copied from connected iPhones. Xcode copies them again when the device reconnects.</source>
         <translation>Simboli di debug copiati dagli iPhone collegati. Xcode li copia di nuovo quando il dispositivo si ricollega.</translation>
+    </message>
+    <message>
+        <source>Decide later, undo anytime</source>
+        <translation>Decidi dopo, annulla quando vuoi</translation>
     </message>
     <message>
         <source>Decide with the arrow keys</source>
@@ -768,6 +776,10 @@
         <translation>Spostati %lld elementi (%@) nel Cestino. Svuota il Cestino per recuperare lo spazio.</translation>
     </message>
     <message>
+        <source>Moves on</source>
+        <translation>Va altrove</translation>
+    </message>
+    <message>
         <source>Music and audio</source>
         <translation>Musica e audio</translation>
     </message>
@@ -780,6 +792,10 @@
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
         <source>New Sorting Folder…</source>
         <translation>Nuova cartella di smistamento…</translation>
     </message>
@@ -790,6 +806,10 @@
     <message>
         <source>Newest first</source>
         <translation>Dal più recente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Next %lld files</source>
@@ -916,6 +936,10 @@
         <translation>Foto e video</translation>
     </message>
     <message>
+        <source>Photos 2024</source>
+        <translation>Foto 2024</translation>
+    </message>
+    <message>
         <source>Photos and files received in Messages. With Messages in iCloud they stay in iCloud; otherwise this is the only copy on the Mac.</source>
         <translation>Foto e file ricevuti in Messaggi. Con Messaggi su iCloud restano su iCloud; altrimenti questa è l'unica copia sul Mac.</translation>
     </message>
@@ -926,6 +950,10 @@
     <message>
         <source>Photos, videos and documents received in WhatsApp, one item per chat. Keep what is not saved anywhere else.</source>
         <translation>Foto, video e documenti ricevuti in WhatsApp, un elemento per chat. Tieni ciò che non è salvato altrove.</translation>
+    </message>
+    <message>
+        <source>Pick one of your folders, or let Tandor make a sorting folder in ~/Tandor.</source>
+        <translation>Scegli una delle tue cartelle, o lascia che Tandor crei una cartella di smistamento in ~/Tandor.</translation>
     </message>
     <message>
         <source>Pile</source>
@@ -1100,6 +1128,10 @@
         <translation>Singoli file oltre 1 GB. Tandor non può sapere se ti servono ancora.</translation>
     </message>
     <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
         <source>Slack, Discord and Teams caches</source>
         <translation>Cache di Slack, Discord e Teams</translation>
     </message>
@@ -1116,8 +1148,20 @@
         <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
+        <source>Sort while you swipe</source>
+        <translation>Smista mentre scorri</translation>
+    </message>
+    <message>
         <source>Sorting folders</source>
         <translation>Cartelle di smistamento</translation>
+    </message>
+    <message>
+        <source>Start sorting</source>
+        <translation>Inizia a smistare</translation>
+    </message>
+    <message>
+        <source>Stays</source>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Steam games</source>
@@ -1138,6 +1182,10 @@
     <message>
         <source>Swipe review</source>
         <translation>Revisione a schede</translation>
+    </message>
+    <message>
+        <source>Swipe up or press ↑ to move a file into a folder. It moves right away.</source>
+        <translation>Trascina in alto o premi ↑ per spostare un file in una cartella. Si sposta subito.</translation>
     </message>
     <message>
         <source>System Data</source>
@@ -1210,6 +1258,10 @@
     <message>
         <source>To get it back: %@</source>
         <translation>Per recuperarlo: %@</translation>
+    </message>
+    <message>
+        <source>To the pile</source>
+        <translation>Nella pila</translation>
     </message>
     <message>
         <source>Today it would pick %lld %@, %@</source>
@@ -1330,6 +1382,10 @@
     <message>
         <source>You put back %lld of them</source>
         <translation>Ne hai ripristinati %lld</translation>
+    </message>
+    <message>
+        <source>Your folders, or Tandor's</source>
+        <translation>Le tue cartelle, o quelle di Tandor</translation>
     </message>
     <message>
         <source>elapsed</source>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Sorting/SortingFolderText.hpp"
+#include "Sorting/SortingTutorialFrame.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor {
@@ -79,6 +80,34 @@ TEST_F(SortingFolderTextTest, NewFolderNamesLoseOnlyBlanksAndTabsAtTheEnds) {
     ui::Texts::setLanguage(QStringLiteral("it"));
     EXPECT_EQ(SortingFolderText::newFolderName(" "), "Da controllare");
     ui::Texts::setLanguage(QStringLiteral("en"));
+}
+
+TEST(SortingTutorialFrameTest, DemonstrationsFollowTheClock) {
+    struct Case {
+        double time;
+        double phase;
+        double eased;
+        double cardOffset;
+        int activeFate;
+        double barWidth;
+    };
+    // 1.2 s is the still frame of reduced motion: the card part-way up, the
+    // first fate lit with its bar nearly grown.
+    const std::vector<Case> cases{
+        {1.2, 0.5455, 0.8075, -44.83, 0, 45.71},
+        {0.0, 0.0, 0.0, 44.0, 0, 20.0},
+        {2.1, 0.9545, 1.0, -66.0, 1, 35.0},
+        {4.5, 0.0455, 0.0, 44.0, 0, 26.43},
+    };
+    SortingTutorialFrame frame;
+    for (const auto& [time, phase, eased, cardOffset, activeFate, barWidth] : cases) {
+        frame.setTime(time);
+        EXPECT_NEAR(frame.phase(), phase, 0.001) << time;
+        EXPECT_NEAR(frame.eased(), eased, 0.001) << time;
+        EXPECT_NEAR(frame.cardOffset(), cardOffset, 0.01) << time;
+        EXPECT_EQ(frame.activeFate(), activeFate) << time;
+        EXPECT_NEAR(frame.barWidth(), barWidth, 0.01) << time;
+    }
 }
 
 }  // namespace

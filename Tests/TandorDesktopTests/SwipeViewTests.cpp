@@ -4,6 +4,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
@@ -79,6 +80,7 @@ class SwipeTabTest : public ::testing::Test {
         for (const char* name : {"a.zip", "b.zip", "c.zip"}) {
             makeFile(home / (std::string("Downloads/") + name), twoMegabytes);
         }
+        QSettings().setValue(SwipeReview::tutorialSeenKey, true);
         model = std::make_unique<ScanModel>();
         ApplicationEngine::prepare(engine, *model);
         engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
@@ -283,6 +285,31 @@ TEST_F(SwipeTabTest, AMoveThatCannotGoBackStaysDecidedAndSaysWhy) {
     ASSERT_NE(only("topCard"), nullptr);
     ASSERT_NE(only("sortingMessage"), nullptr);
     EXPECT_FALSE(only("sortingMessage")->property("text").toString().isEmpty());
+}
+
+TEST_F(SwipeTabTest, TheTutorialReturnsUntilFinishedAndSkipIsInertOnTheLastPage) {
+    review->setTutorialSeen(false);
+    startDownloads();
+    ASSERT_NE(only("tutorialNext"), nullptr);
+    review->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("tutorialNext") == nullptr; }, 2000));
+    startDownloads();
+    ASSERT_NE(only("tutorialNext"), nullptr);
+
+    click(only("tutorialNext"));
+    click(only("tutorialNext"));
+    EXPECT_EQ(only("tutorialNext")->property("text").toString(), "Start sorting");
+    click(only("tutorialSkip"));
+    EXPECT_NE(only("tutorialNext"), nullptr);
+    EXPECT_FALSE(review->tutorialSeen());
+
+    click(only("tutorialNext"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("tutorialNext") == nullptr; }, 2000));
+    EXPECT_TRUE(review->tutorialSeen());
+    review->close();
+    startDownloads();
+    QTest::qWait(200);
+    EXPECT_EQ(only("tutorialNext"), nullptr);
 }
 
 TEST_F(SwipeTabTest, AnEmptyDeckIgnoresClicks) {

@@ -14,6 +14,8 @@ list(APPEND TANDOR_UI_SOURCES
   Sorting/SortingFolderText.cpp
   Sorting/SortingFolderList.hpp
   Sorting/SortingFolderList.cpp
+  Sorting/SortingTutorialFrame.hpp
+  Sorting/SortingTutorialFrame.cpp
 )
 list(APPEND TANDOR_UI_QML
   Sorting/FolderChooserDialog.qml
@@ -26,5 +28,6 @@ list(APPEND TANDOR_UI_QML
   Sorting/MoveControl.qml
   Sorting/NewSortingFolderSheet.qml
   Sorting/DestinationPickerSheet.qml
+  Sorting/SortingTutorialView.qml
 )
 set_source_files_properties(Sorting/SortingPalette.qml PROPERTIES QT_QML_SINGLETON_TYPE TRUE)

@@ -14,6 +14,12 @@ ScrollView {
 
     contentWidth: availableWidth
 
+    // Opened from "How it works"; the picker records nothing.
+    SortingTutorialView {
+        id: tutorial
+        onFinish: tutorial.close()
+    }
+
     SortingFolderList {
         id: sortingFolders
         scanModel: picker.review ? picker.review.scanModel : null
@@ -102,6 +108,7 @@ ScrollView {
         SortingFoldersPanel {
             Layout.fillWidth: true
             folders: sortingFolders
+            onTutorial: tutorial.open()
         }
         Item { Layout.preferredHeight: 20 }
     }

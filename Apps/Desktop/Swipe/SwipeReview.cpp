@@ -1,5 +1,6 @@
 #include "Swipe/SwipeReview.hpp"
 
+#include <QSettings>
 #include <algorithm>
 
 #include "Browse/FileManagerReveal.hpp"
@@ -57,14 +58,14 @@ void SwipeReview::setScanModel(ScanModel* model) {
         SwipeModel* swipe = scanModel_->swipe();
         connect(scanModel_, &ScanModel::resultsChanged, this, &SwipeReview::close);
         connect(scanModel_, &ScanModel::pileChanged, this, &SwipeReview::refresh);
-        connect(swipe, &SwipeModel::decksChanged, this, &SwipeReview::changed);
+        connect(swipe, &SwipeModel::decksChanged, this, &SwipeReview::publish);
         connect(swipe, &SwipeModel::sessionChanged, this, [this, swipe] {
             advanced_ = true;
             // A finished batch shows no next card to wait for.
             if (!swipe->session() || swipe->session()->isBatchFinished()) {
                 setPending(false);
             }
-            emit changed();
+            publish();
         });
         connect(swipe, &SwipeModel::busyChanged, this, [this, swipe] {
             // A Move that ended without moving the card frees the stack at once.
@@ -72,11 +73,11 @@ void SwipeReview::setScanModel(ScanModel* model) {
                 setPending(false);
             }
         });
-        connect(swipe->sorting(), &SortingModel::destinationChanged, this, &SwipeReview::changed);
-        connect(swipe->sorting(), &SortingModel::foldersChanged, this, &SwipeReview::changed);
+        connect(swipe->sorting(), &SortingModel::destinationChanged, this, &SwipeReview::publish);
+        connect(swipe->sorting(), &SortingModel::foldersChanged, this, &SwipeReview::publish);
     }
     emit scanModelChanged();
-    emit changed();
+    publish();
 }
 
 SwipeModel* SwipeReview::swipe() const {
@@ -131,7 +132,7 @@ int SwipeReview::orderIndex() const {
 void SwipeReview::setOrderIndex(int index) {
     if (swipe() != nullptr && index >= 0 && index < int(allSwipeOrders.size())) {
         swipe()->setOrder(allSwipeOrders[std::size_t(index)]);
-        emit changed();
+        publish();
     }
 }
 
@@ -308,6 +309,17 @@ void SwipeReview::cardShown() {
     }
 }
 
+bool SwipeReview::tutorialSeen() const {
+    return QSettings().value(tutorialSeenKey, false).toBool();
+}
+
+void SwipeReview::setTutorialSeen(bool seen) {
+    if (tutorialSeen() != seen) {
+        QSettings().setValue(tutorialSeenKey, seen);
+        emit tutorialSeenChanged();
+    }
+}
+
 QVariantMap SwipeReview::stampAt(double w, double h) const {
     const auto stamp = SwipeGesture::stamp(w, h);
     if (!stamp) {
@@ -324,6 +336,14 @@ QVariantMap SwipeReview::stampAt(double w, double h) const {
 QString SwipeReview::releaseAt(double w, double h) const {
     const auto decision = SwipeGesture::release(w, h);
     return decision ? ui::fromEngine(rawValue(*decision)) : QString();
+}
+
+void SwipeReview::publish() {
+    emit changed();
+    if (const QString shown = screen(); shown != shownScreen_) {
+        shownScreen_ = shown;
+        emit screenChanged();
+    }
 }
 
 void SwipeReview::setPending(bool pending) {

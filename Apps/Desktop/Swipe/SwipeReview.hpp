@@ -34,7 +34,7 @@ class SwipeReview : public QObject {
     Q_PROPERTY(
         tandor::ScanModel* scanModel READ scanModel WRITE setScanModel NOTIFY scanModelChanged)
     // "picker", "stack" or "summary".
-    Q_PROPERTY(QString screen READ screen NOTIFY changed)
+    Q_PROPERTY(QString screen READ screen NOTIFY screenChanged)
     // One map per deck: kind, title, subtitle, symbol, safety, count, countText.
     Q_PROPERTY(QVariantList decks READ decks NOTIFY changed)
     Q_PROPERTY(QStringList orders READ orders CONSTANT)
@@ -53,9 +53,13 @@ class SwipeReview : public QObject {
     Q_PROPERTY(QVariantMap summary READ summary NOTIFY changed)
     Q_PROPERTY(bool hasDestination READ hasDestination NOTIFY changed)
     Q_PROPERTY(bool pending READ isPending NOTIFY pendingChanged)
+    // The sorting tutorial was finished once ("didSeeSortingTutorial").
+    Q_PROPERTY(bool tutorialSeen READ tutorialSeen WRITE setTutorialSeen NOTIFY tutorialSeenChanged)
 
   public:
     using Revealer = std::function<void(const std::string& path)>;
+
+    static constexpr auto tutorialSeenKey = "didSeeSortingTutorial";
 
     explicit SwipeReview(QObject* parent = nullptr);
 
@@ -79,6 +83,8 @@ class SwipeReview : public QObject {
     QVariantMap summary() const;
     bool hasDestination() const;
     bool isPending() const { return pending_; }
+    bool tutorialSeen() const;
+    void setTutorialSeen(bool seen);
 
     // The path of the card at this position of the running session.
     std::optional<std::string> pathAt(int position) const;
@@ -106,18 +112,24 @@ class SwipeReview : public QObject {
   signals:
     void scanModelChanged();
     void changed();
+    // Only when the screen to show is another one: the view swaps its screen.
+    void screenChanged();
     void pendingChanged();
+    void tutorialSeenChanged();
 
   private:
     SwipeModel* swipe() const;
     QVariantMap cardMap(const SwipeCard& card, std::size_t position) const;
     void setPending(bool pending);
+    // Announces a change, and a new screen when there is one.
+    void publish();
 
     QPointer<ScanModel> scanModel_;
     Revealer reveal_;
     bool pending_ = false;
     // The session changed since the decision that made the review pending.
     bool advanced_ = false;
+    QString shownScreen_;
 };
 
 }  // namespace tandor

@@ -18,6 +18,7 @@ Item {
     readonly property bool reduceMotion: ShellSettings.reduceMotion
     // The window's keys act only while no popup of the stack is open.
     readonly property bool keysActive: !preview.opened && !picker.opened && !moveControl.sheetOpen
+                                       && !tutorial.opened
 
     // Applies a decision; Move without a destination asks for a folder first.
     function decide(decision) {
@@ -330,6 +331,17 @@ Item {
             }
         }
     }
+
+    // Shown whenever the stack comes on screen until it has been finished once.
+    SortingTutorialView {
+        id: tutorial
+        objectName: "sortingTutorial"
+        onFinish: {
+            tutorial.close()
+            stack.review.tutorialSeen = true
+        }
+    }
+    Component.onCompleted: if (review && !review.tutorialSeen) tutorial.open()
 
     SortingFolderList {
         id: sortingFolders
