@@ -16,6 +16,7 @@ Popup {
     signal done(bool chosen)
 
     modal: true
+    focus: true
     closePolicy: Popup.CloseOnEscape
     parent: Overlay.overlay
     anchors.centerIn: parent

@@ -29,6 +29,7 @@ Popup {
     }
 
     modal: true
+    focus: true
     closePolicy: Popup.CloseOnEscape
     parent: Overlay.overlay
     anchors.centerIn: parent
@@ -118,6 +119,7 @@ Popup {
                 }
             }
             ColumnLayout {
+                Layout.fillWidth: true
                 Layout.leftMargin: 20
                 visible: sheet.choice === "pile"
                 spacing: 6
@@ -138,6 +140,8 @@ Popup {
                     }
                 }
                 Text {
+                    Layout.fillWidth: true
+                    wrapMode: Text.Wrap
                     text: Texts.tr("Tandor reminds you. Nothing goes to the Trash unless you confirm the pile.")
                     font.pixelSize: 11
                     color: Theme.secondaryText

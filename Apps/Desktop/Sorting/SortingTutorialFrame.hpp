@@ -37,6 +37,8 @@ class SortingTutorialFrame : public QObject {
 
     double time() const { return time_; }
     void setTime(double time);
+    // The still frame of reduced motion.
+    Q_INVOKABLE void holdStill() { setTime(stillTime); }
 
     double phase() const;
     double eased() const;

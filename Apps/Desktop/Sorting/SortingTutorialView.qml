@@ -46,7 +46,7 @@ Popup {
         running: tutorial.opened && !tutorial.reduceMotion
         onTriggered: frame.time += frameTime
     }
-    onReduceMotionChanged: if (reduceMotion) frame.time = SortingTutorialFrame.stillTime
+    onReduceMotionChanged: if (reduceMotion) frame.holdStill()
 
     component MiniCard: Rectangle {
         property color tint

@@ -146,6 +146,9 @@ Item {
             Layout.bottomMargin: 48
             readonly property real cardWidth: Math.min(width, 520)
             readonly property real cardX: (width - cardWidth) / 2
+            // Cards shrink to fit a short window, from their top edge.
+            readonly property real fit: topCard.implicitHeight > 0
+                                        ? Math.min(1, (height - 28) / topCard.implicitHeight) : 1
 
             Repeater {
                 model: Math.max(0, stack.cards.length - 1)
@@ -156,7 +159,8 @@ Item {
                     y: 14 * depth
                     z: -depth
                     width: area.cardWidth
-                    scale: 1 - 0.04 * depth
+                    transformOrigin: Item.Top
+                    scale: area.fit * (1 - 0.04 * depth)
                     value: stack.cards[depth]
                 }
             }
@@ -171,6 +175,8 @@ Item {
                 y: dragY
                 z: 1
                 width: area.cardWidth
+                transformOrigin: Item.Top
+                scale: area.fit
                 rotation: dragX / 25
                 value: stack.current || ({})
 
@@ -231,6 +237,8 @@ Item {
                 visible: false
                 z: 2
                 width: area.cardWidth
+                transformOrigin: Item.Top
+                scale: area.fit
 
                 function launch(card, from, turn, decision) {
                     const offsets = {
@@ -368,6 +376,7 @@ Item {
     FeatureTipPopup {
         tip: keysTip
         target: pileButton
+        placeAbove: true
         show: stack.visible && !keysTip.dismissed
     }
 
