@@ -205,6 +205,11 @@ TEST_F(SwipeTabTest, AKeyBurstDecidesOneCard) {
     EXPECT_EQ(position(), 2u);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !review->isPending(); }, 2000));
     EXPECT_EQ(position(), 2u);
+
+    // A held key repeats: only its first press decides.
+    QTest::simulateEvent(window, true, Qt::Key_Down, {}, {}, true);
+    QTest::simulateEvent(window, false, Qt::Key_Down, {}, {}, true);
+    EXPECT_EQ(position(), 2u);
 }
 
 TEST_F(SwipeTabTest, BackspaceUndoesAndReturnStartsTheNextBatch) {
