@@ -208,21 +208,6 @@ void runHistory(Driver& driver) {
     driver.save(QStringLiteral("09-history"));
 }
 
-// Dates the sorting folders created days earlier, so that a folder whose
-// files are offered for the pile after 30 days is due: the one step not
-// taken through the models.
-void ageSortingFolders(int days) {
-    const tandor::JSONStoreFile file(tandor::SortingStore::defaultURL());
-    file.update([days](const std::optional<nlohmann::json>& current) {
-        nlohmann::json store = *current;
-        for (auto& folder : store["folders"]) {
-            const auto date = tandor::parseISO8601(folder["createdAt"].get<std::string>());
-            folder["createdAt"] = tandor::iso8601String(*date - std::chrono::hours(24 * days));
-        }
-        return store;
-    });
-}
-
 tandor::SwipeReview& swipeReview(Driver& driver) {
     const auto views = driver.findItems(QStringLiteral("swipeView"));
     auto* review =
@@ -264,7 +249,6 @@ void click(Driver& driver, QQuickItem& item) {
 void runSwipe(Driver& driver) {
     tandor::ScanModel& model = driver.model();
     tandor::SortingModel& sorting = *model.swipe()->sorting();
-    ageSortingFolders(31);
     sorting.reload();
     driver.showTab("Swipe");
     tandor::SwipeReview& review = swipeReview(driver);
@@ -278,6 +262,12 @@ void runSwipe(Driver& driver) {
     waitForScreen(review, "summary");
     review.close();
     waitForScreen(review, "picker");
+    // Down to the sorting folders, so that the due one shows under the decks.
+    auto* decks = firstItem(driver, "deckPicker").property("contentItem").value<QObject*>();
+    if (decks != nullptr) {
+        decks->setProperty("contentY", 240);
+    }
+    QTest::qWait(settleMilliseconds);
     driver.save(QStringLiteral("10-swipe-decks"));
 
     QSettings().setValue(tandor::ShellSettings::reduceMotionKey, true);
@@ -427,6 +417,15 @@ int main(int argc, char** argv) {
     }
     // The language is read once, when the texts are first needed.
     QSettings().setValue("tandorLanguage", italian ? "it" : "en");
+
+    if (!italian) {
+        // A sorting folder made 40 days ago whose files are offered for the
+        // pile after 30: it is due.
+        tandor::SortingStore(tandor::SortingStore::defaultURL())
+            .createTemporaryFolder("To check", tandor::SortingFate::pileAfter(30),
+                                   tandor::SortingStore::defaultBase(tandor::homeFolderPath()),
+                                   std::chrono::system_clock::now() - std::chrono::hours(24 * 40));
+    }
 
     tandor::ScanModel model;
     QQmlApplicationEngine engine;

@@ -33,6 +33,7 @@ Item {
     Component {
         id: picker
         SwipeDeckPicker {
+            objectName: "deckPicker"
             review: swipeReview
         }
     }
