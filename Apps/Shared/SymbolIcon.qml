@@ -10,7 +10,8 @@ import QtQuick.Shapes
 // "doc.on.doc", "shippingbox", "hammer", "film", "doc", "heart", "lock.shield",
 // "checkmark.shield", "checkmark.circle", "sparkle.magnifyingglass",
 // "magnifyingglass", "gearshape.2", "brain", "tray.and.arrow.down", "xmark.circle",
-// "checkmark.seal.fill", "ellipsis.circle", "star.fill", "tray.full.fill".
+// "checkmark.seal.fill", "ellipsis.circle", "star.fill", "tray.full.fill",
+// "chevron.left", "arrow.left", "arrow.right", "arrow.up", "arrow.down".
 Item {
     id: icon
 
@@ -106,7 +107,12 @@ Item {
                      + "L 14.8 16.4 L 12 14.7 L 9.2 16.4 L 9.9 13.1 L 7.4 10.9 L 10.7 10.6 Z",
         "tray.full.fill": "M 2.5 13 L 5.5 4.5 L 18.5 4.5 L 21.5 13 L 21.5 19.5 L 2.5 19.5 Z "
                           + "M 2.5 13 L 8 13 Q 9 16 12 16 Q 15 16 16 13 L 21.5 13 "
-                          + "M 8 7.5 L 16 7.5 M 7 10 L 17 10 M 4 17.5 L 20 17.5"
+                          + "M 8 7.5 L 16 7.5 M 7 10 L 17 10 M 4 17.5 L 20 17.5",
+        "chevron.left": "M 15 5 L 8 12 L 15 19",
+        "arrow.left": "M 20 12 L 4.5 12 M 10.5 6 L 4.5 12 L 10.5 18",
+        "arrow.right": "M 4 12 L 19.5 12 M 13.5 6 L 19.5 12 L 13.5 18",
+        "arrow.up": "M 12 20 L 12 4.5 M 6 10.5 L 12 4.5 L 18 10.5",
+        "arrow.down": "M 12 4 L 12 19.5 M 6 13.5 L 12 19.5 L 18 13.5"
     })
 
     Accessible.ignored: true

@@ -40,6 +40,10 @@
         <translation>%@ · %lld file</translation>
     </message>
     <message>
+        <source>%@: all done</source>
+        <translation>%@: tutto fatto</translation>
+    </message>
+    <message>
         <source>%@×%@ · %@</source>
         <translation>%1$@×%2$@ · %3$@</translation>
     </message>
@@ -88,6 +92,10 @@
         <translation>%lld file smistati in cartelle</translation>
     </message>
     <message>
+        <source>%lld files · %@</source>
+        <translation>%1$lld file · %2$@</translation>
+    </message>
+    <message>
         <source>%lld folders could not be read. Your user account may not have permission to read them.</source>
         <translation>Non è stato possibile leggere %lld cartelle. Il tuo account utente potrebbe non avere il permesso di leggerle.</translation>
     </message>
@@ -132,8 +140,16 @@
         <translation>Altri %lld corrispondono ma sono stati aperti di recente, quindi restano</translation>
     </message>
     <message>
+        <source>%lld moved into folders</source>
+        <translation>%lld spostati in cartelle</translation>
+    </message>
+    <message>
         <source>%lld of them matched by name only: check they are not used by another app</source>
         <translation>%lld trovati solo per nome: controlla che non li usi un'altra app</translation>
+    </message>
+    <message>
+        <source>%lld on the pile (%@) · %lld kept · %lld for later</source>
+        <translation>%1$lld nella pila (%2$@) · %3$lld tenuti · %4$lld per dopo</translation>
     </message>
     <message>
         <source>%lld photos</source>
@@ -180,8 +196,24 @@
         <translation>1 istantanea</translation>
     </message>
     <message>
+        <source>30 days</source>
+        <translation>30 giorni</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 giorni</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 giorni</translation>
+    </message>
+    <message>
         <source>A folder with the same name sits next to the archive, so its content is already on disk.</source>
         <translation>Accanto all'archivio c'è una cartella con lo stesso nome, quindi il suo contenuto è già sul disco.</translation>
+    </message>
+    <message>
+        <source>A sorting folder can stay, move its files on, or offer them for the pile after a few days. History puts every move back.</source>
+        <translation>Una cartella di smistamento può restare, spostare altrove i suoi file o proporli per la pila dopo qualche giorno. La Cronologia ripristina ogni spostamento.</translation>
     </message>
     <message>
         <source>AI assistant</source>
@@ -190,6 +222,10 @@
     <message>
         <source>AI models</source>
         <translation>Modelli di IA</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Add all but the best to pile</source>
@@ -230,6 +266,14 @@
     <message>
         <source>Add to pile</source>
         <translation>Aggiungi alla pila</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>All reviewed</source>
+        <translation>Tutto rivisto</translation>
     </message>
     <message>
         <source>Already back at %@.</source>
@@ -292,8 +336,24 @@
         <translation>Indietro</translation>
     </message>
     <message>
+        <source>Back to decks</source>
+        <translation>Torna ai mazzi</translation>
+    </message>
+    <message>
         <source>Backups</source>
         <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Batch %lld of %lld done</source>
+        <translation>Gruppo %1$lld di %2$lld completato</translation>
+    </message>
+    <message>
+        <source>Batch %lld of %lld · %lld of %lld</source>
+        <translation>Gruppo %1$lld di %2$lld · %3$lld di %4$lld</translation>
+    </message>
+    <message>
+        <source>Batch size</source>
+        <translation>Dimensione gruppo</translation>
     </message>
     <message>
         <source>Best quality score from image analysis (sharpness, exposure, framing)</source>
@@ -356,12 +416,28 @@
         <translation>Controlla prima ogni gruppo</translation>
     </message>
     <message>
+        <source>Check that a copy is in Photos, iCloud or a backup before removing it.</source>
+        <translation>Verifica che ci sia una copia in Foto, iCloud o in un backup prima di rimuoverlo.</translation>
+    </message>
+    <message>
         <source>Check the Trash again</source>
         <translation>Controlla di nuovo il Cestino</translation>
     </message>
     <message>
         <source>Choose</source>
         <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Choose a Folder…</source>
+        <translation>Scegli una cartella…</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Scegli cartella</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
     </message>
     <message>
         <source>Clean</source>
@@ -444,6 +520,14 @@
         <translation>Impossibile aggiornare la cronologia delle pulizie: %@</translation>
     </message>
     <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>DMG, PKG and other installers you probably already used.</source>
+        <translation>DMG, PKG e altri installer che probabilmente hai già usato.</translation>
+    </message>
+    <message>
         <source>Data apps keep to start faster, and files they need only for a while.</source>
         <translation>Dati che le app conservano per avviarsi più in fretta, e file che servono loro solo per un po'.</translation>
     </message>
@@ -456,8 +540,16 @@
         <translation>Simboli di debug copiati dagli iPhone collegati. Xcode li copia di nuovo quando il dispositivo si ricollega.</translation>
     </message>
     <message>
+        <source>Decide later, undo anytime</source>
+        <translation>Decidi dopo, annulla quando vuoi</translation>
+    </message>
+    <message>
         <source>Decide with the arrow keys</source>
         <translation>Decidi con i tasti freccia</translation>
+    </message>
+    <message>
+        <source>Decks</source>
+        <translation>Mazzi</translation>
     </message>
     <message>
         <source>Dependencies and build output of projects not changed for 3 months. The project's tools recreate them.</source>
@@ -504,6 +596,10 @@
         <translation>Documenti</translation>
     </message>
     <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
         <source>Download the installer again from the vendor.</source>
         <translation>Scarica di nuovo il programma di installazione dal produttore.</translation>
     </message>
@@ -536,6 +632,10 @@
         <translation>Download</translation>
     </message>
     <message>
+        <source>Downloads often hold things you already opened, installed or saved elsewhere.</source>
+        <translation>I download contengono spesso cose già aperte, installate o salvate altrove.</translation>
+    </message>
+    <message>
         <source>Duplicates</source>
         <translation>Duplicati</translation>
     </message>
@@ -552,6 +652,10 @@
         <translation>Ogni macchina virtuale è un computer intero, con i suoi file dentro. Tieni quelle che avvii ancora.</translation>
     </message>
     <message>
+        <source>Everything in your Downloads folder, largest first.</source>
+        <translation>Tutto ciò che è nella cartella Download, dal più grande.</translation>
+    </message>
+    <message>
         <source>Everything you pick waits here. One click moves it to the Trash, and History can put it back.</source>
         <translation>Tutto ciò che scegli aspetta qui. Un clic lo sposta nel Cestino e la Cronologia può rimetterlo a posto.</translation>
     </message>
@@ -562,6 +666,10 @@
     <message>
         <source>Exists elsewhere</source>
         <translation>Esiste altrove</translation>
+    </message>
+    <message>
+        <source>Files over 50 MB not changed for a year.</source>
+        <translation>File oltre 50 MB non modificati da un anno.</translation>
     </message>
     <message>
         <source>Files under 1 MB, app data in Library, app bundles and photo libraries are not compared.</source>
@@ -644,6 +752,10 @@
         <translation>La Cronologia la rimette a posto</translation>
     </message>
     <message>
+        <source>How it works</source>
+        <translation>Come funziona</translation>
+    </message>
+    <message>
         <source>Hugging Face cache</source>
         <translation>Cache di Hugging Face</translation>
     </message>
@@ -672,6 +784,10 @@
         <translation>Nel Cestino. Ripristina lo rimette in %@.</translation>
     </message>
     <message>
+        <source>In your Downloads folder</source>
+        <translation>Nella cartella Download</translation>
+    </message>
+    <message>
         <source>Install the game again from your Steam library.</source>
         <translation>Installa di nuovo il gioco dalla tua libreria Steam.</translation>
     </message>
@@ -684,12 +800,20 @@
         <translation>Giochi Steam installati, un elemento per gioco. Steam può scaricarli di nuovo; i salvataggi di solito sono in Steam Cloud.</translation>
     </message>
     <message>
+        <source>Installer file. Once the app is installed it is not needed, and it can be downloaded again.</source>
+        <translation>File di installazione. Una volta installata l'app non serve più, e si può scaricare di nuovo.</translation>
+    </message>
+    <message>
         <source>Installer files not touched for a month. Once installed, the app no longer needs them.</source>
         <translation>Programmi di installazione non toccati da un mese. Una volta installata, l'app non ne ha più bisogno.</translation>
     </message>
     <message>
         <source>Installers</source>
         <translation>Programmi di installazione</translation>
+    </message>
+    <message>
+        <source>Installers and disk images</source>
+        <translation>Installer e immagini disco</translation>
     </message>
     <message>
         <source>Installers of apps you already have</source>
@@ -708,8 +832,24 @@
         <translation>Oggi occupa %@</translation>
     </message>
     <message>
+        <source>KEEP</source>
+        <translation>TIENI</translation>
+    </message>
+    <message>
         <source>Keep</source>
         <translation>Tieni</translation>
+    </message>
+    <message>
+        <source>Keep as a Normal Folder</source>
+        <translation>Tieni come cartella normale</translation>
+    </message>
+    <message>
+        <source>Keep it and stop showing it</source>
+        <translation>Tienilo e non mostrarlo più</translation>
+    </message>
+    <message>
+        <source>Keep it as a normal folder</source>
+        <translation>Tienila come cartella normale</translation>
     </message>
     <message>
         <source>Keep this copy instead</source>
@@ -740,6 +880,10 @@
         <translation>Tiene la copia più vecchia</translation>
     </message>
     <message>
+        <source>LATER</source>
+        <translation>DOPO</translation>
+    </message>
+    <message>
         <source>LM Studio models</source>
         <translation>Modelli di LM Studio</translation>
     </message>
@@ -752,8 +896,16 @@
         <translation>File grandi</translation>
     </message>
     <message>
+        <source>Large videos</source>
+        <translation>Video grandi</translation>
+    </message>
+    <message>
         <source>Largest file, least compressed</source>
         <translation>File più grande, meno compresso</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Dal più grande</translation>
     </message>
     <message>
         <source>Largest items</source>
@@ -782,6 +934,10 @@
     <message>
         <source>Later</source>
         <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>Later (↓)</source>
+        <translation>Più tardi (↓)</translation>
     </message>
     <message>
         <source>Left to the pile, right to keep. Arrow keys work too.</source>
@@ -822,6 +978,10 @@
     <message>
         <source>Looking for files of the same size…</source>
         <translation>Cerco file della stessa dimensione…</translation>
+    </message>
+    <message>
+        <source>MOVE</source>
+        <translation>SPOSTA</translation>
     </message>
     <message>
         <source>Map</source>
@@ -872,12 +1032,40 @@
         <translation>Modifica più recente %lld giorni fa (%@)</translation>
     </message>
     <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
         <source>Move %lld items (%@) to the Trash?</source>
         <translation>Spostare %lld elementi (%@) nel Cestino?</translation>
     </message>
     <message>
+        <source>Move (↑)</source>
+        <translation>Sposta (↑)</translation>
+    </message>
+    <message>
+        <source>Move Files to Another Folder…</source>
+        <translation>Sposta i file in un'altra cartella…</translation>
+    </message>
+    <message>
+        <source>Move On Now</source>
+        <translation>Sposta ora</translation>
+    </message>
+    <message>
+        <source>Move the files to another folder</source>
+        <translation>Sposta i file in un'altra cartella</translation>
+    </message>
+    <message>
+        <source>Move to %@ (↑)</source>
+        <translation>Sposta in %@ (↑)</translation>
+    </message>
+    <message>
         <source>Move to Trash</source>
         <translation>Sposta nel Cestino</translation>
+    </message>
+    <message>
+        <source>Move to a folder (↑)</source>
+        <translation>Sposta in una cartella (↑)</translation>
     </message>
     <message>
         <source>Moved %lld files on. You can put them back from History.</source>
@@ -888,20 +1076,56 @@
         <translation>Spostati %lld elementi (%@) nel Cestino. Svuota il Cestino per recuperare lo spazio.</translation>
     </message>
     <message>
+        <source>Moves on</source>
+        <translation>Va altrove</translation>
+    </message>
+    <message>
         <source>Music and audio</source>
         <translation>Musica e audio</translation>
+    </message>
+    <message>
+        <source>Name, for example To check</source>
+        <translation>Nome, per esempio Da controllare</translation>
     </message>
     <message>
         <source>Needs review</source>
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>New Sorting Folder…</source>
+        <translation>Nuova cartella di smistamento…</translation>
+    </message>
+    <message>
+        <source>New sorting folder</source>
+        <translation>Nuova cartella di smistamento</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Dal più recente</translation>
+    </message>
+    <message>
         <source>Next</source>
         <translation>Avanti</translation>
     </message>
     <message>
+        <source>Next %lld files</source>
+        <translation>Prossimi %lld file</translation>
+    </message>
+    <message>
         <source>No cleanups yet.</source>
         <translation>Ancora nessuna pulizia.</translation>
+    </message>
+    <message>
+        <source>No folder chosen</source>
+        <translation>Nessuna cartella scelta</translation>
+    </message>
+    <message>
+        <source>No folders yet. Press ↑ on a card to start sorting.</source>
+        <translation>Ancora nessuna cartella. Premi ↑ su una scheda per iniziare a smistare.</translation>
     </message>
     <message>
         <source>No identical files found.</source>
@@ -920,12 +1144,24 @@
         <translation>Non modificato da oltre %lld mesi. Tandor non può sapere se ti serve ancora.</translation>
     </message>
     <message>
+        <source>Nothing has gone to the Trash yet.</source>
+        <translation>Non è ancora andato nulla nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Nothing has moved yet.</source>
+        <translation>Non è stato spostato ancora nulla.</translation>
+    </message>
+    <message>
         <source>Nothing is lost by mistake</source>
         <translation>Niente si perde per errore</translation>
     </message>
     <message>
         <source>Nothing leaves yet</source>
         <translation>Per ora non se ne va niente</translation>
+    </message>
+    <message>
+        <source>Nothing left to review here.</source>
+        <translation>Qui non resta nulla da rivedere.</translation>
     </message>
     <message>
         <source>Nothing moved yet.</source>
@@ -952,8 +1188,24 @@
         <translation>Ancora niente.</translation>
     </message>
     <message>
+        <source>Offer for the Pile in 30 Days</source>
+        <translation>Proponi per la pila tra 30 giorni</translation>
+    </message>
+    <message>
+        <source>Offer for the Pile in 7 Days</source>
+        <translation>Proponi per la pila tra 7 giorni</translation>
+    </message>
+    <message>
+        <source>Offer the files for the pile</source>
+        <translation>Proponi i file per la pila</translation>
+    </message>
+    <message>
         <source>Old device support files</source>
         <translation>Vecchi file di supporto dei dispositivi</translation>
+    </message>
+    <message>
+        <source>Old files</source>
+        <translation>File vecchi</translation>
     </message>
     <message>
         <source>Old installers in Downloads</source>
@@ -964,8 +1216,16 @@
         <translation>Vecchie registrazioni dello schermo</translation>
     </message>
     <message>
+        <source>Oldest first</source>
+        <translation>Dal più vecchio</translation>
+    </message>
+    <message>
         <source>Ollama models</source>
         <translation>Modelli di Ollama</translation>
+    </message>
+    <message>
+        <source>On the pile from this deck: %@</source>
+        <translation>Nella pila da questo mazzo: %@</translation>
     </message>
     <message>
         <source>On this computer only</source>
@@ -974,6 +1234,14 @@
     <message>
         <source>One copy always stays</source>
         <translation>Una copia resta sempre</translation>
+    </message>
+    <message>
+        <source>One file at a time, in short batches. Swipe left or press ← to put it on the pile, right or → to keep it, down or ↓ to decide later, up or ↑ to move it into a folder. Nothing goes to the Trash until you confirm the pile.</source>
+        <translation>Un file alla volta, in piccoli gruppi. Trascina a sinistra o premi ← per metterlo nella pila, a destra o → per tenerlo, in basso o ↓ per decidere più tardi, in alto o ↑ per spostarlo in una cartella. Nulla va nel Cestino finché non confermi la pila.</translation>
+    </message>
+    <message>
+        <source>One of My Folders…</source>
+        <translation>Una delle mie cartelle…</translation>
     </message>
     <message>
         <source>Only copy</source>
@@ -1004,12 +1272,20 @@
         <translation>Apri nel gestore di file</translation>
     </message>
     <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
         <source>Other</source>
         <translation>Altro</translation>
     </message>
     <message>
         <source>Other files</source>
         <translation>Altri file</translation>
+    </message>
+    <message>
+        <source>PILE</source>
+        <translation>PILA</translation>
     </message>
     <message>
         <source>Partly shared with a copy-on-write clone: only this much comes back.</source>
@@ -1024,6 +1300,10 @@
         <translation>Foto e video</translation>
     </message>
     <message>
+        <source>Photos 2024</source>
+        <translation>Foto 2024</translation>
+    </message>
+    <message>
         <source>Photos and files received in Messages. With Messages in iCloud they stay in iCloud; otherwise this is the only copy on the Mac.</source>
         <translation>Foto e file ricevuti in Messaggi. Con Messaggi su iCloud restano su iCloud; altrimenti questa è l'unica copia sul Mac.</translation>
     </message>
@@ -1036,8 +1316,28 @@
         <translation>Foto, video e documenti ricevuti in WhatsApp, un elemento per chat. Tieni ciò che non è salvato altrove.</translation>
     </message>
     <message>
+        <source>Pick one of your folders, or let Tandor make a sorting folder in ~/Tandor.</source>
+        <translation>Scegli una delle tue cartelle, o lascia che Tandor crei una cartella di smistamento in ~/Tandor.</translation>
+    </message>
+    <message>
         <source>Pile</source>
         <translation>Pila</translation>
+    </message>
+    <message>
+        <source>Pile (←)</source>
+        <translation>Pila (←)</translation>
+    </message>
+    <message>
+        <source>Press ↑ while swiping to move a file into a folder. Use one of your folders, or let Tandor make a sorting folder and decide later what happens to it. Every move can be put back from History.</source>
+        <translation>Premi ↑ durante la revisione per spostare un file in una cartella. Usa una delle tue cartelle, oppure lascia che Tandor crei una cartella di smistamento e decidi dopo cosa farne. Ogni spostamento si può annullare dalla Cronologia.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Preview (space)</source>
+        <translation>Anteprima (spazio)</translation>
     </message>
     <message>
         <source>Project “%@” last changed %lld days ago</source>
@@ -1080,12 +1380,20 @@
         <translation>Foto RAW</translation>
     </message>
     <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+    <message>
         <source>Read only. They can't delete anything.</source>
         <translation>Solo lettura. Non possono eliminare nulla.</translation>
     </message>
     <message>
         <source>Reading file details</source>
         <translation>Lettura dei dettagli dei file</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronta</translation>
     </message>
     <message>
         <source>Ready for a first look</source>
@@ -1200,6 +1508,10 @@
         <translation>Cache condivise del Simulatore iOS. Si ricreano al prossimo avvio.</translation>
     </message>
     <message>
+        <source>Show %lld kept files again</source>
+        <translation>Mostra di nuovo %lld file tenuti</translation>
+    </message>
+    <message>
         <source>Show Original Location</source>
         <translation>Mostra la posizione originale</translation>
     </message>
@@ -1264,12 +1576,28 @@
         <translation>In %@ c'è qualcosa di nuovo. Spostalo o rinominalo prima; Tandor non sovrascrive mai i file.</translation>
     </message>
     <message>
+        <source>Sort while you swipe</source>
+        <translation>Smista mentre scorri</translation>
+    </message>
+    <message>
+        <source>Sorting folders</source>
+        <translation>Cartelle di smistamento</translation>
+    </message>
+    <message>
         <source>Space freed by moving this copy</source>
         <translation>Spazio liberato spostando questa copia</translation>
     </message>
     <message>
         <source>Space macOS can free on demand: iCloud files that also live in the cloud, old snapshots and some caches. It is counted as used, but apps that need room get it.</source>
         <translation>Spazio che macOS può liberare quando serve: file di iCloud che si trovano anche nel cloud, vecchie istantanee e alcune cache. È contato come usato, ma le app che hanno bisogno di spazio lo ottengono.</translation>
+    </message>
+    <message>
+        <source>Start sorting</source>
+        <translation>Inizia a smistare</translation>
+    </message>
+    <message>
+        <source>Stays</source>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Steam games</source>
@@ -1284,6 +1612,10 @@
         <translation>Ferma</translation>
     </message>
     <message>
+        <source>Stop Tracking</source>
+        <translation>Smetti di seguire</translation>
+    </message>
+    <message>
         <source>Suggestions</source>
         <translation>Suggerimenti</translation>
     </message>
@@ -1296,8 +1628,16 @@
         <translation>Scorri</translation>
     </message>
     <message>
+        <source>Swipe review</source>
+        <translation>Revisione a schede</translation>
+    </message>
+    <message>
         <source>Swipe to decide</source>
         <translation>Scorri per decidere</translation>
+    </message>
+    <message>
+        <source>Swipe up or press ↑ to move a file into a folder. It moves right away.</source>
+        <translation>Trascina in alto o premi ↑ per spostare un file in una cartella. Si sposta subito.</translation>
     </message>
     <message>
         <source>System Data</source>
@@ -1306,6 +1646,10 @@
     <message>
         <source>System language</source>
         <translation>Lingua del sistema</translation>
+    </message>
+    <message>
+        <source>Take back the last decision</source>
+        <translation>Annulla l'ultima decisione</translation>
     </message>
     <message>
         <source>Take it back out</source>
@@ -1344,12 +1688,20 @@
         <translation>Tandor misura ogni cartella, poi suggerisce cosa può andare via. Nulla si sposta finché non confermi, e tutto passa prima dal Cestino.</translation>
     </message>
     <message>
+        <source>Tandor moves it right away. You can put it back at any time.</source>
+        <translation>Tandor lo sposta subito. Puoi ripristinarlo quando vuoi.</translation>
+    </message>
+    <message>
         <source>Tandor only reads during a scan. Nothing moves until you confirm.</source>
         <translation>Durante l'analisi Tandor legge soltanto. Nulla si sposta finché non confermi.</translation>
     </message>
     <message>
         <source>Tandor reads what your user account can read and counts the folders it cannot.</source>
         <translation>Tandor legge ciò che il tuo account utente può leggere e conta le cartelle che non può leggere.</translation>
+    </message>
+    <message>
+        <source>Tandor reminds you. Nothing goes to the Trash unless you confirm the pile.</source>
+        <translation>Tandor te lo ricorda. Nulla va nel Cestino se non confermi la pila.</translation>
     </message>
     <message>
         <source>Tandor shows the new language after a restart.</source>
@@ -1416,8 +1768,16 @@
         <translation>Time Machine conserva per circa 24 ore istantanee orarie del disco, così puoi ripristinare i file anche quando il disco di backup non è collegato. Trattengono lo spazio dei file che hai già eliminato.</translation>
     </message>
     <message>
+        <source>To check</source>
+        <translation>Da controllare</translation>
+    </message>
+    <message>
         <source>To get it back: %@</source>
         <translation>Per recuperarlo: %@</translation>
+    </message>
+    <message>
+        <source>To the pile</source>
+        <translation>Nella pila</translation>
     </message>
     <message>
         <source>Today it would pick %lld %@, %@</source>
@@ -1448,6 +1808,10 @@
         <translation>Annulla</translation>
     </message>
     <message>
+        <source>Undo last</source>
+        <translation>Annulla l'ultima</translation>
+    </message>
+    <message>
         <source>Uninstall %@</source>
         <translation>Disinstalla %@</translation>
     </message>
@@ -1458,6 +1822,10 @@
     <message>
         <source>Use This Folder</source>
         <translation>Usa questa cartella</translation>
+    </message>
+    <message>
+        <source>Use for ↑</source>
+        <translation>Usa per ↑</translation>
     </message>
     <message>
         <source>Used %@</source>
@@ -1474,6 +1842,10 @@
     <message>
         <source>Videos</source>
         <translation>Video</translation>
+    </message>
+    <message>
+        <source>Videos over 200 MB outside the Photos library.</source>
+        <translation>Video oltre 200 MB fuori dalla libreria Foto.</translation>
     </message>
     <message>
         <source>Virtual machines</source>
@@ -1508,12 +1880,24 @@
         <translation>Quando la memoria è piena, macOS ne sposta una parte sul disco. L'immagine di stop salva la memoria quando il Mac va in stop.</translation>
     </message>
     <message>
+        <source>When you are done with it</source>
+        <translation>Quando hai finito</translation>
+    </message>
+    <message>
         <source>When you ask, your AI app (Claude or Codex) sends what it reads from Tandor to its service, under your account. Tandor has no server and sends nothing itself. Turn this off and assistants can't connect.</source>
         <translation>Quando lo chiedi, la tua app di IA (Claude o Codex) invia al suo servizio ciò che legge da Tandor, con il tuo account. Tandor non ha un server e non invia nulla da sé. Disattiva questa opzione e gli assistenti non potranno collegarsi.</translation>
     </message>
     <message>
         <source>Where</source>
         <translation>Dove</translation>
+    </message>
+    <message>
+        <source>Where Move puts files</source>
+        <translation>Dove Sposta mette i file</translation>
+    </message>
+    <message>
+        <source>Where should this file go?</source>
+        <translation>Dove deve andare questo file?</translation>
     </message>
     <message>
         <source>Who uses the space</source>
@@ -1584,6 +1968,10 @@
         <translation>La tua app di IA avvia Tandor in background quando le serve. Anche le cartelle che il tuo account utente non può leggere le restano nascoste.</translation>
     </message>
     <message>
+        <source>Your folders, or Tandor's</source>
+        <translation>Le tue cartelle, o quelle di Tandor</translation>
+    </message>
+    <message>
         <source>at least %@</source>
         <translation>almeno %@</translation>
     </message>
@@ -1636,6 +2024,26 @@
         <translation>Cache di pip</translation>
     </message>
     <message>
+        <source>ready for the pile</source>
+        <translation>pronta per la pila</translation>
+    </message>
+    <message>
+        <source>stays a folder</source>
+        <translation>resta una cartella</translation>
+    </message>
+    <message>
+        <source>then to %@</source>
+        <translation>poi in %@</translation>
+    </message>
+    <message>
+        <source>to the pile in %lld days</source>
+        <translation>nella pila tra %lld giorni</translation>
+    </message>
+    <message>
+        <source>your folder</source>
+        <translation>cartella tua</translation>
+    </message>
+    <message>
         <source>· %@</source>
         <translation>· %@</translation>
     </message>
@@ -1646,6 +2054,10 @@
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>
         <translation>← nella pila, → da tenere, Spazio per l'anteprima, ⌫ per annullare.</translation>
+    </message>
+    <message>
+        <source>↑ goes here</source>
+        <translation>↑ va qui</translation>
     </message>
     <message>
         <source>→ %@</source>

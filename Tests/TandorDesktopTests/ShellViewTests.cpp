@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, TheWelcomesButtonScansTheHomeFolderIntoTheResults) {
     EXPECT_EQ(route(), "browse");
     click(item("tab:Swipe"));
     EXPECT_EQ(route(), "swipe");
-    EXPECT_NE(item("emptyPane"), nullptr);
+    EXPECT_NE(item("swipeView"), nullptr);
     clickHistoryTab();
     EXPECT_EQ(route(), "history");
     EXPECT_FALSE(item("summaryHeader")->isVisible());

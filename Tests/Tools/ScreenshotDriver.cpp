@@ -23,6 +23,8 @@
 #include "PhotoFixture.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
+#include "Shell/ShellSettings.hpp"
+#include "Swipe/SwipeReview.hpp"
 #include "TandorAssistant/AssistantProposalStore.hpp"
 #include "TandorAssistant/AssistantSettings.hpp"
 #include "TandorCore/JSONStoreFile.hpp"
@@ -30,6 +32,7 @@
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
 #include "TandorReview/SortingFate.hpp"
+#include "TandorReview/SortingStore.hpp"
 
 Q_IMPORT_QML_PLUGIN(TandorPlugin)
 Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
@@ -319,6 +322,119 @@ void runAssistantSheet(Driver& driver, const QString& name) {
     QMetaObject::invokeMethod(&sheet, "close");
 }
 
+tandor::SwipeReview& swipeReview(Driver& driver) {
+    const auto views = driver.findItems(QStringLiteral("swipeView"));
+    auto* review =
+        views.isEmpty()
+            ? nullptr
+            : views.front()->findChild<tandor::SwipeReview*>(QStringLiteral("swipeReview"));
+    if (review == nullptr) {
+        fail(QStringLiteral("no swipe review"));
+    }
+    return *review;
+}
+
+void waitForScreen(tandor::SwipeReview& review, const char* screen) {
+    Driver::waitFor([&] { return review.screen() == QLatin1String(screen); }, 10'000, screen);
+    QTest::qWait(settleMilliseconds);
+}
+
+QQuickItem& firstItem(Driver& driver, const char* name) {
+    QList<QQuickItem*> items;
+    Driver::waitFor(
+        [&] {
+            items = driver.findItems(QString::fromLatin1(name));
+            return !items.isEmpty();
+        },
+        10'000, name);
+    return *items.front();
+}
+
+void click(Driver& driver, QQuickItem& item) {
+    const QPointF centre = item.mapToScene({item.width() / 2, item.height() / 2});
+    QTest::mouseClick(item.window(), Qt::LeftButton, {}, centre.toPoint());
+    QTest::qWait(settleMilliseconds);
+    static_cast<void>(driver);
+}
+
+// The decks with one reviewed to the end and a sorting folder that is due; a
+// card held in a drag short of deciding; the tutorial, the destination picker
+// and the new-folder sheet; the summary of a batch.
+void runSwipe(Driver& driver) {
+    tandor::ScanModel& model = driver.model();
+    tandor::SortingModel& sorting = *model.swipe()->sorting();
+    sorting.reload();
+    driver.showTab("Swipe");
+    tandor::SwipeReview& review = swipeReview(driver);
+    review.setTutorialSeen(true);
+    Driver::waitFor([&] { return review.decks().size() == 4; }, 10'000, "the decks");
+
+    // Keeping the one old file leaves its deck all reviewed.
+    review.start(3);
+    waitForScreen(review, "stack");
+    review.decide(QStringLiteral("keep"));
+    waitForScreen(review, "summary");
+    review.close();
+    waitForScreen(review, "picker");
+    // Down to the sorting folders, so that the due one shows under the decks.
+    auto* decks = firstItem(driver, "deckPicker").property("contentItem").value<QObject*>();
+    if (decks != nullptr) {
+        decks->setProperty("contentY", 240);
+    }
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("10-swipe-decks"));
+
+    QSettings().setValue(tandor::ShellSettings::reduceMotionKey, true);
+    review.setTutorialSeen(false);
+    review.setOrderIndex(2);  // newest first: the photo leads
+    model.swipe()->setBatchSize(3);
+    review.start(0);
+    waitForScreen(review, "stack");
+    driver.save(QStringLiteral("14-sorting-tutorial"));
+    for (int page = 0; page < 3; ++page) {
+        click(driver, firstItem(driver, "tutorialNext"));
+    }
+    QSettings().setValue(tandor::ShellSettings::reduceMotionKey, false);
+
+    QQuickItem& card = firstItem(driver, "topCard");
+    QQuickWindow& window = *card.window();
+    // The keys go to the active window; the Settings window was shown last.
+    window.requestActivate();
+    Driver::waitFor([&] { return window.isActive(); }, 5'000, "the main window to be active");
+    const QPoint start = card.mapToScene({card.width() / 2, card.height() / 3}).toPoint();
+    QTest::mousePress(&window, Qt::LeftButton, {}, start);
+    for (int step = 1; step <= 10; ++step) {
+        QTest::mouseMove(&window, start + QPoint(9 * step, -2 * step), 10);
+    }
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("11-swipe-card"));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, start + QPoint(90, -20), 10);
+    QTest::qWait(settleMilliseconds);
+
+    sorting.setDestinationID(std::nullopt);
+    QTest::keyClick(&window, Qt::Key_Up);
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("12-swipe-destination-picker"));
+    click(driver, firstItem(driver, "newSortingFolder"));
+    for (const char letter : std::string("Tax papers")) {
+        QTest::keyClick(&window, letter);
+    }
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("13-new-sorting-folder"));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::qWait(settleMilliseconds);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::qWait(settleMilliseconds);
+
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down}) {
+        QTest::keyClick(&window, key);
+        Driver::waitFor([&] { return !review.isPending(); }, 5'000, "the next card");
+        QTest::qWait(100);
+    }
+    waitForScreen(review, "summary");
+    driver.save(QStringLiteral("15-swipe-summary"));
+}
+
 void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
     // The splash, once its title has come in.
     QTest::qWait(900);
@@ -365,6 +481,7 @@ void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
 
     runDuplicates(driver, duplicates);
     runHistory(driver);
+    runSwipe(driver);
     runSystemData(driver, QStringLiteral("system-data"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet"));
 }
@@ -418,6 +535,14 @@ void runItalian(Driver& driver) {
     driver.save(QStringLiteral("09-history-italian"));
     runSystemData(driver, QStringLiteral("system-data-italian"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet-italian"));
+    driver.showTab("Swipe");
+    tandor::SwipeReview& review = swipeReview(driver);
+    review.setTutorialSeen(true);
+    Driver::waitFor([&] { return review.decks().size() == 4; }, 10'000, "the decks");
+    review.setOrderIndex(2);
+    review.start(0);
+    waitForScreen(review, "stack");
+    driver.save(QStringLiteral("16-swipe-card-italian"));
 }
 
 }  // namespace
@@ -462,6 +587,15 @@ int main(int argc, char** argv) {
     }
 
     writeBursts();
+    if (!italian) {
+        // A sorting folder made 40 days ago whose files are offered for the
+        // pile after 30: it is due.
+        tandor::SortingStore(tandor::SortingStore::defaultURL())
+            .createTemporaryFolder("To check", tandor::SortingFate::pileAfter(30),
+                                   tandor::SortingStore::defaultBase(tandor::homeFolderPath()),
+                                   std::chrono::system_clock::now() - std::chrono::hours(24 * 40));
+    }
+
     tandor::ScanModel model;
     tandor::DuplicatesModel duplicates(model);
     QQmlApplicationEngine engine;

@@ -3,6 +3,7 @@
 #include <QQmlEngine>
 
 #include "Shell/ScanModel.hpp"
+#include "Swipe/SwipeThumbnailProvider.hpp"
 
 namespace tandor::ApplicationEngine {
 
@@ -11,6 +12,9 @@ void prepare(QQmlEngine& engine, ScanModel& model) {
     // The module's resources lie under qrc:/Tandor/, outside the default
     // import paths.
     engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.addImageProvider(QLatin1String(SwipeThumbnailProvider::name),
+                            new SwipeThumbnailProvider);
+    engine.addImageProvider(QLatin1String(SwipeIconProvider::name), new SwipeIconProvider);
 }
 
 }  // namespace tandor::ApplicationEngine

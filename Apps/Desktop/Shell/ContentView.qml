@@ -40,6 +40,7 @@ Item {
     }
 
     FolderChooserDialog {
+        objectName: "folderChooserDialog"
         chooser: contentView.scanModel ? contentView.scanModel.swipe.sorting.folderChooser : null
     }
 
@@ -171,6 +172,7 @@ Item {
                         case "history": return historyView
                         case "systemData": return systemDataView
                         case "duplicates": return duplicatesView
+                        case "swipe": return swipeView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -288,6 +290,14 @@ Item {
         id: duplicatesView
         DuplicatesView {
             objectName: "duplicatesView"
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: swipeView
+        SwipeReviewView {
+            objectName: "swipeView"
             scanModel: contentView.scanModel
         }
     }

@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "QmlWarnings.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+#include "Sorting/DialogFolderChooser.hpp"
+#include "Swipe/SwipeReview.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+constexpr std::int64_t twoMegabytes = 2'000'000;
+
+QString allWarnings() {
+    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
+QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
+    QList<QQuickItem*> found;
+    if (root == nullptr || !root->isVisible()) {
+        return found;
+    }
+    if (root->objectName() == name) {
+        found.append(root);
+    }
+    for (auto* child : root->childItems()) {
+        found.append(visibleItems(child, name));
+    }
+    return found;
+}
+
+QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
+    if (root == nullptr || !root->isVisible()) {
+        return nullptr;
+    }
+    if (root->property("text").toString() == text) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = itemWithText(child, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+bool isThere(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// A file of these many bytes, written, so that its allocated size counts.
+void makeFile(const std::string& path, std::int64_t bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    testing::writeFile(path, std::string(std::size_t(bytes), 'x'));
+}
+
+// The main window on a fixture home with three large downloads, scanned, the
+// Swipe tab shown; driven by real drags, keys and clicks.
+class SwipeTabTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::QmlWarnings::messages().clear();
+        for (const char* name : {"a.zip", "b.zip", "c.zip"}) {
+            makeFile(home / (std::string("Downloads/") + name), twoMegabytes);
+        }
+        QSettings().setValue(SwipeReview::tutorialSeenKey, true);
+        model = std::make_unique<ScanModel>();
+        ApplicationEngine::prepare(engine, *model);
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        ASSERT_NE(window, nullptr);
+        window->setProperty("showSplash", false);
+        window->resize(1200, 860);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        // The tests answer the folder chooser themselves.
+        ASSERT_TRUE(window->findChild<QObject*>(QStringLiteral("folderChooserDialog"))
+                        ->setProperty("chooser", QVariant::fromValue(
+                                                     static_cast<DialogFolderChooser*>(nullptr))));
+        ASSERT_TRUE(model->scanHome());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model->phaseName() == "ready"; }, 20'000));
+        model->swipe()->setBatchSize(2);
+        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
+            ->setProperty("tab", QStringLiteral("Swipe"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !shown("deckTile").isEmpty(); }, 10'000));
+        review = only("swipeView")->findChild<SwipeReview*>(QStringLiteral("swipeReview"));
+        ASSERT_NE(review, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return !model->swipe()->decks().empty() && model->swipe()->decks()[0].count == 3;
+            },
+            10'000));
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    }
+
+    QList<QQuickItem*> shown(const char* name) const {
+        return visibleItems(window->contentItem(), QString::fromUtf8(name));
+    }
+
+    QQuickItem* only(const char* name) const {
+        const auto items = shown(name);
+        return items.size() == 1 ? items.front() : nullptr;
+    }
+
+    void click(QQuickItem* target) {
+        ASSERT_NE(target, nullptr);
+        const QPointF center = target->mapToScene({target->width() / 2, target->height() / 2});
+        QTest::mouseClick(window, Qt::LeftButton, {}, center.toPoint());
+        QTest::qWait(50);
+    }
+
+    // Starts the downloads deck and waits for its first card.
+    void startDownloads() {
+        click(shown("deckTile").value(0));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return only("topCard") != nullptr; }, 5000));
+        QTest::qWait(200);
+    }
+
+    // Drags the top card by (dx, dy) and lets go.
+    void drag(int dx, int dy) {
+        QQuickItem* card = only("topCard");
+        ASSERT_NE(card, nullptr);
+        const QPoint start = card->mapToScene({card->width() / 2, card->height() / 3}).toPoint();
+        QTest::mousePress(window, Qt::LeftButton, {}, start);
+        constexpr int steps = 12;
+        for (int step = 1; step <= steps; ++step) {
+            QTest::mouseMove(window, start + QPoint(dx * step / steps, dy * step / steps), 10);
+        }
+        QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(dx, dy), 10);
+        QTest::qWait(300);
+    }
+
+    void key(Qt::Key key) { QTest::keyClick(window, key); }
+
+    // Presses key and waits until the next card has shown.
+    void decideWith(Qt::Key pressed) {
+        key(pressed);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !review->isPending(); }, 2000));
+    }
+
+    std::size_t position() const { return model->swipe()->session()->position(); }
+
+    std::string download(const char* name) const {
+        return home / (std::string("Downloads/") + name);
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    std::unique_ptr<ScanModel> model;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+    SwipeReview* review = nullptr;
+};
+
+TEST_F(SwipeTabTest, ADragDecidesOnlyBeyondTheThresholdAndLeftGoesOntoThePile) {
+    startDownloads();
+    drag(0, 120);
+    EXPECT_EQ(position(), 0u);
+    drag(120, 0);
+    EXPECT_EQ(position(), 0u);
+
+    drag(-200, 20);
+    ASSERT_EQ(position(), 1u);
+    EXPECT_EQ(model->pileCount(), 1);
+    const SwipeCard& tossed = model->swipe()->session()->cards()[0];
+    EXPECT_TRUE(model->pile().contains(tossed.path));
+    EXPECT_NE(itemWithText(only("pilePanel"), QString::fromStdString(tossed.name)), nullptr);
+
+    drag(200, 0);
+    EXPECT_EQ(only("summaryHeadline")->property("text").toString(), "Batch 1 of 2 done");
+    EXPECT_EQ(model->swipe()->keptCount(), 1);
+}
+
+TEST_F(SwipeTabTest, AKeyBurstDecidesOneCard) {
+    model->swipe()->setBatchSize(3);
+    startDownloads();
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(position(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !review->isPending(); }, 2000));
+
+    key(Qt::Key_Down);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(position(), 2u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !review->isPending(); }, 2000));
+    EXPECT_EQ(position(), 2u);
+
+    // A held key repeats: only its first press decides.
+    QTest::simulateEvent(window, true, Qt::Key_Down, {}, {}, true);
+    QTest::simulateEvent(window, false, Qt::Key_Down, {}, {}, true);
+    EXPECT_EQ(position(), 2u);
+}
+
+TEST_F(SwipeTabTest, BackspaceUndoesAndReturnStartsTheNextBatch) {
+    startDownloads();
+    decideWith(Qt::Key_Left);
+    EXPECT_EQ(model->pileCount(), 1);
+    decideWith(Qt::Key_Backspace);
+    EXPECT_EQ(position(), 0u);
+    EXPECT_EQ(model->pileCount(), 0);
+
+    decideWith(Qt::Key_Right);
+    decideWith(Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("summaryHeadline") != nullptr; }, 2000));
+    EXPECT_EQ(only("nextBatch")->property("text").toString(), "Next 1 files");
+    key(Qt::Key_Delete);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("topCard") != nullptr; }, 2000));
+    EXPECT_EQ(position(), 1u);
+
+    decideWith(Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("summaryHeadline") != nullptr; }, 2000));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("topCard") != nullptr; }, 2000));
+    EXPECT_EQ(only("batchProgress")->property("text").toString(), "Batch 2 of 2 · 0 of 1");
+}
+
+TEST_F(SwipeTabTest, SpaceTogglesThePreview) {
+    startDownloads();
+    key(Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return only("previewCard") != nullptr; }, 2000));
+    QTest::qWait(300);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return only("previewCard") == nullptr; }, 2000));
+}
+
+TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {
+    const std::string folder = home / "Sorted";
+    std::filesystem::create_directories(folder);
+    auto* chooser =
+        qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
+    ASSERT_NE(chooser, nullptr);
+    QObject::connect(chooser, &DialogFolderChooser::requested, chooser,
+                     [&] { chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder))); });
+    startDownloads();
+    const std::string path = model->swipe()->session()->cards()[0].path;
+    const std::string name = std::filesystem::path(path).filename();
+
+    key(Qt::Key_Up);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("ownFolder") != nullptr; }, 2000));
+    QTest::qWait(200);
+    EXPECT_EQ(position(), 0u);
+    EXPECT_TRUE(isThere(path));
+
+    click(only("ownFolder"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return position() == 1u; }, 10'000));
+    EXPECT_FALSE(isThere(path));
+    EXPECT_TRUE(isThere(folder + "/" + name));
+    EXPECT_EQ(only("ownFolder"), nullptr);
+}
+
+TEST_F(SwipeTabTest, AMoveThatCannotGoBackStaysDecidedAndSaysWhy) {
+    const std::string folder = home / "Sorted";
+    std::filesystem::create_directories(folder);
+    auto* chooser =
+        qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
+    QObject::connect(chooser, &DialogFolderChooser::requested, chooser,
+                     [&] { chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder))); });
+    model->swipe()->sorting()->chooseOwnFolder();
+    startDownloads();
+    const std::string path = model->swipe()->session()->cards()[0].path;
+    key(Qt::Key_Up);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return position() == 1u && !review->isPending(); }, 10'000));
+    testing::writeFile(path, "a new file in its place");
+
+    key(Qt::Key_Backspace);
+    QTest::qWait(100);
+    EXPECT_EQ(position(), 1u);
+    EXPECT_EQ(testing::contentsOf(path), "a new file in its place");
+    ASSERT_NE(only("topCard"), nullptr);
+    ASSERT_NE(only("sortingMessage"), nullptr);
+    EXPECT_FALSE(only("sortingMessage")->property("text").toString().isEmpty());
+}
+
+TEST_F(SwipeTabTest, TheTutorialReturnsUntilFinishedAndSkipIsInertOnTheLastPage) {
+    review->setTutorialSeen(false);
+    startDownloads();
+    ASSERT_NE(only("tutorialNext"), nullptr);
+    review->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("tutorialNext") == nullptr; }, 2000));
+    startDownloads();
+    ASSERT_NE(only("tutorialNext"), nullptr);
+
+    click(only("tutorialNext"));
+    click(only("tutorialNext"));
+    EXPECT_EQ(only("tutorialNext")->property("text").toString(), "Start sorting");
+    click(only("tutorialSkip"));
+    EXPECT_NE(only("tutorialNext"), nullptr);
+    EXPECT_FALSE(review->tutorialSeen());
+
+    click(only("tutorialNext"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("tutorialNext") == nullptr; }, 2000));
+    EXPECT_TRUE(review->tutorialSeen());
+    review->close();
+    startDownloads();
+    QTest::qWait(200);
+    EXPECT_EQ(only("tutorialNext"), nullptr);
+}
+
+TEST_F(SwipeTabTest, AnEmptyDeckIgnoresClicks) {
+    QQuickItem* installers = shown("deckTile").value(1);
+    ASSERT_NE(installers, nullptr);
+    EXPECT_EQ(installers->property("opacity").toDouble(), 0.5);
+    EXPECT_EQ(visibleItems(installers, QStringLiteral("allReviewed")).size(), 1);
+    click(installers);
+    EXPECT_EQ(review->screen(), "picker");
+    EXPECT_FALSE(model->swipe()->session());
+}
+
+}  // namespace
+}  // namespace tandor
