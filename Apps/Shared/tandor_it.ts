@@ -20,6 +20,10 @@
         <translation>%@ è installata</translation>
     </message>
     <message>
+        <source>%@ is on. It fills the pile; nothing moves until you confirm.</source>
+        <translation>%@ è attiva. Riempie la pila; nulla viene spostato finché non confermi.</translation>
+    </message>
+    <message>
         <source>%@ moved to the Trash in %lld cleanups. Restoring never overwrites anything.</source>
         <translation>%1$@ spostati nel Cestino in %2$lld pulizie. Il ripristino non sovrascrive mai nulla.</translation>
     </message>
@@ -190,6 +194,22 @@
     <message>
         <source>Archives already extracted</source>
         <translation>Archivi già estratti</translation>
+    </message>
+    <message>
+        <source>Automations</source>
+        <translation>Automazioni</translation>
+    </message>
+    <message>
+        <source>Automations added %lld items (%@) to the pile. Review them, then move them to the Trash.</source>
+        <translation>Le automazioni hanno aggiunto %lld elementi (%@) alla pila. Controllali, poi spostali nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Automations found nothing new.</source>
+        <translation>Le automazioni non hanno trovato nulla di nuovo.</translation>
+    </message>
+    <message>
+        <source>Automations only fill the pile. Nothing moves until you confirm it, and everything goes to the Trash.</source>
+        <translation>Le automazioni riempiono solo la pila. Nulla viene spostato finché non confermi, e tutto va nel Cestino.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -524,6 +544,10 @@
         <translation>Ultima apertura: sconosciuta</translation>
     </message>
     <message>
+        <source>Last run %@</source>
+        <translation>Ultima esecuzione %@</translation>
+    </message>
+    <message>
         <source>Later</source>
         <translation>Più tardi</translation>
     </message>
@@ -592,6 +616,10 @@
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>No automation is on yet.</source>
+        <translation>Nessuna automazione è ancora attiva.</translation>
+    </message>
+    <message>
         <source>No cleanups yet.</source>
         <translation>Ancora nessuna pulizia.</translation>
     </message>
@@ -616,6 +644,10 @@
         <translation>Niente che valga la pena pulire.</translation>
     </message>
     <message>
+        <source>Nothing yet. Tandor learns from your cleanups.</source>
+        <translation>Ancora niente. Tandor impara dalle tue pulizie.</translation>
+    </message>
+    <message>
         <source>Old device support files</source>
         <translation>Vecchi file di supporto dei dispositivi</translation>
     </message>
@@ -632,8 +664,16 @@
         <translation>Modelli di Ollama</translation>
     </message>
     <message>
+        <source>On</source>
+        <translation>Attive</translation>
+    </message>
+    <message>
         <source>On this computer only</source>
         <translation>Solo su questo computer</translation>
+    </message>
+    <message>
+        <source>Only fills the pile</source>
+        <translation>Riempie solo la pila</translation>
     </message>
     <message>
         <source>Other</source>
@@ -642,6 +682,10 @@
     <message>
         <source>Other files</source>
         <translation>Altri file</translation>
+    </message>
+    <message>
+        <source>Paused: %@ Preview it again from Suggested to turn it back on.</source>
+        <translation>In pausa: %@ Guarda di nuovo l'anteprima da Suggerite per riattivarla.</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -666,6 +710,14 @@
     <message>
         <source>Pile</source>
         <translation>Pila</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Preview it first</source>
+        <translation>Prima guarda l'anteprima</translation>
     </message>
     <message>
         <source>Project “%@” last changed %lld days ago</source>
@@ -720,6 +772,10 @@
         <translation>Ripristina tutti (%lld)</translation>
     </message>
     <message>
+        <source>Run now</source>
+        <translation>Esegui ora</translation>
+    </message>
+    <message>
         <source>Run npm install, yarn or pnpm install in the project.</source>
         <translation>Esegui npm install, yarn o pnpm install nel progetto.</translation>
     </message>
@@ -744,6 +800,10 @@
         <translation>Esegui di nuovo la scansione per vederli in Sfoglia.</translation>
     </message>
     <message>
+        <source>Scan first to see what it would pick.</source>
+        <translation>Esegui prima una scansione per vedere cosa sceglierebbe.</translation>
+    </message>
+    <message>
         <source>Scan home folder</source>
         <translation>Analizza la cartella Inizio</translation>
     </message>
@@ -762,6 +822,10 @@
     <message>
         <source>Screenshots</source>
         <translation>Istantanee dello schermo</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sezione</translation>
     </message>
     <message>
         <source>See where the space in your home folder goes</source>
@@ -826,6 +890,10 @@
     <message>
         <source>Steam games</source>
         <translation>Giochi Steam</translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation>Suggerite</translation>
     </message>
     <message>
         <source>Suggestions</source>
@@ -902,6 +970,18 @@
     <message>
         <source>Trash emptied</source>
         <translation>Cestino svuotato</translation>
+    </message>
+    <message>
+        <source>Turn off</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Turn on</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Turn on this automation</source>
+        <translation>Attiva questa automazione</translation>
     </message>
     <message>
         <source>Tutorial and language</source>
@@ -988,6 +1068,10 @@
         <translation>Ne hai ripristinati %lld</translation>
     </message>
     <message>
+        <source>automations.json could not be read: %@</source>
+        <translation>Impossibile leggere automations.json: %@</translation>
+    </message>
+    <message>
         <source>elapsed</source>
         <translation>trascorsi</translation>
     </message>
@@ -1018,6 +1102,10 @@
     <message>
         <source>· %lld put back</source>
         <translation>· %lld ripristinati</translation>
+    </message>
+    <message>
+        <source>… and %lld more</source>
+        <translation>… e altri %lld</translation>
     </message>
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>

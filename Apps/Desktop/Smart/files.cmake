@@ -1,0 +1,14 @@
+# The Smart tab: the automations (proposals from past cleanups, previews,
+# turning them on and off, running them into the pile) and the Apps pane.
+list(APPEND TANDOR_UI_SOURCES
+  Smart/AutomationModel.hpp
+  Smart/AutomationModel.cpp
+  Smart/SmartModel.hpp
+  Smart/SmartModel.cpp
+)
+list(APPEND TANDOR_UI_QML
+  Smart/AutomationsView.qml
+  Smart/EnabledAutomationRow.qml
+  Smart/EvidenceLabel.qml
+  Smart/ProposalCard.qml
+)
