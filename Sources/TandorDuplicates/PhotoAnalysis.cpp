@@ -3,9 +3,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vips/vips.h>
-// Not self-contained: it needs the types vips.h declares.
-#include <vips/vector.h>
 
 #include <algorithm>
 #include <limits>
@@ -17,6 +14,7 @@
 #include "TandorCore/UnicodeText.hpp"
 #include "TandorDuplicates/ExifDate.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
+#include "TandorDuplicates/VipsSupport.hpp"
 
 namespace tandor {
 namespace {
@@ -24,45 +22,9 @@ namespace {
 using Code = SimilarPhotoFinder::PhotoError::Code;
 
 constexpr int thumbnailSide = 512;
-// The largest camera sensors make about 150 megapixels. A larger claim is a
-// stitched panorama or a forged header, and decoding time (and for some
-// formats memory) grows with the pixel count, so such a photo is unreadable.
-constexpr std::int64_t maxPixelCount = 200'000'000;
 
-struct ObjectUnref {
-    void operator()(void* object) const { g_object_unref(object); }
-};
-using Image = std::unique_ptr<VipsImage, ObjectUnref>;
-using Source = std::unique_ptr<VipsSource, ObjectUnref>;
-
-void ignoreMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {
-}
-
-// Starts libvips once for the process. The analyses already run in parallel,
-// one photo per thread, so libvips works on one thread per image and keeps no
-// cache of operations (each photo is seen once). Its run-time compiled vector
-// code stays off: libvips frees those programs outside the lock it compiles
-// them under, and liborc's code allocator is not thread-safe, so photos that
-// finish together corrupt the heap; the plain code is as fast for thumbnails.
-// Loaders that libvips marks as unfit for untrusted files stay blocked, and its
-// warnings about damaged files are not printed: such a file is reported as
-// unreadable instead.
-bool vipsStarted() {
-    static const bool started = [] {
-        if (vips_init("tandor") != 0) {
-            return false;
-        }
-        vips_concurrency_set(1);
-        vips_vector_set_enabled(FALSE);
-        vips_cache_set_max(0);
-        vips_cache_set_max_mem(0);
-        vips_cache_set_max_files(0);
-        vips_block_untrusted_set(TRUE);
-        g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING, ignoreMessage, nullptr);
-        return true;
-    }();
-    return started;
-}
+using vips::Image;
+using vips::Source;
 
 [[noreturn]] void fail(Code code) {
     vips_error_clear();
@@ -86,17 +48,11 @@ Source sourceFor(int descriptor) {
     return source;
 }
 
-bool claimsTooManyPixels(VipsImage* header) {
-    const std::int64_t pixels =
-        std::int64_t{vips_image_get_width(header)} * vips_image_get_height(header);
-    return pixels > maxPixelCount;
-}
-
 // The photo's header, read without decoding any pixel.
 Image headerOf(VipsSource* source) {
     Image header(vips_image_new_from_source(source, "", "access", VIPS_ACCESS_SEQUENTIAL, "fail_on",
                                             VIPS_FAIL_ON_TRUNCATED, nullptr));
-    if (!header || claimsTooManyPixels(header.get())) {
+    if (!header || vips::claimsTooManyPixels(header.get())) {
         fail(Code::unreadable);
     }
     return header;
@@ -230,7 +186,7 @@ SimilarPhotoFinder::PhotoError::PhotoError(Code code)
 }
 
 SimilarPhotoFinder::Analyzed SimilarPhotoFinder::analyze(const std::string& path) {
-    if (isCameraRaw(path) || !vipsStarted()) {
+    if (isCameraRaw(path) || !vips::started()) {
         fail(Code::unreadable);
     }
     // Non-blocking, so that a pipe with a photo's name cannot stall the search.

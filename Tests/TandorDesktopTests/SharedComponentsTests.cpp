@@ -4,6 +4,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -57,6 +58,8 @@ TEST(SharedComponents, EachLoadsWithoutAWarning) {
         "SymbolLabel { symbol: \"tray.full\"; text: \"Pile\" }",
         "Row { ActionButton { text: \"Clean\"; primary: true }"
         " ActionButton { text: \"Add to pile\" } ActionButton { primary: true; enabled: false } }",
+        "SegmentedPicker { model: [\"Automations\", \"Apps\"]; currentIndex: 1 }",
+        "DisclosureRow { width: 300; title: \"Where\"; expanded: true; Text { text: \"a\" } }",
         "Rectangle { color: Theme.categoryColor(\"virtualMachines\");"
         " border.color: Theme.safetyColor(\"needsReview\") }",
     };
@@ -149,6 +152,82 @@ TEST(SharedComponents, SplashFinishesOnceHoweverOftenItIsTapped) {
     ASSERT_TRUE(finished.wait(1000));
     QTest::qWait(1800);  // the timed sequence runs on but finishes nothing more
     EXPECT_EQ(finished.count(), 1);
+}
+
+}  // namespace
+}  // namespace tandor
+
+namespace tandor {
+namespace {
+
+// The first visible item whose "text" property is this text.
+QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
+    if (root == nullptr || !root->isVisible()) {
+        return nullptr;
+    }
+    if (root->property("text").toString() == text) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = itemWithText(child, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void click(QQuickItem* target) {
+    ASSERT_NE(target, nullptr);
+    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
+}
+
+class SharedControls : public ::testing::Test {
+  protected:
+    QQuickItem* show(const QByteArray& source) {
+        object_ = build(engine_, source);
+        auto* item = qobject_cast<QQuickItem*>(object_.get());
+        item->setParentItem(window_.contentItem());
+        window_.resize(400, 300);
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        return item;
+    }
+
+    QQmlEngine engine_;
+    QQuickWindow window_;
+    std::unique_ptr<QObject> object_;
+};
+
+TEST_F(SharedControls, ASegmentClickChoosesItOnceAndTheChosenOneStaysQuiet) {
+    auto* picker = show("SegmentedPicker { model: [\"One\", \"Two\", \"Three\"] }");
+    QSignalSpy activated(picker, SIGNAL(activated(int)));
+    click(itemWithText(picker, QStringLiteral("Three")));
+    click(itemWithText(picker, QStringLiteral("Three")));
+    click(itemWithText(picker, QStringLiteral("One")));
+    ASSERT_EQ(activated.size(), 2);
+    EXPECT_EQ(activated[0][0].toInt(), 2);
+    EXPECT_EQ(activated[1][0].toInt(), 0);
+    EXPECT_EQ(picker->property("currentIndex").toInt(), 0);
+}
+
+TEST_F(SharedControls, AClickAnywhereOnTheRowOpensAndClosesTheGroup) {
+    auto* group = show(
+        "DisclosureRow { width: 300; title: \"Where\";"
+        " Text { text: \"inside\" } }");
+    EXPECT_EQ(itemWithText(group, QStringLiteral("inside")), nullptr);
+    auto* title = itemWithText(group, QStringLiteral("Where"));
+    ASSERT_NE(title, nullptr);
+    // The row's far end, away from the title and the chevron.
+    const QPointF end = title->parentItem()->mapToScene(QPointF(0, 0)) + QPointF(290, 4);
+    QTest::mouseClick(&window_, Qt::LeftButton, {}, end.toPoint());
+    QTest::qWait(300);
+    EXPECT_TRUE(group->property("expanded").toBool());
+    EXPECT_NE(itemWithText(group, QStringLiteral("inside")), nullptr);
+    click(title);
+    QTest::qWait(300);
+    EXPECT_FALSE(group->property("expanded").toBool());
+    EXPECT_EQ(itemWithText(group, QStringLiteral("inside")), nullptr);
 }
 
 }  // namespace

@@ -168,50 +168,6 @@ TEST(PhotoAnalysis, FilesThatAreNotReadablePhotosFailAsUnreadable) {
     EXPECT_NO_THROW(SimilarPhotoFinder::analyze(folder / "good.jpg"));
 }
 
-std::string bigEndian(std::uint32_t value) {
-    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-            static_cast<char>(value >> 8), static_cast<char>(value)};
-}
-
-std::uint32_t crc32(std::string_view bytes) {
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (const char byte : bytes) {
-        crc ^= static_cast<unsigned char>(byte);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-        }
-    }
-    return ~crc;
-}
-
-std::string pngChunk(const std::string& type, const std::string& data) {
-    const std::string typed = type + data;
-    return bigEndian(static_cast<std::uint32_t>(data.size())) + typed + bigEndian(crc32(typed));
-}
-
-// A PNG whose header claims side × side 8-bit RGB pixels, interlaced (which
-// libvips decodes into memory whole), followed by an empty image stream.
-std::string claimedPNG(std::uint32_t side) {
-    const std::string interlacedRGB("\x08\x02\x00\x00\x01", 5);
-    const std::string emptyStream("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
-    return std::string("\x89PNG\r\n\x1A\n", 8) +
-           pngChunk("IHDR", bigEndian(side) + bigEndian(side) + interlacedRGB) +
-           pngChunk("IDAT", emptyStream) + pngChunk("IEND", "");
-}
-
-// The JPEG with its start-of-frame header claiming side × side pixels.
-std::string claimedJPEG(std::string jpeg, std::uint16_t side) {
-    const auto frame = jpeg.find("\xFF\xC0");
-    if (frame == std::string::npos) {
-        throw std::runtime_error("no start of frame");
-    }
-    for (const std::size_t offset : {std::size_t{5}, std::size_t{7}}) {
-        jpeg[frame + offset] = static_cast<char>(side >> 8);
-        jpeg[frame + offset + 1] = static_cast<char>(side & 0xFF);
-    }
-    return jpeg;
-}
-
 TEST(PhotoAnalysis, APhotoClaimingMorePixelsThanAnyCameraMakesIsUnreadable) {
     const testing::TemporaryFolder folder;
     testing::writePhoto(folder / "good.jpg", PhotoSpec{});
@@ -225,15 +181,16 @@ TEST(PhotoAnalysis, APhotoClaimingMorePixelsThanAnyCameraMakesIsUnreadable) {
         return folder / name;
     };
 
-    for (const auto& path :
-         {write("huge.png", claimedPNG(100'000)), write("huge.jpg", claimedJPEG(jpeg, 30'000))}) {
+    for (const auto& path : {write("huge.png", testing::claimedPNG(100'000)),
+                             write("huge.jpg", testing::claimedJPEG(jpeg, 30'000))}) {
         EXPECT_EQ(failureOf(path), Code::unreadable) << path;
     }
 
     // Below the limit nothing is allocated for the claimed size either: the
     // image is decoded as a stream at an eighth of it, and what the stream
     // lacks is filled in.
-    const auto claimed = SimilarPhotoFinder::analyze(write("large.jpg", claimedJPEG(jpeg, 14'000)));
+    const auto claimed =
+        SimilarPhotoFinder::analyze(write("large.jpg", testing::claimedJPEG(jpeg, 14'000)));
     EXPECT_EQ(claimed.photo.pixelCount(), 196'000'000);
 }
 

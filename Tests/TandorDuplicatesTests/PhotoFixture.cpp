@@ -8,6 +8,7 @@
 #include <numbers>
 #include <random>
 #include <stdexcept>
+#include <string_view>
 
 // The HEVC encoder behind HEIC fixtures keeps a few one-time allocations until
 // the process ends; the leak checker of sanitized builds reads this list
@@ -198,6 +199,27 @@ ShotVariation randomVariation(std::mt19937_64& random) {
     return v;
 }
 
+std::string bigEndian(std::uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+std::uint32_t crc32(std::string_view bytes) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    return ~crc;
+}
+
+std::string pngChunk(const std::string& type, const std::string& data) {
+    const std::string typed = type + data;
+    return bigEndian(static_cast<std::uint32_t>(data.size())) + typed + bigEndian(crc32(typed));
+}
+
 }  // namespace
 
 void writePhoto(const std::string& path, const PhotoSpec& spec) {
@@ -277,6 +299,26 @@ PairScore scorePairs(
     score.precision = ratio(score.truePositives, score.truePositives + score.falsePositives);
     score.recall = ratio(score.truePositives, score.truePositives + score.falseNegatives);
     return score;
+}
+
+std::string claimedPNG(std::uint32_t side) {
+    const std::string interlacedRGB("\x08\x02\x00\x00\x01", 5);
+    const std::string emptyStream("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
+    return std::string("\x89PNG\r\n\x1A\n", 8) +
+           pngChunk("IHDR", bigEndian(side) + bigEndian(side) + interlacedRGB) +
+           pngChunk("IDAT", emptyStream) + pngChunk("IEND", "");
+}
+
+std::string claimedJPEG(std::string jpeg, std::uint16_t side) {
+    const auto frame = jpeg.find("\xFF\xC0");
+    if (frame == std::string::npos) {
+        throw std::runtime_error("no start of frame");
+    }
+    for (const std::size_t offset : {std::size_t{5}, std::size_t{7}}) {
+        jpeg[frame + offset] = static_cast<char>(side >> 8);
+        jpeg[frame + offset + 1] = static_cast<char>(side & 0xFF);
+    }
+    return jpeg;
 }
 
 }  // namespace tandor::testing

@@ -81,4 +81,11 @@ struct PairScore {
 PairScore scorePairs(const std::vector<LabelledPhoto>& photos, float threshold,
                      const std::function<std::optional<float>(std::size_t, std::size_t)>& distance);
 
+// Hostile files: a PNG whose header claims side × side 8-bit RGB pixels,
+// interlaced (which libvips decodes into memory whole), followed by an empty
+// image stream; and the given JPEG's bytes with its start-of-frame header
+// claiming side × side pixels.
+std::string claimedPNG(std::uint32_t side);
+std::string claimedJPEG(std::string jpeg, std::uint16_t side);
+
 }  // namespace tandor::testing
