@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Tandor.Shared
 
 // A row of exclusive segments, one of them chosen, as a screen's mode switch.
 // `model` holds the segments' text keys; a click on another segment sets

@@ -139,6 +139,7 @@ Item {
                         case "categories": return categories
                         case "browse": return browse
                         case "history": return historyView
+                        case "smart": return smartView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -240,6 +241,14 @@ Item {
         id: historyView
         HistoryView {
             objectName: "historyView"
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: smartView
+        SmartView {
+            objectName: "smartView"
             scanModel: contentView.scanModel
         }
     }

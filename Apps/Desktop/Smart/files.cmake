@@ -11,4 +11,5 @@ list(APPEND TANDOR_UI_QML
   Smart/EnabledAutomationRow.qml
   Smart/EvidenceLabel.qml
   Smart/ProposalCard.qml
+  Smart/SmartView.qml
 )
