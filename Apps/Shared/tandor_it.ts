@@ -128,6 +128,10 @@
         <translation>File .%@ in %@</translation>
     </message>
     <message>
+        <source>A copy exists elsewhere, so you can get it back later.</source>
+        <translation>Ne esiste una copia altrove, quindi potrai recuperarlo in seguito.</translation>
+    </message>
+    <message>
         <source>A folder with the same name sits next to the archive, so its content is already on disk.</source>
         <translation>Accanto all'archivio c'è una cartella con lo stesso nome, quindi il suo contenuto è già sul disco.</translation>
     </message>
@@ -498,6 +502,10 @@
     <message>
         <source>Intermediate build output. Xcode rebuilds it on the next build.</source>
         <translation>Risultati intermedi di build. Xcode li ricrea alla build successiva.</translation>
+    </message>
+    <message>
+        <source>It is safe to remove: it is rebuilt automatically when needed.</source>
+        <translation>Si può rimuovere senza rischi: viene ricreato automaticamente quando serve.</translation>
     </message>
     <message>
         <source>It now catches %@, but you approved about %@.</source>
@@ -920,6 +928,10 @@
         <translation>Tutorial di Tandor</translation>
     </message>
     <message>
+        <source>Tandor cannot tell if you still need it, so have a look before removing it.</source>
+        <translation>Tandor non può sapere se ti serve ancora, quindi controlla prima di rimuoverlo.</translation>
+    </message>
+    <message>
         <source>Tandor groups files by name and location only, on this computer. Nothing is opened or sent anywhere.</source>
         <translation>Tandor raggruppa i file solo per nome e posizione, su questo computer. Nulla viene aperto né inviato altrove.</translation>
     </message>
@@ -1026,6 +1038,14 @@
     <message>
         <source>Who uses the space</source>
         <translation>Chi usa lo spazio</translation>
+    </message>
+    <message>
+        <source>Written by Tandor from the facts below.</source>
+        <translation>Scritto da Tandor in base ai fatti qui sotto.</translation>
+    </message>
+    <message>
+        <source>Written on this computer by the on-device language model from the facts below. Nothing left your computer.</source>
+        <translation>Scritto su questo computer dal modello linguistico locale in base ai fatti qui sotto. Nulla ha lasciato il tuo computer.</translation>
     </message>
     <message>
         <source>Xcode and simulators</source>

@@ -5,11 +5,16 @@ list(APPEND TANDOR_UI_SOURCES
   Smart/AutomationModel.cpp
   Smart/SmartModel.hpp
   Smart/SmartModel.cpp
+  Smart/ExplanationLine.hpp
+  Smart/ExplanationLine.cpp
+  Smart/Explanations.hpp
+  Smart/Explanations.cpp
 )
 list(APPEND TANDOR_UI_QML
   Smart/AutomationsView.qml
   Smart/EnabledAutomationRow.qml
   Smart/EvidenceLabel.qml
+  Smart/ExplanationLineView.qml
   Smart/ProposalCard.qml
   Smart/SmartView.qml
 )
