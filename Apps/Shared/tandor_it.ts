@@ -164,6 +164,10 @@
         <translation>Tutto ciò che rimuovi si può ripristinare.</translation>
     </message>
     <message>
+        <source>App %@ · %@</source>
+        <translation>App %@ · %@</translation>
+    </message>
+    <message>
         <source>App %@, %lld leftover %@ %@</source>
         <translation>App %@, %lld residui %@ %@</translation>
     </message>
@@ -174,6 +178,10 @@
     <message>
         <source>App data</source>
         <translation>Dati delle app</translation>
+    </message>
+    <message>
+        <source>Apple app, Tandor leaves it alone</source>
+        <translation>App di Apple, Tandor la lascia stare</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -274,6 +282,10 @@
     <message>
         <source>Choose</source>
         <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Choose an app to see what it keeps on your computer.</source>
+        <translation>Scegli un'app per vedere cosa conserva sul tuo computer.</translation>
     </message>
     <message>
         <source>Clean</source>
@@ -424,6 +436,10 @@
         <translation>Esiste altrove</translation>
     </message>
     <message>
+        <source>Files it keeps in your Library</source>
+        <translation>File che conserva nella tua Libreria</translation>
+    </message>
+    <message>
         <source>Folder with %lld files</source>
         <translation>Cartella con %lld file</translation>
     </message>
@@ -568,8 +584,16 @@
         <translation>Posizione occupata</translation>
     </message>
     <message>
+        <source>Looking for leftovers…</source>
+        <translation>Ricerca dei residui…</translation>
+    </message>
+    <message>
         <source>Map</source>
         <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>Matched by name only: check it is not used by another app.</source>
+        <translation>Trovato solo per nome: controlla che non sia usato da un'altra app.</translation>
     </message>
     <message>
         <source>Measuring your home folder</source>
@@ -630,6 +654,10 @@
     <message>
         <source>No cleanups yet.</source>
         <translation>Ancora nessuna pulizia.</translation>
+    </message>
+    <message>
+        <source>No leftovers found in your Library.</source>
+        <translation>Nessun residuo trovato nella tua Libreria.</translation>
     </message>
     <message>
         <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
@@ -748,6 +776,10 @@
         <translation>Ripristinati %lld elementi (%@).</translation>
     </message>
     <message>
+        <source>Quit %@ first.</source>
+        <translation>Prima chiudi %@.</translation>
+    </message>
+    <message>
         <source>Quit Tandor</source>
         <translation>Esci da Tandor</translation>
     </message>
@@ -830,6 +862,10 @@
     <message>
         <source>Screenshots</source>
         <translation>Istantanee dello schermo</translation>
+    </message>
+    <message>
+        <source>Search apps</source>
+        <translation>Cerca app</translation>
     </message>
     <message>
         <source>Section</source>
@@ -956,6 +992,10 @@
         <translation>La vista Categorie mostra dove va ogni gigabyte, per tipo di file.</translation>
     </message>
     <message>
+        <source>The app and the selected files go to the pile. Nothing moves until you confirm.</source>
+        <translation>L'app e i file selezionati vanno nella pila. Nulla viene spostato finché non confermi.</translation>
+    </message>
+    <message>
         <source>The app is already in Applications, so its installer is no longer needed.</source>
         <translation>L'app è già in Applicazioni, quindi il suo programma di installazione non serve più.</translation>
     </message>
@@ -966,6 +1006,10 @@
     <message>
         <source>This folder is no longer in the scan.</source>
         <translation>Questa cartella non è più nella scansione.</translation>
+    </message>
+    <message>
+        <source>This is an Apple app. Tandor does not uninstall it.</source>
+        <translation>Questa è un'app di Apple. Tandor non la disinstalla.</translation>
     </message>
     <message>
         <source>To get it back: %@</source>

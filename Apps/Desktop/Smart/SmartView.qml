@@ -38,6 +38,7 @@ ColumnLayout {
         sourceComponent: {
             switch (view.pane) {
             case "Automations": return automations
+            case "Apps": return apps
             }
             return null
         }
@@ -47,6 +48,14 @@ ColumnLayout {
         id: automations
         AutomationsView {
             objectName: "automationsView"
+            scanModel: view.scanModel
+        }
+    }
+
+    Component {
+        id: apps
+        UninstallView {
+            objectName: "uninstallView"
             scanModel: view.scanModel
         }
     }

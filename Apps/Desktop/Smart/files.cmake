@@ -9,6 +9,14 @@ list(APPEND TANDOR_UI_SOURCES
   Smart/ExplanationLine.cpp
   Smart/Explanations.hpp
   Smart/Explanations.cpp
+  Smart/InstalledAppList.hpp
+  Smart/InstalledAppList.cpp
+  Smart/RunningApps.hpp
+  Smart/RunningApps.cpp
+  Smart/UninstallDetailModel.hpp
+  Smart/UninstallDetailModel.cpp
+  Smart/UninstallFooter.hpp
+  Smart/UninstallFooter.cpp
 )
 list(APPEND TANDOR_UI_QML
   Smart/AutomationsView.qml
@@ -17,4 +25,6 @@ list(APPEND TANDOR_UI_QML
   Smart/ExplanationLineView.qml
   Smart/ProposalCard.qml
   Smart/SmartView.qml
+  Smart/UninstallDetail.qml
+  Smart/UninstallView.qml
 )
