@@ -151,10 +151,12 @@ TEST_F(SmartTabTest, APreviewedProposalIsTurnedOnRunIntoThePileAndTurnedOff) {
                 ::testing::EndsWith(" is on. It fills the pile; nothing moves until you confirm."));
 
     click(first("runNowButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
     EXPECT_EQ(model.pileCount(), 2);
     EXPECT_EQ(message(), QStringLiteral("Automations added 2 items (6 MB) to the pile. Review "
                                         "them, then move them to the Trash."));
     click(first("runNowButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
     EXPECT_EQ(message(), QStringLiteral("Automations found nothing new."));
 
     click(first("turnOffButton"));

@@ -10,6 +10,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -145,6 +146,30 @@ class Driver {
         QTest::qWait(settleMilliseconds);
     }
 
+    // Presses the first visible button of this name, as a click does.
+    void press(const char* objectName) const {
+        for (QQuickItem* button : findItems(QString::fromLatin1(objectName))) {
+            if (button->isVisible() && button->isEnabled()) {
+                QMetaObject::invokeMethod(button, "clicked");
+                QTest::qWait(settleMilliseconds);
+                return;
+            }
+        }
+        fail(QStringLiteral("no button named %1").arg(QLatin1String(objectName)));
+    }
+
+    // Waits until an item of this name is visible.
+    void waitForVisible(const char* objectName) const {
+        waitFor(
+            [&] {
+                const auto items = findItems(QString::fromLatin1(objectName));
+                return std::any_of(items.begin(), items.end(),
+                                   [](QQuickItem* item) { return item->isVisible(); });
+            },
+            10'000, objectName);
+        QTest::qWait(settleMilliseconds);
+    }
+
     tandor::ScanModel& model() const { return model_; }
 
   private:
@@ -205,6 +230,27 @@ void runHistory(Driver& driver) {
     driver.save(QStringLiteral("09-history"));
 }
 
+// A proposal from the history turned on and run once, the next proposal
+// previewed; then the Apps pane with an application and its leftovers.
+void runSmart(Driver& driver) {
+    driver.showTab("Smart");
+    driver.press("previewButton");
+    driver.press("turnOnButton");
+    driver.press("runNowButton");
+    driver.press("previewButton");
+    driver.save(QStringLiteral("smart-automations"));
+
+    driver.find("smartView").setProperty("pane", QStringLiteral("Apps"));
+    driver.waitForVisible("appRow");
+    for (QQuickItem* row : driver.findItems(QStringLiteral("appRow"))) {
+        if (row->property("name").toString() == QStringLiteral("Painter")) {
+            QMetaObject::invokeMethod(row, "clicked");
+        }
+    }
+    driver.waitForVisible("uninstallCount");
+    driver.save(QStringLiteral("smart-apps"));
+}
+
 void runEnglish(Driver& driver) {
     // The splash, once its title has come in.
     QTest::qWait(900);
@@ -250,6 +296,7 @@ void runEnglish(Driver& driver) {
     settings.close();
 
     runHistory(driver);
+    runSmart(driver);
 }
 
 void runItalian(Driver& driver) {

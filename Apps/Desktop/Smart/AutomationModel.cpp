@@ -23,9 +23,9 @@ using ui::Texts;
 constexpr double growthFactorLimit = 5.0;
 constexpr std::int64_t growthBytesLimit = 10'000'000'000;
 
-std::unique_ptr<AutomationStore> openStore(const std::string& url, QString& failure) {
+std::shared_ptr<AutomationStore> openStore(const std::string& url, QString& failure) {
     try {
-        return std::make_unique<AutomationStore>(url);
+        return std::make_shared<AutomationStore>(url);
     } catch (const std::exception& error) {
         failure = Texts::tr(QStringLiteral("automations.json could not be read: %@"),
                             {ui::fromEngine(error.what())});
@@ -118,10 +118,33 @@ void AutomationModel::disable(const std::string& id) {
 }
 
 void AutomationModel::run(const FileNodePtr& tree, const PileSink& pile, bool onlyDue) {
-    const AutomationRunner runner(evaluator_, growthFactorLimit, growthBytesLimit);
+    applyRun(evaluation(tree, onlyDue)(), pile);
+}
+
+std::function<AutomationModel::RunResults()> AutomationModel::evaluation(const FileNodePtr& tree,
+                                                                         bool onlyDue) const {
+    return [runner = AutomationRunner(evaluator_, growthFactorLimit, growthBytesLimit),
+            automations = enabled_, tree, context = context(), onlyDue, store = store_,
+            now = services_.now] {
+        RunResults results = runner.run(automations, tree, context, onlyDue);
+        for (const auto& result : results) {
+            if (store &&
+                result.status.statusCase != AutomationRunResult::Status::Case::needsNewPreview) {
+                try {
+                    store->markRun(result.automation.rule.id, now());
+                } catch (const std::exception&) {
+                    // The run goes on; only its date is missing.
+                }
+            }
+        }
+        return results;
+    };
+}
+
+void AutomationModel::applyRun(const RunResults& results, const PileSink& pile) {
     std::int64_t itemsAdded = 0;
     std::int64_t bytesAdded = 0;
-    for (const auto& result : runner.run(enabled_, tree, context(), onlyDue)) {
+    for (const auto& result : results) {
         const std::string& id = result.automation.rule.id;
         if (result.status.statusCase == AutomationRunResult::Status::Case::needsNewPreview) {
             paused_.insert_or_assign(id, result.status.reason);
@@ -136,13 +159,6 @@ void AutomationModel::run(const FileNodePtr& tree, const PileSink& pile, bool on
             }
         }
         paused_.erase(id);
-        if (store_) {
-            try {
-                store_->markRun(id, services_.now());
-            } catch (const std::exception&) {
-                // The items are on the pile already; only the date is missing.
-            }
-        }
     }
     republishEnabled();
     message_ = itemsAdded > 0

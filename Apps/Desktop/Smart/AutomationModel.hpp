@@ -19,6 +19,7 @@
 #include "TandorSmart/AutomationEvaluator.hpp"
 #include "TandorSmart/AutomationPreview.hpp"
 #include "TandorSmart/AutomationRule.hpp"
+#include "TandorSmart/AutomationRunResult.hpp"
 #include "TandorSmart/AutomationStore.hpp"
 #include "TandorSmart/EnabledAutomation.hpp"
 
@@ -79,13 +80,22 @@ class AutomationModel {
     // handing their items one by one to pile, and reports what it took.
     void run(const FileNodePtr& tree, const PileSink& pile, bool onlyDue);
 
+    // The same run in two halves, so that the slow one can leave the main
+    // thread: `evaluation` previews every automation and records the runs of
+    // those not paused in the store; it holds copies of what it needs and may
+    // run on any thread. `applyRun` then fills the pile and the model.
+    using RunResults = std::vector<AutomationRunResult>;
+    std::function<RunResults()> evaluation(const FileNodePtr& tree, bool onlyDue) const;
+    void applyRun(const RunResults& results, const PileSink& pile);
+
   private:
     AnalysisContext context() const;
     void republishEnabled();
 
     Services services_;
     AutomationEvaluator evaluator_;
-    std::unique_ptr<AutomationStore> store_;
+    // Shared with a run's evaluation, which may outlive the model.
+    std::shared_ptr<AutomationStore> store_;
     std::vector<AutomationRule> proposals_;
     std::map<std::string, AutomationPreview> previews_;
     std::vector<EnabledAutomation> enabled_;

@@ -81,6 +81,7 @@ Item {
                         objectName: "runNowButton"
                         visible: SmartModel.enabledRows.length > 0 && view.hasTree
                         text: Texts.tr("Run now")
+                        enabled: !SmartModel.running
                         onClicked: SmartModel.runNow(view.scanModel)
                     }
                 }

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
+#include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 
 #include "Shell/ScanModel.hpp"
@@ -108,13 +109,19 @@ void SmartModel::disable(int row) {
 }
 
 void SmartModel::runNow(ScanModel* scan) {
-    if (scan == nullptr || !scan->root()) {
+    if (running_ || scan == nullptr || !scan->root()) {
         return;
     }
-    model_.run(
-        scan->root(), [scan](ReviewPile::Entry entry) { return scan->addToPile(std::move(entry)); },
-        false);
+    running_ = true;
     publish();
+    QtConcurrent::run(model_.evaluation(scan->root(), false))
+        .then(this, [this, scan = QPointer<ScanModel>(scan)](AutomationModel::RunResults results) {
+            running_ = false;
+            model_.applyRun(results, [scan](ReviewPile::Entry entry) {
+                return scan && scan->addToPile(std::move(entry));
+            });
+            publish();
+        });
 }
 
 QVariantMap SmartModel::proposalRow(const AutomationRule& rule) const {

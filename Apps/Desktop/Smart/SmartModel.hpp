@@ -3,6 +3,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVariantList>
 
@@ -30,6 +31,8 @@ class SmartModel : public QObject {
     // previewEvidence, previewItems (first 20: sizeText, path, lastOpened)
     // and moreText (empty when the preview has at most 20 items).
     Q_PROPERTY(QVariantList proposalRows READ proposalRows NOTIFY changed)
+    // True while "Run now" evaluates on its worker; a second run is refused.
+    Q_PROPERTY(bool running READ isRunning NOTIFY changed)
 
   public:
     // The most preview items a card lists.
@@ -43,6 +46,7 @@ class SmartModel : public QObject {
     QString message() const { return model_.message(); }
     QVariantList enabledRows() const { return enabledRows_; }
     QVariantList proposalRows() const { return proposalRows_; }
+    bool isRunning() const { return running_; }
 
     // The proposals from the history and the scan's current suggestions.
     Q_INVOKABLE void refresh(tandor::ScanModel* scan);
@@ -51,7 +55,9 @@ class SmartModel : public QObject {
     Q_INVOKABLE void preview(int row, tandor::ScanModel* scan);
     Q_INVOKABLE void enable(int row);
     Q_INVOKABLE void disable(int row);
-    // Runs every automation that is on into the scan's pile.
+    // Runs every automation that is on into the scan's pile: the previews
+    // and the store's records on a worker, then the pile and the message
+    // here.
     Q_INVOKABLE void runNow(tandor::ScanModel* scan);
 
   signals:
@@ -66,6 +72,7 @@ class SmartModel : public QObject {
     AutomationModel model_;
     QVariantList enabledRows_;
     QVariantList proposalRows_;
+    bool running_ = false;
 };
 
 }  // namespace tandor
