@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,12 @@ std::vector<tandor::AutomationRule> fiveAutomations(const tandor::FileNodePtr& r
     return rules;
 }
 
+void waitForListing(const tandor::InstalledAppList& list) {
+    if (!QTest::qWaitFor([&] { return !list.isLoading(); }, 60'000)) {
+        throw std::runtime_error("the listing of the bundles never arrived");
+    }
+}
+
 struct AutomationModelRunTimes {
     double worker = 0;
     double mainThread = 0;
@@ -194,12 +201,12 @@ int main(int argc, char** argv) {
         }
         const auto listOnce = [&] {
             tandor::InstalledAppList list([&] { return std::vector<std::string>{applications}; });
-            QTest::qWaitFor([&] { return !list.isLoading(); }, 60'000);
+            waitForListing(list);
         };
         std::printf("listing 500 bundles: %.1f ms (median of 5)\n", median(5, listOnce));
 
         tandor::InstalledAppList list([&] { return std::vector<std::string>{applications}; });
-        QTest::qWaitFor([&] { return !list.isLoading(); }, 60'000);
+        waitForListing(list);
         const QString typed = QStringLiteral("application 12");
         std::vector<double> keystrokes;
         for (int round = 0; round < 10; ++round) {
