@@ -4,15 +4,19 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,12 +29,19 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 // The time from launch to the first frame of the main window, the median of
 // several launches: startup-bench [launches]. Each launch is a new process
 // (this program again) that starts the application as main.cpp does, on the
-// offscreen platform, in an empty home folder of its own, and writes the
-// monotonic clock when the window's first frame is swapped. The time counts
-// from just before the fork, so it includes loading the executable.
+// offscreen platform, in an empty home folder of its own (so the first frame
+// is the first launch's onboarding tour), and writes the monotonic clock when
+// the window's first frame is swapped. The time counts from just before the
+// fork, so it includes loading the executable.
+//
+// Then one more process pages through that tour with the arrow keys and
+// reports the frames drawn while pages slide: how long each took from the
+// start of its synchronisation to its swap, in wall time and in the drawing
+// thread's CPU time (median and 95th percentile).
 namespace {
 
 constexpr auto childArgument = "--first-frame";
+constexpr auto tourArgument = "--tour-frames";
 
 std::int64_t monotonicNanoseconds() {
     timespec now{};
@@ -38,11 +49,28 @@ std::int64_t monotonicNanoseconds() {
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-int runApplication(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+// The item of this name in the visual tree under root, or null.
+QQuickItem* findItem(QQuickItem* root, const QString& name) {
+    if (root->objectName() == name) {
+        return root;
+    }
+    for (QQuickItem* child : root->childItems()) {
+        if (QQuickItem* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void prepareApplication() {
     QGuiApplication::setApplicationName("Tandor");
     QGuiApplication::setOrganizationName("Tandor");
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
+}
+
+int runApplication(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    prepareApplication();
     tandor::ScanModel model;
     model.recoverInterruptedCommit();
     QQmlApplicationEngine engine;
@@ -52,7 +80,11 @@ int runApplication(int argc, char** argv) {
         if (window == nullptr) {
             std::exit(1);
         }
-        QObject::connect(window, &QQuickWindow::frameSwapped, [] {
+        QObject::connect(window, &QQuickWindow::frameSwapped, [window] {
+            // The figure is the onboarding's: fail if the window shows anything else.
+            if (findItem(window->contentItem(), QStringLiteral("onboardingTour")) == nullptr) {
+                std::_Exit(1);
+            }
             std::printf("%lld\n", static_cast<long long>(monotonicNanoseconds()));
             std::fflush(stdout);
             // Tearing down is not part of the figure.
@@ -66,13 +98,113 @@ int runApplication(int argc, char** argv) {
     return QGuiApplication::exec();
 }
 
-// One launch: milliseconds to the first frame, or a negative number.
-double launch(const char* program) {
+double percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
+
+std::int64_t threadCpuNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+// The frames drawn while pages slide: wall time, and the drawing thread's CPU
+// time, which a busy machine does not inflate.
+struct SlideFrames {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    std::int64_t wallStart = -1;
+    std::int64_t cpuStart = 0;
+    bool sliding = false;
+
+    void begin() {
+        wallStart = monotonicNanoseconds();
+        cpuStart = threadCpuNanoseconds();
+    }
+    void end() {
+        if (sliding && wallStart >= 0) {
+            wall.push_back(static_cast<double>(monotonicNanoseconds() - wallStart) / 1e6);
+            cpu.push_back(static_cast<double>(threadCpuNanoseconds() - cpuStart) / 1e6);
+        }
+    }
+};
+
+// Pages through the tour forward and back (the slide is 0.45 s; a key every
+// 0.6 s) and prints the frames' count, then the median and 95th percentile
+// in ms of their wall time and of their CPU time. Fails when a key did not
+// turn the page.
+int runTour(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    prepareApplication();
+    tandor::ScanModel model;
+    QQmlApplicationEngine engine;
+    tandor::ApplicationEngine::prepare(engine, model);
+    engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+    auto* window = engine.rootObjects().isEmpty()
+                       ? nullptr
+                       : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (window == nullptr) {
+        return 1;
+    }
+    window->setProperty("showSplash", false);
+
+    SlideFrames frames;
+    QObject::connect(
+        window, &QQuickWindow::beforeSynchronizing, window, [&] { frames.begin(); },
+        Qt::DirectConnection);
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window, [&] { frames.end(); }, Qt::DirectConnection);
+
+    constexpr int rounds = 4;
+    const std::vector<int> keys = {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                                   Qt::Key_Left,  Qt::Key_Left,  Qt::Key_Left};
+    int pressed = 0;
+    bool stuck = false;
+    QTimer pager;
+    pager.setInterval(600);
+    QObject::connect(&pager, &QTimer::timeout, [&] {
+        QQuickItem* tour = findItem(window->contentItem(), QStringLiteral("onboardingTour"));
+        if (tour == nullptr || pressed == rounds * static_cast<int>(keys.size())) {
+            stuck = stuck || tour == nullptr;
+            application.quit();
+            return;
+        }
+        const int key = keys[static_cast<std::size_t>(pressed % static_cast<int>(keys.size()))];
+        const int page = tour->property("page").toInt();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QGuiApplication::sendEvent(window, &press);
+        QGuiApplication::sendEvent(window, &release);
+        stuck = stuck || tour->property("page").toInt() == page;
+        ++pressed;
+        frames.sliding = true;
+        QTimer::singleShot(470, [&] { frames.sliding = false; });
+    });
+    // A second for the window to show and settle before the first key.
+    QTimer::singleShot(1000, [&] { pager.start(); });
+    QGuiApplication::exec();
+    if (stuck || frames.wall.empty()) {
+        return 1;
+    }
+    std::printf("%zu %.2f %.2f %.2f %.2f\n", frames.wall.size(), percentile(frames.wall, 0.5),
+                percentile(frames.wall, 0.95), percentile(frames.cpu, 0.5),
+                percentile(frames.cpu, 0.95));
+    std::fflush(stdout);
+    // As after the first frame: tearing down is not part of the figure.
+    std::_Exit(0);
+}
+
+// Runs this program with one argument; its standard output, or none when it
+// failed.
+std::optional<std::string> runChild(const char* program, const char* argument,
+                                    std::int64_t& start) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
-        return -1;
+        return std::nullopt;
     }
-    const std::int64_t start = monotonicNanoseconds();
+    start = monotonicNanoseconds();
     const pid_t child = fork();
     if (child == 0) {
         dup2(pipeEnds[1], STDOUT_FILENO);
@@ -81,7 +213,7 @@ double launch(const char* program) {
         dup2(nothing, STDERR_FILENO);
         close(pipeEnds[0]);
         close(pipeEnds[1]);
-        execl(program, program, childArgument, static_cast<char*>(nullptr));
+        execl(program, program, argument, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeEnds[1]);
@@ -95,9 +227,19 @@ double launch(const char* program) {
     int status = 0;
     waitpid(child, &status, 0);
     if (child < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || output.empty()) {
+        return std::nullopt;
+    }
+    return output;
+}
+
+// One launch: milliseconds to the first frame, or a negative number.
+double launch(const char* program) {
+    std::int64_t start = 0;
+    const auto output = runChild(program, childArgument, start);
+    if (!output) {
         return -1;
     }
-    const std::int64_t frame = std::strtoll(output.c_str(), nullptr, 10);
+    const std::int64_t frame = std::strtoll(output->c_str(), nullptr, 10);
     return static_cast<double>(frame - start) / 1e6;
 }
 
@@ -106,6 +248,9 @@ double launch(const char* program) {
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], childArgument) == 0) {
         return runApplication(argc, argv);
+    }
+    if (argc == 2 && std::strcmp(argv[1], tourArgument) == 0) {
+        return runTour(argc, argv);
     }
     const int launches = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
 
@@ -136,5 +281,23 @@ int main(int argc, char** argv) {
     std::printf(
         "launch to first frame, offscreen, %d launches: median %.1f ms (min %.1f, max %.1f)\n",
         launches, times[times.size() / 2], times.front(), times.back());
+
+    std::int64_t start = 0;
+    const auto tour = runChild("/proc/self/exe", tourArgument, start);
+    std::size_t count = 0;
+    double median = 0;
+    double p95 = 0;
+    double cpuMedian = 0;
+    double cpuP95 = 0;
+    if (!tour || std::sscanf(tour->c_str(), "%zu %lf %lf %lf %lf", &count, &median, &p95,
+                             &cpuMedian, &cpuP95) != 5) {
+        std::fprintf(stderr, "startup-bench: paging the tour failed; run \"startup-bench %s\"\n",
+                     tourArgument);
+        return 1;
+    }
+    std::printf(
+        "tour pages sliding, offscreen, %zu frames: median %.2f ms, 95th percentile %.2f ms "
+        "(CPU time: median %.2f ms, 95th percentile %.2f ms)\n",
+        count, median, p95, cpuMedian, cpuP95);
     return 0;
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Tandor.Shared
 
 // A group that opens and closes under its label row: a click anywhere on the
 // row toggles it, the chevron turns a quarter while open, and the change eases

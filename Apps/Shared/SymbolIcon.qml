@@ -6,7 +6,10 @@ import QtQuick.Shapes
 // "questionmark.circle", "arrow.clockwise", "play.rectangle",
 // "chart.bar.doc.horizontal", "tray.full", "folder.badge.gearshape",
 // "arrow.uturn.backward.circle", "trash", "checkmark", "clock.arrow.circlepath",
-// "chevron.right", "pause.circle", "lock", "sparkles", "text.bubble".
+// "chevron.right", "pause.circle", "lock", "sparkles", "text.bubble", and the
+// tour's "internaldrive", "arrow.down.circle", "doc.on.doc", "shippingbox",
+// "hammer", "film", "doc", "heart", "lock.shield", "checkmark.shield",
+// "checkmark.circle", "sparkle.magnifyingglass".
 Item {
     id: icon
 
@@ -59,7 +62,31 @@ Item {
                     + "M 18 14.5 Q 18.4 17 20.5 17.5 Q 18.4 18 18 20.5 Q 17.6 18 15.5 17.5 "
                     + "Q 17.6 17 18 14.5 Z",
         "text.bubble": "M 3 4.5 L 21 4.5 L 21 16.5 L 10 16.5 L 6 20 L 6 16.5 L 3 16.5 Z "
-                       + "M 7 8.5 L 17 8.5 M 7 12.5 L 14 12.5"
+                       + "M 7 8.5 L 17 8.5 M 7 12.5 L 14 12.5",
+        "internaldrive": "M 2.5 10 L 21.5 10 L 21.5 18 L 2.5 18 Z M 2.5 10 L 5.5 5.5 L 18.5 5.5 "
+                         + "L 21.5 10 M 17 14 L 17.2 14 M 5.5 14 L 11.5 14",
+        "arrow.down.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 12 7 L 12 16.5 "
+                             + "M 8 12.5 L 12 16.5 L 16 12.5",
+        "doc.on.doc": "M 8 6.5 L 8 3 L 15.5 3 L 20 7.5 L 20 17.5 L 16 17.5 "
+                      + "M 4 6.5 L 12 6.5 L 16 10.5 L 16 21 L 4 21 Z",
+        "shippingbox": "M 12 2.5 L 21 7 L 21 17 L 12 21.5 L 3 17 L 3 7 Z M 3 7 L 12 11.5 L 21 7 "
+                       + "M 12 11.5 L 12 21.5 M 7.5 4.8 L 16.5 9.3",
+        "hammer": "M 4 20.5 L 12.5 12 M 9 8.5 L 14.5 3 L 21 9.5 L 15.5 15 Z",
+        "film": "M 4 3 L 20 3 L 20 21 L 4 21 Z M 8 3 L 8 21 M 16 3 L 16 21 M 4 7.5 L 8 7.5 "
+                + "M 4 12 L 8 12 M 4 16.5 L 8 16.5 M 16 7.5 L 20 7.5 M 16 12 L 20 12 "
+                + "M 16 16.5 L 20 16.5",
+        "doc": "M 5.5 2.5 L 14 2.5 L 18.5 7 L 18.5 21.5 L 5.5 21.5 Z M 14 2.5 L 14 7 L 18.5 7",
+        "heart": "M 12 20 C 5 15.5 2.5 12 2.5 8.5 A 4.75 4.75 0 0 1 12 7 "
+                 + "A 4.75 4.75 0 0 1 21.5 8.5 C 21.5 12 19 15.5 12 20 Z",
+        "lock.shield": "M 12 2.5 L 20 5.5 L 20 11.5 C 20 16.5 16.5 19.5 12 21.5 "
+                       + "C 7.5 19.5 4 16.5 4 11.5 L 4 5.5 Z M 9 11 L 15 11 L 15 16 L 9 16 Z "
+                       + "M 10.2 11 L 10.2 9.3 A 1.8 1.8 0 0 1 13.8 9.3 L 13.8 11",
+        "checkmark.shield": "M 12 2.5 L 20 5.5 L 20 11.5 C 20 16.5 16.5 19.5 12 21.5 "
+                            + "C 7.5 19.5 4 16.5 4 11.5 L 4 5.5 Z M 8.5 12 L 11 14.5 L 15.5 9.5",
+        "checkmark.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 7.5 12.5 L 10.5 15.5 L 16.5 9",
+        "sparkle.magnifyingglass": "M 10.5 3 A 7.5 7.5 0 1 1 10.49 3 M 16 16 L 21.5 21.5 "
+                                   + "M 10.5 6.5 L 11.3 9.7 L 14.5 10.5 L 11.3 11.3 L 10.5 14.5 "
+                                   + "L 9.7 11.3 L 6.5 10.5 L 9.7 9.7 Z"
     })
 
     Accessible.ignored: true
@@ -72,6 +99,9 @@ Item {
         antialiasing: true
         layer.enabled: true
         layer.samples: 4
+        // Drawn at the size shown, so that a large icon is not a blown-up
+        // 24-pixel picture.
+        layer.textureSize: Qt.size(Math.max(24, Math.ceil(icon.size)), Math.max(24, Math.ceil(icon.size)))
 
         ShapePath {
             strokeColor: icon.color

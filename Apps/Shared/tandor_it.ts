@@ -260,6 +260,10 @@
         <translation>Cache</translation>
     </message>
     <message>
+        <source>Caches, old downloads, duplicates, leftovers of apps.</source>
+        <translation>Cache, vecchi download, duplicati, resti di app.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -306,6 +310,10 @@
     <message>
         <source>Connect the device to Xcode again.</source>
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Could not open the list of kept files.</source>
@@ -452,8 +460,20 @@
         <translation>Da %@ a %@</translation>
     </message>
     <message>
+        <source>Full Disk Access is off. You can turn it on later.</source>
+        <translation>L'accesso completo al disco è disattivato. Puoi attivarlo più tardi.</translation>
+    </message>
+    <message>
+        <source>Full Disk Access is on</source>
+        <translation>L'accesso completo al disco è attivo</translation>
+    </message>
+    <message>
         <source>Games</source>
         <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Inizia</translation>
     </message>
     <message>
         <source>Gradle cache</source>
@@ -476,8 +496,16 @@
         <translation>Cronologia</translation>
     </message>
     <message>
+        <source>History puts it back</source>
+        <translation>La Cronologia la rimette a posto</translation>
+    </message>
+    <message>
         <source>Hugging Face cache</source>
         <translation>Cache di Hugging Face</translation>
+    </message>
+    <message>
+        <source>If the system asks to quit and reopen Tandor, say yes. This screen turns green on its own.</source>
+        <translation>Se il sistema chiede di chiudere e riaprire Tandor, rispondi di sì. Questa schermata diventa verde da sola.</translation>
     </message>
     <message>
         <source>In Pile</source>
@@ -576,6 +604,18 @@
         <translation>Più tardi</translation>
     </message>
     <message>
+        <source>Left to the pile, right to keep. Arrow keys work too.</source>
+        <translation>A sinistra nella pila, a destra per tenere. Funzionano anche i tasti freccia.</translation>
+    </message>
+    <message>
+        <source>Let Tandor see the whole disk</source>
+        <translation>Lascia che Tandor veda tutto il disco</translation>
+    </message>
+    <message>
+        <source>Light as a balloon: drop what you don't need.</source>
+        <translation>Leggero come una mongolfiera: lascia cadere ciò che non ti serve.</translation>
+    </message>
+    <message>
         <source>Local backups made by Finder, one per device. Keep the latest one of a device you still use, unless it is backed up to iCloud.</source>
         <translation>Backup locali creati dal Finder, uno per dispositivo. Tieni l'ultimo di un dispositivo che usi ancora, a meno che non sia salvato su iCloud.</translation>
     </message>
@@ -648,6 +688,10 @@
         <translation>Da controllare</translation>
     </message>
     <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
         <source>No automation is on yet.</source>
         <translation>Nessuna automazione è ancora attiva.</translation>
     </message>
@@ -666,6 +710,10 @@
     <message>
         <source>Not changed for over %lld months. Tandor cannot tell whether you still need it.</source>
         <translation>Non modificato da oltre %lld mesi. Tandor non può sapere se ti serve ancora.</translation>
+    </message>
+    <message>
+        <source>Nothing is lost by mistake</source>
+        <translation>Niente si perde per errore</translation>
     </message>
     <message>
         <source>Nothing leaves yet</source>
@@ -710,6 +758,14 @@
     <message>
         <source>Only fills the pile</source>
         <translation>Riempie solo la pila</translation>
+    </message>
+    <message>
+        <source>Open Privacy &amp; Security › Full Disk Access.</source>
+        <translation>Apri Privacy e sicurezza › Accesso completo al disco.</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Apri Impostazioni di sistema</translation>
     </message>
     <message>
         <source>Other</source>
@@ -788,6 +844,10 @@
         <translation>Foto RAW</translation>
     </message>
     <message>
+        <source>Ready for a first look</source>
+        <translation>Pronto per un primo sguardo</translation>
+    </message>
+    <message>
         <source>Reduce motion</source>
         <translation>Riduci il movimento</translation>
     </message>
@@ -834,6 +894,10 @@
     <message>
         <source>Scan</source>
         <translation>Analizza</translation>
+    </message>
+    <message>
+        <source>Scan Home Folder</source>
+        <translation>Analizza la cartella Inizio</translation>
     </message>
     <message>
         <source>Scan again to see them in Browse.</source>
@@ -892,6 +956,10 @@
         <translation>Mostra la posizione originale</translation>
     </message>
     <message>
+        <source>Show Tandor in File Manager</source>
+        <translation>Mostra Tandor nel file manager</translation>
+    </message>
+    <message>
         <source>Show in File Manager</source>
         <translation>Mostra nel file manager</translation>
     </message>
@@ -916,6 +984,14 @@
         <translation>Singoli file oltre 1 GB. Tandor non può sapere se ti servono ancora.</translation>
     </message>
     <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Skip for Now</source>
+        <translation>Salta per ora</translation>
+    </message>
+    <message>
         <source>Slack, Discord and Teams caches</source>
         <translation>Cache di Slack, Discord e Teams</translation>
     </message>
@@ -936,6 +1012,10 @@
         <translation>Giochi Steam</translation>
     </message>
     <message>
+        <source>Step %lld of %lld</source>
+        <translation>Passo %lld di %lld</translation>
+    </message>
+    <message>
         <source>Suggested</source>
         <translation>Suggerite</translation>
     </message>
@@ -946,6 +1026,10 @@
     <message>
         <source>Swipe</source>
         <translation>Scorri</translation>
+    </message>
+    <message>
+        <source>Swipe to decide</source>
+        <translation>Scorri per decidere</translation>
     </message>
     <message>
         <source>System Data</source>
@@ -964,8 +1048,16 @@
         <translation>Tutorial di Tandor</translation>
     </message>
     <message>
+        <source>Tandor can scan without it and tells you how many folders it skipped.</source>
+        <translation>Tandor può analizzare anche senza e ti dice quante cartelle ha saltato.</translation>
+    </message>
+    <message>
         <source>Tandor cannot tell if you still need it, so have a look before removing it.</source>
         <translation>Tandor non può sapere se ti serve ancora, quindi controlla prima di rimuoverlo.</translation>
+    </message>
+    <message>
+        <source>Tandor finds the clutter</source>
+        <translation>Tandor trova il disordine</translation>
     </message>
     <message>
         <source>Tandor groups files by name and location only, on this computer. Nothing is opened or sent anywhere.</source>
@@ -978,6 +1070,10 @@
     <message>
         <source>Tandor only reads during a scan. Nothing moves until you confirm.</source>
         <translation>Durante l'analisi Tandor legge soltanto. Nulla si sposta finché non confermi.</translation>
+    </message>
+    <message>
+        <source>Tandor reads what your user account can read and counts the folders it cannot.</source>
+        <translation>Tandor legge ciò che il tuo account utente può leggere e conta le cartelle che non può leggere.</translation>
     </message>
     <message>
         <source>Tandor shows the new language after a restart.</source>
@@ -1036,6 +1132,10 @@
         <translation>Attiva</translation>
     </message>
     <message>
+        <source>Turn on Tandor. If it is not in the list, click +, or drag Tandor from the file manager window into the list.</source>
+        <translation>Attiva Tandor. Se non è nell'elenco, fai clic su +, oppure trascina Tandor dalla finestra del file manager nell'elenco.</translation>
+    </message>
+    <message>
         <source>Turn on this automation</source>
         <translation>Attiva questa automazione</translation>
     </message>
@@ -1056,6 +1156,10 @@
         <translation>Usa questa cartella</translation>
     </message>
     <message>
+        <source>Usually under a minute.</source>
+        <translation>Di solito meno di un minuto.</translation>
+    </message>
+    <message>
         <source>Version %@, %@</source>
         <translation>Versione %@, %@</translation>
     </message>
@@ -1072,6 +1176,10 @@
         <translation>Macchine virtuali e Docker</translation>
     </message>
     <message>
+        <source>Welcome to Tandor</source>
+        <translation>Benvenuto in Tandor</translation>
+    </message>
+    <message>
         <source>What you could free, by category</source>
         <translation>Cosa potresti liberare, per categoria</translation>
     </message>
@@ -1082,6 +1190,10 @@
     <message>
         <source>Who uses the space</source>
         <translation>Chi usa lo spazio</translation>
+    </message>
+    <message>
+        <source>Without it, Mail, Messages and app data are skipped.</source>
+        <translation>Senza, Mail, Messaggi e i dati delle app vengono saltati.</translation>
     </message>
     <message>
         <source>Written by Tandor from the facts below.</source>
@@ -1118,6 +1230,10 @@
     <message>
         <source>You cleaned it on %lld different days, %@ in total</source>
         <translation>L'hai pulito in %lld giorni diversi, %@ in tutto</translation>
+    </message>
+    <message>
+        <source>You confirm the whole pile. It goes to the Trash, and History can put it back.</source>
+        <translation>Confermi tu tutta la pila. Va nel Cestino, e la Cronologia può rimetterla a posto.</translation>
     </message>
     <message>
         <source>You could free</source>

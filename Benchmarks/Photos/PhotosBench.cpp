@@ -1,21 +1,29 @@
 // Measures the similar-photo search: photos analysed per second (12-megapixel
-// JPEGs, all cores), the time to group 10,000 analysed photos, and the
-// precision and recall of the feature-print distance at the threshold of 0.35
-// on a generated labelled set. All photos live in a temporary folder.
+// JPEGs, all cores), the time to group 10,000 analysed photos, the precision
+// and recall of the feature-print distance at the threshold of 0.35 on a
+// generated labelled set, and the pair precision and recall of the finder's
+// groups over a burst of real photographs (all, colour scenes, colourless
+// scenes) with the distances within and between their scenes. All photos live
+// in a temporary folder.
 //
 // Usage: photos-bench [analysed photos, default 512]
 // The last line is:
 // photos: per_second=<n> group_10k=<s> precision=<p> recall=<r>
+//   real_precision=<p> real_recall=<r> colour=<p>/<r> colourless=<p>/<r>
 
 #include <tbb/parallel_for.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 
 #include "PhotoFixture.hpp"
+#include "RealPhotoBurst.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -128,6 +136,107 @@ testing::PairScore calibration(const std::string& folder) {
     return score;
 }
 
+struct BurstScore {
+    testing::PairScore all, colour, colourless;
+};
+
+testing::PairScore scored(int truePositives, int falsePositives, int falseNegatives) {
+    const auto ratio = [](int part, int whole) {
+        return whole == 0 ? 1.0 : static_cast<double>(part) / whole;
+    };
+    return {ratio(truePositives, truePositives + falsePositives),
+            ratio(truePositives, truePositives + falseNegatives), truePositives, falsePositives,
+            falseNegatives};
+}
+
+double percentile(std::vector<float> values, double fraction) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
+
+// Same-scene and different-scene distances over every pair of the burst.
+void printDistances(const std::vector<benchmarks::RealPhoto>& photos) {
+    std::vector<std::shared_ptr<const FeaturePrint>> prints(photos.size());
+    tbb::parallel_for(std::size_t{0}, photos.size(), [&](std::size_t i) {
+        prints[i] = SimilarPhotoFinder::analyze(photos[i].labelled.path).print;
+    });
+    std::vector<float> same, different;
+    for (std::size_t i = 0; i < photos.size(); ++i) {
+        for (std::size_t j = i + 1; j < photos.size(); ++j) {
+            const auto distance = SimilarPhotoFinder::distance(*prints[i], *prints[j]);
+            auto& list = photos[i].labelled.scene == photos[j].labelled.scene ? same : different;
+            list.push_back(distance.value_or(1));
+        }
+    }
+    const auto under = std::count_if(different.begin(), different.end(),
+                                     [](float distance) { return distance <= 0.35f; });
+    std::printf("real burst: same scene median %.3f, 99th percentile %.3f, max %.3f\n",
+                percentile(same, 0.5), percentile(same, 0.99), percentile(same, 1));
+    std::printf(
+        "real burst: different scenes min %.3f, 0.1th percentile %.3f, 1st percentile "
+        "%.3f, median %.3f; %lld of %zu at or under 0.35\n",
+        percentile(different, 0), percentile(different, 0.001), percentile(different, 0.01),
+        percentile(different, 0.5), static_cast<long long>(under), different.size());
+}
+
+// The finder's groups over the burst, scored by pairs: a pair is predicted
+// alike when both photos are in one group. The colour and colourless figures
+// count every pair with at least one photo of that kind.
+BurstScore realBurst(const std::string& folder) {
+    std::filesystem::create_directory(folder + "/real");
+    const auto scenes = benchmarks::realScenes();
+    const auto photos = benchmarks::writeRealBurst(folder + "/real", scenes);
+    std::vector<std::string> paths;
+    for (const auto& photo : photos) {
+        paths.push_back(photo.labelled.path);
+    }
+    const auto report = SimilarPhotoFinder(searchOptions()).find(paths);
+    std::map<std::string, std::size_t> groupOf;
+    std::size_t largest = 0;
+    for (std::size_t g = 0; g < report.groups.size(); ++g) {
+        largest = std::max(largest, report.groups[g].photos().size());
+        for (const auto& photo : report.groups[g].photos()) {
+            groupOf[photo.path] = g;
+        }
+    }
+    std::array<std::array<int, 3>, 3> counts{};  // all, colour, colourless × tp, fp, fn
+    for (std::size_t i = 0; i < photos.size(); ++i) {
+        for (std::size_t j = i + 1; j < photos.size(); ++j) {
+            const auto a = groupOf.find(photos[i].labelled.path);
+            const auto b = groupOf.find(photos[j].labelled.path);
+            const bool predicted =
+                a != groupOf.end() && b != groupOf.end() && a->second == b->second;
+            const bool alike = photos[i].labelled.scene == photos[j].labelled.scene;
+            if (!predicted && !alike) {
+                continue;
+            }
+            const std::size_t outcome = predicted && alike ? 0 : predicted ? 1 : 2;
+            ++counts[0][outcome];
+            const bool anyColourless = photos[i].colourless || photos[j].colourless;
+            const bool anyColour = !photos[i].colourless || !photos[j].colourless;
+            counts[1][outcome] += anyColour ? 1 : 0;
+            counts[2][outcome] += anyColourless ? 1 : 0;
+        }
+    }
+    const auto colourless = std::count_if(scenes.begin(), scenes.end(),
+                                          [](const auto& scene) { return scene.colourless; });
+    std::printf(
+        "real burst: %zu photos of %zu scenes (%lld without colour) in 20 minutes; %zu "
+        "groups, the largest of %zu; %lld analysed, %zu unreadable\n",
+        photos.size(), scenes.size(), static_cast<long long>(colourless), report.groups.size(),
+        largest, static_cast<long long>(report.photosCompared), report.unreadablePaths.size());
+    printDistances(photos);
+    BurstScore score;
+    score.all = scored(counts[0][0], counts[0][1], counts[0][2]);
+    score.colour = scored(counts[1][0], counts[1][1], counts[1][2]);
+    score.colourless = scored(counts[2][0], counts[2][1], counts[2][2]);
+    return score;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,7 +245,12 @@ int main(int argc, char** argv) {
     const double rate = analysisRate(folder.path(), count);
     const double grouping = groupingTime();
     const auto score = calibration(folder.path());
-    std::printf("photos: per_second=%.0f group_10k=%.3f precision=%.4f recall=%.4f\n", rate,
-                grouping, score.precision, score.recall);
+    const auto burst = realBurst(folder.path());
+    std::printf(
+        "photos: per_second=%.0f group_10k=%.3f precision=%.4f recall=%.4f "
+        "real_precision=%.4f real_recall=%.4f colour=%.4f/%.4f colourless=%.4f/%.4f\n",
+        rate, grouping, score.precision, score.recall, burst.all.precision, burst.all.recall,
+        burst.colour.precision, burst.colour.recall, burst.colourless.precision,
+        burst.colourless.recall);
     return 0;
 }

@@ -9,13 +9,15 @@ namespace tandor {
 
 // The perceptual descriptor that the similar-photo search compares: the
 // brightness layout of an image at two coarse scales, each with its mean and
-// contrast taken out, and its colour layout relative to its brightness. Both
-// survive re-encoding, resizing, a small crop or shift and a change of exposure;
-// they differ between different scenes.
+// contrast taken out; its local structure (gradient orientations in a grid);
+// its colour layout relative to its brightness and how colourful it is. All
+// survive re-encoding, resizing, a small crop, turn or shift and a change of
+// exposure; together they differ between different scenes, with or without
+// colour.
 class FeaturePrint {
   public:
     // The print is made from an image scaled to gridSide × gridSide pixels.
-    static constexpr int gridSide = 32;
+    static constexpr int gridSide = 128;
 
     // rgb holds gridSide × gridSide pixels of three bytes each, row by row.
     static FeaturePrint fromGrid(std::span<const std::uint8_t> rgb);

@@ -1,5 +1,6 @@
 // The analysis of one photo file, done with libvips.
 
+#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/UnicodeText.hpp"
 #include "TandorDuplicates/ExifDate.hpp"
+#include "TandorDuplicates/RawPhoto.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
 #include "TandorDuplicates/VipsSupport.hpp"
 
@@ -33,7 +35,7 @@ using vips::Source;
 
 // Camera raw files: libvips here has no raw decoder, and what its TIFF loader
 // would show of most of them is the small preview embedded by the camera, not
-// the photo. They are reported as unreadable rather than judged by a preview.
+// the photo; LibRaw reads them instead.
 bool isCameraRaw(const std::string& path) {
     static const std::unordered_set<std::string> raw{"dng", "cr2", "cr3", "nef",
                                                      "arw", "raf", "orf", "rw2"};
@@ -166,6 +168,29 @@ std::optional<Date> dateOf(const timespec& time) {
                 duration_cast<Date::duration>(std::chrono::nanoseconds{time.tv_nsec})};
 }
 
+// Raw files are read whole into memory for LibRaw; larger ones are not
+// photos a camera writes.
+constexpr off_t largestRawFile = 1'000'000'000;
+
+std::vector<std::uint8_t> contentsOf(int descriptor, off_t size) {
+    if (size > largestRawFile) {
+        fail(Code::unreadable);
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const auto count = ::read(descriptor, bytes.data() + filled, bytes.size() - filled);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            fail(Code::unreadable);
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    return bytes;
+}
+
 std::int64_t allocatedBytes(const struct stat& facts) {
     constexpr std::int64_t blockSize = 512;
     const auto blocks = static_cast<std::int64_t>(facts.st_blocks);
@@ -185,8 +210,38 @@ SimilarPhotoFinder::PhotoError::PhotoError(Code code)
       code_(code) {
 }
 
+namespace {
+
+// The record and print of a photo whose thumbnail is decoded; the capture date
+// falls back on the modification date.
+SimilarPhotoFinder::Analyzed analyzed(const std::string& path, const struct stat& facts,
+                                      Image thumbnail, std::optional<Date> captureDate, int width,
+                                      int height) {
+    auto print = std::make_shared<const FeaturePrint>(featurePrintOf(std::move(thumbnail)));
+    if (!captureDate) {
+        captureDate = dateOf(facts.st_mtim);
+    }
+    SimilarPhoto photo{
+        path,   allocatedBytes(facts), captureDate.value_or(SimilarPhoto::distantPast), width,
+        height, std::nullopt};
+    return {std::move(photo), std::move(print)};
+}
+
+SimilarPhotoFinder::Analyzed analyzedRaw(const std::string& path, int descriptor,
+                                         const struct stat& facts) {
+    const auto bytes = contentsOf(descriptor, facts.st_size);
+    auto raw = RawPhoto::read(bytes, thumbnailSide);
+    if (!raw) {
+        fail(Code::unreadable);
+    }
+    return analyzed(path, facts, thumbnailOf(raw->image), raw->captureDate, raw->width,
+                    raw->height);
+}
+
+}  // namespace
+
 SimilarPhotoFinder::Analyzed SimilarPhotoFinder::analyze(const std::string& path) {
-    if (isCameraRaw(path) || !vips::started()) {
+    if (!vips::started()) {
         fail(Code::unreadable);
     }
     // Non-blocking, so that a pipe with a photo's name cannot stall the search.
@@ -198,23 +253,15 @@ SimilarPhotoFinder::Analyzed SimilarPhotoFinder::analyze(const std::string& path
         facts.st_size == 0) {
         fail(Code::unreadable);
     }
+    if (isCameraRaw(path)) {
+        return analyzedRaw(path, file.get(), facts);
+    }
     // One source serves both loads, as libvips rewinds it for the second.
     const auto source = sourceFor(file.get());
     const auto header = headerOf(source.get());
-    auto thumbnail = thumbnailOf(decodable(header, source.get()));
-    auto print = std::make_shared<const FeaturePrint>(featurePrintOf(std::move(thumbnail)));
-
-    auto captureDate = exifDateOf(header.get());
-    if (!captureDate) {
-        captureDate = dateOf(facts.st_mtim);
-    }
-    SimilarPhoto photo{path,
-                       allocatedBytes(facts),
-                       captureDate.value_or(SimilarPhoto::distantPast),
-                       vips_image_get_width(header.get()),
-                       vips_image_get_height(header.get()),
-                       std::nullopt};
-    return Analyzed{std::move(photo), std::move(print)};
+    return analyzed(path, facts, thumbnailOf(decodable(header, source.get())),
+                    exifDateOf(header.get()), vips_image_get_width(header.get()),
+                    vips_image_get_height(header.get()));
 }
 
 std::optional<float> SimilarPhotoFinder::distance(const FeaturePrint& a, const FeaturePrint& b) {

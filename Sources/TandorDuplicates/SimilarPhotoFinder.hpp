@@ -88,7 +88,10 @@ class SimilarPhotoFinder {
     // and the bytes on disk, and computes the feature print. The capture date
     // is the EXIF date, else the modification date, else distantPast. A photo
     // whose header claims more than 200 megapixels is unreadable before any
-    // decoding. Throws PhotoError. Safe to call from several threads at once.
+    // decoding. A camera raw file is read with LibRaw: its embedded preview
+    // when that has at least 512 pixels on its longer side, else a half-size
+    // decode, with the camera's image size and recorded capture time. Throws
+    // PhotoError. Safe to call from several threads at once.
     static Analyzed analyze(const std::string& path);
 
     // The distance of two prints, nothing when it cannot be computed.

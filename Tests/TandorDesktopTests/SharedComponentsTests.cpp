@@ -7,6 +7,7 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "QmlWarnings.hpp"
@@ -125,6 +126,22 @@ TEST(SharedComponents, EveryCategoryAndSafetyLevelHasItsOwnColour) {
     EXPECT_EQ(QSet<QString>(safety.begin(), safety.end()).size(), 3);
     EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
         << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+}
+
+// A large icon is drawn at its own size, not as a 24-pixel picture blown up.
+TEST(SharedComponents, ASymbolIconIsDrawnAtTheSizeItIsShown) {
+    QQmlEngine engine;
+    for (const int size : {14, 24, 48, 64}) {
+        const auto icon = build(
+            engine, "SymbolIcon { name: \"lock.shield\"; size: " + QByteArray::number(size) + " }");
+        ASSERT_NE(icon, nullptr);
+        auto* shape = qobject_cast<QQuickItem*>(icon.get())->childItems().value(0);
+        ASSERT_NE(shape, nullptr);
+        const auto* layer = shape->property("layer").value<QObject*>();
+        ASSERT_NE(layer, nullptr);
+        const QSize texture = layer->property("textureSize").toSize();
+        EXPECT_EQ(texture, QSize(std::max(24, size), std::max(24, size))) << size;
+    }
 }
 
 TEST(SharedComponents, SplashFinishesOnceHoweverOftenItIsTapped) {

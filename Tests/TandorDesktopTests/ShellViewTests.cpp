@@ -70,6 +70,8 @@ class MainWindowTest : public ::testing::Test {
         testing::QmlWarnings::messages().clear();
         std::filesystem::create_directories(home / "Documents");
         std::ofstream(home / "Documents/notes.txt") << "notes";
+        // Past the first launch's onboarding: the welcome shows.
+        QSettings().setValue("didFinishOnboarding", true);
         ApplicationEngine::prepare(engine, model);
         engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
         ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();

@@ -205,8 +205,8 @@ TEST_F(TextsInLanguage, TooFewValuesShowTheTextUnfilled) {
 // Every translation shipped must be filled in and refer to the same values as
 // its key; otherwise the English text would silently take its place.
 TEST(Texts, EveryItalianTranslationIsCompleteAndKeepsItsPlaceholders) {
-    const auto source = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                        "Apps" / "Shared" / "tandor_it.ts";
+    const auto source =
+        std::filesystem::path(TANDOR_SOURCE_DIR) / "Apps" / "Shared" / "tandor_it.ts";
     QFile file(QString::fromStdString(source.string()));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << source;
     QXmlStreamReader reader(&file);

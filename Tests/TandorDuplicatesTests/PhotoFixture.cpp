@@ -1,5 +1,6 @@
 #include "PhotoFixture.hpp"
 
+#include <tiffio.h>
 #include <vips/vips.h>
 
 #include <algorithm>
@@ -238,6 +239,146 @@ void writePhoto(const std::string& path, const PhotoSpec& spec) {
         vips_image_set_string(stored.get(), "exif-ifd2-DateTimeOriginal", spec.exifDate->c_str());
     }
     save(stored.get(), path, spec);
+}
+
+void writeGreyPhoto(const std::string& path, int width, int height,
+                    const std::function<double(double x, double y)>& level) {
+    if (vips_init("tandor-tests") != 0) {
+        throw std::runtime_error("libvips did not start");
+    }
+    std::vector<std::uint8_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            pixels.push_back(toByte(level((column + 0.5) / width, (row + 0.5) / height)));
+        }
+    }
+    ImagePtr image(vips_image_new_from_memory_copy(pixels.data(), pixels.size(), width, height, 1,
+                                                   VIPS_FORMAT_UCHAR));
+    if (!image) {
+        check(-1, "new_from_memory");
+    }
+    image->Type = VIPS_INTERPRETATION_B_W;
+    check(vips_jpegsave(image.get(), path.c_str(), "Q", 90, nullptr), "jpegsave");
+}
+
+namespace {
+
+struct TiffClose {
+    void operator()(TIFF* file) const { TIFFClose(file); }
+};
+
+// The photo's pixels as 8-bit RGB, row by row.
+std::vector<std::uint8_t> rgbPixels(VipsImage* photo) {
+    VipsImage* converted = nullptr;
+    check(vips_colourspace(photo, &converted, VIPS_INTERPRETATION_sRGB, nullptr), "colourspace");
+    ImagePtr rgb(converted);
+    std::size_t size = 0;
+    std::unique_ptr<void, decltype(&g_free)> memory(vips_image_write_to_memory(rgb.get(), &size),
+                                                    g_free);
+    const auto* bytes = static_cast<const std::uint8_t*>(memory.get());
+    return {bytes, bytes + size};
+}
+
+ImagePtr opened(const std::string& path) {
+    ImagePtr photo(vips_image_new_from_file(path.c_str(), nullptr));
+    if (!photo) {
+        check(-1, "open " + path);
+    }
+    return photo;
+}
+
+std::string jpegBytes(VipsImage* photo) {
+    void* buffer = nullptr;
+    std::size_t length = 0;
+    check(vips_jpegsave_buffer(photo, &buffer, &length, "Q", 90, "strip", TRUE, nullptr),
+          "jpegsave_buffer");
+    std::string bytes(static_cast<const char*>(buffer), length);
+    g_free(buffer);
+    return bytes;
+}
+
+// The DNG photometric interpretation of demosaiced sensor data; libtiff has
+// no name for it.
+constexpr std::uint16_t photometricLinearRaw = 34892;
+
+void writeLinearImage(TIFF* file, int width, int height, const std::vector<std::uint8_t>& rgb,
+                      const std::string& dateTime, bool withPreview) {
+    static const std::uint8_t version[] = {1, 4, 0, 0};
+    static const float identity[] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+    static const float neutral[] = {1, 1, 1};
+    TIFFSetField(file, TIFFTAG_SUBFILETYPE, 0);
+    TIFFSetField(file, TIFFTAG_IMAGEWIDTH, width);
+    TIFFSetField(file, TIFFTAG_IMAGELENGTH, height);
+    TIFFSetField(file, TIFFTAG_BITSPERSAMPLE, 16);
+    TIFFSetField(file, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(file, TIFFTAG_COMPRESSION, COMPRESSION_NONE);
+    TIFFSetField(file, TIFFTAG_PHOTOMETRIC, photometricLinearRaw);
+    TIFFSetField(file, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(file, TIFFTAG_ROWSPERSTRIP, height);
+    TIFFSetField(file, TIFFTAG_MAKE, "Tandor");
+    TIFFSetField(file, TIFFTAG_MODEL, "Test Camera");
+    TIFFSetField(file, TIFFTAG_DATETIME, dateTime.c_str());
+    TIFFSetField(file, TIFFTAG_DNGVERSION, version);
+    TIFFSetField(file, TIFFTAG_DNGBACKWARDVERSION, version);
+    TIFFSetField(file, TIFFTAG_UNIQUECAMERAMODEL, "Tandor Test Camera");
+    TIFFSetField(file, TIFFTAG_COLORMATRIX1, 9, identity);
+    TIFFSetField(file, TIFFTAG_ASSHOTNEUTRAL, 3, neutral);
+    if (withPreview) {
+        static const toff_t placeholder[] = {0};
+        TIFFSetField(file, TIFFTAG_SUBIFD, 1, placeholder);
+    }
+    // Linear light, as a sensor records it: the sRGB levels without their gamma.
+    std::vector<std::uint16_t> linear(rgb.size());
+    for (std::size_t i = 0; i < rgb.size(); ++i) {
+        linear[i] = static_cast<std::uint16_t>(std::lround(std::pow(rgb[i] / 255.0, 2.2) * 65535));
+    }
+    if (TIFFWriteEncodedStrip(file, 0, linear.data(),
+                              static_cast<tmsize_t>(linear.size() * sizeof(std::uint16_t))) < 0 ||
+        !TIFFWriteDirectory(file)) {
+        throw std::runtime_error("cannot write the DNG's image");
+    }
+}
+
+void writePreview(TIFF* file, VipsImage* photo) {
+    const auto jpeg = jpegBytes(photo);
+    ImagePtr header(vips_image_new_from_buffer(jpeg.data(), jpeg.size(), "", nullptr));
+    if (!header) {
+        check(-1, "preview header");
+    }
+    TIFFSetField(file, TIFFTAG_SUBFILETYPE, FILETYPE_REDUCEDIMAGE);
+    TIFFSetField(file, TIFFTAG_IMAGEWIDTH, header->Xsize);
+    TIFFSetField(file, TIFFTAG_IMAGELENGTH, header->Ysize);
+    TIFFSetField(file, TIFFTAG_BITSPERSAMPLE, 8);
+    TIFFSetField(file, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(file, TIFFTAG_COMPRESSION, COMPRESSION_JPEG);
+    TIFFSetField(file, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_YCBCR);
+    TIFFSetField(file, TIFFTAG_ROWSPERSTRIP, header->Ysize);
+    // The whole JPEG file as the one strip, written as it stands.
+    if (TIFFWriteRawStrip(file, 0, const_cast<char*>(jpeg.data()),
+                          static_cast<tmsize_t>(jpeg.size())) < 0 ||
+        !TIFFWriteDirectory(file)) {
+        throw std::runtime_error("cannot write the DNG's preview");
+    }
+}
+
+}  // namespace
+
+void writeDNG(const std::string& path, const std::string& image, const std::string& preview,
+              const std::string& dateTime) {
+    if (vips_init("tandor-tests") != 0) {
+        throw std::runtime_error("libvips did not start");
+    }
+    const auto photo = opened(image);
+    const std::unique_ptr<TIFF, TiffClose> file(TIFFOpen(path.c_str(), "w"));
+    if (!file) {
+        throw std::runtime_error("cannot create " + path);
+    }
+    writeLinearImage(file.get(), photo->Xsize, photo->Ysize, rgbPixels(photo.get()), dateTime,
+                     !preview.empty());
+    if (!preview.empty()) {
+        writePreview(file.get(), opened(preview).get());
+    }
 }
 
 std::vector<LabelledPhoto> writeLabelledSet(const std::string& folder,

@@ -47,6 +47,19 @@ struct PhotoSpec {
 // Renders the photo and writes it to path. Throws on failure.
 void writePhoto(const std::string& path, const PhotoSpec& spec);
 
+// Writes a one-band grey JPEG (quality 90) whose level at (x, y), both
+// fractions of the frame from its top left corner, is level(x, y) on 0–255.
+// Throws on failure.
+void writeGreyPhoto(const std::string& path, int width, int height,
+                    const std::function<double(double x, double y)>& level);
+
+// A camera raw file as a DNG: the photo at path `image` (any format libvips
+// reads) stored as 16-bit linear RGB, its capture time as the DNG's DateTime
+// ("yyyy:MM:dd HH:mm:ss"), and unless `preview` is empty, the photo at that
+// path embedded as a full-size JPEG preview. Throws on failure.
+void writeDNG(const std::string& path, const std::string& image, const std::string& preview,
+              const std::string& dateTime);
+
 struct LabelledPhoto {
     std::string path;
     std::uint64_t scene = 0;

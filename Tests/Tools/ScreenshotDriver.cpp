@@ -32,8 +32,11 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 // QML as main.cpp does, scans the home folder for real and acts only through
 // the view models and QML objects the screens themselves use.
 //
-//   tandor-screenshots FOLDER english   every screen, in English
-//   tandor-screenshots FOLDER italian   the suggestions, in Italian
+//   tandor-screenshots FOLDER english     every screen, in English
+//   tandor-screenshots FOLDER italian     the suggestions, in Italian
+//   tandor-screenshots FOLDER first-launch          the onboarding and the
+//   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
+//                                         (fresh settings, reduce motion on)
 namespace {
 
 // Software rendering of a frame or two, and the cards' short animations.
@@ -299,6 +302,41 @@ void runEnglish(Driver& driver) {
     runSmart(driver);
 }
 
+// The onboarding's three steps (the tour at its clutter page), then, past
+// the onboarding, the Help menu's tutorial sheet.
+void runFirstLaunch(Driver& driver, bool italian) {
+    driver.waitForSplashToEnd();
+    const auto views = driver.findItems(QStringLiteral("onboardingView"));
+    if (views.isEmpty()) {
+        fail(QStringLiteral("no onboarding: the settings are not fresh"));
+    }
+    QQuickItem* tour = driver.findItems(QStringLiteral("onboardingTour")).value(0);
+    if (tour == nullptr) {
+        fail(QStringLiteral("the onboarding does not start with the tour"));
+    }
+    QTest::keyClick(tour->window(), Qt::Key_Right);
+    QTest::qWait(settleMilliseconds);
+    if (italian) {
+        driver.save(QStringLiteral("onboarding-tour-italian"));
+        return;
+    }
+    driver.save(QStringLiteral("onboarding-tour"));
+
+    auto* onboarding = views.first()->findChild<QObject*>(QStringLiteral("onboardingModel"));
+    QMetaObject::invokeMethod(onboarding, "finishTour");
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("onboarding-access"));
+    QMetaObject::invokeMethod(onboarding, "continueToReady");
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("onboarding-ready"));
+
+    // Ended without the scan: the welcome under the sheet.
+    QMetaObject::invokeMethod(onboarding, "finished");
+    QMetaObject::invokeMethod(&driver.find("tutorialMenuItem"), "triggered");
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("tutorial-sheet"));
+}
+
 void runItalian(Driver& driver) {
     driver.waitForSplashToEnd();
     driver.scan({});
@@ -310,11 +348,16 @@ void runItalian(Driver& driver) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 || (qstrcmp(argv[2], "english") != 0 && qstrcmp(argv[2], "italian") != 0)) {
-        std::fprintf(stderr, "usage: tandor-screenshots FOLDER english|italian\n");
+    const QByteArray mode = argc == 3 ? QByteArray(argv[2]) : QByteArray();
+    if (mode != "english" && mode != "italian" && mode != "first-launch" &&
+        mode != "first-launch-italian") {
+        std::fprintf(stderr,
+                     "usage: tandor-screenshots FOLDER "
+                     "english|italian|first-launch|first-launch-italian\n");
         return 2;
     }
-    const bool italian = qstrcmp(argv[2], "italian") == 0;
+    const bool italian = mode.endsWith("italian");
+    const bool firstLaunch = mode.startsWith("first-launch");
     // It scans HOME and writes settings: only ever a fixture's, as the script
     // sets them up, never a real home folder's by mistake.
     const QString home = qEnvironmentVariable("HOME");
@@ -338,6 +381,10 @@ int main(int argc, char** argv) {
     }
     // The language is read once, when the texts are first needed.
     QSettings().setValue("tandorLanguage", italian ? "it" : "en");
+    if (firstLaunch) {
+        // Still pictures: the demonstrations show their final state.
+        QSettings().setValue("reduceMotion", true);
+    }
 
     tandor::ScanModel model;
     QQmlApplicationEngine engine;
@@ -355,7 +402,9 @@ int main(int argc, char** argv) {
     }
 
     Driver driver(*window, model, QString::fromLocal8Bit(argv[1]));
-    if (italian) {
+    if (firstLaunch) {
+        runFirstLaunch(driver, italian);
+    } else if (italian) {
         runItalian(driver);
     } else {
         runEnglish(driver);

@@ -29,6 +29,10 @@ Item {
         id: relaunchDialog
     }
 
+    TutorialSheet {
+        objectName: "tutorialSheet"
+    }
+
     FolderChooserDialog {
         chooser: contentView.scanModel ? contentView.scanModel.swipe.sorting.folderChooser : null
     }
@@ -170,7 +174,7 @@ Item {
 
     Component {
         id: emptyState
-        EmptyStateView {
+        FirstLaunchGate {
             scanModel: contentView.scanModel
         }
     }

@@ -46,6 +46,21 @@ void ShellSettings::setTutorialOpen(bool open) {
     }
 }
 
+bool ShellSettings::didFinishOnboarding() const {
+    return QSettings().value(didFinishOnboardingKey, false).toBool();
+}
+
+void ShellSettings::setDidFinishOnboarding(bool finished) {
+    if (finished != didFinishOnboarding()) {
+        QSettings settings;
+        settings.setValue(didFinishOnboardingKey, finished);
+        // Written through at once: quitting right after the first scan starts
+        // must not bring the onboarding back.
+        settings.sync();
+        emit didFinishOnboardingChanged();
+    }
+}
+
 QString ShellSettings::language() const {
     const QString stored = QSettings().value(languageKey).toString();
     return languageCodes().contains(stored) ? stored : QString();

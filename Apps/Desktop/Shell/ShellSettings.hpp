@@ -11,7 +11,8 @@ namespace tandor {
 
 // The user settings the shell reads and writes (QSettings, keys exactly as
 // named), for QML as the singleton ShellSettings:
-// "tutorialOpen", set by the Help menu and read by the main view, and
+// "tutorialOpen", set by the Help menu and read by the main view,
+// "didFinishOnboarding", set once the first launch's onboarding has ended, and
 // "tandorLanguage", the language picker's choice, read by Texts at start.
 class ShellSettings : public QObject {
     Q_OBJECT
@@ -19,6 +20,8 @@ class ShellSettings : public QObject {
     QML_SINGLETON
 
     Q_PROPERTY(bool tutorialOpen READ tutorialOpen WRITE setTutorialOpen NOTIFY tutorialOpenChanged)
+    Q_PROPERTY(bool didFinishOnboarding READ didFinishOnboarding WRITE setDidFinishOnboarding NOTIFY
+                   didFinishOnboardingChanged)
     // "" for the system's language, else "en" or "it".
     Q_PROPERTY(QString language READ language NOTIFY languageChanged)
     // Stops the balloons and the bars' motion ("reduceMotion", off by
@@ -30,6 +33,7 @@ class ShellSettings : public QObject {
 
   public:
     static constexpr auto tutorialOpenKey = "tutorialOpen";
+    static constexpr auto didFinishOnboardingKey = "didFinishOnboarding";
     static constexpr auto languageKey = "tandorLanguage";
     static constexpr auto reduceMotionKey = "reduceMotion";
 
@@ -37,6 +41,8 @@ class ShellSettings : public QObject {
 
     bool tutorialOpen() const;
     void setTutorialOpen(bool open);
+    bool didFinishOnboarding() const;
+    void setDidFinishOnboarding(bool finished);
     QString language() const;
     bool reduceMotion() const;
     void setReduceMotion(bool reduce);
@@ -55,6 +61,7 @@ class ShellSettings : public QObject {
 
   signals:
     void tutorialOpenChanged();
+    void didFinishOnboardingChanged();
     void languageChanged();
     void reduceMotionChanged();
 };

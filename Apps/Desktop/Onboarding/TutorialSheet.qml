@@ -1,0 +1,40 @@
+import QtQuick
+import QtQuick.Controls
+import Tandor
+import Tandor.Shared
+
+// The tour as a modal sheet of 620 by 600 on the brand backdrop, open while
+// the setting "tutorialOpen" is true (the Help menu sets it); closing it, by
+// "Skip", "Get Started" or Escape, sets it back to false. Each opening starts
+// a fresh tour at its first page.
+Popup {
+    id: sheet
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: 620
+    height: 600
+    padding: 32
+    modal: true
+    focus: true
+    visible: ShellSettings.tutorialOpen
+    closePolicy: Popup.CloseOnEscape
+
+    onClosed: ShellSettings.tutorialOpen = false
+
+    background: BrandBackdrop {
+        Accessible.ignored: true
+    }
+
+    contentItem: Loader {
+        objectName: "tutorialLoader"
+        active: sheet.visible
+        focus: true
+        sourceComponent: TutorialTour {
+            objectName: "sheetTour"
+            focus: true
+            onDone: sheet.close()
+        }
+        onLoaded: item.forceActiveFocus()
+    }
+}
