@@ -11,7 +11,8 @@ import QtQuick.Shapes
 // "checkmark.shield", "checkmark.circle", "sparkle.magnifyingglass",
 // "magnifyingglass", "gearshape.2", "brain", "tray.and.arrow.down", "xmark.circle",
 // "checkmark.seal.fill", "ellipsis.circle", "star.fill", "tray.full.fill",
-// "chevron.left", "arrow.left", "arrow.right", "arrow.up", "arrow.down".
+// "chevron.left", "arrow.left", "arrow.right", "arrow.up", "arrow.down",
+// "pause.circle", "lock", "sparkles", "text.bubble".
 Item {
     id: icon
 
@@ -57,6 +58,14 @@ Item {
         "clock.arrow.circlepath": "M 4.8 13.5 A 7.5 7.5 0 1 0 6.7 7 M 3.8 4.6 L 6.7 7 L 3.6 9 "
                                   + "M 12 8 L 12 12.5 L 15 14.5",
         "chevron.right": "M 9 5 L 16 12 L 9 19",
+        "pause.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 10 8.5 L 10 15.5 M 14 8.5 L 14 15.5",
+        "lock": "M 5.5 11 L 18.5 11 L 18.5 20.5 L 5.5 20.5 Z M 8 11 L 8 7.5 A 4 4 0 0 1 16 7.5 "
+                + "L 16 11",
+        "sparkles": "M 10 3.5 Q 11 9 16.5 10 Q 11 11 10 16.5 Q 9 11 3.5 10 Q 9 9 10 3.5 Z "
+                    + "M 18 14.5 Q 18.4 17 20.5 17.5 Q 18.4 18 18 20.5 Q 17.6 18 15.5 17.5 "
+                    + "Q 17.6 17 18 14.5 Z",
+        "text.bubble": "M 3 4.5 L 21 4.5 L 21 16.5 L 10 16.5 L 6 20 L 6 16.5 L 3 16.5 Z "
+                       + "M 7 8.5 L 17 8.5 M 7 12.5 L 14 12.5",
         "internaldrive": "M 2.5 10 L 21.5 10 L 21.5 18 L 2.5 18 Z M 2.5 10 L 5.5 5.5 L 18.5 5.5 "
                          + "L 21.5 10 M 17 14 L 17.2 14 M 5.5 14 L 11.5 14",
         "arrow.down.circle": "M 12 2.5 A 9.5 9.5 0 1 1 11.99 2.5 M 12 7 L 12 16.5 "

@@ -20,6 +20,10 @@
         <translation>%@ è installata</translation>
     </message>
     <message>
+        <source>%@ is on. It fills the pile; nothing moves until you confirm.</source>
+        <translation>%@ è attiva. Riempie la pila; nulla viene spostato finché non confermi.</translation>
+    </message>
+    <message>
         <source>%@ moved to the Trash in %lld cleanups. Restoring never overwrites anything.</source>
         <translation>%1$@ spostati nel Cestino in %2$lld pulizie. Il ripristino non sovrascrive mai nulla.</translation>
     </message>
@@ -208,6 +212,10 @@
         <translation>90 giorni</translation>
     </message>
     <message>
+        <source>A copy exists elsewhere, so you can get it back later.</source>
+        <translation>Ne esiste una copia altrove, quindi potrai recuperarlo in seguito.</translation>
+    </message>
+    <message>
         <source>A folder with the same name sits next to the archive, so its content is already on disk.</source>
         <translation>Accanto all'archivio c'è una cartella con lo stesso nome, quindi il suo contenuto è già sul disco.</translation>
     </message>
@@ -292,6 +300,10 @@
         <translation>Tutto ciò che rimuovi si può ripristinare.</translation>
     </message>
     <message>
+        <source>App %@ · %@</source>
+        <translation>App %@ · %@</translation>
+    </message>
+    <message>
         <source>App %@, %lld leftover %@ %@</source>
         <translation>App %@, %lld residui %@ %@</translation>
     </message>
@@ -302,6 +314,10 @@
     <message>
         <source>App data</source>
         <translation>Dati delle app</translation>
+    </message>
+    <message>
+        <source>Apple app, Tandor leaves it alone</source>
+        <translation>App di Apple, Tandor la lascia stare</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -330,6 +346,22 @@
     <message>
         <source>Archives already extracted</source>
         <translation>Archivi già estratti</translation>
+    </message>
+    <message>
+        <source>Automations</source>
+        <translation>Automazioni</translation>
+    </message>
+    <message>
+        <source>Automations added %lld items (%@) to the pile. Review them, then move them to the Trash.</source>
+        <translation>Le automazioni hanno aggiunto %lld elementi (%@) alla pila. Controllali, poi spostali nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Automations found nothing new.</source>
+        <translation>Le automazioni non hanno trovato nulla di nuovo.</translation>
+    </message>
+    <message>
+        <source>Automations only fill the pile. Nothing moves until you confirm it, and everything goes to the Trash.</source>
+        <translation>Le automazioni riempiono solo la pila. Nulla viene spostato finché non confermi, e tutto va nel Cestino.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -430,6 +462,10 @@
     <message>
         <source>Choose a Folder…</source>
         <translation>Scegli una cartella…</translation>
+    </message>
+    <message>
+        <source>Choose an app to see what it keeps on your computer.</source>
+        <translation>Scegli un'app per vedere cosa conserva sul tuo computer.</translation>
     </message>
     <message>
         <source>Choose folder</source>
@@ -668,6 +704,10 @@
         <translation>Esiste altrove</translation>
     </message>
     <message>
+        <source>Files it keeps in your Library</source>
+        <translation>File che conserva nella tua Libreria</translation>
+    </message>
+    <message>
         <source>Files over 50 MB not changed for a year.</source>
         <translation>File oltre 50 MB non modificati da un anno.</translation>
     </message>
@@ -824,6 +864,10 @@
         <translation>Risultati intermedi di build. Xcode li ricrea alla build successiva.</translation>
     </message>
     <message>
+        <source>It is safe to remove: it is rebuilt automatically when needed.</source>
+        <translation>Si può rimuovere senza rischi: viene ricreato automaticamente quando serve.</translation>
+    </message>
+    <message>
         <source>It now catches %@, but you approved about %@.</source>
         <translation>Ora trova %@, ma ne avevi approvati circa %@.</translation>
     </message>
@@ -932,6 +976,10 @@
         <translation>Ultima apertura: sconosciuta</translation>
     </message>
     <message>
+        <source>Last run %@</source>
+        <translation>Ultima esecuzione %@</translation>
+    </message>
+    <message>
         <source>Later</source>
         <translation>Più tardi</translation>
     </message>
@@ -980,12 +1028,20 @@
         <translation>Cerco file della stessa dimensione…</translation>
     </message>
     <message>
+        <source>Looking for leftovers…</source>
+        <translation>Ricerca dei residui…</translation>
+    </message>
+    <message>
         <source>MOVE</source>
         <translation>SPOSTA</translation>
     </message>
     <message>
         <source>Map</source>
         <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>Matched by name only: check it is not used by another app.</source>
+        <translation>Trovato solo per nome: controlla che non sia usato da un'altra app.</translation>
     </message>
     <message>
         <source>Measure Again</source>
@@ -1116,6 +1172,10 @@
         <translation>Prossimi %lld file</translation>
     </message>
     <message>
+        <source>No automation is on yet.</source>
+        <translation>Nessuna automazione è ancora attiva.</translation>
+    </message>
+    <message>
         <source>No cleanups yet.</source>
         <translation>Ancora nessuna pulizia.</translation>
     </message>
@@ -1130,6 +1190,10 @@
     <message>
         <source>No identical files found.</source>
         <translation>Nessun file identico trovato.</translation>
+    </message>
+    <message>
+        <source>No leftovers found in your Library.</source>
+        <translation>Nessun residuo trovato nella tua Libreria.</translation>
     </message>
     <message>
         <source>No longer in the Trash, so it cannot be put back. The Trash was probably emptied.</source>
@@ -1188,6 +1252,10 @@
         <translation>Ancora niente.</translation>
     </message>
     <message>
+        <source>Nothing yet. Tandor learns from your cleanups.</source>
+        <translation>Ancora niente. Tandor impara dalle tue pulizie.</translation>
+    </message>
+    <message>
         <source>Offer for the Pile in 30 Days</source>
         <translation>Proponi per la pila tra 30 giorni</translation>
     </message>
@@ -1224,6 +1292,10 @@
         <translation>Modelli di Ollama</translation>
     </message>
     <message>
+        <source>On</source>
+        <translation>Attive</translation>
+    </message>
+    <message>
         <source>On the pile from this deck: %@</source>
         <translation>Nella pila da questo mazzo: %@</translation>
     </message>
@@ -1246,6 +1318,10 @@
     <message>
         <source>Only copy</source>
         <translation>Unica copia</translation>
+    </message>
+    <message>
+        <source>Only fills the pile</source>
+        <translation>Riempie solo la pila</translation>
     </message>
     <message>
         <source>Only photo</source>
@@ -1290,6 +1366,10 @@
     <message>
         <source>Partly shared with a copy-on-write clone: only this much comes back.</source>
         <translation>In parte condiviso con un clone copy-on-write: si recupera solo questo.</translation>
+    </message>
+    <message>
+        <source>Paused: %@ Preview it again from Suggested to turn it back on.</source>
+        <translation>In pausa: %@ Guarda di nuovo l'anteprima da Suggerite per riattivarla.</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -1340,6 +1420,10 @@
         <translation>Anteprima (spazio)</translation>
     </message>
     <message>
+        <source>Preview it first</source>
+        <translation>Prima guarda l'anteprima</translation>
+    </message>
+    <message>
         <source>Project “%@” last changed %lld days ago</source>
         <translation>Progetto “%@” modificato l'ultima volta %lld giorni fa</translation>
     </message>
@@ -1370,6 +1454,10 @@
     <message>
         <source>Put back %lld items (%@).</source>
         <translation>Ripristinati %lld elementi (%@).</translation>
+    </message>
+    <message>
+        <source>Quit %@ first.</source>
+        <translation>Prima chiudi %@.</translation>
     </message>
     <message>
         <source>Quit Tandor</source>
@@ -1432,6 +1520,10 @@
         <translation>Controllali nel Finder: seleziona il dispositivo, poi Gestisci backup. Tieni il più recente di ogni dispositivo che usi ancora.</translation>
     </message>
     <message>
+        <source>Run now</source>
+        <translation>Esegui ora</translation>
+    </message>
+    <message>
         <source>Run npm install, yarn or pnpm install in the project.</source>
         <translation>Esegui npm install, yarn o pnpm install nel progetto.</translation>
     </message>
@@ -1468,6 +1560,10 @@
         <translation>Esegui di nuovo la scansione per vederli in Sfoglia.</translation>
     </message>
     <message>
+        <source>Scan first to see what it would pick.</source>
+        <translation>Esegui prima una scansione per vedere cosa sceglierebbe.</translation>
+    </message>
+    <message>
         <source>Scan home folder</source>
         <translation>Analizza la cartella Inizio</translation>
     </message>
@@ -1490,6 +1586,14 @@
     <message>
         <source>Search again</source>
         <translation>Cerca di nuovo</translation>
+    </message>
+    <message>
+        <source>Search apps</source>
+        <translation>Cerca app</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sezione</translation>
     </message>
     <message>
         <source>See where the space in your home folder goes</source>
@@ -1616,6 +1720,10 @@
         <translation>Smetti di seguire</translation>
     </message>
     <message>
+        <source>Suggested</source>
+        <translation>Suggerite</translation>
+    </message>
+    <message>
         <source>Suggestions</source>
         <translation>Suggerimenti</translation>
     </message>
@@ -1666,6 +1774,10 @@
     <message>
         <source>Tandor can scan without it and tells you how many folders it skipped.</source>
         <translation>Tandor può analizzare anche senza e ti dice quante cartelle ha saltato.</translation>
+    </message>
+    <message>
+        <source>Tandor cannot tell if you still need it, so have a look before removing it.</source>
+        <translation>Tandor non può sapere se ti serve ancora, quindi controlla prima di rimuoverlo.</translation>
     </message>
     <message>
         <source>Tandor compares files of the same size byte for byte, and looks at photos through image fingerprints, all on this computer. It reads files but never changes them, and one copy of everything always stays.</source>
@@ -1740,6 +1852,10 @@
         <translation>La vista Categorie mostra dove va ogni gigabyte, per tipo di file.</translation>
     </message>
     <message>
+        <source>The app and the selected files go to the pile. Nothing moves until you confirm.</source>
+        <translation>L'app e i file selezionati vanno nella pila. Nulla viene spostato finché non confermi.</translation>
+    </message>
+    <message>
         <source>The app is already in Applications, so its installer is no longer needed.</source>
         <translation>L'app è già in Applicazioni, quindi il suo programma di installazione non serve più.</translation>
     </message>
@@ -1762,6 +1878,10 @@
     <message>
         <source>This folder is no longer in the scan.</source>
         <translation>Questa cartella non è più nella scansione.</translation>
+    </message>
+    <message>
+        <source>This is an Apple app. Tandor does not uninstall it.</source>
+        <translation>Questa è un'app di Apple. Tandor non la disinstalla.</translation>
     </message>
     <message>
         <source>Time Machine keeps hourly snapshots of your disk for about 24 hours, so you can restore files even when the backup disk is not connected. They hold on to the space of files you already deleted.</source>
@@ -1796,8 +1916,20 @@
         <translation>Riprova</translation>
     </message>
     <message>
+        <source>Turn off</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Turn on</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
         <source>Turn on Tandor. If it is not in the list, click +, or drag Tandor from the file manager window into the list.</source>
         <translation>Attiva Tandor. Se non è nell'elenco, fai clic su +, oppure trascina Tandor dalla finestra del file manager nell'elenco.</translation>
+    </message>
+    <message>
+        <source>Turn on this automation</source>
+        <translation>Attiva questa automazione</translation>
     </message>
     <message>
         <source>Tutorial and language</source>
@@ -1908,6 +2040,14 @@
         <translation>Senza, Mail, Messaggi e i dati delle app vengono saltati.</translation>
     </message>
     <message>
+        <source>Written by Tandor from the facts below.</source>
+        <translation>Scritto da Tandor in base ai fatti qui sotto.</translation>
+    </message>
+    <message>
+        <source>Written on this computer by the on-device language model from the facts below. Nothing left your computer.</source>
+        <translation>Scritto su questo computer dal modello linguistico locale in base ai fatti qui sotto. Nulla ha lasciato il tuo computer.</translation>
+    </message>
+    <message>
         <source>Xcode and simulators</source>
         <translation>Xcode e simulatori</translation>
     </message>
@@ -1974,6 +2114,10 @@
     <message>
         <source>at least %@</source>
         <translation>almeno %@</translation>
+    </message>
+    <message>
+        <source>automations.json could not be read: %@</source>
+        <translation>Impossibile leggere automations.json: %@</translation>
     </message>
     <message>
         <source>elapsed</source>
@@ -2050,6 +2194,10 @@
     <message>
         <source>· %lld put back</source>
         <translation>· %lld ripristinati</translation>
+    </message>
+    <message>
+        <source>… and %lld more</source>
+        <translation>… e altri %lld</translation>
     </message>
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>

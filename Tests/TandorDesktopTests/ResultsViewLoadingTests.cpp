@@ -17,11 +17,19 @@
 namespace tandor {
 namespace {
 
+// The engine finds the module "Tandor" by its qmldir, as the application's
+// does, so that a view can use the views of other feature folders.
+QQmlEngine* withModuleImports(QQmlEngine& engine) {
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    return &engine;
+}
+
 // Shows one view in a window and runs its events; the caller's QmlWarnings
 // collects what Qt says about it.
 class ShownView {
   public:
-    explicit ShownView(const char* url) : component_(&engine_, QUrl(QString::fromUtf8(url))) {
+    explicit ShownView(const char* url)
+        : component_(withModuleImports(engine_), QUrl(QString::fromUtf8(url))) {
         object_.reset(component_.create());
         if (auto* item = qobject_cast<QQuickItem*>(object_.get())) {
             window_.resize(900, 640);

@@ -10,6 +10,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -157,6 +158,30 @@ class Driver {
             }
         }
         chosen->setProperty("expanded", true);
+        QTest::qWait(settleMilliseconds);
+    }
+
+    // Presses the first visible button of this name, as a click does.
+    void press(const char* objectName) const {
+        for (QQuickItem* button : findItems(QString::fromLatin1(objectName))) {
+            if (button->isVisible() && button->isEnabled()) {
+                QMetaObject::invokeMethod(button, "clicked");
+                QTest::qWait(settleMilliseconds);
+                return;
+            }
+        }
+        fail(QStringLiteral("no button named %1").arg(QLatin1String(objectName)));
+    }
+
+    // Waits until an item of this name is visible.
+    void waitForVisible(const char* objectName) const {
+        waitFor(
+            [&] {
+                const auto items = findItems(QString::fromLatin1(objectName));
+                return std::any_of(items.begin(), items.end(),
+                                   [](QQuickItem* item) { return item->isVisible(); });
+            },
+            10'000, objectName);
         QTest::qWait(settleMilliseconds);
     }
 
@@ -435,6 +460,27 @@ void runSwipe(Driver& driver) {
     driver.save(QStringLiteral("15-swipe-summary"));
 }
 
+// A proposal from the history turned on and run once, the next proposal
+// previewed; then the Apps pane with an application and its leftovers.
+void runSmart(Driver& driver) {
+    driver.showTab("Smart");
+    driver.press("previewButton");
+    driver.press("turnOnButton");
+    driver.press("runNowButton");
+    driver.press("previewButton");
+    driver.save(QStringLiteral("smart-automations"));
+
+    driver.find("smartView").setProperty("pane", QStringLiteral("Apps"));
+    driver.waitForVisible("appRow");
+    for (QQuickItem* row : driver.findItems(QStringLiteral("appRow"))) {
+        if (row->property("name").toString() == QStringLiteral("Painter")) {
+            QMetaObject::invokeMethod(row, "clicked");
+        }
+    }
+    driver.waitForVisible("uninstallCount");
+    driver.save(QStringLiteral("smart-apps"));
+}
+
 void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
     // The splash, once its title has come in.
     QTest::qWait(900);
@@ -484,6 +530,7 @@ void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
     runSwipe(driver);
     runSystemData(driver, QStringLiteral("system-data"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet"));
+    runSmart(driver);
 }
 
 // The onboarding's three steps (the tour at its clutter page), then, past

@@ -23,6 +23,7 @@ Glass {
     required property var evidence
     required property var items
     required property bool expanded
+    required property string suggestionId
     property SuggestionListModel suggestions: null
 
     cornerRadius: 14
@@ -123,6 +124,15 @@ Glass {
                 wrapMode: Text.Wrap
                 font.pixelSize: 12
                 color: Theme.secondaryText
+            }
+            Loader {
+                objectName: "explanationLine"
+                Layout.fillWidth: true
+                active: card.expanded
+                sourceComponent: ExplanationLineView {
+                    suggestions: card.suggestions
+                    suggestionId: card.suggestionId
+                }
             }
             Repeater {
                 model: card.expanded ? card.evidence : []

@@ -30,6 +30,12 @@ void SuggestionListModel::setScanModel(ScanModel* model) {
     emit scanModelChanged();
 }
 
+const Suggestion* SuggestionListModel::suggestionWithID(const std::string& id) const {
+    const auto found = std::find_if(rows_.begin(), rows_.end(),
+                                    [&](const Suggestion& row) { return row.id == id; });
+    return found == rows_.end() ? nullptr : &*found;
+}
+
 void SuggestionListModel::rebuild() {
     if (scanModel_) {
         setContent(scanModel_->suggestions(), scanModel_->pile());

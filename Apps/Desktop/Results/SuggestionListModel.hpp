@@ -58,6 +58,8 @@ class SuggestionListModel : public QAbstractListModel {
     // Follows a changed pile without rebuilding the cards.
     void setPile(const ReviewPile& pile);
     const Suggestion& suggestionAt(int row) const { return rows_.at(std::size_t(row)); }
+    // The card's suggestion of this id; null when no card has it.
+    const Suggestion* suggestionWithID(const std::string& id) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -173,6 +173,7 @@ Item {
                         case "systemData": return systemDataView
                         case "duplicates": return duplicatesView
                         case "swipe": return swipeView
+                        case "smart": return smartView
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
@@ -298,6 +299,14 @@ Item {
         id: swipeView
         SwipeReviewView {
             objectName: "swipeView"
+            scanModel: contentView.scanModel
+        }
+    }
+
+    Component {
+        id: smartView
+        SmartView {
+            objectName: "smartView"
             scanModel: contentView.scanModel
         }
     }

@@ -1,0 +1,102 @@
+#include "Smart/InstalledAppList.hpp"
+
+#include <QCollator>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "TandorApps/InstalledApps.hpp"
+#include "TandorCore/SupportFolder.hpp"
+#include "TandorShared/DisplayText.hpp"
+#include "TandorShared/Texts.hpp"
+
+namespace tandor {
+namespace {
+
+// Lists on the calling thread, ordered by a collator of the interface
+// language (one per call: a collator is not shared between threads).
+std::vector<AppBundle> listed(const std::vector<std::string>& folders, const QLocale& locale) {
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return InstalledApps::list(folders, [&collator](const std::string& a, const std::string& b) {
+        return collator.compare(ui::fromEngine(a), ui::fromEngine(b)) < 0;
+    });
+}
+
+}  // namespace
+
+InstalledAppList::InstalledAppList(QObject* parent)
+    : InstalledAppList([] { return InstalledApps::defaultFolders(homeFolderPath()); }, parent) {
+}
+
+InstalledAppList::InstalledAppList(Folders folders, QObject* parent) : QAbstractListModel(parent) {
+    QtConcurrent::run([folders = std::move(folders), locale = ui::Texts::locale()] {
+        return listed(folders(), locale);
+    }).then(this, [this](std::vector<AppBundle> apps) { publish(std::move(apps)); });
+}
+
+void InstalledAppList::publish(std::vector<AppBundle> apps) {
+    beginResetModel();
+    apps_ = std::move(apps);
+    names_.clear();
+    names_.reserve(apps_.size());
+    for (const auto& app : apps_) {
+        names_.push_back(ui::fromEngine(app.name));
+    }
+    loading_ = false;
+    shown_.clear();
+    endResetModel();
+    applyFilter();
+    emit loadingChanged();
+}
+
+void InstalledAppList::setFilter(const QString& filter) {
+    if (filter_ == filter) {
+        return;
+    }
+    filter_ = filter;
+    applyFilter();
+    emit filterChanged();
+}
+
+void InstalledAppList::applyFilter() {
+    beginResetModel();
+    shown_.clear();
+    for (std::size_t index = 0; index < names_.size(); ++index) {
+        if (filter_.isEmpty() || names_[index].contains(filter_, Qt::CaseInsensitive)) {
+            shown_.push_back(static_cast<int>(index));
+        }
+    }
+    endResetModel();
+    emit countChanged();
+}
+
+const AppBundle* InstalledAppList::app(int appIndex) const {
+    return appIndex >= 0 && std::size_t(appIndex) < apps_.size() ? &apps_[std::size_t(appIndex)]
+                                                                 : nullptr;
+}
+
+int InstalledAppList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+}
+
+QVariant InstalledAppList::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const int appIndex = shown_[std::size_t(index.row())];
+    switch (role) {
+        case NameRole:
+            return names_[std::size_t(appIndex)];
+        case AppIndexRole:
+            return appIndex;
+        case IsProtectedRole:
+            return apps_[std::size_t(appIndex)].isProtected();
+        default:
+            return {};
+    }
+}
+
+QHash<int, QByteArray> InstalledAppList::roleNames() const {
+    return {{NameRole, "name"}, {AppIndexRole, "appIndex"}, {IsProtectedRole, "isProtected"}};
+}
+
+}  // namespace tandor

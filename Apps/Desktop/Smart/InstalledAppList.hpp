@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QAbstractListModel>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TandorApps/AppBundle.hpp"
+
+namespace tandor {
+
+// The installed applications of the Apps pane, listed once on a worker when
+// the model is made, ordered by name for the interface language, and shown
+// filtered by a text found in their names (letter case ignored; identifiers,
+// versions and paths are not searched). A row refers to its application by
+// its index among all applications, which filtering does not change.
+class InstalledAppList : public QAbstractListModel {
+    Q_OBJECT
+    QML_ELEMENT
+
+    // True until the listing arrived.
+    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
+    Q_PROPERTY(QString filter READ filter WRITE setFilter NOTIFY filterChanged)
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+
+  public:
+    enum Role {
+        NameRole = Qt::UserRole + 1,  // QString: the application's name
+        AppIndexRole,                 // int: its index among all applications
+        IsProtectedRole,              // bool: a system application, never uninstalled
+    };
+    Q_ENUM(Role)
+
+    // The folders to list, read on the worker.
+    using Folders = std::function<std::vector<std::string>()>;
+
+    // The user's and the system's Applications folders.
+    explicit InstalledAppList(QObject* parent = nullptr);
+    InstalledAppList(Folders folders, QObject* parent = nullptr);
+
+    bool isLoading() const { return loading_; }
+    QString filter() const { return filter_; }
+    void setFilter(const QString& filter);
+
+    const std::vector<AppBundle>& apps() const { return apps_; }
+    // The application of this index among all; null when there is none.
+    const AppBundle* app(int appIndex) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+  signals:
+    void loadingChanged();
+    void filterChanged();
+    void countChanged();
+
+  private:
+    void publish(std::vector<AppBundle> apps);
+    void applyFilter();
+
+    bool loading_ = true;
+    QString filter_;
+    std::vector<AppBundle> apps_;
+    // The names as shown, one per application, made once.
+    std::vector<QString> names_;
+    // Indices into apps_ of the rows shown.
+    std::vector<int> shown_;
+};
+
+}  // namespace tandor

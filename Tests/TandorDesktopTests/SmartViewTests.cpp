@@ -1,0 +1,180 @@
+#include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "QmlWarnings.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+QString allWarnings() {
+    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
+QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
+    QList<QQuickItem*> found;
+    if (root == nullptr || !root->isVisible()) {
+        return found;
+    }
+    if (root->objectName() == name) {
+        found.append(root);
+    }
+    for (auto* child : root->childItems()) {
+        found.append(visibleItems(child, name));
+    }
+    return found;
+}
+
+QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
+    if (root == nullptr || !root->isVisible()) {
+        return nullptr;
+    }
+    if (root->property("text").toString() == text) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = itemWithText(child, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void click(QQuickItem* target) {
+    ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(target->isVisible());
+    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
+    QTest::qWait(50);
+}
+
+// A file of `bytes` allocated bytes, large enough for the scan to keep it,
+// last changed two months ago.
+void makeFile(const std::string& path, std::int64_t bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path).put('x');
+    std::FILE* file = std::fopen(path.c_str(), "r+");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
+    std::fclose(file);
+    std::filesystem::last_write_time(
+        path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 60));
+}
+
+// The main window on a fixture home whose history holds three .dmg files
+// moved out of Downloads, scanned with two more there, on the Smart tab.
+class SmartTabTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::QmlWarnings::messages().clear();
+        for (const std::string name : {"old1.dmg", "old2.dmg", "old3.dmg"}) {
+            makeFile(home / ("Downloads/" + name), 2'000'000);
+            ASSERT_TRUE(model.addToPile({home / ("Downloads/" + name), 2'000'000, std::nullopt}));
+        }
+        model.commitPile();
+        ASSERT_EQ(model.pileCount(), 0);
+        makeFile(home / "Downloads/new1.dmg", 3'000'000);
+        makeFile(home / "Downloads/new2.dmg", 3'000'000);
+        ASSERT_TRUE(model.scanHome());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+
+        ApplicationEngine::prepare(engine, model);
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        ASSERT_NE(window, nullptr);
+        window->setProperty("showSplash", false);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
+            ->setProperty("tab", QStringLiteral("Smart"));
+        QTest::qWait(100);
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    }
+
+    QList<QQuickItem*> shown(const char* name) const {
+        return visibleItems(window->contentItem(), QString::fromUtf8(name));
+    }
+    QQuickItem* first(const char* name) const {
+        const auto items = shown(name);
+        return items.isEmpty() ? nullptr : items.front();
+    }
+    QString message() const {
+        const auto* text = first("smartMessage");
+        return text == nullptr ? QString() : text->property("text").toString();
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    ScanModel model;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+};
+
+TEST_F(SmartTabTest, APreviewedProposalIsTurnedOnRunIntoThePileAndTurnedOff) {
+    ASSERT_EQ(shown("proposalCard").size(), 1);
+    auto* turnOn = first("turnOnButton");
+    ASSERT_NE(turnOn, nullptr);
+    EXPECT_FALSE(turnOn->isEnabled());
+    EXPECT_NE(itemWithText(window->contentItem(), QStringLiteral("No automation is on yet.")),
+              nullptr);
+
+    click(first("previewButton"));
+    EXPECT_NE(
+        itemWithText(window->contentItem(), QStringLiteral("Today it would pick 2 items, 6 MB")),
+        nullptr);
+    ASSERT_TRUE(first("turnOnButton")->isEnabled());
+    click(first("turnOnButton"));
+    EXPECT_TRUE(shown("proposalCard").isEmpty());
+    ASSERT_EQ(shown("enabledAutomationRow").size(), 1);
+    EXPECT_THAT(message().toStdString(),
+                ::testing::EndsWith(" is on. It fills the pile; nothing moves until you confirm."));
+
+    click(first("runNowButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
+    EXPECT_EQ(model.pileCount(), 2);
+    EXPECT_EQ(message(), QStringLiteral("Automations added 2 items (6 MB) to the pile. Review "
+                                        "them, then move them to the Trash."));
+    click(first("runNowButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
+    EXPECT_EQ(message(), QStringLiteral("Automations found nothing new."));
+
+    click(first("turnOffButton"));
+    EXPECT_TRUE(shown("enabledAutomationRow").isEmpty());
+    EXPECT_NE(itemWithText(window->contentItem(), QStringLiteral("No automation is on yet.")),
+              nullptr);
+}
+
+TEST_F(SmartTabTest, ChoosingAppsAndBackBuildsTheAutomationsAfresh) {
+    ASSERT_EQ(shown("automationsView").size(), 1);
+    auto* automations = first("automationsView");
+    click(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
+    EXPECT_TRUE(shown("automationsView").isEmpty());
+    click(itemWithText(first("smartPanePicker"), QStringLiteral("Automations")));
+    ASSERT_EQ(shown("automationsView").size(), 1);
+    EXPECT_NE(first("automationsView"), automations);
+    EXPECT_EQ(shown("proposalCard").size(), 1);
+}
+
+}  // namespace
+}  // namespace tandor

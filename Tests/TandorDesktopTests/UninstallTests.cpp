@@ -1,0 +1,307 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "QmlWarnings.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ApplicationEngine.hpp"
+#include "Shell/ScanModel.hpp"
+#include "Smart/InstalledAppList.hpp"
+#include "Smart/RunningApps.hpp"
+#include "Smart/UninstallFooter.hpp"
+#include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
+
+namespace tandor {
+namespace {
+
+using ::testing::ElementsAre;
+using Note = UninstallFooter::Note;
+
+// A bundle at path whose Info.plist (XML) names it.
+void makeApp(const std::string& path, const std::string& bundleID, const std::string& name) {
+    testing::writeFile(path + "/Contents/Info.plist",
+                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<plist version=\"1.0\"><dict>"
+                       "<key>CFBundleIdentifier</key><string>" +
+                           bundleID + "</string><key>CFBundleName</key><string>" + name +
+                           "</string></dict></plist>\n");
+}
+
+Leftover leftover(std::string path, Leftover::Match match) {
+    return {std::move(path), 1000, "Application Support", match, SafetyLevel::needsReview, "Data"};
+}
+
+UninstallPlan planOf(std::string bundleID, std::string path, std::vector<Leftover> leftovers) {
+    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false},
+            5000,
+            std::move(leftovers),
+            std::nullopt};
+}
+
+const std::string support = "/home/u/Library/Application Support";
+const UninstallPlan editor =
+    planOf("org.example.editor", "/home/u/Applications/Editor.app",
+           {leftover(support + "/org.example.editor", Leftover::Match::bundleID),
+            leftover(support + "/Editor", Leftover::Match::name)});
+
+struct FooterCase {
+    const char* name;
+    UninstallPlan plan;
+    std::vector<std::string> onPile;
+    bool running;
+    Note note;
+    bool inPile;
+    bool canAdd;
+    // Items of the suggestion; 0 for none.
+    std::size_t items;
+};
+
+class Footer : public ::testing::TestWithParam<FooterCase> {};
+
+TEST_P(Footer, SaysWhyAnAppCannotGoOnThePile) {
+    const auto& test = GetParam();
+    ReviewPile pile;
+    for (const auto& path : test.onPile) {
+        ASSERT_TRUE(pile.add({path, 1, std::nullopt}));
+    }
+    const auto footer = UninstallFooter::make(test.plan, test.plan.defaultSelection(), pile,
+                                              test.running, std::chrono::system_clock::now());
+    EXPECT_EQ(footer.note, test.note);
+    EXPECT_EQ(footer.inPile, test.inPile);
+    EXPECT_EQ(footer.canAdd, test.canAdd);
+    EXPECT_EQ(footer.suggestion ? footer.suggestion->items.size() : 0, test.items);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, Footer,
+    ::testing::Values(FooterCase{"Free", editor, {}, false, Note::none, false, true, 2},
+                      FooterCase{"Protected",
+                                 planOf("com.apple.Notes", "/Applications/Notes.app", {}),
+                                 {},
+                                 false,
+                                 Note::appleApp,
+                                 false,
+                                 false,
+                                 0},
+                      FooterCase{"ProtectedAndRunning",
+                                 planOf("com.apple.Notes", "/Applications/Notes.app", {}),
+                                 {},
+                                 true,
+                                 Note::appleApp,
+                                 false,
+                                 false,
+                                 0},
+                      FooterCase{"Running", editor, {}, true, Note::quitFirst, false, false, 2},
+                      FooterCase{
+                          "InPile",
+                          editor,
+                          {"/home/u/Applications/Editor.app", support + "/org.example.editor"},
+                          false,
+                          Note::none,
+                          true,
+                          false,
+                          2},
+                      FooterCase{"LeftoverCoveredByAPileFolder",
+                                 editor,
+                                 {"/home/u/Applications/Editor.app", support},
+                                 false,
+                                 Note::none,
+                                 false,
+                                 true,
+                                 2},
+                      FooterCase{"NoLeftovers",
+                                 planOf("org.example.tool", "/home/u/Applications/Tool.app", {}),
+                                 {},
+                                 false,
+                                 Note::none,
+                                 false,
+                                 true,
+                                 1}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(RunningApps, FindsTheBundleOfARunningExecutable) {
+    const testing::TemporaryFolder folder;
+    const std::string bundle = folder / "Fixture.app";
+    makeApp(bundle, "org.example.fixture", "Fixture");
+    const std::string executable = bundle + "/Contents/MacOS/sleep";
+    std::filesystem::create_directories(bundle + "/Contents/MacOS");
+    std::filesystem::copy_file("/bin/sleep", executable);
+    const ProcRunningApps running;
+    EXPECT_FALSE(running.bundleIDs().contains("org.example.fixture"));
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::execl(executable.c_str(), "sleep", "30", nullptr);
+        ::_exit(127);
+    }
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return running.bundleIDs().contains("org.example.fixture"); }, 5000));
+    EXPECT_FALSE(running.isRunning("org.example.Fixture"));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+}
+
+TEST(RunningApps, TheEnclosingBundleIsTheInnermost) {
+    EXPECT_EQ(ProcRunningApps::enclosingBundle("/A/Outer.app/Contents/Helpers/In.app/Contents/x"),
+              "/A/Outer.app/Contents/Helpers/In.app");
+    EXPECT_EQ(ProcRunningApps::enclosingBundle("/usr/bin/sleep"), std::nullopt);
+}
+
+// The names shown for a filter, after the listing arrived.
+std::vector<std::string> namesShown(InstalledAppList& list, const QString& filter) {
+    list.setFilter(filter);
+    std::vector<std::string> names;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        names.push_back(
+            list.data(list.index(row), InstalledAppList::NameRole).toString().toStdString());
+    }
+    return names;
+}
+
+TEST(InstalledAppList, FiltersNamesOnlyIgnoringLetterCase) {
+    const testing::TemporaryFolder folder;
+    makeApp(folder / "Zed.app", "org.example.zed", "Zed Editor");
+    makeApp(folder / "Atlas.app", "org.example.atlas", "Atlas");
+    makeApp(folder / "Tools/Émile.app", "org.example.emile", "Émile");
+    InstalledAppList list([&] { return std::vector<std::string>{folder.path()}; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list.isLoading(); }, 5000));
+
+    EXPECT_THAT(namesShown(list, ""), ElementsAre("Atlas", "Émile", "Zed Editor"));
+    EXPECT_THAT(namesShown(list, "editor"), ElementsAre("Zed Editor"));
+    EXPECT_THAT(namesShown(list, "ÉMI"), ElementsAre("Émile"));
+    EXPECT_THAT(namesShown(list, "org.example"), ElementsAre());
+    EXPECT_THAT(namesShown(list, " "), ElementsAre("Zed Editor"));
+}
+
+QString allWarnings() {
+    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
+QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
+    QList<QQuickItem*> found;
+    if (root == nullptr || !root->isVisible()) {
+        return found;
+    }
+    if (root->objectName() == name) {
+        found.append(root);
+    }
+    for (auto* child : root->childItems()) {
+        found.append(visibleItems(child, name));
+    }
+    return found;
+}
+
+QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
+    if (root == nullptr || !root->isVisible()) {
+        return nullptr;
+    }
+    if (root->property("text").toString() == text) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = itemWithText(child, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void click(QQuickItem* target) {
+    ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(target->isVisible());
+    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
+    QTest::qWait(50);
+}
+
+// The main window on a fixture home with one application in ~/Applications
+// and two leftovers, on the Smart tab's Apps pane.
+class AppsPaneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui::Texts::setLanguage(QStringLiteral("en"));
+        testing::QmlWarnings::messages().clear();
+        makeApp(home / "Applications/Editor.app", "org.example.editor", "Editor");
+        testing::writeFile(home / "Library/Caches/org.example.editor/cache.db", "cache");
+        testing::writeFile(home / "Library/Preferences/org.example.editor.plist", "prefs");
+        ApplicationEngine::prepare(engine, model);
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
+        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        ASSERT_NE(window, nullptr);
+        window->setProperty("showSplash", false);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
+            ->setProperty("tab", QStringLiteral("Smart"));
+        QTest::qWait(50);
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    }
+
+    QQuickItem* first(const char* name) const {
+        const auto items = visibleItems(window->contentItem(), QString::fromUtf8(name));
+        return items.isEmpty() ? nullptr : items.front();
+    }
+    QString addButtonText() const {
+        return first("uninstallAddButton")->property("text").toString();
+    }
+
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    ScanModel model;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+};
+
+TEST_F(AppsPaneTest, AnAppGoesOnThePileWithTheChosenLeftoversAndComesBackWhenOneLeaves) {
+    // The pane needs a finished scan to be shown; the tab shows in every phase
+    // only through the ready route.
+    ASSERT_TRUE(model.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+    QTest::qWait(50);
+    click(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("appRow") != nullptr; }, 5000));
+    EXPECT_NE(itemWithText(window->contentItem(),
+                           QStringLiteral("Choose an app to see what it keeps on your computer.")),
+              nullptr);
+    click(first("appRow"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("uninstallAddButton") != nullptr; }, 5000));
+    ASSERT_EQ(visibleItems(window->contentItem(), QStringLiteral("leftoverRow")).size(), 2);
+    EXPECT_EQ(first("uninstallCount")->property("text").toString().left(8),
+              QStringLiteral("3 items "));
+
+    click(first("leftoverCheck"));
+    EXPECT_EQ(first("uninstallCount")->property("text").toString().left(8),
+              QStringLiteral("2 items "));
+    click(first("uninstallAddButton"));
+    EXPECT_EQ(model.pileCount(), 2);
+    EXPECT_EQ(addButtonText(), QStringLiteral("In pile"));
+    EXPECT_FALSE(first("uninstallAddButton")->isEnabled());
+
+    // The pile panel's first row is the application.
+    click(itemWithText(first("pilePanel"), QStringLiteral("⊗")));
+    ASSERT_EQ(model.pileCount(), 1);
+    EXPECT_EQ(addButtonText(), QStringLiteral("Add to pile"));
+    EXPECT_TRUE(first("uninstallAddButton")->isEnabled());
+}
+
+}  // namespace
+}  // namespace tandor
