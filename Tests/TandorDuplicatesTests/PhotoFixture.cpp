@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "TandorDuplicates/VipsSupport.hpp"
+
 // The HEVC encoder behind HEIC fixtures keeps a few one-time allocations until
 // the process ends; the leak checker of sanitized builds reads this list
 // (nothing else does) and ignores that library alone.
@@ -223,7 +225,7 @@ std::string pngChunk(const std::string& type, const std::string& data) {
 }  // namespace
 
 void writePhoto(const std::string& path, const PhotoSpec& spec) {
-    if (vips_init("tandor-tests") != 0) {
+    if (!vips::started()) {
         throw std::runtime_error("libvips did not start");
     }
     const auto pixels = render(spec);
