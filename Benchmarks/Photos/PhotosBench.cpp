@@ -25,6 +25,7 @@
 #include "PhotoFixture.hpp"
 #include "RealPhotoBurst.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
+#include "TandorDuplicates/VipsSupport.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace {
@@ -241,6 +242,11 @@ BurstScore realBurst(const std::string& folder) {
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(64, std::atoi(argv[1])) : 512;
+    // libvips starts once, here, before the loops that write and read photos.
+    if (!tandor::vips::started()) {
+        std::fprintf(stderr, "photos-bench: libvips did not start\n");
+        return 1;
+    }
     const tandor::testing::TemporaryFolder folder;
     const double rate = analysisRate(folder.path(), count);
     const double grouping = groupingTime();

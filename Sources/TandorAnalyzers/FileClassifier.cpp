@@ -8,6 +8,7 @@
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
+#include "TandorCore/SupportFolder.hpp"
 #include "TandorCore/UnicodeText.hpp"
 
 namespace tandor {
@@ -22,7 +23,6 @@ struct KnownFolder {
 
 const std::unordered_map<std::string_view, KnownFolder>& knownFolders() {
     static const std::unordered_map<std::string_view, KnownFolder> table{
-        {".Trash", {FileKind::trash, "Trash"}},
         {".ollama", {FileKind::aiModels, "Ollama"}},
         {".lmstudio", {FileKind::aiModels, "LM Studio"}},
         {".cache/huggingface", {FileKind::aiModels, "Hugging Face"}},
@@ -241,7 +241,12 @@ bool hasMarkerAmong(const std::vector<std::string_view>& markers,
 
 }  // namespace
 
-FileClassifier::FileClassifier(std::string_view home) : home_(FileNode::normalize(home)) {
+FileClassifier::FileClassifier(std::string_view home)
+    : FileClassifier(home, trashFolderPath(home)) {
+}
+
+FileClassifier::FileClassifier(std::string_view home, std::string_view trashFolder)
+    : home_(FileNode::normalize(home)), trashFolder_(FileNode::normalize(trashFolder)) {
 }
 
 std::optional<std::string_view> FileClassifier::relativePath(
@@ -256,7 +261,11 @@ std::optional<std::string_view> FileClassifier::relativePath(
 std::optional<FileClassifier::FolderMatch> FileClassifier::homeFolderMatch(
     std::string_view path) const {
     std::string storage;
-    const auto relative = relativePath(normalized(path, storage));
+    const std::string_view normalizedPath = normalized(path, storage);
+    if (normalizedPath == trashFolder_) {
+        return FolderMatch{FileKind::trash, "Trash"};
+    }
+    const auto relative = relativePath(normalizedPath);
     if (!relative) {
         return std::nullopt;
     }

@@ -23,13 +23,17 @@ class FileClassifier {
         friend bool operator==(const FolderMatch&, const FolderMatch&) = default;
     };
 
-    // Keeps home normalised.
+    // Keeps home normalised; the Trash is home's freedesktop.org Trash
+    // (trashFolderPath), wherever XDG_DATA_HOME puts it.
     explicit FileClassifier(std::string_view home);
+    // Keeps both paths normalised.
+    FileClassifier(std::string_view home, std::string_view trashFolder);
 
     const std::string& home() const { return home_; }
+    const std::string& trashFolder() const { return trashFolder_; }
 
-    // The kind and owner of a folder the system recognises: known places below
-    // home, the per-application folders of Library, application and virtual
+    // The kind and owner of a folder the system recognises: the Trash, known
+    // places below home, the per-application folders of Library, application and virtual
     // machine bundles, photo libraries and build folders with their marker
     // beside them. siblings are the names of the entries of the folder's parent.
     std::optional<FolderMatch> folderMatch(std::string_view path, std::string_view name,
@@ -59,6 +63,7 @@ class FileClassifier {
     std::optional<FolderMatch> homeFolderMatch(std::string_view path) const;
 
     std::string home_;
+    std::string trashFolder_;
 };
 
 }  // namespace tandor

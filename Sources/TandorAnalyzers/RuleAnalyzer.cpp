@@ -297,6 +297,7 @@ std::optional<std::string> recentChangeLine(const Items& items, Date now) {
 std::vector<Suggestion> RuleAnalyzer::analyze(const FileNodePtr& root,
                                               const AnalysisContext& context) const {
     ClaimedPaths claimed;
+    claimed.insert(context.trashFolder);
     std::vector<Suggestion> suggestions;
     for (const auto& rule : rules_) {
         Items kept;

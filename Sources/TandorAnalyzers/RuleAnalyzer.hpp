@@ -23,7 +23,8 @@ class RuleAnalyzer {
     // total first (equal totals in rule order), items largest first (equal
     // sizes in the order found). A path inside, equal to or enclosing a path
     // claimed by an earlier rule is not proposed again; a rule below its
-    // minimum still claims its items. root is the scanned tree holding the
+    // minimum still claims its items. The context's Trash counts as claimed
+    // before the first rule runs. root is the scanned tree holding the
     // home folder.
     std::vector<Suggestion> analyze(const FileNodePtr& root, const AnalysisContext& context) const;
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
 
 namespace tandor {
@@ -38,6 +39,13 @@ std::string dataHomePath() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     return isAbsolute(dataHome) ? std::string(dataHome)
                                 : paths::join(homeFolderPath(), ".local/share");
+}
+
+std::string trashFolderPath(std::string_view home) {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const std::string base =
+        isAbsolute(dataHome) ? std::string(dataHome) : paths::join(home, ".local/share");
+    return FileNode::normalize(paths::join(base, "Trash"));
 }
 
 std::string supportFolderPath() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tandor {
 
@@ -12,6 +13,10 @@ std::string homeFolderPath();
 // (Tandor's support folder, the home Trash). An XDG_DATA_HOME that is empty or
 // relative is ignored, as the XDG rules say.
 std::string dataHomePath();
+
+// The freedesktop.org home Trash of a user whose home folder is home:
+// ${XDG_DATA_HOME:-home/.local/share}/Trash, normalised. Computed only.
+std::string trashFolderPath(std::string_view home);
 
 // Where every store keeps its file: dataHomePath()/Tandor. One function, used
 // by the application and by the assistant server alike.

@@ -13,6 +13,7 @@
 #include "TandorDuplicates/CancellationError.hpp"
 #include "TandorDuplicates/ContentHasher.hpp"
 #include "TandorDuplicates/InOrderWorkers.hpp"
+#include "TandorDuplicates/SharedExtent.hpp"
 
 namespace tandor {
 namespace {
@@ -227,13 +228,56 @@ class Search {
         return byKey;
     }
 
+    // A clone id names a file's first shared extent only: clones whose first
+    // blocks were rewritten get different ids, and copies that each share all
+    // their blocks with a snapshot look wholly shared. Where a group's ids
+    // differ, each copy's private size becomes the bytes it shares with no
+    // other copy of the group, from the physical places of the extents.
+    void measureSharingWithinGroup(std::vector<FileFacts>& members) const {
+        if (!reader_.sharedExtents || !std::ranges::all_of(members, [](const FileFacts& facts) {
+                return facts.clone.has_value();
+            })) {
+            return;
+        }
+        const auto firstID = members.front().clone->cloneID;
+        if (std::ranges::all_of(members, [firstID](const FileFacts& facts) {
+                return facts.clone->cloneID == firstID;
+            })) {
+            return;
+        }
+        std::vector<std::vector<SharedExtent>> extents;
+        for (const auto& facts : members) {
+            auto shared = reader_.sharedExtents(facts.path);
+            if (!shared) {
+                return;
+            }
+            extents.push_back(std::move(*shared));
+        }
+        std::vector<std::int64_t> keptToItself;
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            std::vector<SharedExtent> others;
+            for (std::size_t j = 0; j < members.size(); ++j) {
+                if (j != i && members[j].identity.device == members[i].identity.device) {
+                    others.insert(others.end(), extents[j].begin(), extents[j].end());
+                }
+            }
+            keptToItself.push_back(bytesNotCoveredBy(extents[i], std::move(others)));
+        }
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            auto& clone = *members[i].clone;
+            clone.privateSize = saturatingAdd(clone.privateSize, keptToItself[i]);
+        }
+    }
+
     DuplicateReport buildReport(const FactsByKey& contents, std::int64_t filesCompared) {
         std::vector<DuplicateGroup> groups;
         std::vector<DuplicateGroup> cloneGroups;
-        for (const auto& [key, members] : contents) {
-            if (members.size() < 2) {
+        for (const auto& [key, found] : contents) {
+            if (found.size() < 2) {
                 continue;
             }
+            auto members = found;
+            measureSharingWithinGroup(members);
             std::vector<DuplicateFile> files;
             files.reserve(members.size());
             for (const auto& facts : members) {

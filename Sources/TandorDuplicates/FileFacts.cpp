@@ -39,7 +39,7 @@ std::uint64_t cloneIdentifier(std::uint64_t device, std::uint64_t physical) {
 
 struct ExtentTotals {
     std::int64_t privateBytes = 0;
-    std::optional<std::uint64_t> firstSharedPhysical;
+    std::vector<SharedExtent> shared;
 };
 
 // Walks the extent map in batches; nothing when the file system cannot map it.
@@ -63,9 +63,7 @@ std::optional<ExtentTotals> readExtents(int fd) {
         for (std::uint32_t i = 0; i < map->fm_mapped_extents; ++i) {
             const fiemap_extent& extent = map->fm_extents[i];
             if ((extent.fe_flags & FIEMAP_EXTENT_SHARED) != 0) {
-                if (!totals.firstSharedPhysical) {
-                    totals.firstSharedPhysical = extent.fe_physical;
-                }
+                totals.shared.push_back({extent.fe_physical, extent.fe_length});
             } else {
                 totals.privateBytes =
                     saturatingAdd(totals.privateBytes, static_cast<std::int64_t>(extent.fe_length));
@@ -76,6 +74,25 @@ std::optional<ExtentTotals> readExtents(int fd) {
             start = extent.fe_logical + extent.fe_length;
         }
     }
+}
+
+struct FileExtents {
+    dev_t device = 0;
+    ExtentTotals totals;
+};
+
+// The extent map of a regular file, never of a link's target.
+std::optional<FileExtents> readFileExtents(const std::string& path) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    auto totals = readExtents(file.get());
+    if (!totals) {
+        return std::nullopt;
+    }
+    return FileExtents{info.st_dev, std::move(*totals)};
 }
 
 }  // namespace
@@ -98,18 +115,21 @@ std::optional<FileFacts> FileFacts::read(const std::string& path, const Dataless
 }
 
 std::optional<CloneInfo> FileFacts::cloneInfo(const std::string& path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    const auto extents = readFileExtents(path);
+    if (!extents || extents->totals.shared.empty()) {
         return std::nullopt;
     }
-    const auto extents = readExtents(file.get());
-    if (!extents || !extents->firstSharedPhysical) {
+    return CloneInfo{cloneIdentifier(static_cast<std::uint64_t>(extents->device),
+                                     extents->totals.shared.front().physical),
+                     extents->totals.privateBytes};
+}
+
+std::optional<std::vector<SharedExtent>> FileFacts::sharedExtents(const std::string& path) {
+    auto extents = readFileExtents(path);
+    if (!extents) {
         return std::nullopt;
     }
-    return CloneInfo{
-        cloneIdentifier(static_cast<std::uint64_t>(info.st_dev), *extents->firstSharedPhysical),
-        extents->privateBytes};
+    return std::move(extents->totals.shared);
 }
 
 }  // namespace tandor

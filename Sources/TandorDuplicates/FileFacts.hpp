@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TandorCore/Date.hpp"
 #include "TandorDuplicates/CloneInfo.hpp"
 #include "TandorDuplicates/DatalessProbe.hpp"
 #include "TandorDuplicates/FileIdentity.hpp"
+#include "TandorDuplicates/SharedExtent.hpp"
 
 namespace tandor {
 
@@ -34,6 +36,13 @@ struct FileFacts {
     // when the file shares nothing, the file system cannot tell, or the file
     // cannot be opened (a symbolic link never is).
     static std::optional<CloneInfo> cloneInfo(const std::string& path);
+
+    // The extents of a regular file that it shares with anything (another
+    // file, a snapshot), in file order; empty when it shares nothing. Absent
+    // when the file system cannot map the file or it cannot be opened.
+    // Sharing alone does not make two files clones of each other: only the
+    // physical places they have in common do.
+    static std::optional<std::vector<SharedExtent>> sharedExtents(const std::string& path);
 };
 
 }  // namespace tandor

@@ -3,7 +3,8 @@
 namespace tandor {
 
 FileFactsReader FileFactsReader::standard() {
-    return {[](const std::string& path) { return FileFacts::read(path); }, FileFacts::cloneInfo};
+    return {[](const std::string& path) { return FileFacts::read(path); }, FileFacts::cloneInfo,
+            FileFacts::sharedExtents};
 }
 
 }  // namespace tandor

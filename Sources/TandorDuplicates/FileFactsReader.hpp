@@ -16,6 +16,9 @@ namespace tandor {
 struct FileFactsReader {
     std::function<std::optional<FileFacts>(const std::string& path)> facts;
     std::function<std::optional<CloneInfo>(const std::string& path)> cloneInfo;
+    // Left empty by readers that inject clone facts: the finder then takes the
+    // private sizes as they are given.
+    std::function<std::optional<std::vector<SharedExtent>>(const std::string& path)> sharedExtents;
 
     static FileFactsReader standard();
 };

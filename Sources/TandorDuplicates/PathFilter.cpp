@@ -2,6 +2,7 @@
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
+#include "TandorCore/SupportFolder.hpp"
 #include "TandorCore/UnicodeText.hpp"
 
 namespace tandor {
@@ -66,6 +67,10 @@ bool PathFilter::rejectsFolder(std::string_view name) const {
     const auto dot = name.rfind('.');
     return dot != std::string_view::npos &&
            packageExtensions.contains(unicode::lowercased(name.substr(dot + 1)));
+}
+
+std::vector<std::string> PathFilter::defaultExcludedPaths(std::string_view home) {
+    return {trashFolderPath(home)};
 }
 
 const std::set<std::string>& PathFilter::defaultSkippedFolderNames() {

@@ -29,6 +29,11 @@ struct PathFilter {
     // folders above the file are tested against the names and extensions.
     bool allows(std::string_view path) const;
 
+    // The paths every filter of the application excludes for a user whose
+    // home folder is home: the home Trash (trashFolderPath), whose content is
+    // already on its way out. The name ".Trash" among the skipped names covers
+    // the Trash folders at the top of other disks.
+    static std::vector<std::string> defaultExcludedPaths(std::string_view home);
     static const std::set<std::string>& defaultSkippedFolderNames();
     static const std::set<std::string>& defaultPackageExtensions();
 

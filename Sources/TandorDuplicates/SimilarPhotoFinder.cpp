@@ -1,13 +1,13 @@
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
 
-#include <tbb/parallel_for.h>
-
 #include <algorithm>
 #include <mutex>
 
 #include "TandorDuplicates/CancellationError.hpp"
 #include "TandorDuplicates/PhotoFiles.hpp"
 #include "TandorDuplicates/SimilarityGrouper.hpp"
+#include "TandorDuplicates/VipsSupport.hpp"
+#include "TandorScanner/ParallelLoop.hpp"
 
 namespace tandor {
 namespace {
@@ -114,12 +114,15 @@ SimilarPhotoReport SimilarPhotoFinder::find(const std::vector<std::string>& path
                  });
     const auto count = candidates.size();
     Results results(count);
+    // libvips starts here, on one thread, before any analysis thread can.
+    vips::started();
     for (std::size_t start = 0; start < count; start += batchSize) {
         CancellationError::checkCancellation(stop);
         if (progress) {
             progress(static_cast<std::int64_t>(start), static_cast<std::int64_t>(count));
         }
-        tbb::parallel_for(start, std::min(start + batchSize, count), [&](std::size_t i) {
+        parallelFor(std::min(batchSize, count - start), [&](std::size_t offset) {
+            const std::size_t i = start + offset;
             // Once a stop is asked for no further photo starts; the search
             // throws after this batch.
             if (stop.stop_requested()) {

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorScanner/BulkDirectoryReader.hpp"
 #include "TandorScanner/FileInfo.hpp"
 #include "TandorScanner/LstatDirectoryReader.hpp"
+#include "TandorScanner/ParallelLoop.hpp"
 #include "TandorScanner/ScanError.hpp"
 #include "TandorScanner/Walk.hpp"
 
@@ -18,6 +20,11 @@ std::unique_ptr<DirectoryReader> DirectoryScanner::standardReader(bool usesBulkA
         return std::make_unique<BulkDirectoryReader>();
     }
     return std::make_unique<LstatDirectoryReader>();
+}
+
+int DirectoryScanner::walkingThreads() {
+    const auto cores = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(4 * cores, 4, 32);
 }
 
 DirectoryScanner::DirectoryScanner(ScanOptions options, ReaderFactory makeReader)
@@ -36,9 +43,16 @@ ScanResult DirectoryScanner::scan(std::string_view root, const ProgressFunction&
     const std::unique_ptr<DirectoryReader> reader = makeReader_(options_.usesBulkAttributes);
     Ledger ledger;
     Walk walk(options_, *reader, info->device, onProgress, stop, ledger);
-    FileNodePtr node = info->isDirectory
-                           ? walk.directory(path, info->modificationDate, info->accessDate, 0)
-                           : walk.file(path, info->entryNamed(paths::lastComponent(path)));
+    FileNodePtr node;
+    if (!info->isDirectory) {
+        node = walk.file(path, info->entryNamed(paths::lastComponent(path)));
+    } else if (options_.parallelDepth > 0) {
+        withLoopThreads(walkingThreads(), [&] {
+            node = walk.directory(path, info->modificationDate, info->accessDate, 0);
+        });
+    } else {
+        node = walk.directory(path, info->modificationDate, info->accessDate, 0);
+    }
     if (stop.stop_requested()) {
         throw ScanError::cancelled(path);
     }

@@ -29,7 +29,9 @@ struct ScanOptions {
     std::int64_t minimumKeptFileSize;
     // Absolute paths skipped entirely. The scan root itself is never skipped.
     std::unordered_set<std::string> excludedPaths;
-    // Folders above this depth walk their subfolders in parallel.
+    // Folders above this depth walk their subfolders in parallel; below it a
+    // large subtree may still be shared among several threads. 0 (or less)
+    // walks the whole tree on the calling thread.
     int parallelDepth;
     // true: getdents64 + statx; false: readdir + fstatat.
     bool usesBulkAttributes;

@@ -47,19 +47,20 @@ void Walk::Frame::take(FileNodePtr child) {
 
 FileNodePtr Walk::directory(std::string path, std::optional<Date> modificationDate,
                             std::optional<Date> accessDate, int depth) {
-    return subtree(std::move(path), modificationDate, accessDate, depth, Anchor{});
+    return subtree(std::move(path), modificationDate, accessDate, depth, 0, Anchor{});
 }
 
 FileNodePtr Walk::subtree(std::string path, std::optional<Date> modificationDate,
-                          std::optional<Date> accessDate, int depth, const Anchor& outer) {
+                          std::optional<Date> accessDate, int depth, int fanOuts,
+                          const Anchor& outer) {
     std::vector<Frame> stack;
-    stack.push_back(enter(std::move(path), modificationDate, accessDate, depth, outer));
+    stack.push_back(enter(std::move(path), modificationDate, accessDate, depth, fanOuts, outer));
     while (true) {
         Frame& top = stack.back();
         if (top.next < top.subfolders.size()) {
             Subfolder& next = top.subfolders[top.next++];
             Frame child = enter(std::move(next.path), next.modificationDate, next.accessDate,
-                                top.depth + 1, nearestAnchor(stack, outer));
+                                top.depth + 1, top.fanOuts, nearestAnchor(stack, outer));
             if (top.next == top.subfolders.size()) {
                 close(top);
             }
@@ -85,12 +86,14 @@ Walk::Anchor Walk::nearestAnchor(const std::vector<Frame>& stack, const Anchor& 
 }
 
 Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
-                        std::optional<Date> accessDate, int depth, const Anchor& anchor) {
+                        std::optional<Date> accessDate, int depth, int fanOuts,
+                        const Anchor& anchor) {
     Frame frame{
         .node = FileNode::make(std::move(path), std::nullopt, true, 0, 0, 0, modificationDate,
                                accessDate, {}),
         .keep = !options_.maxKeptDepth || depth < *options_.maxKeptDepth,
         .depth = depth,
+        .fanOuts = fanOuts,
         .subfolders = {},
     };
     if (stop_.stop_requested()) {
@@ -108,10 +111,17 @@ Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
     if (!frame.subfolders.empty() && listing->folder) {
         keepOpen(frame, std::move(listing->folder));
     }
-    if (depth < options_.parallelDepth && frame.subfolders.size() >= 2) {
+    if (fansOut(frame)) {
         fanOut(frame, anchor);
     }
     return frame;
+}
+
+bool Walk::fansOut(const Frame& frame) const {
+    if (frame.subfolders.size() < 2 || options_.parallelDepth <= 0) {
+        return false;
+    }
+    return frame.depth < options_.parallelDepth || frame.fanOuts < maxNestedFanOuts;
 }
 
 std::optional<DirectoryListing> Walk::list(const std::string& path, const Anchor& anchor) const {
@@ -184,7 +194,7 @@ void Walk::fanOut(Frame& frame, const Anchor& anchor) {
     parallelFor(slots.size(), [&](std::size_t i) {
         Subfolder& subfolder = frame.subfolders[i];
         slots[i] = subtree(std::move(subfolder.path), subfolder.modificationDate,
-                           subfolder.accessDate, frame.depth + 1, from);
+                           subfolder.accessDate, frame.depth + 1, frame.fanOuts + 1, from);
     });
     close(frame);
     for (auto& node : slots) {

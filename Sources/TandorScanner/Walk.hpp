@@ -19,10 +19,13 @@
 namespace tandor {
 
 // One scan's walk of a folder tree. Folders above the parallel depth fan their
-// subfolders out over worker threads; below it each subtree is walked by one
-// thread with an explicit stack, so a deep tree never deepens the call stack.
-// A node is touched only by the thread that walks its folder until it is handed
-// to its parent.
+// subfolders out over worker threads. Below it a folder with several subfolders
+// still offers them to idle threads (the loop runs them on the calling thread
+// unless another thread steals them), so a large subtree under a narrow top is
+// shared too; past maxNestedFanOuts fan-outs on one path, and in a walk asked
+// for no parallelism, a subtree is walked by one thread with an explicit stack,
+// so a deep tree never deepens the call stack much. A node is touched only by
+// the thread that walks its folder until it is handed to its parent.
 //
 // A folder below the root is opened relative to the nearest folder above it
 // that is still open (the reader hands each listed folder over open), never
@@ -37,6 +40,8 @@ class Walk {
     // Far below the usual limit of 1024 descriptors per process, whatever the
     // number of threads and the depth of the tree.
     static constexpr int maxFoldersKeptOpen = 256;
+    // Each fan-out adds a few call frames on the thread that waits for it.
+    static constexpr int maxNestedFanOuts = 24;
 
     // Everything passed in must outlive the walk.
     Walk(const ScanOptions& options, const DirectoryReader& reader, std::uint64_t rootDevice,
@@ -66,6 +71,8 @@ class Walk {
         FileNodePtr node;
         bool keep = true;
         int depth = 0;
+        // Fan-outs on the path from the root to this folder.
+        int fanOuts = 0;
         std::vector<Subfolder> subfolders;
         std::size_t next = 0;
         // Open while subfolders are left to open from it.
@@ -75,9 +82,11 @@ class Walk {
     };
 
     FileNodePtr subtree(std::string path, std::optional<Date> modificationDate,
-                        std::optional<Date> accessDate, int depth, const Anchor& outer);
+                        std::optional<Date> accessDate, int depth, int fanOuts,
+                        const Anchor& outer);
     Frame enter(std::string path, std::optional<Date> modificationDate,
-                std::optional<Date> accessDate, int depth, const Anchor& anchor);
+                std::optional<Date> accessDate, int depth, int fanOuts, const Anchor& anchor);
+    bool fansOut(const Frame& frame) const;
     std::optional<DirectoryListing> list(const std::string& path, const Anchor& anchor) const;
     void takeFiles(Frame& frame, const std::vector<ScanEntry>& entries);
     void reportFiles(const std::string& folder, std::int64_t files, std::int64_t bytes);

@@ -206,5 +206,34 @@ TEST_F(AnalysisEndToEndTest, ScannedHomeBreaksDownByKindAndOwner) {
                                          StorageCategory::downloads, StorageCategory::media}));
 }
 
+TEST_F(AnalysisEndToEndTest, TrashedItemsAreCountedAsTrashButNeverProposed) {
+    const FixtureLayout layout(home_, now_);
+    layout.write(".local/share/Trash/files/old-tool/package.json", 300);
+    layout.write(".local/share/Trash/files/old-tool/node_modules/lib/bundle.js", 60 * MB);
+    layout.age(".local/share/Trash/files/old-tool/package.json", 200);
+    layout.age(".local/share/Trash/files/old-tool", 200);
+    layout.write(".local/share/Trash/files/Photos.zip", 12 * MB);
+    layout.write(".local/share/Trash/info/old-tool.trashinfo", 100);
+    const auto result = scanHome();
+
+    const AnalysisContext context(home_.path(), now_, {});
+    EXPECT_EQ(context.trashFolder, path(".local/share/Trash"));
+    for (const auto& suggestion : RuleAnalyzer(BuiltInRules::all()).analyze(result.root, context)) {
+        for (const auto& item : suggestion.items) {
+            EXPECT_FALSE(item.path.starts_with(context.trashFolder)) << item.path;
+        }
+    }
+
+    const auto breakdown =
+        StorageBreakdown::compute(result.root, FileClassifier(home_.path()), 12, 20);
+    const auto trash =
+        std::find_if(breakdown.kinds().begin(), breakdown.kinds().end(),
+                     [](const auto& total) { return total.kind == FileKind::trash; });
+    ASSERT_NE(trash, breakdown.kinds().end());
+    ASSERT_EQ(trash->owners.size(), 1U);
+    EXPECT_EQ(trash->owners.front().name, "Trash");
+    EXPECT_GE(trash->bytes, 72 * MB);
+}
+
 }  // namespace
 }  // namespace tandor

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TandorAnalyzers/FileClassifier.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
@@ -14,9 +15,11 @@ struct FolderCase {
 };
 
 TEST(FileClassifierTest, FolderMatchFollowsPlaceBundleAndBuildFolderSteps) {
-    const FileClassifier classifier("/home/ana/");
+    const FileClassifier classifier("/home/ana/", "/home/ana/.local/share/Trash/");
     const std::vector<FolderCase> cases{
-        {"/home/ana/.Trash", {}, FileClassifier::FolderMatch{FileKind::trash, "Trash"}},
+        {"/home/ana/.local/share/Trash", {}, FileClassifier::FolderMatch{FileKind::trash, "Trash"}},
+        {"/home/ana/.local/share/Trash/files", {}, std::nullopt},
+        {"/home/ana/.Trash", {}, std::nullopt},
         {"/home/ana/.cache/huggingface",
          {},
          FileClassifier::FolderMatch{FileKind::aiModels, "Hugging Face"}},
@@ -44,7 +47,7 @@ TEST(FileClassifierTest, FolderMatchFollowsPlaceBundleAndBuildFolderSteps) {
         {"/home/ana/Library/Developer/Xcode", {}, std::nullopt},
         {"/home/ana/Library/Preferences/com.example.editor", {}, std::nullopt},
         // "/home/anna" only shares a prefix with the home folder.
-        {"/home/anna/.Trash", {}, std::nullopt},
+        {"/home/anna/.local/share/Trash", {}, std::nullopt},
         {"/home/ana/Applications/Safari.app",
          {},
          FileClassifier::FolderMatch{FileKind::applications, "Safari"}},
@@ -73,6 +76,27 @@ TEST(FileClassifierTest, FolderMatchFollowsPlaceBundleAndBuildFolderSteps) {
         EXPECT_EQ(classifier.folderMatch(c.path, c.path.substr(c.path.rfind('/') + 1), c.siblings),
                   c.expected)
             << c.path;
+    }
+}
+
+TEST(FileClassifierTest, TrashFollowsTheDataHomeWhereverItLies) {
+    struct TrashCase {
+        std::optional<std::string> dataHome;
+        std::string trash;
+    };
+    const std::vector<TrashCase> cases{
+        {std::nullopt, "/home/ana/.local/share/Trash"},
+        {"relative/share", "/home/ana/.local/share/Trash"},
+        {"/srv/data/ana/", "/srv/data/ana/Trash"},
+    };
+    for (const auto& c : cases) {
+        testing::EnvironmentOverride environment;
+        environment.set("XDG_DATA_HOME", c.dataHome);
+        const FileClassifier classifier("/home/ana");
+        EXPECT_EQ(classifier.trashFolder(), c.trash);
+        EXPECT_EQ(classifier.folderMatch(c.trash, "Trash", {}),
+                  (FileClassifier::FolderMatch{FileKind::trash, "Trash"}))
+            << c.trash;
     }
 }
 

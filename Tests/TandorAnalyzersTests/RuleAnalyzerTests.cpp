@@ -3,6 +3,7 @@
 
 #include "TandorAnalyzers/BuiltInRules.hpp"
 #include "TandorAnalyzers/RuleAnalyzer.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 #include "TreeBuilding.hpp"
 
 namespace tandor {
@@ -312,6 +313,36 @@ TEST(RuleAnalyzerTest, WholeTreeTargetsStillSearchWhenHomeIsMissing) {
     EXPECT_EQ(find(suggestions, "files.large")->subcategory, std::nullopt);
 
     EXPECT_THAT(analyzeBuiltIn(tree(home, {})), IsEmpty());
+}
+
+TEST(RuleAnalyzerTest, NothingInsideOrHoldingTheTrashIsProposed) {
+    const auto old = daysBefore(fixedNow(), 400);
+    const auto trashContent = [old] {
+        return folder(
+            "Trash",
+            {folder("files", {file("disk.img", 2 * GB, old),
+                              folder("web",
+                                     {file("package.json", 1, old),
+                                      folder("node_modules", {file("m", 60 * MB, old)}, old)},
+                                     old)}),
+             folder("info", {file("disk.img.trashinfo", 1, old)})});
+    };
+    struct TrashCase {
+        std::optional<std::string> dataHome;
+        std::vector<Entry> children;
+    };
+    const std::vector<TrashCase> cases{
+        {std::nullopt, {folder(".local", {folder("share", {trashContent()})})}},
+        {home + "/Data", {folder("Data", {trashContent()})}},
+    };
+    for (const auto& c : cases) {
+        testing::EnvironmentOverride environment;
+        environment.set("XDG_DATA_HOME", c.dataHome);
+        EXPECT_THAT(analyzeBuiltIn(tree(home, c.children)), IsEmpty());
+        EXPECT_THAT(analyze(tree(home, c.children),
+                            {rule("holders", CleanupRule::HomePaths{{"*", "*/share"}})}),
+                    IsEmpty());
+    }
 }
 
 }  // namespace

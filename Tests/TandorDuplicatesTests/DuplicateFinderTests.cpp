@@ -287,7 +287,8 @@ class InjectedFactsTest : public ::testing::Test {
                 [this](const std::string& path) -> std::optional<CloneInfo> {
                     const auto found = clones.find(path);
                     return found == clones.end() ? std::nullopt : std::optional(found->second);
-                }};
+                },
+                {}};
     }
 
     std::string add(const std::string& name, const std::string& content) {

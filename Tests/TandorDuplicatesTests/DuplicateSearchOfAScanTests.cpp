@@ -47,5 +47,35 @@ TEST(DuplicateSearchOfAScan, FindsTheCopiesOfAScannedTree) {
     EXPECT_TRUE(found.unreadablePaths().empty());
 }
 
+TEST(DuplicateSearchOfAScan, CopiesInTheTrashAreNeverOffered) {
+    struct TrashCase {
+        std::string dataHome;
+        bool skipsHidden;
+    };
+    const TrashCase cases[] = {{".local/share", false}, {"Data", true}};
+    for (const auto& c : cases) {
+        tandor::testing::FixtureHome home;
+        tandor::testing::EnvironmentOverride environment;
+        environment.set("XDG_DATA_HOME", home / c.dataHome);
+        const std::string trashFiles = home / (c.dataHome + "/Trash/files");
+        std::filesystem::create_directories(trashFiles);
+        std::filesystem::create_directories(home / "Documents");
+        const auto report = pattern(5'000, 1);
+        writeFile(home / "Documents/report.pdf", report);
+        writeFile(trashFiles + "/report.pdf", report);
+        writeFile(trashFiles + "/report 2.pdf", report);
+
+        const ScanOptions scanOptions(false, std::nullopt, 0, {}, 1, true, {});
+        const auto scan = DirectoryScanner(scanOptions).scan(home.path());
+        const PathFilter filter(PathFilter::defaultExcludedPaths(home.path()), c.skipsHidden,
+                                PathFilter::defaultSkippedFolderNames(),
+                                PathFilter::defaultPackageExtensions());
+        EXPECT_FALSE(filter.allows(trashFiles + "/IMG_0001.jpg")) << c.dataHome;
+        const auto found = DuplicateFinder(DuplicateOptions{1'000, filter, 64}).find(*scan.root);
+        EXPECT_TRUE(found.groups().empty()) << c.dataHome;
+        EXPECT_EQ(found.filesCompared(), 0) << c.dataHome;
+    }
+}
+
 }  // namespace
 }  // namespace tandor

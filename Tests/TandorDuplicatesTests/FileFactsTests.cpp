@@ -80,5 +80,25 @@ TEST(FileFactsJSON, RecordsRoundTripAndDecodeStrictly) {
     EXPECT_THROW(nlohmann::json::parse(R"({"device":1})").get<FileIdentity>(), DecodingError);
 }
 
+TEST(SharedExtents, BytesNotCoveredCountOnlyPhysicalPlacesNoOtherExtentHolds) {
+    struct CoverCase {
+        std::vector<SharedExtent> extents;
+        std::vector<SharedExtent> others;
+        std::int64_t expected;
+    };
+    const std::vector<CoverCase> cases{
+        {{{0, 100}}, {}, 100},
+        {{{0, 100}}, {{0, 100}}, 0},
+        {{{0, 100}}, {{200, 100}}, 100},
+        {{{100, 100}}, {{50, 100}}, 50},
+        {{{100, 100}}, {{120, 10}, {110, 30}, {180, 50}}, 50},
+        {{{0, 50}, {1000, 50}}, {{1000, 50}, {0, 10}}, 40},
+        {{{0, 4096}}, {{4096, 4096}}, 4096},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(bytesNotCoveredBy(c.extents, c.others), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace tandor

@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "TandorDuplicates/VipsSupport.hpp"
+
 namespace tandor::testing {
 namespace {
 
@@ -217,7 +219,7 @@ std::string pngChunk(const std::string& type, const std::string& data) {
 }  // namespace
 
 void writePhoto(const std::string& path, const PhotoSpec& spec) {
-    if (vips_init("tandor-tests") != 0) {
+    if (!vips::started()) {
         throw std::runtime_error("libvips did not start");
     }
     const auto pixels = render(spec);
@@ -236,7 +238,7 @@ void writePhoto(const std::string& path, const PhotoSpec& spec) {
 
 void writeGreyPhoto(const std::string& path, int width, int height,
                     const std::function<double(double x, double y)>& level) {
-    if (vips_init("tandor-tests") != 0) {
+    if (!vips::started()) {
         throw std::runtime_error("libvips did not start");
     }
     std::vector<std::uint8_t> pixels;
@@ -359,7 +361,7 @@ void writePreview(TIFF* file, VipsImage* photo) {
 
 void writeDNG(const std::string& path, const std::string& image, const std::string& preview,
               const std::string& dateTime) {
-    if (vips_init("tandor-tests") != 0) {
+    if (!vips::started()) {
         throw std::runtime_error("libvips did not start");
     }
     const auto photo = opened(image);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <stop_token>
@@ -382,6 +384,72 @@ TEST_F(FakeTree, OpensEveryFolderFromAnOpenAncestorAndKeepsFewOpen) {
         EXPECT_EQ(result.root->fileCount(), 1);
         EXPECT_TRUE(result.inaccessiblePaths.empty());
     }
+}
+
+// Holds the first listing of a folder below marker until a second such listing
+// has started, on another thread, or until a generous time has passed.
+class MeetingReader final : public DirectoryReader {
+  public:
+    MeetingReader(const DirectoryReader& inner, std::string marker)
+        : inner_(inner), marker_(std::move(marker)) {}
+
+    std::optional<DirectoryListing> list(const std::string& folder) const override {
+        if (folder.starts_with(marker_ + "/")) {
+            std::unique_lock guard(lock_);
+            if (++arrived_ == 2) {
+                met_ = waiting_;
+                arrival_.notify_all();
+            } else if (arrived_ == 1) {
+                waiting_ = true;
+                arrival_.wait_for(guard, std::chrono::seconds(20), [this] { return met_; });
+                waiting_ = false;
+            }
+        }
+        return inner_.list(folder);
+    }
+
+    bool met() const {
+        const std::lock_guard guard(lock_);
+        return met_;
+    }
+
+  private:
+    const DirectoryReader& inner_;
+    std::string marker_;
+    mutable std::mutex lock_;
+    mutable std::condition_variable arrival_;
+    mutable int arrived_ = 0;
+    mutable bool waiting_ = false;
+    mutable bool met_ = false;
+};
+
+TEST_F(FakeTree, SubtreesBelowTheParallelDepthAreSharedAmongThreads) {
+    std::map<std::string, std::optional<DirectoryListing>> listings;
+    const std::string chain = "a/b/c/d";
+    for (const std::string folder : {"", "a", "a/b", "a/b/c"}) {
+        const std::string next = chain.substr(folder.size() + (folder.empty() ? 0 : 1), 1);
+        listings[folder.empty() ? root() : at(folder)] =
+            DirectoryListing{device_, {folderEntry(next, device_), fileEntry("f", 1)}};
+    }
+    DirectoryListing bulk{device_, {}};
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = "p" + std::to_string(i);
+        bulk.entries.push_back(folderEntry(name, device_));
+        listings[at(chain + "/" + name)] = DirectoryListing{device_, manyFiles("g", 10, i + 1)};
+    }
+    listings[at(chain)] = bulk;
+    const FakeDirectoryReader fake(listings);
+    const MeetingReader reader(fake, at(chain));
+
+    const auto shared = scannerWith(reader, keepEverything(true, 3)).scan(root());
+    EXPECT_TRUE(reader.met()) << "two folders below the chain were listed at once";
+    const auto alone = scannerWith(fake, keepEverything(true, 0)).scan(root());
+    EXPECT_THAT(childNames(shared.root->nodeAt(at(chain))),
+                ElementsAre("p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7"));
+    EXPECT_EQ(shared.root->fileCount(), alone.root->fileCount());
+    EXPECT_EQ(shared.root->allocatedSize(), alone.root->allocatedSize());
+    EXPECT_EQ(childNames(shared.root->nodeAt(at(chain + "/p5"))),
+              childNames(alone.root->nodeAt(at(chain + "/p5"))));
 }
 
 TEST_F(FakeTree, StopsBetweenFoldersWhenAsked) {
