@@ -1868,6 +1868,10 @@
         <translation>Non è stato possibile salvare l'interruttore: %@</translation>
     </message>
     <message>
+        <source>The system does not tell apps an exact System Data number. Tandor shows the parts it can measure, and never removes them by itself.</source>
+        <translation>Il sistema non comunica alle app un valore esatto dei Dati di sistema. Tandor mostra le parti che può misurare e non le rimuove mai da solo.</translation>
+    </message>
+    <message>
         <source>Then ask, for example: “What fills my disk? Propose what I can clean in Tandor.”</source>
         <translation>Poi chiedi, per esempio: “Cosa riempie il mio disco? Proponi cosa posso pulire in Tandor.”</translation>
     </message>
@@ -2134,10 +2138,6 @@
     <message>
         <source>iPhone and iPad software updates</source>
         <translation>Aggiornamenti software di iPhone e iPad</translation>
-    </message>
-    <message>
-        <source>macOS does not let apps read its exact System Data number. Tandor shows the parts it can measure, and never removes them by itself.</source>
-        <translation>macOS non permette alle app di leggere il valore esatto dei Dati di sistema. Tandor mostra le parti che può misurare e non le rimuove mai da solo.</translation>
     </message>
     <message>
         <source>macOS handles it</source>

@@ -307,7 +307,7 @@ Item {
                 Layout.leftMargin: 16
                 Layout.bottomMargin: 16
                 text: "Measured parts only"  // text key
-                detail: "macOS does not let apps read its exact System Data number. Tandor shows the parts it can measure, and never removes them by itself."  // text key
+                detail: "The system does not tell apps an exact System Data number. Tandor shows the parts it can measure, and never removes them by itself."  // text key
                 font.pixelSize: 11
                 color: Theme.secondaryText
             }
