@@ -15,6 +15,7 @@
 #include "Assistant/AssistantSetup.hpp"
 #include "Assistant/AssistantSheetModel.hpp"
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
@@ -28,23 +29,10 @@
 namespace tandor {
 namespace {
 
+using testing::visibleItems;
+
 QString allWarnings() {
     return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
-// The visible items of this object name anywhere under root.
-QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
-    QList<QQuickItem*> found;
-    if (root == nullptr || !root->isVisible()) {
-        return found;
-    }
-    if (root->objectName() == name) {
-        found.append(root);
-    }
-    for (auto* child : root->childItems()) {
-        found.append(visibleItems(child, name));
-    }
-    return found;
 }
 
 // "tandor --mcp" of this build, under the fixture home of the test.

@@ -18,6 +18,7 @@
 #include "Duplicates/SimilarPhotosListModel.hpp"
 #include "PhotoFixture.hpp"
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
@@ -29,45 +30,12 @@
 namespace tandor {
 namespace {
 
+using testing::click;
+using testing::itemWithText;
+using testing::visibleItems;
+
 QString allWarnings() {
     return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
-// The visible items of this object name anywhere in the visual tree.
-QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
-    QList<QQuickItem*> found;
-    if (root == nullptr || !root->isVisible()) {
-        return found;
-    }
-    if (root->objectName() == name) {
-        found.append(root);
-    }
-    for (auto* child : root->childItems()) {
-        found.append(visibleItems(child, name));
-    }
-    return found;
-}
-
-QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
-    if (root == nullptr || !root->isVisible()) {
-        return nullptr;
-    }
-    if (root->property("text").toString() == text) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = itemWithText(child, text)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
-void click(QQuickItem* target, Qt::MouseButton button = Qt::LeftButton) {
-    ASSERT_NE(target, nullptr);
-    ASSERT_TRUE(target->isVisible());
-    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(target->window(), button, {}, center.toPoint());
 }
 
 void settle() {

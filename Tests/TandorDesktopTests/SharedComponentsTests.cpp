@@ -11,11 +11,15 @@
 #include <memory>
 
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "TandorShared/StackedBar.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
+
+using testing::click;
+using testing::itemWithText;
 
 // Builds `source` (a QML document importing Tandor.Shared) and fails on any
 // warning Qt reports while building it and letting it run for a moment.
@@ -176,28 +180,6 @@ TEST(SharedComponents, SplashFinishesOnceHoweverOftenItIsTapped) {
 
 namespace tandor {
 namespace {
-
-// The first visible item whose "text" property is this text.
-QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
-    if (root == nullptr || !root->isVisible()) {
-        return nullptr;
-    }
-    if (root->property("text").toString() == text) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = itemWithText(child, text)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
-void click(QQuickItem* target) {
-    ASSERT_NE(target, nullptr);
-    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
-}
 
 class SharedControls : public ::testing::Test {
   protected:

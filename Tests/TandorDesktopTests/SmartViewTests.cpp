@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
@@ -23,45 +24,18 @@
 namespace tandor {
 namespace {
 
+using testing::click;
+using testing::itemWithText;
+using testing::visibleItems;
+
+// A click, then a moment for the view to follow it.
+void clickAndSettle(QQuickItem* target) {
+    testing::click(target);
+    QTest::qWait(50);
+}
+
 QString allWarnings() {
     return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
-QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
-    QList<QQuickItem*> found;
-    if (root == nullptr || !root->isVisible()) {
-        return found;
-    }
-    if (root->objectName() == name) {
-        found.append(root);
-    }
-    for (auto* child : root->childItems()) {
-        found.append(visibleItems(child, name));
-    }
-    return found;
-}
-
-QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
-    if (root == nullptr || !root->isVisible()) {
-        return nullptr;
-    }
-    if (root->property("text").toString() == text) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = itemWithText(child, text)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
-void click(QQuickItem* target) {
-    ASSERT_NE(target, nullptr);
-    ASSERT_TRUE(target->isVisible());
-    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
-    QTest::qWait(50);
 }
 
 // A file of `bytes` allocated bytes, large enough for the scan to keep it,
@@ -139,27 +113,27 @@ TEST_F(SmartTabTest, APreviewedProposalIsTurnedOnRunIntoThePileAndTurnedOff) {
     EXPECT_NE(itemWithText(window->contentItem(), QStringLiteral("No automation is on yet.")),
               nullptr);
 
-    click(first("previewButton"));
+    clickAndSettle(first("previewButton"));
     EXPECT_NE(
         itemWithText(window->contentItem(), QStringLiteral("Today it would pick 2 items, 6 MB")),
         nullptr);
     ASSERT_TRUE(first("turnOnButton")->isEnabled());
-    click(first("turnOnButton"));
+    clickAndSettle(first("turnOnButton"));
     EXPECT_TRUE(shown("proposalCard").isEmpty());
     ASSERT_EQ(shown("enabledAutomationRow").size(), 1);
     EXPECT_THAT(message().toStdString(),
                 ::testing::EndsWith(" is on. It fills the pile; nothing moves until you confirm."));
 
-    click(first("runNowButton"));
+    clickAndSettle(first("runNowButton"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
     EXPECT_EQ(model.pileCount(), 2);
     EXPECT_EQ(message(), QStringLiteral("Automations added 2 items (6 MB) to the pile. Review "
                                         "them, then move them to the Trash."));
-    click(first("runNowButton"));
+    clickAndSettle(first("runNowButton"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
     EXPECT_EQ(message(), QStringLiteral("Automations found nothing new."));
 
-    click(first("turnOffButton"));
+    clickAndSettle(first("turnOffButton"));
     EXPECT_TRUE(shown("enabledAutomationRow").isEmpty());
     EXPECT_NE(itemWithText(window->contentItem(), QStringLiteral("No automation is on yet.")),
               nullptr);
@@ -168,9 +142,9 @@ TEST_F(SmartTabTest, APreviewedProposalIsTurnedOnRunIntoThePileAndTurnedOff) {
 TEST_F(SmartTabTest, ChoosingAppsAndBackBuildsTheAutomationsAfresh) {
     ASSERT_EQ(shown("automationsView").size(), 1);
     auto* automations = first("automationsView");
-    click(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
+    clickAndSettle(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
     EXPECT_TRUE(shown("automationsView").isEmpty());
-    click(itemWithText(first("smartPanePicker"), QStringLiteral("Automations")));
+    clickAndSettle(itemWithText(first("smartPanePicker"), QStringLiteral("Automations")));
     ASSERT_EQ(shown("automationsView").size(), 1);
     EXPECT_NE(first("automationsView"), automations);
     EXPECT_EQ(shown("proposalCard").size(), 1);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
@@ -24,39 +25,13 @@
 namespace tandor {
 namespace {
 
+using testing::itemWithText;
+using testing::visibleItems;
+
 constexpr std::int64_t twoMegabytes = 2'000'000;
 
 QString allWarnings() {
     return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
-QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
-    QList<QQuickItem*> found;
-    if (root == nullptr || !root->isVisible()) {
-        return found;
-    }
-    if (root->objectName() == name) {
-        found.append(root);
-    }
-    for (auto* child : root->childItems()) {
-        found.append(visibleItems(child, name));
-    }
-    return found;
-}
-
-QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
-    if (root == nullptr || !root->isVisible()) {
-        return nullptr;
-    }
-    if (root->property("text").toString() == text) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = itemWithText(child, text)) {
-            return found;
-        }
-    }
-    return nullptr;
 }
 
 bool isThere(const std::string& path) {

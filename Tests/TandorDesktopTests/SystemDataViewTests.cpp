@@ -14,6 +14,7 @@
 #include <mutex>
 
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
@@ -24,30 +25,11 @@
 namespace tandor {
 namespace {
 
+using testing::click;
+using testing::visibleItems;
+
 QString allWarnings() {
     return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
-// The visible items of this object name anywhere in the visual tree.
-QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
-    QList<QQuickItem*> found;
-    if (root == nullptr || !root->isVisible()) {
-        return found;
-    }
-    if (root->objectName() == name) {
-        found.append(root);
-    }
-    for (auto* child : root->childItems()) {
-        found.append(visibleItems(child, name));
-    }
-    return found;
-}
-
-void click(QQuickItem* target) {
-    ASSERT_NE(target, nullptr);
-    ASSERT_TRUE(target->isVisible());
-    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
 }
 
 SystemDataReport reportOf(std::int64_t logBytes, std::int64_t unreadable) {

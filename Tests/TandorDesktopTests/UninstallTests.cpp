@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
@@ -27,6 +28,16 @@
 
 namespace tandor {
 namespace {
+
+using testing::click;
+using testing::itemWithText;
+using testing::visibleItems;
+
+// A click, then a moment for the view to follow it.
+void clickAndSettle(QQuickItem* target) {
+    testing::click(target);
+    QTest::qWait(50);
+}
 
 using ::testing::ElementsAre;
 using Note = UninstallFooter::Note;
@@ -192,43 +203,6 @@ QString allWarnings() {
     return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
 }
 
-QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
-    QList<QQuickItem*> found;
-    if (root == nullptr || !root->isVisible()) {
-        return found;
-    }
-    if (root->objectName() == name) {
-        found.append(root);
-    }
-    for (auto* child : root->childItems()) {
-        found.append(visibleItems(child, name));
-    }
-    return found;
-}
-
-QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
-    if (root == nullptr || !root->isVisible()) {
-        return nullptr;
-    }
-    if (root->property("text").toString() == text) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = itemWithText(child, text)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
-void click(QQuickItem* target) {
-    ASSERT_NE(target, nullptr);
-    ASSERT_TRUE(target->isVisible());
-    const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
-    QTest::qWait(50);
-}
-
 // The main window on a fixture home with one application in ~/Applications
 // and two leftovers, on the Smart tab's Apps pane.
 class AppsPaneTest : public ::testing::Test {
@@ -277,27 +251,27 @@ TEST_F(AppsPaneTest, AnAppGoesOnThePileWithTheChosenLeftoversAndComesBackWhenOne
     ASSERT_TRUE(model.scanHome());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
     QTest::qWait(50);
-    click(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
+    clickAndSettle(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return first("appRow") != nullptr; }, 5000));
     EXPECT_NE(itemWithText(window->contentItem(),
                            QStringLiteral("Choose an app to see what it keeps on your computer.")),
               nullptr);
-    click(first("appRow"));
+    clickAndSettle(first("appRow"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return first("uninstallAddButton") != nullptr; }, 5000));
     ASSERT_EQ(visibleItems(window->contentItem(), QStringLiteral("leftoverRow")).size(), 2);
     EXPECT_EQ(first("uninstallCount")->property("text").toString().left(8),
               QStringLiteral("3 items "));
 
-    click(first("leftoverCheck"));
+    clickAndSettle(first("leftoverCheck"));
     EXPECT_EQ(first("uninstallCount")->property("text").toString().left(8),
               QStringLiteral("2 items "));
-    click(first("uninstallAddButton"));
+    clickAndSettle(first("uninstallAddButton"));
     EXPECT_EQ(model.pileCount(), 2);
     EXPECT_EQ(addButtonText(), QStringLiteral("In pile"));
     EXPECT_FALSE(first("uninstallAddButton")->isEnabled());
 
     // The pile panel's first row is the application.
-    click(itemWithText(first("pilePanel"), QStringLiteral("⊗")));
+    clickAndSettle(itemWithText(first("pilePanel"), QStringLiteral("⊗")));
     ASSERT_EQ(model.pileCount(), 1);
     EXPECT_EQ(addButtonText(), QStringLiteral("Add to pile"));
     EXPECT_TRUE(first("uninstallAddButton")->isEnabled());
