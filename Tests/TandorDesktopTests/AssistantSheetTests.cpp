@@ -14,6 +14,7 @@
 
 #include "Assistant/AssistantSetup.hpp"
 #include "Assistant/AssistantSheetModel.hpp"
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
@@ -29,11 +30,9 @@
 namespace tandor {
 namespace {
 
-using testing::visibleItems;
+using testing::allWarnings;
 
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
+using testing::visibleItems;
 
 // "tandor --mcp" of this build, under the fixture home of the test.
 class ServerProcess {
@@ -80,12 +79,7 @@ class AssistantSheetTest : public ::testing::Test {
         ui::Texts::setLanguage(QStringLiteral("en"));
         testing::QmlWarnings::messages().clear();
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
     }
 
     void TearDown() override {

@@ -16,6 +16,7 @@
 #include "Duplicates/DuplicatesModel.hpp"
 #include "Duplicates/IdenticalFilesListModel.hpp"
 #include "Duplicates/SimilarPhotosListModel.hpp"
+#include "MainWindow.hpp"
 #include "PhotoFixture.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
@@ -30,13 +31,11 @@
 namespace tandor {
 namespace {
 
+using testing::allWarnings;
+
 using testing::click;
 using testing::itemWithText;
 using testing::visibleItems;
-
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
 
 void settle() {
     QTest::qWait(80);
@@ -88,12 +87,7 @@ class DuplicatesTabTest : public ::testing::Test {
                         : std::make_unique<DuplicatesModel>(scanModel);
         ApplicationEngine::prepare(engine, scanModel);
         DuplicatesModel::prepare(engine, model.get());
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
     }
 
     void showTab(const char* title) {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "History/HistoryModel.hpp"
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
@@ -27,16 +28,14 @@
 namespace tandor {
 namespace {
 
+using testing::allWarnings;
+
 using testing::click;
 using testing::itemWithText;
 using testing::visibleItems;
 
 using testing::contentsOf;
 using testing::writeFile;
-
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
 
 void settle() {
     QTest::qWait(50);
@@ -136,12 +135,7 @@ class HistoryTabTest : public ::testing::Test {
         ui::Texts::setLanguage(QStringLiteral("en"));
         testing::QmlWarnings::messages().clear();
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
     }
 
     void TearDown() override {

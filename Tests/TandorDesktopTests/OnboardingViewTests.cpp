@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "MainWindow.hpp"
 #include "Onboarding/OnboardingModel.hpp"
 #include "QmlWarnings.hpp"
 #include "SettingsFolder.hpp"
@@ -25,9 +26,7 @@
 namespace tandor {
 namespace {
 
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
+using testing::allWarnings;
 
 // The visible item of this object name anywhere in the visual tree (loaded
 // items and popups are not QObject children of the window).
@@ -59,12 +58,7 @@ class FirstLaunchTest : public ::testing::Test {
 
     void load() {
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
         window->requestActivate();
     }
 

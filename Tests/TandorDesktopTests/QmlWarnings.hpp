@@ -33,4 +33,9 @@ class QmlWarnings {
     QtMessageHandler previous_;
 };
 
+// Every warning recorded so far, one per line, for a failure message.
+inline QString allWarnings() {
+    return QmlWarnings::messages().join(QStringLiteral("\n"));
+}
+
 }  // namespace tandor::testing

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <memory>
 
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
@@ -23,6 +24,8 @@
 
 namespace tandor {
 namespace {
+
+using testing::allWarnings;
 
 // The item of this object name anywhere in the visual tree (delegates and
 // loaded items are not QObject children of the window).
@@ -57,10 +60,6 @@ QQuickItem* findItemWithText(QQuickItem* root, const QString& text) {
     return nullptr;
 }
 
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
 // The main window on a fixture home, splash dismissed, driven by real clicks
 // and keys.
 class MainWindowTest : public ::testing::Test {
@@ -73,12 +72,7 @@ class MainWindowTest : public ::testing::Test {
         // Past the first launch's onboarding: the welcome shows.
         QSettings().setValue("didFinishOnboarding", true);
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
     }
 
     void TearDown() override {

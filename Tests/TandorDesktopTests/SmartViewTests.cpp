@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
@@ -24,6 +25,8 @@
 namespace tandor {
 namespace {
 
+using testing::allWarnings;
+
 using testing::click;
 using testing::itemWithText;
 using testing::visibleItems;
@@ -32,10 +35,6 @@ using testing::visibleItems;
 void clickAndSettle(QQuickItem* target) {
     testing::click(target);
     QTest::qWait(50);
-}
-
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
 }
 
 // A file of `bytes` allocated bytes, large enough for the scan to keep it,
@@ -70,12 +69,7 @@ class SmartTabTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
 
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
         window->findChild<QObject*>(QStringLiteral("contentViewModel"))
             ->setProperty("tab", QStringLiteral("Smart"));
         QTest::qWait(100);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
@@ -25,14 +26,12 @@
 namespace tandor {
 namespace {
 
+using testing::allWarnings;
+
 using testing::itemWithText;
 using testing::visibleItems;
 
 constexpr std::int64_t twoMegabytes = 2'000'000;
-
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
 
 bool isThere(const std::string& path) {
     struct stat info {};
@@ -58,13 +57,8 @@ class SwipeTabTest : public ::testing::Test {
         QSettings().setValue(SwipeReview::tutorialSeenKey, true);
         model = std::make_unique<ScanModel>();
         ApplicationEngine::prepare(engine, *model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
         window->resize(1200, 860);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         // The tests answer the folder chooser themselves.
         ASSERT_TRUE(window->findChild<QObject*>(QStringLiteral("folderChooserDialog"))
                         ->setProperty("chooser", QVariant::fromValue(

@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
@@ -25,12 +26,10 @@
 namespace tandor {
 namespace {
 
+using testing::allWarnings;
+
 using testing::click;
 using testing::visibleItems;
-
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
 
 SystemDataReport reportOf(std::int64_t logBytes, std::int64_t unreadable) {
     SystemDataReport report;
@@ -55,12 +54,7 @@ class SystemDataTabTest : public ::testing::Test {
         std::filesystem::create_directories(home / "Library/Logs");
         std::ofstream(home / "Library/Logs/app.log") << "log";
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
         ASSERT_TRUE(model.scanHome());
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
@@ -28,6 +29,8 @@
 
 namespace tandor {
 namespace {
+
+using testing::allWarnings;
 
 using testing::click;
 using testing::itemWithText;
@@ -199,10 +202,6 @@ TEST(InstalledAppList, FiltersNamesOnlyIgnoringLetterCase) {
     EXPECT_THAT(namesShown(list, " "), ElementsAre("Zed Editor"));
 }
 
-QString allWarnings() {
-    return testing::QmlWarnings::messages().join(QStringLiteral("\n"));
-}
-
 // The main window on a fixture home with one application in ~/Applications
 // and two leftovers, on the Smart tab's Apps pane.
 class AppsPaneTest : public ::testing::Test {
@@ -214,12 +213,7 @@ class AppsPaneTest : public ::testing::Test {
         testing::writeFile(home / "Library/Caches/org.example.editor/cache.db", "cache");
         testing::writeFile(home / "Library/Preferences/org.example.editor.plist", "prefs");
         ApplicationEngine::prepare(engine, model);
-        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-        ASSERT_EQ(engine.rootObjects().size(), 1) << allWarnings().toStdString();
-        window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        ASSERT_NE(window, nullptr);
-        window->setProperty("showSplash", false);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
         window->findChild<QObject*>(QStringLiteral("contentViewModel"))
             ->setProperty("tab", QStringLiteral("Smart"));
         QTest::qWait(50);
