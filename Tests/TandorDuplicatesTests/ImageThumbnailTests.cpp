@@ -2,11 +2,10 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "PhotoFixture.hpp"
 #include "TandorDuplicates/ImageThumbnail.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -45,13 +44,9 @@ TEST(ImageThumbnail, FitsTheUprightImageInTheBoxWithoutScalingUp) {
 TEST(ImageThumbnail, HostileFilesGiveNothingAndBlockNothing) {
     const testing::TemporaryFolder folder;
     testing::writePhoto(folder / "good.jpg", PhotoSpec{});
-    std::string jpeg;
-    {
-        std::ifstream in(folder / "good.jpg", std::ios::binary);
-        jpeg.assign(std::istreambuf_iterator<char>(in), {});
-    }
+    const std::string jpeg = testing::contentsOf(folder / "good.jpg");
     const auto write = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
+        testing::writeFile(folder / name, bytes);
         return folder / name;
     };
     ASSERT_EQ(::mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
