@@ -2184,6 +2184,14 @@
         <translation>nella pila tra %lld giorni</translation>
     </message>
     <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ieri</translation>
+    </message>
+    <message>
         <source>your folder</source>
         <translation>cartella tua</translation>
     </message>

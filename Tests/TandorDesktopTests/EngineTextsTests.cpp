@@ -15,6 +15,7 @@
 #include "TandorAnalyzers/RuleAnalyzer.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/SafetyLevel.hpp"
+#include "TandorReview/SwipeDeckBuilder.hpp"
 #include "TandorScanner/StaticLastUsedReader.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
@@ -111,18 +112,21 @@ class EngineTextsInItalian : public ::testing::Test {
     void SetUp() override { ui::Texts::setLanguage(QStringLiteral("it")); }
     void TearDown() override { ui::Texts::setLanguage(QStringLiteral("en")); }
 
+    static void expectTranslated(const std::string& text, const std::string& where) {
+        const QString english = QString::fromStdString(text);
+        const QString shown = ui::Texts::localized(english);
+        EXPECT_NE(shown, english) << where << ": " << text;
+        // A template can translate its frame and leave an English phrase it
+        // captured ("2 items, 5 MB su disco").
+        EXPECT_FALSE(englishWord().match(shown).hasMatch()) << where << ": " << shown.toStdString();
+    }
+
     static void expectTranslated(const std::vector<Suggestion>& suggestions,
                                  const std::string& where) {
         ASSERT_FALSE(suggestions.empty()) << where;
         for (const Suggestion& suggestion : suggestions) {
             for (const std::string& text : cardTexts(suggestion)) {
-                const QString english = QString::fromStdString(text);
-                const QString shown = ui::Texts::localized(english);
-                EXPECT_NE(shown, english) << where << " / " << suggestion.ruleID << ": " << text;
-                // A template can translate its frame and leave an English
-                // phrase it captured ("2 items, 5 MB su disco").
-                EXPECT_FALSE(englishWord().match(shown).hasMatch())
-                    << where << " / " << suggestion.ruleID << ": " << shown.toStdString();
+                expectTranslated(text, where + " / " + suggestion.ruleID);
             }
         }
     }
@@ -199,6 +203,29 @@ TEST_F(EngineTextsInItalian, TheNotesOfTheItems) {
         ASSERT_EQ(suggestions.size(), 1u) << item.name;
         ASSERT_TRUE(suggestions[0].items[0].note) << item.name;
         expectTranslated(suggestions, item.name);
+    }
+}
+
+// The swipe cards' evidence, over every age band of the change line.
+TEST_F(EngineTextsInItalian, TheSwipeCardsEvidence) {
+    const SwipeDeckBuilder builder(home, now, megabyte, megabyte, 200 * megabyte, 50 * megabyte,
+                                   365);
+    const auto decks = builder.decks(
+        folderOf(home, {{"Downloads/today.zip", 2 * megabyte, now - hours(2), std::nullopt},
+                        {"Downloads/yesterday.zip", 2 * megabyte, now - days(1), std::nullopt},
+                        {"Downloads/weeks.zip", 2 * megabyte, now - days(20), std::nullopt},
+                        {"Downloads/months.zip", 2 * megabyte, now - days(100), std::nullopt},
+                        {"Downloads/Photos/a.jpg", 2 * megabyte, now - days(3), std::nullopt},
+                        {"Stuff/setup.dmg", 2 * megabyte, now - days(3), std::nullopt},
+                        {"Stuff/film.mp4", 300 * megabyte, now - days(3), std::nullopt},
+                        {"Stuff/old.bin", 60 * megabyte, now - days(1000), std::nullopt}}));
+    for (const auto& [kind, cards] : decks) {
+        ASSERT_FALSE(cards.empty()) << title(kind);
+        for (const SwipeCard& card : cards) {
+            for (const Evidence& line : card.evidence) {
+                expectTranslated(line.text, card.path);
+            }
+        }
     }
 }
 
