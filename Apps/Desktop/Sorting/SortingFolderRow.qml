@@ -59,13 +59,15 @@ Rectangle {
         }
         Item { Layout.fillWidth: true }
         Button {
+            objectName: "revealFolder"
             flat: true
             focusPolicy: Qt.NoFocus
             hoverEnabled: true
+            Accessible.name: Texts.tr("Show in File Manager")
             ToolTip.visible: hovered
             ToolTip.delay: 600
             ToolTip.text: Texts.tr("Show in File Manager")
-            contentItem: SymbolIcon { name: "folder" }
+            contentItem: SymbolIcon { name: "magnifyingglass" }
             onClicked: row.folders.reveal(row.row)
         }
         Button {
@@ -81,7 +83,8 @@ Rectangle {
             objectName: "folderMenu"
             flat: true
             focusPolicy: Qt.NoFocus
-            text: "…"
+            Accessible.name: Texts.tr("More")
+            contentItem: SymbolIcon { name: "ellipsis.circle" }
             onClicked: menu.popup(menuButton, 0, menuButton.height)
 
             Menu {

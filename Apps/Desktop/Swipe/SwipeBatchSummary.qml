@@ -36,7 +36,7 @@ Item {
 
         SymbolIcon {
             Layout.alignment: Qt.AlignHCenter
-            name: "checkmark"
+            name: "checkmark.seal.fill"
             size: 48
             color: Theme.green
         }
