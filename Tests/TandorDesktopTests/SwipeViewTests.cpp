@@ -228,6 +228,11 @@ TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {
     key(Qt::Key_Up);
     ASSERT_TRUE(QTest::qWaitFor([&] { return only("ownFolder") != nullptr; }, 2000));
     QTest::qWait(200);
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("ownFolder") == nullptr; }, 2000));
+    key(Qt::Key_Up);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("ownFolder") != nullptr; }, 2000));
+    QTest::qWait(200);
     EXPECT_EQ(position(), 0u);
     EXPECT_TRUE(isThere(path));
 
@@ -236,6 +241,52 @@ TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {
     EXPECT_FALSE(isThere(path));
     EXPECT_TRUE(isThere(folder + "/" + name));
     EXPECT_EQ(only("ownFolder"), nullptr);
+}
+
+// Return presses the new-folder sheet's Create wherever the focus is, once, and
+// only while Create can be pressed; Escape cancels.
+TEST_F(SwipeTabTest, TheNewFolderSheetTakesReturnAnywhereAndEscapeCancels) {
+    const SortingModel& sorting = *model->swipe()->sorting();
+    const auto openSheet = [&] {
+        QTest::qWait(300);
+        click(only("addFolder"));
+        QQuickItem* entry = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return (entry = itemWithText(window->contentItem(),
+                                             QStringLiteral("New Sorting Folder…")));
+            },
+            2000));
+        click(entry);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return only("newFolderName") != nullptr; }, 2000));
+        QTest::qWait(200);
+    };
+
+    ASSERT_NO_FATAL_FAILURE(openSheet());
+    for (const char letter : std::string("Inbox")) {
+        QTest::keyClick(window, letter);
+    }
+    key(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("newFolderName") == nullptr; }, 2000));
+    ASSERT_EQ(sorting.folders().size(), 1u);
+    EXPECT_EQ(sorting.folders()[0].name, "Inbox");
+
+    ASSERT_NO_FATAL_FAILURE(openSheet());
+    click(only("fate_keep"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("newFolderName") == nullptr; }, 2000));
+    ASSERT_EQ(sorting.folders().size(), 2u);
+    EXPECT_EQ(sorting.destination()->fate, SortingFate::keep());
+
+    // Moving files on needs a target first: Create, and Return, wait for it.
+    ASSERT_NO_FATAL_FAILURE(openSheet());
+    click(only("fate_moveTo"));
+    key(Qt::Key_Return);
+    QTest::qWait(200);
+    EXPECT_NE(only("newFolderName"), nullptr);
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("newFolderName") == nullptr; }, 2000));
+    EXPECT_EQ(sorting.folders().size(), 2u);
 }
 
 TEST_F(SwipeTabTest, AMoveThatCannotGoBackStaysDecidedAndSaysWhy) {

@@ -52,6 +52,14 @@ Popup {
         anchors.fill: parent
         spacing: 16
 
+        // Return presses Create wherever the focus is in the sheet, the name
+        // field included; Escape cancels through the close policy.
+        Shortcut {
+            sequences: ["Return", "Enter"]
+            enabled: sheet.opened && createButton.enabled
+            onActivated: sheet.create()
+        }
+
         Row {
             spacing: 8
             SymbolIcon {
@@ -72,7 +80,6 @@ Popup {
             objectName: "newFolderName"
             Layout.fillWidth: true
             placeholderText: Texts.tr("Name, for example To check")
-            onAccepted: sheet.create()
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -166,6 +173,7 @@ Popup {
                 onClicked: sheet.done(false)
             }
             ActionButton {
+                id: createButton
                 objectName: "createFolder"
                 primary: true
                 text: Texts.tr("Create")
