@@ -17,6 +17,7 @@
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
+#include "Shell/ShellSettings.hpp"
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Swipe/SwipeReview.hpp"
 #include "TandorShared/Texts.hpp"
@@ -287,6 +288,29 @@ TEST_F(SwipeTabTest, TheNewFolderSheetTakesReturnAnywhereAndEscapeCancels) {
     key(Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return only("newFolderName") == nullptr; }, 2000));
     EXPECT_EQ(sorting.folders().size(), 2u);
+}
+
+// A folder's row fades in and out under the deck picker; with reduce motion it
+// comes and goes at once.
+TEST_F(SwipeTabTest, FolderRowsFadeInAndOutUnlessMotionIsReduced) {
+    SortingModel& sorting = *model->swipe()->sorting();
+    auto* settings =
+        engine.singletonInstance<ShellSettings*>(qmlTypeId("Tandor", 1, 0, "ShellSettings"));
+    ASSERT_NE(settings, nullptr);
+    for (const bool reduce : {false, true}) {
+        settings->setReduceMotion(reduce);
+        const auto folder = sorting.createTemporary("Inbox", SortingFate::keep());
+        ASSERT_TRUE(folder);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return only("sortingFolderRow") != nullptr; }, 2000));
+        EXPECT_EQ(only("sortingFolderRow")->opacity() < 1, !reduce) << reduce;
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return only("sortingFolderRow")->opacity() == 1; }, 2000));
+
+        sorting.forget(*folder);
+        QTest::qWait(50);
+        EXPECT_EQ(only("sortingFolderRow") != nullptr, !reduce) << reduce;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return only("sortingFolderRow") == nullptr; }, 2000));
+    }
 }
 
 TEST_F(SwipeTabTest, AMoveThatCannotGoBackStaysDecidedAndSaysWhy) {

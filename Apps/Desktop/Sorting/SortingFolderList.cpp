@@ -55,6 +55,7 @@ QVariantList SortingFolderList::folders() const {
         const int count = counted == sorting()->counts().end() ? 0 : counted->second;
         const auto finish = SortingFolderText::finishButton(folder, count);
         rows.append(QVariantMap{
+            {QStringLiteral("id"), QString::fromStdString(folder.id.string())},
             {QStringLiteral("name"), ui::displayPath(folder.name)},
             {QStringLiteral("detail"),
              ui::Texts::tr(QStringLiteral("%lld files · %@"),

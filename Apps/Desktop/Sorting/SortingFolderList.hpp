@@ -29,7 +29,7 @@ class SortingFolderList : public QObject {
 
     Q_PROPERTY(
         tandor::ScanModel* scanModel READ scanModel WRITE setScanModel NOTIFY scanModelChanged)
-    // One map per folder, in the model's order: name, detail, temporary,
+    // One map per folder, in the model's order: id, name, detail, temporary,
     // destination, due, finishTitle, finishEnabled.
     Q_PROPERTY(QVariantList folders READ folders NOTIFY changed)
     // The destination's name; empty without one.

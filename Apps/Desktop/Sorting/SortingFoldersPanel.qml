@@ -19,7 +19,43 @@ Glass {
     cornerRadius: 14
     implicitHeight: column.implicitHeight + 28
 
-    Component.onCompleted: if (folders) folders.reload()
+    Component.onCompleted: {
+        if (folders) {
+            folders.reload()
+        }
+        syncRows()
+    }
+
+    // Brings the rows in line with the folders one by one, so that only a row
+    // that comes or goes is animated.
+    function syncRows() {
+        const list = folders ? folders.folders : []
+        const ids = list.map(folder => folder.id)
+        for (let i = rows.count - 1; i >= 0; --i) {
+            if (ids.indexOf(rows.get(i).folderId) < 0) {
+                rows.remove(i)
+            }
+        }
+        for (let i = 0; i < ids.length; ++i) {
+            let at = i
+            while (at < rows.count && rows.get(at).folderId !== ids[i]) {
+                ++at
+            }
+            if (at === rows.count) {
+                rows.insert(i, { folderId: ids[i], folder: list[i] })
+            } else {
+                if (at !== i) {
+                    rows.move(at, i, 1)
+                }
+                rows.set(i, { folder: list[i] })
+            }
+        }
+    }
+
+    Connections {
+        target: panel.folders
+        function onChanged() { panel.syncRows() }
+    }
 
     ColumnLayout {
         id: column
@@ -74,15 +110,74 @@ Glass {
             text: Texts.tr("No folders yet. Press ↑ on a card to start sorting.")
             color: Theme.secondaryText
         }
-        Repeater {
-            model: panel.folders ? panel.folders.folders : []
-            SortingFolderRow {
-                required property var modelData
+        ListView {
+            id: rowList
+            Layout.fillWidth: true
+            Layout.preferredHeight: contentHeight
+            // The last row stays in sight while it leaves.
+            visible: count > 0 || lastLeaving.running
+            interactive: false
+            spacing: 10
+            model: ListModel {
+                id: rows
+            }
+            delegate: SortingFolderRow {
                 required property int index
-                Layout.fillWidth: true
+                required property var model
+                width: ListView.view.width
                 folders: panel.folders
-                folder: modelData
+                folder: model.folder
                 row: index
+            }
+
+            // Rows slide in from the top edge and fade in, and leave the same
+            // way; the others make room. Reduce motion shows the change at once.
+            readonly property bool animated: !ShellSettings.reduceMotion
+            onCountChanged: if (count === 0 && animated) lastLeaving.restart()
+            Timer {
+                id: lastLeaving
+                interval: 250
+            }
+            add: Transition {
+                id: adding
+                enabled: rowList.animated
+                NumberAnimation {
+                    property: "opacity"
+                    from: 0
+                    to: 1
+                    duration: 250
+                    easing.type: Easing.OutQuad
+                }
+                NumberAnimation {
+                    property: "y"
+                    from: adding.ViewTransition.destination.y - adding.ViewTransition.item.height
+                    duration: 250
+                    easing.type: Easing.OutQuad
+                }
+            }
+            remove: Transition {
+                id: removing
+                enabled: rowList.animated
+                NumberAnimation {
+                    property: "opacity"
+                    to: 0
+                    duration: 250
+                    easing.type: Easing.OutQuad
+                }
+                NumberAnimation {
+                    property: "y"
+                    to: removing.ViewTransition.item.y - removing.ViewTransition.item.height
+                    duration: 250
+                    easing.type: Easing.OutQuad
+                }
+            }
+            displaced: Transition {
+                enabled: rowList.animated
+                NumberAnimation {
+                    property: "y"
+                    duration: 250
+                    easing.type: Easing.OutQuad
+                }
             }
         }
         Text {
