@@ -16,6 +16,8 @@ Item {
     readonly property var style: styles[level] || styles.needsReview
     readonly property color tint: Theme.safetyColor(level)
     readonly property alias text: label.text
+    // Off where an enclosing element already reads the level out.
+    property bool readable: true
 
     implicitWidth: row.implicitWidth + 16
     implicitHeight: row.implicitHeight + 6
@@ -40,6 +42,7 @@ Item {
         Text {
             id: label
             anchors.verticalCenter: parent.verticalCenter
+            Accessible.ignored: !badge.readable
             text: Texts.localized(badge.style.text)
             textFormat: Text.PlainText
             color: badge.tint

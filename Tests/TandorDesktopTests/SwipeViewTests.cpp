@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QAccessible>
+#include <QMimeDatabase>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -20,6 +22,7 @@
 #include "Shell/ShellSettings.hpp"
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Swipe/SwipeReview.hpp"
+#include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
@@ -205,13 +208,54 @@ TEST_F(SwipeTabTest, BackspaceUndoesAndReturnStartsTheNextBatch) {
     EXPECT_EQ(only("batchProgress")->property("text").toString(), "Batch 2 of 2 · 0 of 1");
 }
 
-TEST_F(SwipeTabTest, SpaceTogglesThePreview) {
+TEST_F(SwipeTabTest, SpaceTogglesThePreviewWhichNamesTheFilesType) {
     startDownloads();
+    EXPECT_EQ(only("cardType"), nullptr);
     key(Qt::Key_Space);
     EXPECT_TRUE(QTest::qWaitFor([&] { return only("previewCard") != nullptr; }, 2000));
+    ASSERT_NE(only("cardType"), nullptr);
+    const QString zip =
+        QMimeDatabase().mimeTypeForName(QStringLiteral("application/zip")).comment();
+    EXPECT_FALSE(zip.isEmpty());
+    EXPECT_EQ(only("cardType")->property("text").toString(), zip);
     QTest::qWait(300);
     key(Qt::Key_Space);
     EXPECT_TRUE(QTest::qWaitFor([&] { return only("previewCard") == nullptr; }, 2000));
+}
+
+// A screen reader meets the card as one element that reads out what it
+// shows, not as a dozen loose texts.
+TEST_F(SwipeTabTest, TheCardIsOneAccessibleElement) {
+    startDownloads();
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(only("topCard"));
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->childCount(), 0);
+    const SwipeCard& shown = model->swipe()->session()->cards()[0];
+    const QString name = card->text(QAccessible::Name);
+    for (const QString& part :
+         {QString::fromStdString(shown.name),
+          QString::fromStdString(ByteFormat::string(shown.bytes)), QStringLiteral("Needs review"),
+          QStringLiteral("In your Downloads folder")}) {
+        EXPECT_TRUE(name.contains(part)) << name.toStdString() << " / " << part.toStdString();
+    }
+}
+
+// Undo, preview and reveal show only their icon: each is a small square
+// button that still has its name; the batch's bar is a thin track.
+TEST_F(SwipeTabTest, IconOnlyControlsAreCompactAndNamed) {
+    startDownloads();
+    const QQuickItem* labelled = only("laterButton");
+    ASSERT_NE(labelled, nullptr);
+    for (const char* name : {"undoButton", "previewButton", "revealButton"}) {
+        QQuickItem* button = only(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_LE(button->width(), button->height()) << name;
+        EXPECT_LT(button->width(), labelled->width()) << name;
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(element, nullptr) << name;
+        EXPECT_FALSE(element->text(QAccessible::Name).isEmpty()) << name;
+    }
+    EXPECT_LE(only("batchBar")->height(), 8);
 }
 
 TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Qt5Compat.GraphicalEffects
 import Tandor.Shared
 
 // One card: a large preview of the file, its name and size, the folder it lies
@@ -7,14 +8,36 @@ import Tandor.Shared
 Rectangle {
     id: card
 
-    // position, name, sizeText, location, safety, evidence, thumbnail.
+    // position, name, sizeText, location, safety, evidence, thumbnail, type.
     property var value: ({})
+    // The preview adds the file's type under its location.
+    property bool showsType: false
 
     implicitHeight: column.implicitHeight + 36
     radius: 16
     color: Theme.palette.window
     border.color: Qt.rgba(Theme.secondaryText.r, Theme.secondaryText.g, Theme.secondaryText.b, 0.2)
     border.width: 1
+
+    // One element that reads out what the card shows; its texts are not
+    // read a second time on their own.
+    Accessible.role: Accessible.Pane
+    Accessible.name: [card.value.name, card.value.sizeText, card.value.location,
+                      card.showsType ? card.value.type : "", badge.text]
+                     .concat((card.value.evidence || []).map(line => line.text))
+                     .filter(text => text && text.length > 0).join(", ")
+
+    // The card's fill is opaque, so a glow behind it draws only the shadow.
+    RectangularGlow {
+        z: -1
+        anchors.fill: parent
+        anchors.topMargin: 4
+        anchors.bottomMargin: -4
+        glowRadius: 10
+        spread: 0
+        cornerRadius: card.radius + glowRadius
+        color: Qt.rgba(0, 0, 0, 0.15)
+    }
 
     ColumnLayout {
         id: column
@@ -72,6 +95,7 @@ Rectangle {
             Text {
                 objectName: "cardName"
                 Layout.fillWidth: true
+                Accessible.ignored: true
                 text: card.value.name || ""
                 textFormat: Text.PlainText
                 wrapMode: Text.WrapAnywhere
@@ -83,6 +107,7 @@ Rectangle {
             }
             Text {
                 Layout.alignment: Qt.AlignTop
+                Accessible.ignored: true
                 text: card.value.sizeText || ""
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
@@ -91,13 +116,27 @@ Rectangle {
         }
         Text {
             Layout.fillWidth: true
+            Accessible.ignored: true
             text: card.value.location || ""
             textFormat: Text.PlainText
             elide: Text.ElideMiddle
             font.pixelSize: 11
             color: Theme.secondaryText
         }
+        Text {
+            objectName: "cardType"
+            Layout.fillWidth: true
+            visible: card.showsType
+            Accessible.ignored: true
+            text: card.value.type || ""
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            font.pixelSize: 11
+            color: Theme.secondaryText
+        }
         SafetyBadge {
+            id: badge
+            readable: false
             level: card.value.safety || "needsReview"
         }
         ColumnLayout {
@@ -114,6 +153,7 @@ Rectangle {
                     }
                     Text {
                         Layout.fillWidth: true
+                        Accessible.ignored: true
                         text: modelData.text
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap

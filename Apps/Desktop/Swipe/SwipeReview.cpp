@@ -1,5 +1,6 @@
 #include "Swipe/SwipeReview.hpp"
 
+#include <QMimeDatabase>
 #include <QSettings>
 #include <algorithm>
 
@@ -37,6 +38,17 @@ QString symbolOf(SwipeDeckKind kind) {
 
 QString safetyName(SafetyLevel level) {
     return ui::fromEngine(rawValue(level));
+}
+
+// The kind of file the card is, as the system's type list describes it
+// ("JPEG image"). Judged by the name alone: the file is never opened here.
+QString typeText(const SwipeCard& card) {
+    const QMimeDatabase types;
+    const QMimeType type =
+        card.isDirectory
+            ? types.mimeTypeForName(QStringLiteral("inode/directory"))
+            : types.mimeTypeForFile(ui::displayPath(card.path), QMimeDatabase::MatchExtension);
+    return type.comment();
 }
 
 }  // namespace
@@ -153,6 +165,7 @@ QVariantMap SwipeReview::cardMap(const SwipeCard& card, std::size_t position) co
          ui::displayPath(ui::tildePath(card.parentPath(), homeFolderPath()))},
         {QStringLiteral("safety"), safetyName(card.safety())},
         {QStringLiteral("evidence"), evidence},
+        {QStringLiteral("type"), typeText(card)},
         {QStringLiteral("thumbnail"),
          QStringLiteral("image://%1/%2").arg(QLatin1String(SwipeThumbnailProvider::name), id)},
         {QStringLiteral("icon"),

@@ -40,8 +40,9 @@ class SwipeReview : public QObject {
     Q_PROPERTY(QStringList orders READ orders CONSTANT)
     Q_PROPERTY(int orderIndex READ orderIndex WRITE setOrderIndex NOTIFY changed)
     // The batch's cards from the current one on, at most three: position,
-    // name, sizeText, location, safety, evidence ([{text, observed}]), and
-    // the image sources of its picture and icon.
+    // name, sizeText, location, safety, evidence ([{text, observed}]), type
+    // (the file's kind, for the preview) and the image sources of its picture
+    // and icon.
     Q_PROPERTY(QVariantList cards READ cards NOTIFY changed)
     Q_PROPERTY(QString deckTitle READ deckTitle NOTIFY changed)
     Q_PROPERTY(QString progressText READ progressText NOTIFY changed)

@@ -67,12 +67,19 @@ Item {
         onActivated: stack.togglePreview()
     }
 
+    // A control of the stack. One shown by its icon alone is a compact square
+    // with its label as tooltip and accessible name; the style's minimum width
+    // would otherwise leave it a wide, mostly empty button.
     component StackButton: Button {
         id: button
         property string symbol
         property bool iconOnly: false
+        implicitWidth: iconOnly ? Math.max(implicitHeight, implicitContentWidth + leftPadding + rightPadding)
+                                : Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                                           implicitContentWidth + leftPadding + rightPadding)
         focusPolicy: Qt.NoFocus
         hoverEnabled: true
+        Accessible.name: text
         ToolTip.visible: hovered && ToolTip.text.length > 0
         ToolTip.delay: 600
         contentItem: Row {
@@ -123,11 +130,29 @@ Item {
                     color: Theme.secondaryText
                 }
             }
+            // A thin track: the style's own bar is a tall white field that
+            // reads as an empty text box under the title.
             ProgressBar {
+                id: batchBar
+                objectName: "batchBar"
                 Layout.fillWidth: true
                 from: 0
                 to: stack.review ? Math.max(stack.review.batchLength, 1) : 1
                 value: stack.review ? stack.review.doneInBatch : 0
+                background: Rectangle {
+                    implicitHeight: 6
+                    radius: 3
+                    color: Qt.rgba(Theme.primaryText.r, Theme.primaryText.g, Theme.primaryText.b, 0.1)
+                }
+                contentItem: Item {
+                    implicitHeight: 6
+                    Rectangle {
+                        width: batchBar.visualPosition * parent.width
+                        height: parent.height
+                        radius: 3
+                        color: Theme.wine
+                    }
+                }
             }
             Text {
                 visible: text.length > 0
@@ -380,7 +405,7 @@ Item {
         show: stack.visible && !keysTip.dismissed
     }
 
-    // The top card's file, larger, with its name, size and kind.
+    // The top card's file, larger, with its name, size and type.
     Popup {
         id: preview
         objectName: "preview"
@@ -400,6 +425,7 @@ Item {
             SwipeCardView {
                 objectName: "previewCard"
                 Layout.fillWidth: true
+                showsType: true
                 value: stack.current || ({})
             }
         }
