@@ -405,6 +405,34 @@ TEST_F(SwipeTabTest, TheTutorialReturnsUntilFinishedAndSkipIsInertOnTheLastPage)
     EXPECT_EQ(only("tutorialNext"), nullptr);
 }
 
+// In a short picker the tiles follow the scrolling: scrolled to the end, a
+// tile of the first row goes, and the first row is whole again when scrolled
+// back.
+TEST_F(SwipeTabTest, TheDeckGridMakesTilesAsTheyComeIntoSight) {
+    only("deckPicker")->setHeight(200);
+    QQuickItem* grid = only("deckGrid");
+    ASSERT_NE(grid, nullptr);
+    const auto titles = [&] {
+        QStringList shownTitles;
+        for (const QQuickItem* tile : shown("deckTile")) {
+            shownTitles.append(tile->property("deck").toMap().value("title").toString());
+        }
+        return shownTitles;
+    };
+    QMetaObject::invokeMethod(grid, "positionViewAtEnd");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return titles().size() < 4; }, 2000))
+        << titles().join(", ").toStdString();
+    EXPECT_TRUE(titles().contains("Old files"));
+
+    QMetaObject::invokeMethod(grid, "positionViewAtBeginning");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return titles().contains("Downloads") &&
+                   titles().contains("Installers and disk images");
+        },
+        2000));
+}
+
 TEST_F(SwipeTabTest, AnEmptyDeckIgnoresClicks) {
     QQuickItem* installers = shown("deckTile").value(1);
     ASSERT_NE(installers, nullptr);
