@@ -404,7 +404,8 @@ void runSwipe(Driver& driver) {
     // Down to the sorting folders, so that the due one shows under the decks.
     auto* decks = firstItem(driver, "deckPicker").property("contentItem").value<QObject*>();
     if (decks != nullptr) {
-        decks->setProperty("contentY", 240);
+        QMetaObject::invokeMethod(decks, "positionViewAtBeginning");
+        decks->setProperty("contentY", decks->property("contentY").toDouble() + 240);
     }
     QTest::qWait(settleMilliseconds);
     driver.save(QStringLiteral("10-swipe-decks"));

@@ -34,6 +34,8 @@ ScrollView {
         bottomMargin: 20
         cellWidth: Math.floor(available / columns)
         cellHeight: tileHeight + spacing
+        // The scroll view clips only a view of its own making.
+        clip: true
         boundsBehavior: Flickable.StopAtBounds
         keyNavigationEnabled: false
         // Tiles are cheap: none is made ahead of being scrolled to.
