@@ -4,7 +4,7 @@
 #include "TandorAnalyzers/StorageBreakdown.hpp"
 #include "TreeBuilding.hpp"
 
-namespace tandor {
+namespace tandor::storage_breakdown_tests {
 namespace {
 
 using namespace tandor::testing;
@@ -148,4 +148,4 @@ TEST(StorageBreakdownTest, LimitsCutOwnersAndItemsButNotTotals) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::storage_breakdown_tests

@@ -5,7 +5,7 @@
 
 #include "TandorCore/IcicleLayout.hpp"
 
-namespace tandor {
+namespace tandor::icicle_layout_tests {
 namespace {
 
 FileNodePtr file(const std::string& path, std::int64_t bytes) {
@@ -173,4 +173,4 @@ TEST(IcicleLayout, ChainFollowsNamesAndStopsAtTheFirstGap) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::icicle_layout_tests

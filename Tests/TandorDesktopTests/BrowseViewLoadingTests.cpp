@@ -11,7 +11,7 @@
 #include "QmlWarnings.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
-namespace tandor {
+namespace tandor::browse_view_loading_tests {
 namespace {
 
 FileNodePtr file(const std::string& path, std::int64_t bytes) {
@@ -73,4 +73,4 @@ TEST(BrowseViewLoading, LoadsWithoutAWarningWithAndWithoutATree) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::browse_view_loading_tests

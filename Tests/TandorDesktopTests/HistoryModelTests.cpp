@@ -16,7 +16,7 @@
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
-namespace tandor {
+namespace tandor::history_model_tests {
 namespace {
 
 using namespace std::chrono_literals;
@@ -277,4 +277,4 @@ TEST_F(HistoryModelTest, ARestoreKeepsRecordsWrittenSinceTheLastGoodReload) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::history_model_tests

@@ -22,7 +22,7 @@
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
-namespace tandor {
+namespace tandor::smart_view_tests {
 namespace {
 
 using testing::allWarnings;
@@ -145,4 +145,4 @@ TEST_F(SmartTabTest, ChoosingAppsAndBackBuildsTheAutomationsAfresh) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::smart_view_tests

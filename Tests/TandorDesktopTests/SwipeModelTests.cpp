@@ -18,7 +18,7 @@
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
-namespace tandor {
+namespace tandor::swipe_model_tests {
 namespace {
 
 using namespace std::chrono_literals;
@@ -282,4 +282,4 @@ TEST_F(SwipeModelTest, AMoveWhoseSaveFailedIsStillADecision) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::swipe_model_tests

@@ -3,13 +3,12 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <fstream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "TandorCore/Date.hpp"
 #include "TandorDuplicates/DuplicateFile.hpp"
+#include "TestSupport/FileContents.hpp"
 
 namespace tandor::testing {
 
@@ -23,14 +22,6 @@ inline DuplicateFile file(std::string path, std::optional<Date> date = std::null
                           std::int64_t allocatedSize = 4'096,
                           std::optional<CloneInfo> clone = std::nullopt) {
     return DuplicateFile{std::move(path), allocatedSize, date, clone};
-}
-
-inline void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-    stream.write(content.data(), static_cast<std::streamsize>(content.size()));
-    if (!stream) {
-        throw std::runtime_error("cannot write " + path);
-    }
 }
 
 // size bytes of a repeating pattern that depends on seed.

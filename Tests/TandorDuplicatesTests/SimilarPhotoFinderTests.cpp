@@ -14,7 +14,7 @@
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
-namespace tandor {
+namespace tandor::similar_photo_finder_tests {
 namespace {
 
 using Calls = std::vector<std::pair<std::int64_t, std::int64_t>>;
@@ -268,4 +268,4 @@ TEST(SimilarPhotoFinder, RealPhotosGroupByScenePastBadFilesWithoutChangingAnythi
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::similar_photo_finder_tests

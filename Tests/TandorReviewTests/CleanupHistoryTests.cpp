@@ -19,10 +19,9 @@ using namespace std::chrono_literals;
 using testing::contentsOf;
 using testing::FixtureHome;
 using testing::isThere;
+using testing::someDay;
 using testing::StoreContract;
 using testing::writeFile;
-
-const Date someDay{std::chrono::seconds{1'750'000'000}};
 
 HistoryRecord recordOf(const std::string& original, const std::string& trashed) {
     return HistoryRecord(original, trashed, 100, std::nullopt, someDay);

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "ReviewTestSupport.hpp"
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorReview/MoveRecord.hpp"
 
 namespace tandor {
 namespace {
 
-const Date someDay{std::chrono::seconds{1'750'000'000}};
+using testing::someDay;
 
 TEST(MoveRecord, RoundTripsAndLeavesOutAnAbsentFolderAndAnEmptyLeftBehind) {
     const MoveRecord record("/home/u/caf\xE9.txt", "/home/u/Tandor/Later/caf\xE9.txt", 12,

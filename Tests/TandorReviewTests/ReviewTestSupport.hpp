@@ -12,10 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "TandorCore/Date.hpp"
 #include "TestSupport/FileContents.hpp"
 
 // Small file helpers shared by the review engine's tests.
 namespace tandor::testing {
+
+// A fixed moment for records whose date does not matter.
+inline const Date someDay{std::chrono::seconds{1'750'000'000}};
 
 // Whether anything, a dangling link included, is at path.
 inline bool isThere(const std::string& path) {

@@ -25,10 +25,9 @@ using testing::lines;
 using testing::OtherDeviceFolder;
 using testing::printable;
 using testing::runUnprivileged;
+using testing::someDay;
 using testing::StoreContract;
 using testing::writeFile;
-
-const Date someDay{std::chrono::seconds{1'750'000'000}};
 
 class SortingUnderTest final : public testing::StoreUnderTest {
   public:

@@ -16,9 +16,8 @@ using namespace std::chrono_literals;
 using testing::contentsOf;
 using testing::FixtureHome;
 using testing::isThere;
+using testing::someDay;
 using testing::StoreContract;
-
-const Date someDay{std::chrono::seconds{1'750'000'000}};
 
 class MemoryUnderTest final : public testing::StoreUnderTest {
   public:

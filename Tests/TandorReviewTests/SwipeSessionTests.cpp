@@ -3,16 +3,17 @@
 
 #include <algorithm>
 
+#include "ReviewTestSupport.hpp"
 #include "TandorReview/SwipeOrder.hpp"
 #include "TandorReview/SwipeSession.hpp"
 
 namespace tandor {
 namespace {
 
+using testing::someDay;
+
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
-
-const Date someDay{std::chrono::seconds{1'750'000'000}};
 
 SwipeCard card(const std::string& path, std::int64_t bytes = 1,
                std::optional<Date> modified = std::nullopt) {

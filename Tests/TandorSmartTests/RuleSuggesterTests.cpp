@@ -4,7 +4,7 @@
 #include "SmartTestSupport.hpp"
 #include "TandorSmart/RuleSuggester.hpp"
 
-namespace tandor {
+namespace tandor::rule_suggester_tests {
 namespace {
 
 using namespace testing;
@@ -192,4 +192,4 @@ TEST(RuleSuggester, OrderDeduplicationAndEnabledRules) {
 }
 
 }  // namespace
-}  // namespace tandor
+}  // namespace tandor::rule_suggester_tests

@@ -3,15 +3,21 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 // Plain file helpers for building and checking fixtures.
 namespace tandor::testing {
 
-// Writes contents to path, creating the folders above it.
+// Writes contents to path, creating the folders above it; a fixture that
+// cannot be written stops the test.
 inline void writeFile(const std::string& path, const std::string& contents) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << contents;
+    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+    stream << contents;
+    if (!stream) {
+        throw std::runtime_error("cannot write " + path);
+    }
 }
 
 // The bytes of the file at path ("" when it cannot be read).
