@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "TandorScanner/FolderDescriptor.hpp"
+#include "TandorScanner/SpareEntries.hpp"
 #include "TandorScanner/StatValues.hpp"
 
 namespace tandor {
@@ -116,7 +117,8 @@ std::optional<DirectoryListing> BulkDirectoryReader::listOpen(FolderDescriptor d
     if (!descriptor.isValid() || ::fstat(descriptor.get(), &status) != 0) {
         return std::nullopt;
     }
-    DirectoryListing listing{.device = static_cast<std::uint64_t>(status.st_dev), .entries = {}};
+    DirectoryListing listing{.device = static_cast<std::uint64_t>(status.st_dev),
+                             .entries = spare_entries::take()};
     reserveForFolderOfSize(listing.entries, status.st_size);
     char* buffer = threadBuffer();
     while (true) {

@@ -2,6 +2,7 @@
 
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorScanner/ParallelLoop.hpp"
+#include "TandorScanner/SpareEntries.hpp"
 
 namespace tandor {
 namespace {
@@ -110,6 +111,7 @@ Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
         return frame;
     }
     takeFiles(frame, listing->entries);
+    spare_entries::handBack(std::move(listing->entries));
     if (!frame.subfolders.empty() && listing->folder) {
         keepOpen(frame, std::move(listing->folder));
     }
