@@ -20,7 +20,7 @@ class DiskReadWatch {
     // Absent for a listing that is not sampled.
     using Sample = std::optional<std::int64_t>;
 
-    static constexpr int sampledEvery = 8;
+    static constexpr int sampledEvery = 32;
     static constexpr int listingsThatWait = 4;
 
     explicit DiskReadWatch(std::function<void()> onReadsWait,
