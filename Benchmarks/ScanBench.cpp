@@ -69,11 +69,12 @@ int main(int argc, char** argv) {
         long long nodes = 0;
         result.root->forEach([&nodes](const tandor::FileNodePtr&) { ++nodes; });
         std::printf(
-            "scan-bench: files=%lld nodes=%lld bytes=%lld seconds=%.3f method=%s threads=%d "
+            "scan-bench: files=%lld nodes=%lld bytes=%lld seconds=%.3f method=%s threads=%d-%d "
             "peak_rss_kb=%ld rss_per_node=%.0f\n",
             static_cast<long long>(result.root->fileCount()), nodes,
             static_cast<long long>(result.root->allocatedSize()), result.duration,
-            result.method.c_str(), tandor::DirectoryScanner::walkingThreads(), peak,
+            result.method.c_str(), tandor::DirectoryScanner::cachedWalkingThreads(),
+            tandor::DirectoryScanner::walkingThreads(), peak,
             static_cast<double>(peak - before) * 1024.0 / static_cast<double>(nodes));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "scan-bench: %s\n", error.what());

@@ -66,6 +66,14 @@ void FileNode::absorb(const FileNode& other) {
     addTotals(other);
 }
 
+void FileNode::absorbFile(std::int64_t allocatedSize, std::int64_t logicalSize,
+                          std::int64_t sharedCloneSize) {
+    allocatedSize_ = saturatingAdd(allocatedSize_, allocatedSize);
+    logicalSize_ = saturatingAdd(logicalSize_, logicalSize);
+    sharedCloneSize_ = saturatingAdd(sharedCloneSize_, sharedCloneSize);
+    fileCount_ = saturatingAdd(fileCount_, std::int64_t{1});
+}
+
 void FileNode::addTotals(const FileNode& other) {
     allocatedSize_ = saturatingAdd(allocatedSize_, other.allocatedSize_);
     logicalSize_ = saturatingAdd(logicalSize_, other.logicalSize_);

@@ -60,6 +60,9 @@ class FileNode : public std::enable_shared_from_this<FileNode> {
     void append(FileNodePtr child);
     // Adds other's totals to this node's without keeping other.
     void absorb(const FileNode& other);
+    // Adds one file's sizes and counts the file, without a node for it.
+    void absorbFile(std::int64_t allocatedSize, std::int64_t logicalSize,
+                    std::int64_t sharedCloneSize);
 
     // Bytes that removing this node would free: allocated minus shared, never below 0.
     std::int64_t reclaimableSize() const;

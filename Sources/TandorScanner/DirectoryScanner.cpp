@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorScanner/BulkDirectoryReader.hpp"
+#include "TandorScanner/DiskReadWatch.hpp"
 #include "TandorScanner/FileInfo.hpp"
+#include "TandorScanner/LoopThreads.hpp"
 #include "TandorScanner/LstatDirectoryReader.hpp"
-#include "TandorScanner/ParallelLoop.hpp"
 #include "TandorScanner/ScanError.hpp"
 #include "TandorScanner/Walk.hpp"
 
@@ -20,6 +22,10 @@ std::unique_ptr<DirectoryReader> DirectoryScanner::standardReader(bool usesBulkA
         return std::make_unique<BulkDirectoryReader>();
     }
     return std::make_unique<LstatDirectoryReader>();
+}
+
+int DirectoryScanner::cachedWalkingThreads() {
+    return std::max(static_cast<int>(std::thread::hardware_concurrency()), 1);
 }
 
 int DirectoryScanner::walkingThreads() {
@@ -42,14 +48,22 @@ ScanResult DirectoryScanner::scan(std::string_view root, const ProgressFunction&
     }
     const std::unique_ptr<DirectoryReader> reader = makeReader_(options_.usesBulkAttributes);
     Ledger ledger;
-    Walk walk(options_, *reader, info->device, onProgress, stop, ledger);
+    std::optional<LoopThreads> threads;
+    if (info->isDirectory && options_.parallelDepth > 0) {
+        threads.emplace(cachedWalkingThreads(), walkingThreads());
+    }
+    DiskReadWatch diskReads([&threads] {
+        if (threads) {
+            threads->widen();
+        }
+    });
+    Walk walk(options_, *reader, info->device, onProgress, stop, ledger, diskReads);
     FileNodePtr node;
     if (!info->isDirectory) {
         node = walk.file(path, info->entryNamed(paths::lastComponent(path)));
-    } else if (options_.parallelDepth > 0) {
-        withLoopThreads(walkingThreads(), [&] {
-            node = walk.directory(path, info->modificationDate, info->accessDate, 0);
-        });
+    } else if (threads) {
+        threads->run(
+            [&] { node = walk.directory(path, info->modificationDate, info->accessDate, 0); });
     } else {
         node = walk.directory(path, info->modificationDate, info->accessDate, 0);
     }

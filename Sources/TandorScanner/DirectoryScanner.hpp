@@ -30,9 +30,12 @@ class DirectoryScanner {
     // The bulk reader when asked for bulk attributes, else the lstat reader.
     static std::unique_ptr<DirectoryReader> standardReader(bool usesBulkAttributes);
 
-    // The threads a walk with a positive parallel depth runs on, the calling
-    // one included. A first scan after a boot reads from the disk and its
-    // threads mostly wait for it: four per core, at most 32, walk faster than
+    // The threads a walk with a positive parallel depth starts on, the calling
+    // one included: one per core. Reading from the cache keeps them busy, and
+    // more would only take turns on the cores.
+    static int cachedWalkingThreads();
+    // The threads that walk once its reads are seen waiting on the disk, as on
+    // a first scan after a boot: four per core, at most 32, walk faster than
     // one per core (32 made the best floor on an eight-core machine).
     static int walkingThreads();
 

@@ -12,9 +12,4 @@ namespace tandor {
 // own. An exception thrown by a body reaches the caller.
 void parallelFor(std::size_t count, const std::function<void(std::size_t)>& body);
 
-// Runs work on the calling thread with threads threads (the caller included)
-// for the loops inside it, more than the machine has cores when asked: loops
-// whose bodies mostly wait on the disk gain from that. Returns when work has.
-void withLoopThreads(int threads, const std::function<void()>& work);
-
 }  // namespace tandor

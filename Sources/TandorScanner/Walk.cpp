@@ -2,6 +2,7 @@
 
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorScanner/ParallelLoop.hpp"
+#include "TandorScanner/SpareEntries.hpp"
 
 namespace tandor {
 namespace {
@@ -28,13 +29,15 @@ std::string_view below(std::string_view folder, std::string_view path) {
 }  // namespace
 
 Walk::Walk(const ScanOptions& options, const DirectoryReader& reader, std::uint64_t rootDevice,
-           const ProgressFunction& progress, std::stop_token stop, Ledger& ledger)
+           const ProgressFunction& progress, std::stop_token stop, Ledger& ledger,
+           DiskReadWatch& diskReads)
     : options_(options),
       reader_(reader),
       rootDevice_(rootDevice),
       progress_(progress),
       stop_(std::move(stop)),
-      ledger_(ledger) {
+      ledger_(ledger),
+      diskReads_(diskReads) {
 }
 
 void Walk::Frame::take(FileNodePtr child) {
@@ -108,6 +111,7 @@ Walk::Frame Walk::enter(std::string path, std::optional<Date> modificationDate,
         return frame;
     }
     takeFiles(frame, listing->entries);
+    spare_entries::handBack(std::move(listing->entries));
     if (!frame.subfolders.empty() && listing->folder) {
         keepOpen(frame, std::move(listing->folder));
     }
@@ -125,10 +129,11 @@ bool Walk::fansOut(const Frame& frame) const {
 }
 
 std::optional<DirectoryListing> Walk::list(const std::string& path, const Anchor& anchor) const {
-    if (!anchor.folder) {
-        return reader_.list(path);
-    }
-    return reader_.listBelow(*anchor.folder, below(anchor.path, path), path);
+    const DiskReadWatch::Sample sample = diskReads_.starting();
+    auto listing = anchor.folder ? reader_.listBelow(*anchor.folder, below(anchor.path, path), path)
+                                 : reader_.list(path);
+    diskReads_.finished(sample);
+    return listing;
 }
 
 void Walk::keepOpen(Frame& frame, std::shared_ptr<const FolderDescriptor> folder) {
@@ -151,24 +156,26 @@ void Walk::takeFiles(Frame& frame, const std::vector<ScanEntry>& entries) {
     std::int64_t files = 0;
     std::int64_t bytes = 0;
     for (const auto& entry : entries) {
-        std::string path = childPath(folder, entry.name);
-        if (!options_.excludedPaths.empty() && options_.excludedPaths.contains(path)) {
+        // Most files are only folded into their folder: their path is built
+        // only when something needs it.
+        if (!options_.excludedPaths.empty() &&
+            options_.excludedPaths.contains(childPath(folder, entry.name))) {
             continue;
         }
         if (entry.isDirectory) {
             if (!options_.staysOnSameVolume || entry.device == 0 || entry.device == rootDevice_) {
                 frame.subfolders.push_back(
-                    {std::move(path), entry.modificationDate, entry.accessDate});
+                    {childPath(folder, entry.name), entry.modificationDate, entry.accessDate});
             }
             continue;
         }
         ++files;
-        FileNodePtr node = file(std::move(path), entry);
-        bytes = saturatingAdd(bytes, node->allocatedSize());
-        if (keepsFile(frame, *node)) {
-            frame.node->append(std::move(node));
+        const FileSizes sizes = account(entry);
+        bytes = saturatingAdd(bytes, sizes.allocated);
+        if (keepsFile(frame, sizes.allocated, entry.name)) {
+            frame.node->append(fileNode(childPath(folder, entry.name), entry, sizes));
         } else {
-            frame.node->absorb(*node);
+            frame.node->absorbFile(sizes.allocated, sizes.logical, sizes.shared);
         }
     }
     if (files > 0) {
@@ -176,9 +183,9 @@ void Walk::takeFiles(Frame& frame, const std::vector<ScanEntry>& entries) {
     }
 }
 
-bool Walk::keepsFile(const Frame& frame, const FileNode& node) const {
-    return frame.keep && (node.allocatedSize() >= options_.minimumKeptFileSize ||
-                          options_.alwaysKeptNames.contains(node.name()));
+bool Walk::keepsFile(const Frame& frame, std::int64_t allocated, const std::string& name) const {
+    return frame.keep &&
+           (allocated >= options_.minimumKeptFileSize || options_.alwaysKeptNames.contains(name));
 }
 
 void Walk::reportFiles(const std::string& folder, std::int64_t files, std::int64_t bytes) {
@@ -204,22 +211,27 @@ void Walk::fanOut(Frame& frame, const Anchor& anchor) {
 }
 
 FileNodePtr Walk::file(std::string path, const ScanEntry& entry) {
-    std::int64_t allocated = entry.allocatedSize;
-    std::int64_t logical = entry.logicalSize;
-    std::int64_t shared = 0;
+    return fileNode(std::move(path), entry, account(entry));
+}
+
+FileNodePtr Walk::fileNode(std::string path, const ScanEntry& entry, const FileSizes& sizes) {
+    return FileNode::make(std::move(path), entry.name, false, sizes.allocated, sizes.logical,
+                          sizes.shared, entry.modificationDate, entry.accessDate, {});
+}
+
+Walk::FileSizes Walk::account(const ScanEntry& entry) {
     if (entry.linkCount >= 2 && !ledger_.firstSighting(FileID{entry.device, entry.inode})) {
-        return FileNode::make(std::move(path), entry.name, false, 0, 0, 0, entry.modificationDate,
-                              entry.accessDate, {});
+        return {};
     }
-    if (entry.privateSize && *entry.privateSize >= 0 && *entry.privateSize < allocated) {
-        shared = allocated - *entry.privateSize;
-        if (entry.cloneID && !ledger_.firstSighting(*entry.cloneID, shared)) {
-            allocated = *entry.privateSize;
-            shared = 0;
+    FileSizes sizes{.allocated = entry.allocatedSize, .logical = entry.logicalSize, .shared = 0};
+    if (entry.privateSize && *entry.privateSize >= 0 && *entry.privateSize < sizes.allocated) {
+        sizes.shared = sizes.allocated - *entry.privateSize;
+        if (entry.cloneID && !ledger_.firstSighting(*entry.cloneID, sizes.shared)) {
+            sizes.allocated = *entry.privateSize;
+            sizes.shared = 0;
         }
     }
-    return FileNode::make(std::move(path), entry.name, false, allocated, logical, shared,
-                          entry.modificationDate, entry.accessDate, {});
+    return sizes;
 }
 
 }  // namespace tandor

@@ -12,6 +12,7 @@
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorScanner/DirectoryReader.hpp"
+#include "TandorScanner/DiskReadWatch.hpp"
 #include "TandorScanner/Ledger.hpp"
 #include "TandorScanner/ScanOptions.hpp"
 #include "TandorScanner/ScanProgress.hpp"
@@ -45,7 +46,8 @@ class Walk {
 
     // Everything passed in must outlive the walk.
     Walk(const ScanOptions& options, const DirectoryReader& reader, std::uint64_t rootDevice,
-         const ProgressFunction& progress, std::stop_token stop, Ledger& ledger);
+         const ProgressFunction& progress, std::stop_token stop, Ledger& ledger,
+         DiskReadWatch& diskReads);
 
     // The node of the folder at path with the totals of everything below it.
     // Once a stop is requested every folder not yet read stays empty.
@@ -55,6 +57,12 @@ class Walk {
     FileNodePtr file(std::string path, const ScanEntry& entry);
 
   private:
+    // A file's sizes after hard-link and clone accounting.
+    struct FileSizes {
+        std::int64_t allocated = 0;
+        std::int64_t logical = 0;
+        std::int64_t shared = 0;
+    };
     struct Subfolder {
         std::string path;
         std::optional<Date> modificationDate;
@@ -91,7 +99,10 @@ class Walk {
     void takeFiles(Frame& frame, const std::vector<ScanEntry>& entries);
     void reportFiles(const std::string& folder, std::int64_t files, std::int64_t bytes);
     void fanOut(Frame& frame, const Anchor& anchor);
-    bool keepsFile(const Frame& frame, const FileNode& node) const;
+    // Records the file in the ledger: call it once per file met.
+    FileSizes account(const ScanEntry& entry);
+    static FileNodePtr fileNode(std::string path, const ScanEntry& entry, const FileSizes& sizes);
+    bool keepsFile(const Frame& frame, std::int64_t allocated, const std::string& name) const;
     void keepOpen(Frame& frame, std::shared_ptr<const FolderDescriptor> folder);
     void close(Frame& frame);
     static Anchor nearestAnchor(const std::vector<Frame>& stack, const Anchor& outer);
@@ -102,6 +113,7 @@ class Walk {
     const ProgressFunction& progress_;
     std::stop_token stop_;
     Ledger& ledger_;
+    DiskReadWatch& diskReads_;
     std::atomic<int> foldersKeptOpen_ = 0;
 };
 
