@@ -7,8 +7,9 @@ namespace tandor {
 std::vector<std::pair<int, int>> PathRows::runsOf(const std::vector<std::string>& paths) const {
     std::vector<int> rows;
     for (const auto& path : paths) {
-        const auto [first, last] = rows_.equal_range(path);
-        for (auto found = first; found != last; ++found) {
+        const std::size_t hash = std::hash<std::string>{}(path);
+        for (auto found = std::lower_bound(rows_.begin(), rows_.end(), std::pair(hash, 0));
+             found != rows_.end() && found->first == hash; ++found) {
             rows.push_back(found->second);
         }
     }
