@@ -27,15 +27,17 @@ Item {
     objectName: "duplicateGroupRow"
     implicitHeight: disclosure.implicitHeight + 8
 
-    // A row the list hands to another group opens or closes at once.
-    ListView.onReused: disclosure.show(row.expanded)
+    // The open state follows the model without the easing, so that a row the
+    // list hands to another group opens or closes at once; a click eases it
+    // itself and the model then agrees.
+    onExpandedChanged: disclosure.show(row.expanded)
 
     DisclosureRow {
         id: disclosure
         y: 4
         width: row.width
-        expanded: row.expanded
         onToggled: open => row.list.setExpanded(row.index, open)
+        Component.onCompleted: show(row.expanded)
 
         label: [
             SymbolIcon {
