@@ -12,8 +12,17 @@ Column {
     property bool expanded: false
     property alias label: labelRow.data
     default property alias content: body.data
+    property bool animated: true
 
     signal toggled(bool expanded)
+
+    // Opens or closes at once, without the easing: for a row that a list
+    // reuses for another group.
+    function show(open) {
+        animated = false;
+        expanded = open;
+        animated = true;
+    }
 
     spacing: 6
 
@@ -42,6 +51,7 @@ Column {
                 rotation: disclosure.expanded ? 90 : 0
 
                 Behavior on rotation {
+                    enabled: disclosure.animated
                     NumberAnimation { duration: 200; easing.type: Easing.InOutQuad }
                 }
             }
@@ -71,6 +81,7 @@ Column {
         clip: true
 
         Behavior on height {
+            enabled: disclosure.animated
             NumberAnimation { duration: 200; easing.type: Easing.InOutQuad }
         }
 

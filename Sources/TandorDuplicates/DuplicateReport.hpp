@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TandorCore/Suggestion.hpp"
@@ -20,10 +21,13 @@ class DuplicateReport {
                     std::int64_t filesCompared, std::int64_t bytesRead,
                     std::vector<std::string> unreadablePaths, std::int64_t cloudOnlyFiles);
 
-    // Ordered by reclaimableBytes, then id, both descending.
-    const std::vector<DuplicateGroup>& groups() const { return groups_; }
+    // Ordered by reclaimableBytes, then id, both descending. A report that
+    // is done with hands its lists over without copying them.
+    const std::vector<DuplicateGroup>& groups() const& { return groups_; }
+    std::vector<DuplicateGroup> groups() && { return std::move(groups_); }
     // Ordered by logicalSize, then id, both descending.
-    const std::vector<DuplicateGroup>& cloneGroups() const { return cloneGroups_; }
+    const std::vector<DuplicateGroup>& cloneGroups() const& { return cloneGroups_; }
+    std::vector<DuplicateGroup> cloneGroups() && { return std::move(cloneGroups_); }
     std::int64_t filesCompared() const { return filesCompared_; }
     std::int64_t bytesRead() const { return bytesRead_; }
     // In the order they were met; neither sorted nor de-duplicated.

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "Duplicates/DuplicatesModel.hpp"
@@ -202,11 +205,16 @@ TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
     const auto flag = [&](int file, const char* name) {
         return files()[file].toMap()[QString::fromUtf8(name)].toBool();
     };
+    const auto inPile = [&](int file) {
+        return list->data(list->index(0), IdenticalFilesListModel::InPileRole)
+            .toList()[file]
+            .toBool();
+    };
     EXPECT_TRUE(flag(0, "isKeeper"));
 
     list->setExpanded(0, true);
     EXPECT_EQ(list->toggle(0, 1), "");
-    EXPECT_TRUE(flag(1, "inPile"));
+    EXPECT_TRUE(inPile(1));
     EXPECT_FALSE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
     EXPECT_EQ(list->toggle(0, 2), "");
     EXPECT_TRUE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
@@ -214,7 +222,7 @@ TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
               "That is the copy Tandor keeps. Choose another copy to keep first.");
 
     list->keep(0, 1);
-    EXPECT_FALSE(flag(1, "inPile"));
+    EXPECT_FALSE(inPile(1));
     EXPECT_TRUE(flag(1, "isKeeper"));
     EXPECT_EQ(list->data(list->index(0), IdenticalFilesListModel::SummaryRole).toString(),
               "3 copies of 2 MB · You chose this copy");
@@ -224,7 +232,66 @@ TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
     list->addCopies(0);
     EXPECT_TRUE(list->data(list->index(0), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
     EXPECT_EQ(list->toggle(0, 2), "");
-    EXPECT_FALSE(flag(2, "inPile"));
+    EXPECT_FALSE(inPile(2));
+}
+
+// A change of the pile redraws only the rows whose flags it changed, in runs
+// of neighbouring rows, and never the copies themselves.
+TEST_F(DuplicatesModelTest, APileChangeRedrawsOnlyTheRowsItTouches) {
+    scan();
+    const auto group = [](const std::string& name) {
+        return DuplicateGroup(name, 2'000'000,
+                              {{"/h/a/" + name, 2'000'000, std::nullopt, std::nullopt},
+                               {"/h/b/" + name, 2'000'000, std::nullopt, std::nullopt}});
+    };
+    DuplicatesModel model(
+        scanModel, {[&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
+                        return DuplicateReport({group("g0"), group("g1"), group("g2"), group("g3")},
+                                               {}, 8, 0, {}, 0);
+                    },
+                    [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
+                       std::stop_token) { return SimilarPhotoReport{}; }});
+    auto* list = model.identical();
+    QAbstractItemModelTester tester(list);
+    model.run();
+    ASSERT_TRUE(waitForPhase(model, "ready"));
+    ASSERT_EQ(list->rowCount(), 4);
+    // The extra copy of each group is the one in b.
+    const auto extra = [](const char* name) { return std::string("/h/b/") + name; };
+
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        std::vector<std::pair<int, int>> runs;
+    };
+    const std::vector<Case> cases = {
+        {"one copy added",
+         [&] {
+             scanModel.addToPile({extra("g1"), 1, std::nullopt});
+         },
+         {{1, 1}}},
+        {"a path outside every group",
+         [&] {
+             scanModel.addToPile({"/h/c", 1, std::nullopt});
+         },
+         {}},
+        {"every group", [&] { list->addAll(); }, {{0, 0}, {2, 3}}},
+        {"one copy taken off", [&] { scanModel.removeFromPile(extra("g2")); }, {{2, 2}}},
+    };
+    for (const auto& c : cases) {
+        QSignalSpy redrawn(list, &QAbstractItemModel::dataChanged);
+        c.change();
+        std::vector<std::pair<int, int>> runs;
+        for (const auto& signal : redrawn) {
+            runs.emplace_back(signal[0].toModelIndex().row(), signal[1].toModelIndex().row());
+            EXPECT_THAT(signal[2].value<QList<int>>(),
+                        ::testing::Not(::testing::Contains(IdenticalFilesListModel::FilesRole)))
+                << c.name;
+        }
+        EXPECT_EQ(runs, c.runs) << c.name;
+    }
+    EXPECT_TRUE(list->data(list->index(3), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
+    EXPECT_FALSE(list->data(list->index(2), IdenticalFilesListModel::AllExtrasInPileRole).toBool());
 }
 
 }  // namespace

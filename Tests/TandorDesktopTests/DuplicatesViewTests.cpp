@@ -5,6 +5,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "Duplicates/DuplicatesModel.hpp"
+#include "Duplicates/FileActions.hpp"
 #include "Duplicates/IdenticalFilesListModel.hpp"
 #include "Duplicates/SimilarPhotosListModel.hpp"
 #include "MainWindow.hpp"
@@ -210,7 +212,7 @@ TEST_F(DuplicatesTabTest, PhotoTilesGoOntoThePileAndOffWithAClick) {
     ASSERT_EQ(shown("similarGroupRow").size(), 1)
         << duplicates.search().photoGroups().size() << " groups; "
         << duplicates.footnotes().join(' ').toStdString();
-    // Every pile change draws the strip anew: a tile is looked up each time.
+    // A tile is looked up each time: the strip may lay its tiles out anew.
     const auto tile = [&](int index) { return shown("photoPicture").value(index); };
     ASSERT_EQ(shown("photoPicture").size(), 3);
     EXPECT_EQ(shown("bestBadge").size(), 1);
@@ -281,6 +283,125 @@ TEST_F(DuplicatesTabTest, CopiesMovedFromAnotherTabAreGoneOnReturn) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !scanModel.isScanning(); }, 60'000));
     showTab("Duplicates");
     EXPECT_EQ(shown("staleNote").size(), 1);
+}
+
+// "Show in File Manager" and "Open" hand the right file to the file actions;
+// the recorders stand where the file manager and the viewer would start.
+TEST_F(DuplicatesTabTest, MenusHandTheChosenFileToTheFileActions) {
+    load();
+    DuplicatesModel& duplicates = *model;
+    std::vector<std::string> revealed;
+    std::vector<std::string> opened;
+    const FileActions recorders{[&](const std::string& path) { revealed.push_back(path); },
+                                [&](const std::string& path) { opened.push_back(path); }};
+    duplicates.identical()->setFileActions(recorders);
+    duplicates.similar()->setFileActions(recorders);
+    showTab("Duplicates");
+    findDuplicates(duplicates);
+
+    click(withText("report.pdf"));
+    QTest::qWait(400);  // the group's opening
+    ASSERT_EQ(shown("fileMenuButton").size(), 3);
+    click(shown("fileMenuButton")[2]);
+    click(menuEntry("showCopyInFileManager"));
+    settle();
+    EXPECT_THAT(revealed,
+                ::testing::ElementsAre(duplicates.search().groups().front().files()[2].path));
+
+    click(withText("Similar photos"));
+    settle();
+    ASSERT_EQ(shown("photoPicture").size(), 3);
+    const auto& photos = duplicates.search().photoGroups().front().photos();
+    click(shown("photoPicture")[1], Qt::RightButton);
+    click(menuEntry("openPhoto"));
+    settle();
+    click(shown("photoPicture")[2], Qt::RightButton);
+    click(menuEntry("showPhotoInFileManager"));
+    settle();
+    EXPECT_THAT(opened, ::testing::ElementsAre(photos[1].path));
+    EXPECT_THAT(revealed, ::testing::ElementsAre(::testing::_, photos[2].path));
+    EXPECT_TRUE(scanModel.pile().isEmpty()) << "a menu click is no tile click";
+}
+
+// "Add others" puts every photo but the best shot on the pile, and never the
+// last one that stays: with the best shot already on the pile from another
+// tab, one of the others stays.
+TEST_F(DuplicatesTabTest, AddOthersLeavesOnePhotoAlways) {
+    load();
+    DuplicatesModel& duplicates = *model;
+    showTab("Duplicates");
+    findDuplicates(duplicates);
+    click(withText("Similar photos"));
+    settle();
+    const auto group = duplicates.search().photoGroups().front();
+    ASSERT_EQ(group.photos().size(), 3u);
+
+    struct Case {
+        const char* name;
+        bool bestShotOnPile;
+        std::size_t othersOnPile;
+    };
+    for (const Case& c :
+         {Case{"an empty pile", false, 2}, Case{"the best shot on the pile", true, 1}}) {
+        scanModel.changePile([](ReviewPile& pile) { pile.clear(); });
+        if (c.bestShotOnPile) {
+            ASSERT_TRUE(scanModel.addToPile({group.bestPath(), 1, std::nullopt}));
+        }
+        settle();
+        click(first("addOthers"));
+        settle();
+        const auto others = group.others();
+        const auto onPile = std::count_if(
+            others.begin(), others.end(),
+            [&](const SimilarPhoto& photo) { return scanModel.pile().contains(photo.path); });
+        EXPECT_EQ(static_cast<std::size_t>(onPile), c.othersOnPile) << c.name;
+        EXPECT_EQ(scanModel.pile().contains(group.bestPath()), c.bestShotOnPile) << c.name;
+        EXPECT_EQ(shown("pileBadge").size(), scanModel.pile().count()) << c.name;
+    }
+}
+
+// A copy that shares part of its space with a clone says so on its size, and
+// the clone groups get their note under the list.
+TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
+    const std::string documents = home / "Documents";
+    load(DuplicateFinders{
+        [&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
+            const auto copy = [&](const char* name, std::int64_t privateSize) {
+                return DuplicateFile{
+                    documents + "/" + name, 2'000'000, std::nullopt,
+                    CloneInfo{static_cast<std::uint64_t>(privateSize), privateSize}};
+            };
+            return DuplicateReport(
+                {DuplicateGroup("shared", 2'000'000,
+                                {copy("a.mov", 1'500'000), copy("b.mov", 600'000)})},
+                {DuplicateGroup(
+                    "clones", 3'000'000,
+                    {{documents + "/c.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}},
+                     {documents + "/d.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}}})},
+                4, 0, {}, 0);
+        },
+        [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
+           std::stop_token) { return SimilarPhotoReport{}; }});
+    showTab("Duplicates");
+    findDuplicates(*model);
+    EXPECT_NE(withText("1 more groups are copy-on-write clones: they already share their space, "
+                       "so there is nothing to gain."),
+              nullptr);
+
+    click(withText("a.mov"));
+    QTest::qWait(400);  // the group's opening
+    // The copy's own size, not the group's total of the same figure.
+    QQuickItem* size = nullptr;
+    for (QQuickItem* copy : shown("duplicateFile")) {
+        size = size != nullptr ? size : itemWithText(copy, QStringLiteral("600 KB"));
+    }
+    ASSERT_NE(size, nullptr);
+    const QPointF center = size->mapToScene(QPointF(size->width() / 2, size->height() / 2));
+    QTest::mouseMove(window, center.toPoint());
+    const QString help =
+        QStringLiteral("Partly shared with a copy-on-write clone: only this much comes back.");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return withText(help.toUtf8().constData()) != nullptr; }, 3'000));
 }
 
 }  // namespace

@@ -45,7 +45,9 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 //
 //   tandor-screenshots FOLDER english     every screen, in English
 //   tandor-screenshots FOLDER italian     the suggestions, the history, System
-//                                         Data and the assistant sheet, in Italian
+//                                         Data, the assistant sheet, the swipe
+//                                         card and the Duplicates results, in
+//                                         Italian
 //   tandor-screenshots FOLDER first-launch          the onboarding and the
 //   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
 //                                         (fresh settings, reduce motion on)
@@ -217,12 +219,12 @@ void writeBursts() {
     }
 }
 
-// The Duplicates tab: the start card, then the identical files with the
-// group open and one copy on the pile, then the similar photos with a shot on
-// the pile and the refusal of the best shot as the notice.
-void runDuplicates(Driver& driver, tandor::DuplicatesModel& duplicates) {
+// The Duplicates tab after a search: the identical files with the group open
+// and one copy on the pile, then the similar photos with a shot on the pile
+// and the refusal of the best shot as the notice. suffix ends each name.
+void runDuplicateResults(Driver& driver, tandor::DuplicatesModel& duplicates,
+                         const QString& suffix) {
     driver.showTab("Duplicates");
-    driver.save(QStringLiteral("duplicates-start"));
     duplicates.run();
     Driver::waitFor([&] { return duplicates.phaseName() != QLatin1String("working"); },
                     scanTimeoutMilliseconds, "the duplicate search");
@@ -243,7 +245,7 @@ void runDuplicates(Driver& driver, tandor::DuplicatesModel& duplicates) {
         }
     }
     QTest::qWait(settleMilliseconds);
-    driver.save(QStringLiteral("duplicates-identical"));
+    driver.save(QStringLiteral("duplicates-identical") + suffix);
 
     auto& view = driver.find("duplicatesView");
     view.setProperty("mode", 1);
@@ -254,7 +256,14 @@ void runDuplicates(Driver& driver, tandor::DuplicatesModel& duplicates) {
     similar->toggle(0, 1);
     view.setProperty("notice", similar->toggle(0, 0));
     QTest::qWait(2 * settleMilliseconds);
-    driver.save(QStringLiteral("duplicates-similar"));
+    driver.save(QStringLiteral("duplicates-similar") + suffix);
+}
+
+// The Duplicates tab: the start card, then its results.
+void runDuplicates(Driver& driver, tandor::DuplicatesModel& duplicates) {
+    driver.showTab("Duplicates");
+    driver.save(QStringLiteral("duplicates-start"));
+    runDuplicateResults(driver, duplicates, {});
 }
 
 // Dates every record of the history two minutes earlier: the one step not
@@ -569,7 +578,7 @@ void runFirstLaunch(Driver& driver, bool italian) {
     driver.save(QStringLiteral("tutorial-sheet"));
 }
 
-void runItalian(Driver& driver) {
+void runItalian(Driver& driver, tandor::DuplicatesModel& duplicates) {
     driver.waitForSplashToEnd();
     driver.scan({});
     driver.showTab("Suggestions");
@@ -591,6 +600,7 @@ void runItalian(Driver& driver) {
     review.start(0);
     waitForScreen(review, "stack");
     driver.save(QStringLiteral("16-swipe-card-italian"));
+    runDuplicateResults(driver, duplicates, QStringLiteral("-italian"));
 }
 
 }  // namespace
@@ -665,7 +675,7 @@ int main(int argc, char** argv) {
     if (firstLaunch) {
         runFirstLaunch(driver, italian);
     } else if (italian) {
-        runItalian(driver);
+        runItalian(driver, duplicates);
     } else {
         runEnglish(driver, duplicates);
     }

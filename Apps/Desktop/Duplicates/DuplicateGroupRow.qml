@@ -17,19 +17,27 @@ Item {
     required property bool allExtrasInPile
     required property bool expanded
     required property var files
+    required property var inPile
     property IdenticalFilesListModel list: null
 
     signal noticeSet(string text)
+    // The ⋯ menu of a copy; the list holds one menu for all rows.
+    signal menuRequested(int row, int file, bool isKeeper)
 
     objectName: "duplicateGroupRow"
     implicitHeight: disclosure.implicitHeight + 8
+
+    // The open state follows the model without the easing, so that a row the
+    // list hands to another group opens or closes at once; a click eases it
+    // itself and the model then agrees.
+    onExpandedChanged: disclosure.show(row.expanded)
 
     DisclosureRow {
         id: disclosure
         y: 4
         width: row.width
-        expanded: row.expanded
         onToggled: open => row.list.setExpanded(row.index, open)
+        Component.onCompleted: show(row.expanded)
 
         label: [
             SymbolIcon {
@@ -80,6 +88,7 @@ Item {
                 id: fileRow
                 required property int index
                 required property var modelData
+                readonly property bool inPile: row.inPile[index] === true
 
                 objectName: "duplicateFile"
                 width: disclosure.width
@@ -106,10 +115,15 @@ Item {
                         color: Theme.secondaryText
                         font.pixelSize: 11
                         HoverHandler { id: sizeHover }
-                        PlainToolTip {
-                            text: fileRow.modelData.sizeHelp
-                            visible: sizeHover.hovered
-                            delay: 600
+                        // Made on the first hover: the rows stay cheap to make.
+                        Loader {
+                            anchors.fill: parent
+                            active: sizeHover.hovered
+                            sourceComponent: PlainToolTip {
+                                text: fileRow.modelData.sizeHelp
+                                visible: sizeHover.hovered
+                                delay: 600
+                            }
                         }
                     }
                 }
@@ -121,10 +135,14 @@ Item {
                     color: Theme.primaryText
                     font.pixelSize: 11
                     HoverHandler { id: pathHover }
-                    PlainToolTip {
-                        text: fileRow.modelData.path
-                        visible: pathHover.hovered
-                        delay: 600
+                    Loader {
+                        anchors.fill: parent
+                        active: pathHover.hovered
+                        sourceComponent: PlainToolTip {
+                            text: fileRow.modelData.path
+                            visible: pathHover.hovered
+                            delay: 600
+                        }
                     }
                 }
                 Text {
@@ -143,47 +161,33 @@ Item {
                         name: "ellipsis.circle"
                         color: Theme.secondaryText
                     }
-                    onClicked: fileMenu.popup()
-
-                    Menu {
-                        id: fileMenu
-                        MenuItem {
-                            objectName: "keepThisCopy"
-                            visible: !fileRow.modelData.isKeeper
-                            height: visible ? implicitHeight : 0
-                            text: Texts.tr("Keep this copy instead")
-                            // The kept copy changes the row's copies, which
-                            // makes this item anew: nothing may follow it.
-                            onTriggered: {
-                                row.noticeSet("");
-                                row.list.keep(row.index, fileRow.index);
-                            }
-                        }
-                        MenuItem {
-                            objectName: "showCopyInFileManager"
-                            text: Texts.tr("Show in File Manager")
-                            onTriggered: row.list.showInFileManager(row.index, fileRow.index)
-                        }
-                    }
+                    onClicked: row.menuRequested(row.index, fileRow.index, fileRow.modelData.isKeeper)
                 }
                 ToolButton {
+                    id: toggleButton
+                    readonly property string tip: fileRow.inPile
+                                                  ? Texts.tr("Take it back out of the pile")
+                                                  : Texts.tr("Add to pile")
+
                     objectName: "togglePile"
                     visible: !fileRow.modelData.isKeeper
                     implicitWidth: 24
                     implicitHeight: 22
-                    Accessible.name: toggleTip.text
+                    Accessible.name: toggleButton.tip
                     contentItem: SymbolIcon {
-                        name: fileRow.modelData.inPile ? "tray.full" : "tray.and.arrow.down"
-                        color: fileRow.modelData.inPile ? Theme.wine : Theme.secondaryText
+                        name: fileRow.inPile ? "tray.full" : "tray.and.arrow.down"
+                        color: fileRow.inPile ? Theme.wine : Theme.secondaryText
                     }
                     onClicked: row.noticeSet(row.list.toggle(row.index, fileRow.index))
                     HoverHandler { id: toggleHover }
-                    PlainToolTip {
-                        id: toggleTip
-                        text: fileRow.modelData.inPile ? Texts.tr("Take it back out of the pile")
-                                                       : Texts.tr("Add to pile")
-                        visible: toggleHover.hovered
-                        delay: 600
+                    Loader {
+                        anchors.fill: parent
+                        active: toggleHover.hovered
+                        sourceComponent: PlainToolTip {
+                            text: toggleButton.tip
+                            visible: toggleHover.hovered
+                            delay: 600
+                        }
                     }
                 }
             }

@@ -1,6 +1,9 @@
 #include "Duplicates/DuplicateSearch.hpp"
 
 #include <algorithm>
+#include <string_view>
+#include <type_traits>
+#include <unordered_set>
 #include <utility>
 
 #include "TandorShared/DisplayText.hpp"
@@ -10,55 +13,46 @@ namespace tandor {
 
 namespace {
 
+// The moved paths, looked up without copying the folders of a path.
+using MovedPaths = std::unordered_set<std::string_view>;
+
 // True when path is one of the moved paths or lies inside one of them.
-bool isAtOrBelow(const std::string& path, const std::set<std::string>& movedPaths) {
-    if (movedPaths.contains(path)) {
+bool isAtOrBelow(std::string_view path, const MovedPaths& moved) {
+    if (moved.contains(path)) {
         return true;
     }
-    for (std::size_t slash = path.rfind('/'); slash != std::string::npos && slash > 0;
+    for (std::size_t slash = path.rfind('/'); slash != std::string_view::npos && slash > 0;
          slash = path.rfind('/', slash - 1)) {
-        if (movedPaths.contains(path.substr(0, slash))) {
+        if (moved.contains(path.substr(0, slash))) {
             return true;
         }
     }
-    return movedPaths.contains("/");
+    return moved.contains("/");
 }
 
-std::vector<DuplicateGroup> withoutMoved(const std::vector<DuplicateGroup>& groups,
-                                         const std::set<std::string>& movedPaths) {
-    std::vector<DuplicateGroup> kept;
+// The groups without the moved files, and whether any group changed.
+template <typename Group, typename Items, typename Rebuild>
+bool dropMoved(std::vector<Group>& groups, const MovedPaths& moved, Items itemsOf,
+               Rebuild rebuild) {
+    bool changed = false;
+    std::vector<Group> kept;
     kept.reserve(groups.size());
-    for (const auto& group : groups) {
-        std::vector<DuplicateFile> files;
-        std::copy_if(
-            group.files().begin(), group.files().end(), std::back_inserter(files),
-            [&](const DuplicateFile& file) { return !isAtOrBelow(file.path, movedPaths); });
-        if (files.size() == group.files().size()) {
-            kept.push_back(group);
-        } else if (files.size() >= 2) {
-            kept.push_back(DuplicateGroup(group.id(), group.logicalSize(), std::move(files))
-                               .keeping(group.keeperPath()));
+    for (auto& group : groups) {
+        const auto& items = itemsOf(group);
+        const auto isMoved = [&](const auto& item) { return isAtOrBelow(item.path, moved); };
+        if (std::none_of(items.begin(), items.end(), isMoved)) {
+            kept.push_back(std::move(group));
+            continue;
+        }
+        changed = true;
+        std::remove_cvref_t<decltype(items)> staying;
+        std::remove_copy_if(items.begin(), items.end(), std::back_inserter(staying), isMoved);
+        if (staying.size() >= 2) {
+            kept.push_back(rebuild(group, std::move(staying)));
         }
     }
-    return kept;
-}
-
-std::vector<SimilarPhotoGroup> withoutMoved(const std::vector<SimilarPhotoGroup>& groups,
-                                            const std::set<std::string>& movedPaths) {
-    std::vector<SimilarPhotoGroup> kept;
-    kept.reserve(groups.size());
-    for (const auto& group : groups) {
-        std::vector<SimilarPhoto> photos;
-        std::copy_if(
-            group.photos().begin(), group.photos().end(), std::back_inserter(photos),
-            [&](const SimilarPhoto& photo) { return !isAtOrBelow(photo.path, movedPaths); });
-        if (photos.size() == group.photos().size()) {
-            kept.push_back(group);
-        } else if (photos.size() >= 2) {
-            kept.push_back(SimilarPhotoGroup(std::move(photos)).keeping(group.bestPath()));
-        }
-    }
-    return kept;
+    groups = std::move(kept);
+    return changed;
 }
 
 template <typename Number>
@@ -171,10 +165,10 @@ bool DuplicateSearch::publish(std::uint64_t generation, Outcome outcome, const F
     if (!isLatest(generation) || phase_ != Phase::working) {
         return false;
     }
-    groups_ = outcome.duplicates.groups();
-    cloneGroups_ = outcome.duplicates.cloneGroups();
-    photoGroups_ = std::move(outcome.photos.groups);
     footnotes_ = footnotes(outcome.duplicates, outcome.photos);
+    cloneGroups_ = std::move(outcome.duplicates).cloneGroups();
+    groups_ = std::move(outcome.duplicates).groups();
+    photoGroups_ = std::move(outcome.photos.groups);
     searchedRoot_ = root;
     phase_ = Phase::ready;
     phaseText_.clear();
@@ -229,12 +223,20 @@ bool DuplicateSearch::forget(const std::set<std::string>& movedPaths) {
     if (movedPaths.empty()) {
         return false;
     }
-    auto groups = withoutMoved(groups_, movedPaths);
-    auto photoGroups = withoutMoved(photoGroups_, movedPaths);
-    const bool changed = !(groups == groups_) || !(photoGroups == photoGroups_);
-    groups_ = std::move(groups);
-    photoGroups_ = std::move(photoGroups);
-    return changed;
+    const MovedPaths moved(movedPaths.begin(), movedPaths.end());
+    const bool groupsChanged = dropMoved(
+        groups_, moved, [](const DuplicateGroup& group) -> const auto& { return group.files(); },
+        [](const DuplicateGroup& group, std::vector<DuplicateFile> files) {
+            return DuplicateGroup(group.id(), group.logicalSize(), std::move(files))
+                .keeping(group.keeperPath());
+        });
+    const bool photoGroupsChanged = dropMoved(
+        photoGroups_, moved,
+        [](const SimilarPhotoGroup& group) -> const auto& { return group.photos(); },
+        [](const SimilarPhotoGroup& group, std::vector<SimilarPhoto> photos) {
+            return SimilarPhotoGroup(std::move(photos)).keeping(group.bestPath());
+        });
+    return groupsChanged || photoGroupsChanged;
 }
 
 }  // namespace tandor

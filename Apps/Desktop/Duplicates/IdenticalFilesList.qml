@@ -18,6 +18,9 @@ ListView {
     objectName: "identicalFilesList"
     clip: true
     model: list
+    // Rows that scroll out serve the groups that scroll in, instead of being
+    // made anew for each of thousands of groups.
+    reuseItems: true
     spacing: 0
     leftMargin: 12
     rightMargin: 12
@@ -59,6 +62,39 @@ ListView {
         width: listView.width - 24
         list: listView.list
         onNoticeSet: text => listView.noticeSet(text)
+        onMenuRequested: (row, file, isKeeper) => fileMenu.openFor(row, file, isKeeper)
+    }
+
+    // The ⋯ menu of a copy: one for the whole list, made once.
+    Menu {
+        id: fileMenu
+
+        property int row: -1
+        property int file: -1
+        property bool isKeeper: false
+
+        function openFor(row, file, isKeeper) {
+            fileMenu.row = row;
+            fileMenu.file = file;
+            fileMenu.isKeeper = isKeeper;
+            popup();
+        }
+
+        MenuItem {
+            objectName: "keepThisCopy"
+            visible: !fileMenu.isKeeper
+            height: visible ? implicitHeight : 0
+            text: Texts.tr("Keep this copy instead")
+            onTriggered: {
+                listView.noticeSet("");
+                listView.list.keep(fileMenu.row, fileMenu.file);
+            }
+        }
+        MenuItem {
+            objectName: "showCopyInFileManager"
+            text: Texts.tr("Show in File Manager")
+            onTriggered: listView.list.showInFileManager(fileMenu.row, fileMenu.file)
+        }
     }
 
     footer: Column {

@@ -28,7 +28,7 @@ QString sizeHelp(bool partlyShared) {
 
 IdenticalFilesListModel::IdenticalFilesListModel(DuplicatesModel& model, QObject* parent)
     : QAbstractListModel(parent), model_(model) {
-    pile_.rebuild(model_.scan().pile());
+    pile_.update(model_.scan().pile());
     connect(&model_, &DuplicatesModel::resultsChanged, this, &IdenticalFilesListModel::reset);
     connect(&model_.scan(), &ScanModel::pileChanged, this, &IdenticalFilesListModel::followPile);
 }
@@ -77,7 +77,6 @@ QVariantList IdenticalFilesListModel::files(const DuplicateGroup& group) const {
         list.append(QVariantMap{
             {QStringLiteral("path"), ui::displayPath(file.path)},
             {QStringLiteral("isKeeper"), file.path == group.keeperPath()},
-            {QStringLiteral("inPile"), pile_.contains(file.path)},
             {QStringLiteral("sizeText"), DuplicatesText::bytes(file.reclaimableBytes())},
             {QStringLiteral("sizeHelp"), sizeHelp(shared)},
             {QStringLiteral("dateText"),
@@ -85,6 +84,15 @@ QVariantList IdenticalFilesListModel::files(const DuplicateGroup& group) const {
         });
     }
     return list;
+}
+
+QVariantList IdenticalFilesListModel::inPile(const DuplicateGroup& group) const {
+    QVariantList flags;
+    flags.reserve(static_cast<qsizetype>(group.files().size()));
+    for (const auto& file : group.files()) {
+        flags.append(pile_.contains(file.path));
+    }
+    return flags;
 }
 
 QVariant IdenticalFilesListModel::data(const QModelIndex& index, int role) const {
@@ -111,6 +119,8 @@ QVariant IdenticalFilesListModel::data(const QModelIndex& index, int role) const
             return expanded_.contains(group->id());
         case FilesRole:
             return files(*group);
+        case InPileRole:
+            return inPile(*group);
         default:
             return {};
     }
@@ -125,6 +135,7 @@ QHash<int, QByteArray> IdenticalFilesListModel::roleNames() const {
         {AllExtrasInPileRole, "allExtrasInPile"},
         {ExpandedRole, "expanded"},
         {FilesRole, "files"},
+        {InPileRole, "inPile"},
     };
 }
 
@@ -184,14 +195,15 @@ void IdenticalFilesListModel::showInFileManager(int row, int file) {
 }
 
 void IdenticalFilesListModel::followPile() {
-    pile_.rebuild(model_.scan().pile());
-    if (rowCount() > 0) {
-        emit dataChanged(index(0), index(rowCount() - 1), {AllExtrasInPileRole, FilesRole});
+    for (const auto& [first, last] : rows_.runsOf(pile_.update(model_.scan().pile()))) {
+        emit dataChanged(index(first), index(last), {AllExtrasInPileRole, InPileRole});
     }
 }
 
 void IdenticalFilesListModel::reset() {
     beginResetModel();
+    rows_.rebuild(
+        groupsOf(model_), [](const DuplicateGroup& group) -> const auto& { return group.files(); });
     endResetModel();
     emit contentChanged();
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Duplicates/FileActions.hpp"
+#include "Duplicates/PathRows.hpp"
 #include "Duplicates/PileFlags.hpp"
 #include "TandorDuplicates/DuplicateGroup.hpp"
 
@@ -38,9 +39,13 @@ class IdenticalFilesListModel : public QAbstractListModel {
         AllExtrasInPileRole,  // bool: every extra copy has its own pile entry
         ExpandedRole,         // bool: the row is open
         // QVariantList of maps, one per copy in the group's order: "path"
-        // (display), "isKeeper", "inPile", "sizeText", "sizeHelp", "dateText"
-        // ("" without a date).
+        // (display), "isKeeper", "sizeText", "sizeHelp", "dateText" ("" without
+        // a date).
         FilesRole,
+        // QVariantList of bools, one per copy in the group's order: the copy
+        // has its own pile entry. Apart from the copies, so that a change of
+        // the pile redraws flags and never the copies' rows.
+        InPileRole,
     };
     Q_ENUM(Role)
 
@@ -74,6 +79,7 @@ class IdenticalFilesListModel : public QAbstractListModel {
     const DuplicateGroup* groupAt(int row) const;
     const DuplicateFile* fileAt(int row, int file) const;
     QVariantList files(const DuplicateGroup& group) const;
+    QVariantList inPile(const DuplicateGroup& group) const;
     bool allExtrasInPile(const DuplicateGroup& group) const;
     void followPile();
     void reset();
@@ -81,6 +87,7 @@ class IdenticalFilesListModel : public QAbstractListModel {
     DuplicatesModel& model_;
     FileActions actions_ = FileActions::standard();
     PileFlags pile_;
+    PathRows rows_;
     std::set<std::string> expanded_;
 };
 

@@ -18,10 +18,13 @@ ColumnLayout {
     required property string reclaimableText
     required property bool allOthersInPile
     required property var photos
+    required property var inPile
     property SimilarPhotosListModel list: null
     readonly property int side: 110
 
     signal noticeSet(string text)
+    // The right-click menu of a photo; the list holds one menu for all rows.
+    signal menuRequested(int row, int photo, bool isBest)
 
     objectName: "similarGroupRow"
     spacing: 6
@@ -73,6 +76,8 @@ ColumnLayout {
         spacing: 10
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // A new group's strip takes the tiles of the last one.
+        reuseItems: true
         model: row.photos
         ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
 
@@ -80,12 +85,14 @@ ColumnLayout {
             id: tile
             required property int index
             required property var modelData
+            readonly property bool inPile: row.inPile[index] === true
 
             objectName: "photoTile"
             width: row.side
             spacing: 3
             Accessible.role: Accessible.Button
-            Accessible.name: modelData.accessibleName
+            Accessible.name: modelData.name + (modelData.isBest ? Texts.tr(", best shot") : "")
+                             + (inPile ? Texts.tr(", in pile") : "")
 
             Item {
                 id: picture
@@ -97,7 +104,7 @@ ColumnLayout {
                     anchors.fill: parent
                     radius: 6
                     color: Theme.dark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
-                    opacity: tile.modelData.inPile ? 0.45 : 1
+                    opacity: tile.inPile ? 0.45 : 1
                 }
                 Image {
                     objectName: "photoImage"
@@ -108,7 +115,7 @@ ColumnLayout {
                     asynchronous: true
                     fillMode: Image.PreserveAspectCrop
                     cache: true
-                    opacity: tile.modelData.inPile ? 0.45 : 1
+                    opacity: tile.inPile ? 0.45 : 1
                 }
                 Rectangle {
                     objectName: "bestBadge"
@@ -128,7 +135,7 @@ ColumnLayout {
                 }
                 Rectangle {
                     objectName: "pileBadge"
-                    visible: tile.modelData.inPile
+                    visible: tile.inPile
                     x: parent.width - width - 5
                     y: parent.height - height - 5
                     width: 22
@@ -143,10 +150,15 @@ ColumnLayout {
                     }
                 }
                 HoverHandler { id: tileHover }
-                PlainToolTip {
-                    text: tile.modelData.path
-                    visible: tileHover.hovered
-                    delay: 600
+                // Made on the first hover: the tiles stay cheap to make.
+                Loader {
+                    anchors.fill: parent
+                    active: tileHover.hovered
+                    sourceComponent: PlainToolTip {
+                        text: tile.modelData.path
+                        visible: tileHover.hovered
+                        delay: 600
+                    }
                 }
                 TapHandler {
                     acceptedButtons: Qt.LeftButton
@@ -154,32 +166,7 @@ ColumnLayout {
                 }
                 TapHandler {
                     acceptedButtons: Qt.RightButton
-                    onTapped: photoMenu.popup()
-                }
-                Menu {
-                    id: photoMenu
-                    MenuItem {
-                        objectName: "keepAsBest"
-                        visible: !tile.modelData.isBest
-                        height: visible ? implicitHeight : 0
-                        text: Texts.tr("Keep this one as the best")
-                        // The best shot changes the row's photos, which makes
-                        // this tile anew: nothing may follow it.
-                        onTriggered: {
-                            row.noticeSet("");
-                            row.list.keepBest(row.index, tile.index);
-                        }
-                    }
-                    MenuItem {
-                        objectName: "openPhoto"
-                        text: Texts.tr("Open")
-                        onTriggered: row.list.open(row.index, tile.index)
-                    }
-                    MenuItem {
-                        objectName: "showPhotoInFileManager"
-                        text: Texts.tr("Show in File Manager")
-                        onTriggered: row.list.showInFileManager(row.index, tile.index)
-                    }
+                    onTapped: row.menuRequested(row.index, tile.index, tile.modelData.isBest)
                 }
             }
             Text {

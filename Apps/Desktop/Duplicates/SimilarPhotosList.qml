@@ -18,6 +18,9 @@ ListView {
     objectName: "similarPhotosList"
     clip: true
     model: list
+    // Rows that scroll out serve the groups that scroll in, instead of being
+    // made anew for each of a thousand strips.
+    reuseItems: true
     leftMargin: 12
     rightMargin: 12
     boundsBehavior: Flickable.StopAtBounds
@@ -58,6 +61,44 @@ ListView {
         width: listView.width - 24
         list: listView.list
         onNoticeSet: text => listView.noticeSet(text)
+        onMenuRequested: (row, photo, isBest) => photoMenu.openFor(row, photo, isBest)
+    }
+
+    // The right-click menu of a photo: one for the whole list, made once.
+    Menu {
+        id: photoMenu
+
+        property int row: -1
+        property int photo: -1
+        property bool isBest: false
+
+        function openFor(row, photo, isBest) {
+            photoMenu.row = row;
+            photoMenu.photo = photo;
+            photoMenu.isBest = isBest;
+            popup();
+        }
+
+        MenuItem {
+            objectName: "keepAsBest"
+            visible: !photoMenu.isBest
+            height: visible ? implicitHeight : 0
+            text: Texts.tr("Keep this one as the best")
+            onTriggered: {
+                listView.noticeSet("");
+                listView.list.keepBest(photoMenu.row, photoMenu.photo);
+            }
+        }
+        MenuItem {
+            objectName: "openPhoto"
+            text: Texts.tr("Open")
+            onTriggered: listView.list.open(photoMenu.row, photoMenu.photo)
+        }
+        MenuItem {
+            objectName: "showPhotoInFileManager"
+            text: Texts.tr("Show in File Manager")
+            onTriggered: listView.list.showInFileManager(photoMenu.row, photoMenu.photo)
+        }
     }
 
     footer: Item {

@@ -21,7 +21,7 @@ const std::vector<SimilarPhotoGroup>& groupsOf(const DuplicatesModel& model) {
 
 SimilarPhotosListModel::SimilarPhotosListModel(DuplicatesModel& model, QObject* parent)
     : QAbstractListModel(parent), model_(model) {
-    pile_.rebuild(model_.scan().pile());
+    pile_.update(model_.scan().pile());
     connect(&model_, &DuplicatesModel::resultsChanged, this, &SimilarPhotosListModel::reset);
     connect(&model_.scan(), &ScanModel::pileChanged, this, &SimilarPhotosListModel::followPile);
 }
@@ -68,31 +68,28 @@ QVariantList SimilarPhotosListModel::photos(const SimilarPhotoGroup& group) cons
     QVariantList list;
     list.reserve(static_cast<qsizetype>(group.photos().size()));
     for (const auto& photo : group.photos()) {
-        const bool isBest = photo.path == group.bestPath();
-        const bool inPile = pile_.contains(photo.path);
-        const QString name = ui::displayPath(photo.name());
-        QString accessibleName = name;
-        if (isBest) {
-            accessibleName += ui::Texts::tr(QStringLiteral(", best shot"));
-        }
-        if (inPile) {
-            accessibleName += ui::Texts::tr(QStringLiteral(", in pile"));
-        }
         list.append(QVariantMap{
             {QStringLiteral("source"),
              QStringLiteral("image://photo/%1").arg(model_.photoIDs()->idOf(photo.path))},
-            {QStringLiteral("name"), name},
+            {QStringLiteral("name"), ui::displayPath(photo.name())},
             {QStringLiteral("path"), ui::displayPath(photo.path)},
             {QStringLiteral("details"),
              ui::Texts::tr(QStringLiteral("%@×%@ · %@"),
                            {QString::number(photo.pixelWidth), QString::number(photo.pixelHeight),
                             DuplicatesText::bytes(photo.bytes)})},
-            {QStringLiteral("isBest"), isBest},
-            {QStringLiteral("inPile"), inPile},
-            {QStringLiteral("accessibleName"), accessibleName},
+            {QStringLiteral("isBest"), photo.path == group.bestPath()},
         });
     }
     return list;
+}
+
+QVariantList SimilarPhotosListModel::inPile(const SimilarPhotoGroup& group) const {
+    QVariantList flags;
+    flags.reserve(static_cast<qsizetype>(group.photos().size()));
+    for (const auto& photo : group.photos()) {
+        flags.append(pile_.contains(photo.path));
+    }
+    return flags;
 }
 
 QVariant SimilarPhotosListModel::data(const QModelIndex& index, int role) const {
@@ -118,6 +115,8 @@ QVariant SimilarPhotosListModel::data(const QModelIndex& index, int role) const 
             return allOthersInPile(*group);
         case PhotosRole:
             return photos(*group);
+        case InPileRole:
+            return inPile(*group);
         default:
             return {};
     }
@@ -132,6 +131,7 @@ QHash<int, QByteArray> SimilarPhotosListModel::roleNames() const {
         {ReclaimableTextRole, "reclaimableText"},
         {AllOthersInPileRole, "allOthersInPile"},
         {PhotosRole, "photos"},
+        {InPileRole, "inPile"},
     };
 }
 
@@ -184,14 +184,16 @@ void SimilarPhotosListModel::showInFileManager(int row, int photo) {
 }
 
 void SimilarPhotosListModel::followPile() {
-    pile_.rebuild(model_.scan().pile());
-    if (rowCount() > 0) {
-        emit dataChanged(index(0), index(rowCount() - 1), {AllOthersInPileRole, PhotosRole});
+    for (const auto& [first, last] : rows_.runsOf(pile_.update(model_.scan().pile()))) {
+        emit dataChanged(index(first), index(last), {AllOthersInPileRole, InPileRole});
     }
 }
 
 void SimilarPhotosListModel::reset() {
     beginResetModel();
+    rows_.rebuild(
+        groupsOf(model_),
+        [](const SimilarPhotoGroup& group) -> const auto& { return group.photos(); });
     endResetModel();
     emit contentChanged();
 }

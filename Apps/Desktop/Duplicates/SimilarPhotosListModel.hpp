@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "Duplicates/FileActions.hpp"
+#include "Duplicates/PathRows.hpp"
 #include "Duplicates/PileFlags.hpp"
 #include "TandorDuplicates/SimilarPhotoGroup.hpp"
 
@@ -36,8 +37,12 @@ class SimilarPhotosListModel : public QAbstractListModel {
         AllOthersInPileRole,             // bool: every other photo has its own pile entry
         // QVariantList of maps, one per photo in the group's order: "source"
         // (the thumbnail's image URL), "name", "path" (display), "details"
-        // ("%@×%@ · %@"), "isBest", "inPile", "accessibleName".
+        // ("%@×%@ · %@"), "isBest".
         PhotosRole,
+        // QVariantList of bools, one per photo in the group's order: the photo
+        // has its own pile entry. Apart from the photos, so that a change of
+        // the pile redraws flags and never the thumbnails.
+        InPileRole,
     };
     Q_ENUM(Role)
 
@@ -69,6 +74,7 @@ class SimilarPhotosListModel : public QAbstractListModel {
     const SimilarPhotoGroup* groupAt(int row) const;
     const SimilarPhoto* photoAt(int row, int photo) const;
     QVariantList photos(const SimilarPhotoGroup& group) const;
+    QVariantList inPile(const SimilarPhotoGroup& group) const;
     bool allOthersInPile(const SimilarPhotoGroup& group) const;
     void followPile();
     void reset();
@@ -76,6 +82,7 @@ class SimilarPhotosListModel : public QAbstractListModel {
     DuplicatesModel& model_;
     FileActions actions_ = FileActions::standard();
     PileFlags pile_;
+    PathRows rows_;
 };
 
 }  // namespace tandor

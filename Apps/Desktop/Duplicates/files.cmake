@@ -15,10 +15,13 @@ list(APPEND TANDOR_UI_SOURCES
   Duplicates/FileActions.hpp
   Duplicates/IdenticalFilesListModel.cpp
   Duplicates/IdenticalFilesListModel.hpp
+  Duplicates/PathRows.cpp
+  Duplicates/PathRows.hpp
   Duplicates/PhotoIDs.cpp
   Duplicates/PhotoIDs.hpp
   Duplicates/PhotoThumbnailProvider.cpp
   Duplicates/PhotoThumbnailProvider.hpp
+  Duplicates/PileFlags.cpp
   Duplicates/PileFlags.hpp
   Duplicates/SimilarPhotosListModel.cpp
   Duplicates/SimilarPhotosListModel.hpp
