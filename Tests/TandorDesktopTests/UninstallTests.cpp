@@ -60,7 +60,7 @@ Leftover leftover(std::string path, Leftover::Match match) {
 }
 
 UninstallPlan planOf(std::string bundleID, std::string path, std::vector<Leftover> leftovers) {
-    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false},
+    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false, std::nullopt},
             5000,
             std::move(leftovers),
             std::nullopt};

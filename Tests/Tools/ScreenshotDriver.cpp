@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
+#include <QPainter>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -49,6 +51,8 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 //   tandor-screenshots FOLDER first-launch          the onboarding and the
 //   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
 //                                         (fresh settings, reduce motion on)
+//   tandor-screenshots FILE.icns icon COLOUR LETTER
+//                                         writes a fixture bundle's icon
 namespace {
 
 // Software rendering of a frame or two, and the cards' short animations.
@@ -592,9 +596,40 @@ void runItalian(Driver& driver) {
     driver.save(QStringLiteral("16-swipe-card-italian"));
 }
 
+// A fixture bundle's icon: a rounded square of one colour with a letter,
+// written through Qt's ICNS plugin.
+int writeIcon(const QString& path, const QColor& colour, const QString& letter) {
+    QImage icon(256, 256, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRoundedRect(QRectF(16, 16, 224, 224), 48, 48);
+    QFont font = painter.font();
+    font.setPixelSize(150);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(icon.rect(), Qt::AlignCenter, letter);
+    painter.end();
+    QImageWriter writer(path, "icns");
+    if (!writer.write(icon)) {
+        std::fprintf(stderr, "tandor-screenshots: %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && QByteArray(argv[2]) == "icon") {
+        const QGuiApplication application(argc, argv);
+        return writeIcon(QString::fromLocal8Bit(argv[1]), QColor(QString::fromLatin1(argv[3])),
+                         QString::fromUtf8(argv[4]));
+    }
     const QByteArray mode = argc == 3 ? QByteArray(argv[2]) : QByteArray();
     if (mode != "english" && mode != "italian" && mode != "first-launch" &&
         mode != "first-launch-italian") {

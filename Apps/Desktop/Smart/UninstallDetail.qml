@@ -26,8 +26,9 @@ Item {
 
         RowLayout {
             spacing: 12
-            SymbolIcon {
-                name: "documents"
+            AppIconImage {
+                objectName: "appIcon"
+                source: detail.iconSource
                 size: 48
             }
             ColumnLayout {
