@@ -15,9 +15,12 @@
 #include "TandorAnalyzers/RuleAnalyzer.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/SafetyLevel.hpp"
+#include "TandorReview/HistoryRecord.hpp"
 #include "TandorScanner/StaticLastUsedReader.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TandorSmart/AutomationPreview.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
+#include "TandorSmart/RuleSuggester.hpp"
 
 // The engines write fixed English and the suggestion cards show it through
 // Texts::localized; a sentence shape without a template or a translation
@@ -116,15 +119,18 @@ class EngineTextsInItalian : public ::testing::Test {
         ASSERT_FALSE(suggestions.empty()) << where;
         for (const Suggestion& suggestion : suggestions) {
             for (const std::string& text : cardTexts(suggestion)) {
-                const QString english = QString::fromStdString(text);
-                const QString shown = ui::Texts::localized(english);
-                EXPECT_NE(shown, english) << where << " / " << suggestion.ruleID << ": " << text;
-                // A template can translate its frame and leave an English
-                // phrase it captured ("2 items, 5 MB su disco").
-                EXPECT_FALSE(englishWord().match(shown).hasMatch())
-                    << where << " / " << suggestion.ruleID << ": " << shown.toStdString();
+                expectItalian(text, where + " / " + suggestion.ruleID);
             }
         }
+    }
+
+    static void expectItalian(const std::string& text, const std::string& where) {
+        const QString english = QString::fromStdString(text);
+        const QString shown = ui::Texts::localized(english);
+        EXPECT_NE(shown, english) << where << ": " << text;
+        // A template can translate its frame and leave an English phrase it
+        // captured ("2 items, 5 MB su disco").
+        EXPECT_FALSE(englishWord().match(shown).hasMatch()) << where << ": " << shown.toStdString();
     }
 };
 
@@ -199,6 +205,37 @@ TEST_F(EngineTextsInItalian, TheNotesOfTheItems) {
         ASSERT_EQ(suggestions.size(), 1u) << item.name;
         ASSERT_TRUE(suggestions[0].items[0].note) << item.name;
         expectTranslated(suggestions, item.name);
+    }
+}
+
+// What the Smart tab shows of a habit learnt from the history: the proposed
+// rule's summary and evidence, and the lines of its previews.
+TEST_F(EngineTextsInItalian, AnAutomationLearntFromTheHistoryAndItsPreview) {
+    for (const int restored : {0, 1}) {
+        std::vector<HistoryRecord> history;
+        for (int index = 0; index < 6; ++index) {
+            const std::string name = "Downloads/setup-" + std::to_string(index) + ".dmg";
+            HistoryRecord record(home + "/" + name, "/trash/" + name, 150 * megabyte, std::nullopt,
+                                 now - days(index + 1));
+            record.restored = index < restored;
+            history.push_back(std::move(record));
+        }
+        const auto rules = RuleSuggester(3, 180, 0.2, 1'000'000'000)
+                               .suggest(history, {}, {}, AnalysisContext(home, now, {}));
+        ASSERT_EQ(rules.size(), 1u) << restored << " put back";
+        const std::string where = std::to_string(restored) + " put back";
+        expectItalian(rules[0].summary(), where);
+        for (const Evidence& line : rules[0].why) {
+            expectItalian(line.text, where);
+        }
+    }
+    for (const std::size_t count : {1u, 2u}) {
+        AutomationPreview preview;
+        preview.items.assign(count, SuggestionItem{home + "/Downloads/a.dmg", megabyte, {}, {}});
+        preview.keptBecauseRecentlyOpened = 3;
+        for (const Evidence& line : preview.evidence()) {
+            expectItalian(line.text, "a preview of " + std::to_string(count));
+        }
     }
 }
 

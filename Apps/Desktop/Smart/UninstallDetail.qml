@@ -129,7 +129,7 @@ Item {
                         Layout.fillWidth: true
                         text: leftoverRow.modelData.details
                         textFormat: Text.PlainText
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
                         font.pixelSize: 11
                         color: Theme.secondaryText
                     }
