@@ -2240,6 +2240,10 @@
         <translation>Le tue cartelle, o quelle di Tandor</translation>
     </message>
     <message>
+        <source>app caches</source>
+        <translation>cache delle app</translation>
+    </message>
+    <message>
         <source>at least %@</source>
         <translation>almeno %@</translation>
     </message>
@@ -2248,12 +2252,20 @@
         <translation>Impossibile leggere automations.json: %@</translation>
     </message>
     <message>
+        <source>build folders of dormant projects</source>
+        <translation>cartelle di build di progetti inattivi</translation>
+    </message>
+    <message>
         <source>elapsed</source>
         <translation>trascorsi</translation>
     </message>
     <message>
         <source>files</source>
         <translation>file</translation>
+    </message>
+    <message>
+        <source>gradle cache</source>
+        <translation>cache di Gradle</translation>
     </message>
     <message>
         <source>iPhone and iPad backups</source>
@@ -2308,12 +2320,24 @@
         <translation>Cache di npm</translation>
     </message>
     <message>
+        <source>old device support files</source>
+        <translation>vecchi file di supporto dei dispositivi</translation>
+    </message>
+    <message>
         <source>pip cache</source>
         <translation>Cache di pip</translation>
     </message>
     <message>
         <source>ready for the pile</source>
         <translation>pronta per la pila</translation>
+    </message>
+    <message>
+        <source>simulator caches</source>
+        <translation>cache del Simulatore</translation>
+    </message>
+    <message>
+        <source>slack, discord and teams caches</source>
+        <translation>cache di Slack, Discord e Teams</translation>
     </message>
     <message>
         <source>stays a folder</source>
@@ -2326,6 +2350,14 @@
     <message>
         <source>to the pile in %lld days</source>
         <translation>nella pila tra %lld giorni</translation>
+    </message>
+    <message>
+        <source>xcode build data</source>
+        <translation>dati di build di Xcode</translation>
+    </message>
+    <message>
+        <source>yarn cache</source>
+        <translation>cache di Yarn</translation>
     </message>
     <message>
         <source>your folder</source>

@@ -208,9 +208,10 @@ TEST_F(EngineTextsInItalian, TheNotesOfTheItems) {
     }
 }
 
-// What the Smart tab shows of a habit learnt from the history: the proposed
-// rule's summary and evidence, and the lines of its previews.
-TEST_F(EngineTextsInItalian, AnAutomationLearntFromTheHistoryAndItsPreview) {
+// What the Smart tab shows of the automations it proposes, from the history
+// and from the scan: their summaries and evidence, and the lines of their
+// previews.
+TEST_F(EngineTextsInItalian, EveryProposedAutomationAndItsPreview) {
     for (const int restored : {0, 1}) {
         std::vector<HistoryRecord> history;
         for (int index = 0; index < 6; ++index) {
@@ -227,6 +228,22 @@ TEST_F(EngineTextsInItalian, AnAutomationLearntFromTheHistoryAndItsPreview) {
         expectItalian(rules[0].summary(), where);
         for (const Evidence& line : rules[0].why) {
             expectItalian(line.text, where);
+        }
+    }
+    // Proposed from the scan: one for each rule whose items grow back.
+    for (const CleanupRule& rule : BuiltInRules::all()) {
+        if (rule.safety() != SafetyLevel::regenerable) {
+            continue;
+        }
+        const Suggestion large(rule.id(), rule.title(), rule.category(), std::nullopt,
+                               rule.safety(), rule.reason(), {},
+                               {{home + "/Library/Caches/x", 2'000'000'000, {}, {}}});
+        const auto rules = RuleSuggester(3, 180, 0.2, 1'000'000'000)
+                               .suggest({}, {large}, {}, AnalysisContext(home, now, {}));
+        ASSERT_EQ(rules.size(), 1u) << rule.id();
+        expectItalian(rules[0].summary(), rule.id());
+        for (const Evidence& line : rules[0].why) {
+            expectItalian(line.text, rule.id());
         }
     }
     for (const std::size_t count : {1u, 2u}) {
