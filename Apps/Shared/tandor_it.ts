@@ -44,6 +44,10 @@
         <translation>%@ · %lld file</translation>
     </message>
     <message>
+        <source>%@, put %@ in the pile for review.</source>
+        <translation>%@, metti nella pila da controllare %@.</translation>
+    </message>
+    <message>
         <source>%@: all done</source>
         <translation>%@: tutto fatto</translation>
     </message>
@@ -196,6 +200,14 @@
         <translation>File .%@ in %@</translation>
     </message>
     <message>
+        <source>.%@ files in %@ not opened for %lld days</source>
+        <translation>i file .%@ in %@ non aperti da %lld giorni</translation>
+    </message>
+    <message>
+        <source>.%@ files in %@ older than %lld days</source>
+        <translation>i file .%@ in %@ più vecchi di %lld giorni</translation>
+    </message>
+    <message>
         <source>1 snapshot</source>
         <translation>1 istantanea</translation>
     </message>
@@ -318,6 +330,14 @@
     <message>
         <source>Apple app, Tandor leaves it alone</source>
         <translation>App di Apple, Tandor la lascia stare</translation>
+    </message>
+    <message>
+        <source>Application Scripts</source>
+        <translation>Script delle applicazioni</translation>
+    </message>
+    <message>
+        <source>Application Support</source>
+        <translation>Supporto applicazioni</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -516,8 +536,24 @@
         <translation>Collega di nuovo il dispositivo a Xcode.</translation>
     </message>
     <message>
+        <source>Containers</source>
+        <translation>Contenitori</translation>
+    </message>
+    <message>
         <source>Continue</source>
         <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookie</translation>
+    </message>
+    <message>
+        <source>Cookies and web data the app stored.</source>
+        <translation>Cookie e dati web salvati dall'app.</translation>
+    </message>
+    <message>
+        <source>Cookies the app stored.</source>
+        <translation>Cookie salvati dall'app.</translation>
     </message>
     <message>
         <source>Copied</source>
@@ -570,6 +606,14 @@
     <message>
         <source>Data leaves this computer only through your AI app.</source>
         <translation>I dati lasciano questo computer solo tramite la tua app di IA.</translation>
+    </message>
+    <message>
+        <source>Data shared between apps of the same developer. Other apps may still use it.</source>
+        <translation>Dati condivisi tra le app dello stesso sviluppatore. Altre app potrebbero usarli ancora.</translation>
+    </message>
+    <message>
+        <source>Data the app created. May include documents or libraries you want to keep.</source>
+        <translation>Dati creati dall'app. Possono includere documenti o librerie che vuoi tenere.</translation>
     </message>
     <message>
         <source>Debug symbols copied from connected iPhones. Xcode copies them again when the device reconnects.</source>
@@ -688,6 +732,18 @@
         <translation>Ogni macchina virtuale è un computer intero, con i suoi file dentro. Tieni quelle che avvii ancora.</translation>
     </message>
     <message>
+        <source>Every day</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Ogni mese</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Ogni settimana</translation>
+    </message>
+    <message>
         <source>Everything in your Downloads folder, largest first.</source>
         <translation>Tutto ciò che è nella cartella Download, dal più grande.</translation>
     </message>
@@ -766,6 +822,10 @@
     <message>
         <source>Gradle cache</source>
         <translation>Cache di Gradle</translation>
+    </message>
+    <message>
+        <source>Group Containers</source>
+        <translation>Contenitori di gruppo</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1014,6 +1074,18 @@
     <message>
         <source>Location in use</source>
         <translation>Posizione occupata</translation>
+    </message>
+    <message>
+        <source>Log files. Only useful for debugging the app.</source>
+        <translation>File di log. Utili solo per il debug dell'app.</translation>
+    </message>
+    <message>
+        <source>Login items</source>
+        <translation>Elementi di login</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Logs and diagnostic reports</source>
@@ -1408,6 +1480,10 @@
         <translation>Pila (←)</translation>
     </message>
     <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
         <source>Press ↑ while swiping to move a file into a folder. Use one of your folders, or let Tandor make a sorting folder and decide later what happens to it. Every move can be put back from History.</source>
         <translation>Premi ↑ durante la revisione per spostare un file in una cartella. Usa una delle tue cartelle, oppure lascia che Tandor crei una cartella di smistamento e decidi dopo cosa farne. Ogni spostamento si può annullare dalla Cronologia.</translation>
     </message>
@@ -1548,6 +1624,10 @@
         <translation>Stesso numero di telefono che termina con %@</translation>
     </message>
     <message>
+        <source>Saved window state</source>
+        <translation>Stato delle finestre salvato</translation>
+    </message>
+    <message>
         <source>Scan</source>
         <translation>Analizza</translation>
     </message>
@@ -1582,6 +1662,10 @@
     <message>
         <source>Screenshots</source>
         <translation>Istantanee dello schermo</translation>
+    </message>
+    <message>
+        <source>Scripts folder the system creates for sandboxed apps.</source>
+        <translation>Cartella di script che il sistema crea per le app in sandbox.</translation>
     </message>
     <message>
         <source>Search again</source>
@@ -1698,6 +1782,10 @@
     <message>
         <source>Start sorting</source>
         <translation>Inizia a smistare</translation>
+    </message>
+    <message>
+        <source>Starts a helper of the app at login. Without the app it only fails in the background.</source>
+        <translation>Avvia un programma di supporto dell'app al login. Senza l'app fallisce soltanto in background.</translation>
     </message>
     <message>
         <source>Stays</source>
@@ -1832,6 +1920,10 @@
         <translation>Media scaricati da Telegram</translation>
     </message>
     <message>
+        <source>Temporary data. Not needed without the app.</source>
+        <translation>Dati temporanei. Non servono senza l'app.</translation>
+    </message>
+    <message>
         <source>That is the copy Tandor keeps. Choose another copy to keep first.</source>
         <translation>È la copia che Tandor tiene. Scegli prima un'altra copia da tenere.</translation>
     </message>
@@ -1858,6 +1950,18 @@
     <message>
         <source>The app is already in Applications, so its installer is no longer needed.</source>
         <translation>L'app è già in Applicazioni, quindi il suo programma di installazione non serve più.</translation>
+    </message>
+    <message>
+        <source>The app's sandbox, with its data and settings.</source>
+        <translation>La sandbox dell'app, con i suoi dati e le sue impostazioni.</translation>
+    </message>
+    <message>
+        <source>The app's settings for this Mac. Only needed if you install it again.</source>
+        <translation>Le impostazioni dell'app per questo Mac. Servono solo se la reinstalli.</translation>
+    </message>
+    <message>
+        <source>The app's settings. Only needed if you install it again.</source>
+        <translation>Le impostazioni dell'app. Servono solo se la reinstalli.</translation>
     </message>
     <message>
         <source>The list below shows the same items.</source>
@@ -1996,6 +2100,14 @@
         <translation>Macchine virtuali e container</translation>
     </message>
     <message>
+        <source>Web content cache of the app.</source>
+        <translation>Cache dei contenuti web dell'app.</translation>
+    </message>
+    <message>
+        <source>Web storage</source>
+        <translation>Dati web</translation>
+    </message>
+    <message>
         <source>Welcome to Tandor</source>
         <translation>Benvenuto in Tandor</translation>
     </message>
@@ -2038,6 +2150,10 @@
     <message>
         <source>Who uses the space</source>
         <translation>Chi usa lo spazio</translation>
+    </message>
+    <message>
+        <source>Window positions macOS restores when the app opens.</source>
+        <translation>Posizioni delle finestre che macOS ripristina quando l'app si apre.</translation>
     </message>
     <message>
         <source>Without it, Mail, Messages and app data are skipped.</source>
@@ -2104,8 +2220,16 @@
         <translation>Hai spostato nel Cestino %lld file .%@ da %@ negli ultimi %lld mesi (%@)</translation>
     </message>
     <message>
+        <source>You never put one back</source>
+        <translation>Non ne hai mai ripristinato nessuno</translation>
+    </message>
+    <message>
         <source>You put back %lld of them</source>
         <translation>Ne hai ripristinati %lld</translation>
+    </message>
+    <message>
+        <source>You seem to remove these once you are done with them. Files opened in the last 30 days are left alone.</source>
+        <translation>Sembra che tu li rimuova quando non ti servono più. I file aperti negli ultimi 30 giorni restano dove sono.</translation>
     </message>
     <message>
         <source>Your AI app starts Tandor in the background when it needs it. Folders your user account can't read stay hidden from it too.</source>
@@ -2116,12 +2240,20 @@
         <translation>Le tue cartelle, o quelle di Tandor</translation>
     </message>
     <message>
+        <source>app caches</source>
+        <translation>cache delle app</translation>
+    </message>
+    <message>
         <source>at least %@</source>
         <translation>almeno %@</translation>
     </message>
     <message>
         <source>automations.json could not be read: %@</source>
         <translation>Impossibile leggere automations.json: %@</translation>
+    </message>
+    <message>
+        <source>build folders of dormant projects</source>
+        <translation>cartelle di build di progetti inattivi</translation>
     </message>
     <message>
         <source>elapsed</source>
@@ -2132,12 +2264,36 @@
         <translation>file</translation>
     </message>
     <message>
+        <source>gradle cache</source>
+        <translation>cache di Gradle</translation>
+    </message>
+    <message>
         <source>iPhone and iPad backups</source>
         <translation>Backup di iPhone e iPad</translation>
     </message>
     <message>
         <source>iPhone and iPad software updates</source>
         <translation>Aggiornamenti software di iPhone e iPad</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>elemento</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <translation>elementi</translation>
+    </message>
+    <message>
+        <source>items in %@</source>
+        <translation>gli elementi in %@</translation>
+    </message>
+    <message>
+        <source>items in %@ not opened for %lld days</source>
+        <translation>gli elementi in %@ non aperti da %lld giorni</translation>
+    </message>
+    <message>
+        <source>items in %@ older than %lld days</source>
+        <translation>gli elementi in %@ più vecchi di %lld giorni</translation>
     </message>
     <message>
         <source>macOS handles it</source>
@@ -2164,12 +2320,24 @@
         <translation>Cache di npm</translation>
     </message>
     <message>
+        <source>old device support files</source>
+        <translation>vecchi file di supporto dei dispositivi</translation>
+    </message>
+    <message>
         <source>pip cache</source>
         <translation>Cache di pip</translation>
     </message>
     <message>
         <source>ready for the pile</source>
         <translation>pronta per la pila</translation>
+    </message>
+    <message>
+        <source>simulator caches</source>
+        <translation>cache del Simulatore</translation>
+    </message>
+    <message>
+        <source>slack, discord and teams caches</source>
+        <translation>cache di Slack, Discord e Teams</translation>
     </message>
     <message>
         <source>stays a folder</source>
@@ -2186,6 +2354,14 @@
     <message>
         <source>today</source>
         <translation>oggi</translation>
+    </message>
+    <message>
+        <source>xcode build data</source>
+        <translation>dati di build di Xcode</translation>
+    </message>
+    <message>
+        <source>yarn cache</source>
+        <translation>cache di Yarn</translation>
     </message>
     <message>
         <source>yesterday</source>

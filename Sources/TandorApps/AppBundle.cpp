@@ -115,6 +115,7 @@ std::optional<AppBundle> AppBundle::read(const std::string& path) {
         .name = name ? std::move(*name) : paths::nameWithoutExtension(path),
         .version = text(keys, "CFBundleShortVersionString"),
         .fromAppStore = exists(paths::join(path, "Contents/_MASReceipt/receipt")),
+        .iconFile = text(keys, "CFBundleIconFile"),
     };
 }
 
@@ -141,5 +142,6 @@ std::size_t std::hash<tandor::AppBundle>::operator()(const tandor::AppBundle& ap
         .add(app.name)
         .add(app.version)
         .add(app.fromAppStore)
+        .add(app.iconFile)
         .value();
 }

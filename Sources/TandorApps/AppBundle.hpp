@@ -21,6 +21,9 @@ struct AppBundle {
     std::optional<std::string> version;
     // The bundle carries an App Store receipt.
     bool fromAppStore = false;
+    // CFBundleIconFile when it is a text: the icon's file name in
+    // "Contents/Resources", with or without ".icns".
+    std::optional<std::string> iconFile;
 
     // Reads the bundle at path; absent when path does not end in ".app" or its
     // "Contents/Info.plist" (XML or binary) is missing, too large, malformed,

@@ -30,13 +30,14 @@ TEST_F(AppBundleRead, ReadsXMLAndBinaryPropertyListsAlike) {
     const PlistKeys keys{{"CFBundleIdentifier", "com.example.Editor"},
                          {"CFBundleDisplayName", "Editor Pro"},
                          {"CFBundleName", "Editor"},
-                         {"CFBundleShortVersionString", "2.1"}};
+                         {"CFBundleShortVersionString", "2.1"},
+                         {"CFBundleIconFile", "Editor"}};
     for (const bool binary : {false, true}) {
         const auto name = binary ? "Binary.app" : "Xml.app";
         const auto app = bundle(name, keys, binary);
         ASSERT_TRUE(app) << name;
-        EXPECT_EQ(*app,
-                  (AppBundle{folder_ / name, "com.example.Editor", "Editor Pro", "2.1", false}));
+        EXPECT_EQ(*app, (AppBundle{folder_ / name, "com.example.Editor", "Editor Pro", "2.1", false,
+                                   "Editor"}));
         EXPECT_EQ(app->id(), folder_ / name);
     }
 }
@@ -108,14 +109,14 @@ TEST(AppBundle, ProtectionIsACaseSensitivePrefixTest) {
         {"/system/X.app", "org.example.x", false},
     };
     for (const auto& testCase : cases) {
-        const AppBundle app{testCase.path, testCase.bundleID, "Name", std::nullopt, false};
+        const AppBundle app{testCase.path, testCase.bundleID, "Name", std::nullopt, false, {}};
         EXPECT_EQ(app.isProtected(), testCase.isProtected) << testCase.bundleID;
     }
 }
 
 TEST(AppBundle, FolderNamesKeepNamesLongerThanThreeCharacters) {
     const auto names = [](const std::string& path, const std::string& name) {
-        return AppBundle{path, "x.y", name, std::nullopt, false}.folderNames();
+        return AppBundle{path, "x.y", name, std::nullopt, false, std::nullopt}.folderNames();
     };
     EXPECT_THAT(names("/Applications/Git.app", "Git"), IsEmpty());
     EXPECT_THAT(names("/Applications/VTool.app", "Visual Tool"),

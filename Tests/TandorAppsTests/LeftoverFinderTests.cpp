@@ -17,8 +17,8 @@ using Match = Leftover::Match;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-const AppBundle editor{"/Applications/Editor.app", "com.example.Editor", "Editor", std::nullopt,
-                       false};
+const AppBundle editor{
+    "/Applications/Editor.app", "com.example.Editor", "Editor", std::nullopt, false, std::nullopt};
 
 std::int64_t allocated(const std::string& path) {
     struct stat info {};
@@ -126,7 +126,8 @@ TEST_F(LeftoverFinderTest, ShortNamesAndMissingFoldersFindNothing) {
     EXPECT_THAT(leftovers(editor), IsEmpty()) << "no Library at all";
     entry("Caches/git/x");
     entry("Application Support/Git/x");
-    const AppBundle git{"/Applications/Git.app", "org.example.git", "Git", std::nullopt, false};
+    const AppBundle git{
+        "/Applications/Git.app", "org.example.git", "Git", std::nullopt, false, std::nullopt};
     EXPECT_THAT(leftovers(git), IsEmpty());
 }
 

@@ -3,6 +3,8 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSignalSpy>
+#include <QTest>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,8 @@
 #include "Assistant/AssistantProposalFilter.hpp"
 #include "Assistant/AssistantSetup.hpp"
 #include "Assistant/AssistantSheetModel.hpp"
+#include "SettingsFolder.hpp"
+#include "Shell/ScanModel.hpp"
 #include "TandorAssistant/AssistantProposalStore.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/FileContents.hpp"
@@ -177,6 +181,29 @@ TEST(AssistantSheetModel, AFailedWriteShowsWhatTheFileHoldsAndWhy) {
     EXPECT_TRUE(writable.enabled());
     EXPECT_TRUE(writable.switchError().isEmpty());
     EXPECT_TRUE(AssistantSettings::load(folder / "assistant.json").enabled);
+}
+
+TEST(AssistantSheetModel, AddingEveryProposalAnnouncesThePileOnce) {
+    const testing::SettingsFolder settings;
+    const testing::TemporaryFolder home;
+    const auto now = std::chrono::system_clock::now();
+    std::vector<AssistantProposal> proposals;
+    for (const std::string name : {"a.bin", "b.bin", "c.bin"}) {
+        testing::writeFile(home / name, "x");
+        proposals.push_back({home / name, 1, "Old.", now});
+    }
+    AssistantProposalStore(home / "p.json").add(proposals);
+    ScanModel scan;
+    AssistantSheetModel model({home / "assistant.json", home / "p.json", home.path(),
+                               "/usr/bin/tandor", [now] { return now; }, nullptr});
+    model.setScanModel(&scan);
+    model.reload();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.proposalCount() == 3; }, 5000));
+
+    const QSignalSpy announced(&scan, &ScanModel::pileChanged);
+    model.addAllToPile();
+    EXPECT_EQ(scan.pileCount(), 3);
+    EXPECT_EQ(announced.count(), 1);
 }
 
 TEST(AssistantSheetModel, CopiedHoldsUntilAnotherAppIsChosen) {

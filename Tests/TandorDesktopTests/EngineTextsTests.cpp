@@ -15,10 +15,13 @@
 #include "TandorAnalyzers/RuleAnalyzer.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/SafetyLevel.hpp"
+#include "TandorReview/HistoryRecord.hpp"
 #include "TandorReview/SwipeDeckBuilder.hpp"
 #include "TandorScanner/StaticLastUsedReader.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TandorSmart/AutomationPreview.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
+#include "TandorSmart/RuleSuggester.hpp"
 
 // The engines write fixed English and the suggestion cards show it through
 // Texts::localized; a sentence shape without a template or a translation
@@ -112,23 +115,23 @@ class EngineTextsInItalian : public ::testing::Test {
     void SetUp() override { ui::Texts::setLanguage(QStringLiteral("it")); }
     void TearDown() override { ui::Texts::setLanguage(QStringLiteral("en")); }
 
-    static void expectTranslated(const std::string& text, const std::string& where) {
+    static void expectTranslated(const std::vector<Suggestion>& suggestions,
+                                 const std::string& where) {
+        ASSERT_FALSE(suggestions.empty()) << where;
+        for (const Suggestion& suggestion : suggestions) {
+            for (const std::string& text : cardTexts(suggestion)) {
+                expectItalian(text, where + " / " + suggestion.ruleID);
+            }
+        }
+    }
+
+    static void expectItalian(const std::string& text, const std::string& where) {
         const QString english = QString::fromStdString(text);
         const QString shown = ui::Texts::localized(english);
         EXPECT_NE(shown, english) << where << ": " << text;
         // A template can translate its frame and leave an English phrase it
         // captured ("2 items, 5 MB su disco").
         EXPECT_FALSE(englishWord().match(shown).hasMatch()) << where << ": " << shown.toStdString();
-    }
-
-    static void expectTranslated(const std::vector<Suggestion>& suggestions,
-                                 const std::string& where) {
-        ASSERT_FALSE(suggestions.empty()) << where;
-        for (const Suggestion& suggestion : suggestions) {
-            for (const std::string& text : cardTexts(suggestion)) {
-                expectTranslated(text, where + " / " + suggestion.ruleID);
-            }
-        }
     }
 };
 
@@ -206,6 +209,54 @@ TEST_F(EngineTextsInItalian, TheNotesOfTheItems) {
     }
 }
 
+// What the Smart tab shows of the automations it proposes, from the history
+// and from the scan: their summaries and evidence, and the lines of their
+// previews.
+TEST_F(EngineTextsInItalian, EveryProposedAutomationAndItsPreview) {
+    for (const int restored : {0, 1}) {
+        std::vector<HistoryRecord> history;
+        for (int index = 0; index < 6; ++index) {
+            const std::string name = "Downloads/setup-" + std::to_string(index) + ".dmg";
+            HistoryRecord record(home + "/" + name, "/trash/" + name, 150 * megabyte, std::nullopt,
+                                 now - days(index + 1));
+            record.restored = index < restored;
+            history.push_back(std::move(record));
+        }
+        const auto rules = RuleSuggester(3, 180, 0.2, 1'000'000'000)
+                               .suggest(history, {}, {}, AnalysisContext(home, now, {}));
+        ASSERT_EQ(rules.size(), 1u) << restored << " put back";
+        const std::string where = std::to_string(restored) + " put back";
+        expectItalian(rules[0].summary(), where);
+        for (const Evidence& line : rules[0].why) {
+            expectItalian(line.text, where);
+        }
+    }
+    // Proposed from the scan: one for each rule whose items grow back.
+    for (const CleanupRule& rule : BuiltInRules::all()) {
+        if (rule.safety() != SafetyLevel::regenerable) {
+            continue;
+        }
+        const Suggestion large(rule.id(), rule.title(), rule.category(), std::nullopt,
+                               rule.safety(), rule.reason(), {},
+                               {{home + "/Library/Caches/x", 2'000'000'000, {}, {}}});
+        const auto rules = RuleSuggester(3, 180, 0.2, 1'000'000'000)
+                               .suggest({}, {large}, {}, AnalysisContext(home, now, {}));
+        ASSERT_EQ(rules.size(), 1u) << rule.id();
+        expectItalian(rules[0].summary(), rule.id());
+        for (const Evidence& line : rules[0].why) {
+            expectItalian(line.text, rule.id());
+        }
+    }
+    for (const std::size_t count : {1u, 2u}) {
+        AutomationPreview preview;
+        preview.items.assign(count, SuggestionItem{home + "/Downloads/a.dmg", megabyte, {}, {}});
+        preview.keptBecauseRecentlyOpened = 3;
+        for (const Evidence& line : preview.evidence()) {
+            expectItalian(line.text, "a preview of " + std::to_string(count));
+        }
+    }
+}
+
 // The swipe cards' evidence, over every age band of the change line.
 TEST_F(EngineTextsInItalian, TheSwipeCardsEvidence) {
     const SwipeDeckBuilder builder(home, now, megabyte, megabyte, 200 * megabyte, 50 * megabyte,
@@ -223,7 +274,7 @@ TEST_F(EngineTextsInItalian, TheSwipeCardsEvidence) {
         ASSERT_FALSE(cards.empty()) << title(kind);
         for (const SwipeCard& card : cards) {
             for (const Evidence& line : card.evidence) {
-                expectTranslated(line.text, card.path);
+                expectItalian(line.text, card.path);
             }
         }
     }

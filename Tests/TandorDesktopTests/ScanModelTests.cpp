@@ -474,6 +474,28 @@ TEST_F(ScanModelTest, ThePileChangesOnlyThroughTheModelAndAnnouncesEachChange) {
     EXPECT_EQ(pileChanges.count(), 4);
 }
 
+TEST_F(ScanModelTest, ABatchIsAnnouncedOnceWhenTheOutermostEndsAndOnlyIfThePileChanged) {
+    QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
+    {
+        const ScanModel::PileBatch outer(&model);
+        {
+            const ScanModel::PileBatch inner(&model);
+            EXPECT_TRUE(model.addToPile({"/h/a", 5, std::nullopt}));
+            EXPECT_TRUE(model.addToPile({"/h/b", 5, std::nullopt}));
+        }
+        EXPECT_TRUE(model.addToPile({"/h/c", 5, std::nullopt}));
+        EXPECT_EQ(pileChanges.count(), 0);
+    }
+    EXPECT_EQ(pileChanges.count(), 1);
+    {
+        const ScanModel::PileBatch refused(&model);
+        EXPECT_FALSE(model.addToPile({"/h/a/inside", 1, std::nullopt}));
+    }
+    EXPECT_EQ(pileChanges.count(), 1);
+    EXPECT_TRUE(model.addToPile({"/h/d", 5, std::nullopt}));
+    EXPECT_EQ(pileChanges.count(), 2);
+}
+
 TEST_F(ScanModelTest, UndoingAFolderBringsBackThePicksItAbsorbed) {
     const ReviewPile::Entry photo{"/h/trip/a.jpg", 1, std::nullopt};
     const ReviewPile::Entry clip{"/h/trip/day/b.mov", 2, std::string("swipe.videos")};

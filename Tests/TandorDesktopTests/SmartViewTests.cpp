@@ -5,6 +5,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTest>
 #include <chrono>
 #include <cstdio>
@@ -118,14 +119,18 @@ TEST_F(SmartTabTest, APreviewedProposalIsTurnedOnRunIntoThePileAndTurnedOff) {
     EXPECT_THAT(message().toStdString(),
                 ::testing::EndsWith(" is on. It fills the pile; nothing moves until you confirm."));
 
+    // A run is announced to the pile's views once, however many items it adds.
+    QSignalSpy announced(&model, &ScanModel::pileChanged);
     clickAndSettle(first("runNowButton"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
     EXPECT_EQ(model.pileCount(), 2);
+    EXPECT_EQ(announced.count(), 1);
     EXPECT_EQ(message(), QStringLiteral("Automations added 2 items (6 MB) to the pile. Review "
                                         "them, then move them to the Trash."));
     clickAndSettle(first("runNowButton"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return first("runNowButton")->isEnabled(); }, 10'000));
     EXPECT_EQ(message(), QStringLiteral("Automations found nothing new."));
+    EXPECT_EQ(announced.count(), 1);
 
     clickAndSettle(first("turnOffButton"));
     EXPECT_TRUE(shown("enabledAutomationRow").isEmpty());

@@ -23,6 +23,7 @@
 #include "Smart/InstalledAppList.hpp"
 #include "Smart/RunningApps.hpp"
 #include "Smart/UninstallFooter.hpp"
+#include "TandorApps/LeftoverFinder.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
@@ -60,7 +61,7 @@ Leftover leftover(std::string path, Leftover::Match match) {
 }
 
 UninstallPlan planOf(std::string bundleID, std::string path, std::vector<Leftover> leftovers) {
-    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false},
+    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false, std::nullopt},
             5000,
             std::move(leftovers),
             std::nullopt};
@@ -174,6 +175,32 @@ TEST(RunningApps, TheEnclosingBundleIsTheInnermost) {
     EXPECT_EQ(ProcRunningApps::enclosingBundle("/A/Outer.app/Contents/Helpers/In.app/Contents/x"),
               "/A/Outer.app/Contents/Helpers/In.app");
     EXPECT_EQ(ProcRunningApps::enclosingBundle("/usr/bin/sleep"), std::nullopt);
+}
+
+// A leftover row shows where it lies and why in the interface language,
+// from whichever of the Library's folders it comes.
+TEST(LeftoverRow, EveryLocationAndReasonIsShownInItalian) {
+    const testing::TemporaryFolder home;
+    for (const std::string folder :
+         {"Application Support", "Containers", "Group Containers", "Preferences",
+          "Preferences/ByHost", "Application Scripts", "Caches", "HTTPStorages", "WebKit",
+          "Cookies", "Saved Application State", "Logs", "LaunchAgents"}) {
+        testing::writeFile(home / ("Library/" + folder + "/org.example.editor.data"), "x");
+    }
+    const auto leftovers =
+        LeftoverFinder(home.path())
+            .leftovers(
+                {home / "Editor.app", "org.example.editor", "Editor", std::nullopt, false, {}});
+    ASSERT_EQ(leftovers.size(), 13u);
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    for (const auto& found : leftovers) {
+        for (const std::string& text : {found.location, found.reason}) {
+            EXPECT_NE(ui::Texts::localized(QString::fromStdString(text)),
+                      QString::fromStdString(text))
+                << found.path;
+        }
+    }
+    ui::Texts::setLanguage(QStringLiteral("en"));
 }
 
 // The names shown for a filter, after the listing arrived.

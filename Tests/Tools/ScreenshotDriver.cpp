@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
+#include <QPainter>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -46,11 +48,13 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 //   tandor-screenshots FOLDER english     every screen, in English
 //   tandor-screenshots FOLDER italian     the suggestions, the history, System
 //                                         Data, the assistant sheet, the swipe
-//                                         card and the Duplicates results, in
-//                                         Italian
+//                                         card, the Duplicates results and the
+//                                         Smart tab, in Italian
 //   tandor-screenshots FOLDER first-launch          the onboarding and the
 //   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
 //                                         (fresh settings, reduce motion on)
+//   tandor-screenshots FILE.icns icon COLOUR LETTER
+//                                         writes a fixture bundle's icon
 namespace {
 
 // Software rendering of a frame or two, and the cards' short animations.
@@ -470,15 +474,19 @@ void runSwipe(Driver& driver) {
     driver.save(QStringLiteral("15-swipe-summary"));
 }
 
-// A proposal from the history turned on and run once, the next proposal
-// previewed; then the Apps pane with an application and its leftovers.
-void runSmart(Driver& driver) {
+// A proposal from the history turned on and run once (by the English run,
+// which comes first), the next proposal previewed; then the Apps pane with
+// an application and its leftovers.
+void runSmart(Driver& driver, bool italian) {
+    const QString suffix = italian ? QStringLiteral("-italian") : QString();
     driver.showTab("Smart");
+    if (!italian) {
+        driver.press("previewButton");
+        driver.press("turnOnButton");
+        driver.press("runNowButton");
+    }
     driver.press("previewButton");
-    driver.press("turnOnButton");
-    driver.press("runNowButton");
-    driver.press("previewButton");
-    driver.save(QStringLiteral("smart-automations"));
+    driver.save(QStringLiteral("smart-automations") + suffix);
 
     driver.find("smartView").setProperty("pane", QStringLiteral("Apps"));
     driver.waitForVisible("appRow");
@@ -488,7 +496,12 @@ void runSmart(Driver& driver) {
         }
     }
     driver.waitForVisible("uninstallCount");
-    driver.save(QStringLiteral("smart-apps"));
+    // The pointer rests where an earlier screen left it; below the list's
+    // rows it shows no tooltip over the detail.
+    auto& list = driver.find<QQuickItem>("appListView");
+    QTest::mouseMove(list.window(), list.mapToScene({10, list.height() - 10}).toPoint());
+    QTest::qWait(settleMilliseconds);
+    driver.save(QStringLiteral("smart-apps") + suffix);
 }
 
 void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
@@ -540,7 +553,7 @@ void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
     runSwipe(driver);
     runSystemData(driver, QStringLiteral("system-data"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet"));
-    runSmart(driver);
+    runSmart(driver, false);
 }
 
 // The onboarding's three steps (the tour at its clutter page), then, past
@@ -601,11 +614,43 @@ void runItalian(Driver& driver, tandor::DuplicatesModel& duplicates) {
     waitForScreen(review, "stack");
     driver.save(QStringLiteral("16-swipe-card-italian"));
     runDuplicateResults(driver, duplicates, QStringLiteral("-italian"));
+    runSmart(driver, true);
+}
+
+// A fixture bundle's icon: a rounded square of one colour with a letter,
+// written through Qt's ICNS plugin.
+int writeIcon(const QString& path, const QColor& colour, const QString& letter) {
+    QImage icon(256, 256, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRoundedRect(QRectF(16, 16, 224, 224), 48, 48);
+    QFont font = painter.font();
+    font.setPixelSize(150);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(icon.rect(), Qt::AlignCenter, letter);
+    painter.end();
+    QImageWriter writer(path, "icns");
+    if (!writer.write(icon)) {
+        std::fprintf(stderr, "tandor-screenshots: %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && QByteArray(argv[2]) == "icon") {
+        const QGuiApplication application(argc, argv);
+        return writeIcon(QString::fromLocal8Bit(argv[1]), QColor(QString::fromLatin1(argv[3])),
+                         QString::fromUtf8(argv[4]));
+    }
     const QByteArray mode = argc == 3 ? QByteArray(argv[2]) : QByteArray();
     if (mode != "english" && mode != "italian" && mode != "first-launch" &&
         mode != "first-launch-italian") {

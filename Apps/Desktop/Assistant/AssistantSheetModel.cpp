@@ -235,6 +235,7 @@ void AssistantSheetModel::ignore(int row) {
 
 void AssistantSheetModel::add(const std::vector<AssistantProposal>& items) {
     if (scanModel_) {
+        const ScanModel::PileBatch batch(scanModel_);
         for (const auto& item : items) {
             scanModel_->addToPile({item.path, item.bytes, std::string("assistant")});
         }

@@ -3,6 +3,7 @@
 #include <QQmlEngine>
 
 #include "Shell/ScanModel.hpp"
+#include "Smart/AppIconProvider.hpp"
 #include "Swipe/SwipeThumbnailProvider.hpp"
 
 namespace tandor::ApplicationEngine {
@@ -15,6 +16,7 @@ void prepare(QQmlEngine& engine, ScanModel& model) {
     engine.addImageProvider(QLatin1String(SwipeThumbnailProvider::name),
                             new SwipeThumbnailProvider);
     engine.addImageProvider(QLatin1String(SwipeIconProvider::name), new SwipeIconProvider);
+    engine.addImageProvider(QLatin1String(AppIconProvider::name), new AppIconProvider);
 }
 
 }  // namespace tandor::ApplicationEngine

@@ -160,7 +160,7 @@ const ReviewPile& ScanModel::pile() const {
 bool ScanModel::addToPile(ReviewPile::Entry entry) {
     const bool added = addEntryKeepingAbsorbed(std::move(entry));
     if (added) {
-        emit pileChanged();
+        announcePileChange();
     }
     return added;
 }
@@ -171,7 +171,7 @@ void ScanModel::addSuggestionToPile(const Suggestion& suggestion) {
         added = addEntryKeepingAbsorbed({item.path, item.bytes, suggestion.ruleID}) || added;
     }
     if (added) {
-        emit pileChanged();
+        announcePileChange();
     }
 }
 
@@ -191,7 +191,7 @@ bool ScanModel::addEntryKeepingAbsorbed(ReviewPile::Entry entry) {
 void ScanModel::removeFromPile(const std::string& path) {
     if (pile_.contains(path)) {
         pile_.remove(path);
-        emit pileChanged();
+        announcePileChange();
     }
 }
 
@@ -209,7 +209,7 @@ void ScanModel::undoLastPileAddition() {
         }
         absorbedByAddition_.erase(absorbed);
     }
-    emit pileChanged();
+    announcePileChange();
 }
 
 void ScanModel::changePile(const std::function<void(ReviewPile&)>& change) {
@@ -230,7 +230,29 @@ void ScanModel::changePile(const std::function<void(ReviewPile&)>& change) {
         }
         absorbedByAddition_[entry.path] = std::move(absorbed);
     }
+    announcePileChange();
+}
+
+void ScanModel::announcePileChange() {
+    if (pileBatches_ > 0) {
+        pileChangeHeld_ = true;
+        return;
+    }
     emit pileChanged();
+}
+
+ScanModel::PileBatch::PileBatch(ScanModel* model) : model_(model) {
+    if (model_) {
+        ++model_->pileBatches_;
+    }
+}
+
+ScanModel::PileBatch::~PileBatch() {
+    if (!model_ || --model_->pileBatches_ > 0 || !model_->pileChangeHeld_) {
+        return;
+    }
+    model_->pileChangeHeld_ = false;
+    emit model_->pileChanged();
 }
 
 int ScanModel::pileCount() const {
@@ -366,7 +388,7 @@ void ScanModel::commitPile() {
     const ReviewCommitter committer(std::make_shared<SystemTrasher>(), history);
     const CommitResult result = committer.commit(pile_);
     unsavedHistory_ = result.saveError ? history : nullptr;
-    emit pileChanged();
+    announcePileChange();
 
     // The moved items are gone from their places whether or not the history
     // could be saved, so the outcome is published either way.

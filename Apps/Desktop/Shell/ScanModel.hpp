@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -132,6 +133,22 @@ class ScanModel : public QObject {
     // sorting folder) and announces the result once when the pile changed.
     // An entry change adds keeps what it absorbed, for Undo.
     void changePile(const std::function<void(ReviewPile&)>& change);
+
+    // While one lives, the pile's changes are not announced; when the last
+    // one ends, pileChanged follows once if the pile changed meanwhile. For
+    // batches added item by item (an automation run, the assistant's "Add
+    // all"), whose callers need each item's answer. Main thread; a null
+    // model holds nothing.
+    class PileBatch {
+      public:
+        explicit PileBatch(ScanModel* model);
+        ~PileBatch();
+        PileBatch(const PileBatch&) = delete;
+        PileBatch& operator=(const PileBatch&) = delete;
+
+      private:
+        QPointer<ScanModel> model_;
+    };
     int pileCount() const;
     qint64 pileBytes() const;
 
@@ -179,6 +196,8 @@ class ScanModel : public QObject {
     void publishFailure(std::uint64_t generation, const QString& message);
     // Adds entry to the pile and remembers what it absorbed; no signal.
     bool addEntryKeepingAbsorbed(ReviewPile::Entry entry);
+    // Emits pileChanged now, or once at the end of the open batches.
+    void announcePileChange();
     void setLastCommitMessage(const QString& message);
     // Stops the running scan, if any, and waits for its worker.
     void stopWorker();
@@ -194,6 +213,9 @@ class ScanModel : public QObject {
     std::optional<StorageBreakdown> breakdown_;
     int inaccessibleCount_ = 0;
     ReviewPile pile_;
+    // Open PileBatch holds, and whether a change waits for their end.
+    int pileBatches_ = 0;
+    bool pileChangeHeld_ = false;
     SwipeModel* swipe_;
     // For each path added to the pile, the entries inside it that the addition
     // dropped; undoing the addition puts them back.

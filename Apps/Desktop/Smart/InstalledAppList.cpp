@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "Smart/AppIconProvider.hpp"
 #include "TandorApps/InstalledApps.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorShared/DisplayText.hpp"
@@ -38,8 +39,11 @@ void InstalledAppList::publish(std::vector<AppBundle> apps) {
     apps_ = std::move(apps);
     names_.clear();
     names_.reserve(apps_.size());
+    iconSources_.clear();
+    iconSources_.reserve(apps_.size());
     for (const auto& app : apps_) {
         names_.push_back(ui::fromEngine(app.name));
+        iconSources_.push_back(AppIconProvider::sourceFor(app));
     }
     loading_ = false;
     shown_.clear();
@@ -90,13 +94,18 @@ QVariant InstalledAppList::data(const QModelIndex& index, int role) const {
             return appIndex;
         case IsProtectedRole:
             return apps_[std::size_t(appIndex)].isProtected();
+        case IconSourceRole:
+            return iconSources_[std::size_t(appIndex)];
         default:
             return {};
     }
 }
 
 QHash<int, QByteArray> InstalledAppList::roleNames() const {
-    return {{NameRole, "name"}, {AppIndexRole, "appIndex"}, {IsProtectedRole, "isProtected"}};
+    return {{NameRole, "name"},
+            {AppIndexRole, "appIndex"},
+            {IsProtectedRole, "isProtected"},
+            {IconSourceRole, "iconSource"}};
 }
 
 }  // namespace tandor

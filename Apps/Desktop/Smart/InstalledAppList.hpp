@@ -31,6 +31,7 @@ class InstalledAppList : public QAbstractListModel {
         NameRole = Qt::UserRole + 1,  // QString: the application's name
         AppIndexRole,                 // int: its index among all applications
         IsProtectedRole,              // bool: a system application, never uninstalled
+        IconSourceRole,               // QString: its icon, from AppIconProvider
     };
     Q_ENUM(Role)
 
@@ -65,8 +66,10 @@ class InstalledAppList : public QAbstractListModel {
     bool loading_ = true;
     QString filter_;
     std::vector<AppBundle> apps_;
-    // The names as shown, one per application, made once.
+    // The names as shown and the icons' sources, one per application, made
+    // once.
     std::vector<QString> names_;
+    std::vector<QString> iconSources_;
     // Indices into apps_ of the rows shown.
     std::vector<int> shown_;
 };

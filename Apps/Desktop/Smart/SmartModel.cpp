@@ -117,9 +117,12 @@ void SmartModel::runNow(ScanModel* scan) {
     QtConcurrent::run(model_.evaluation(scan->root(), false))
         .then(this, [this, scan = QPointer<ScanModel>(scan)](AutomationModel::RunResults results) {
             running_ = false;
-            model_.applyRun(results, [scan](ReviewPile::Entry entry) {
-                return scan && scan->addToPile(std::move(entry));
-            });
+            {
+                const ScanModel::PileBatch batch(scan);
+                model_.applyRun(results, [scan](ReviewPile::Entry entry) {
+                    return scan && scan->addToPile(std::move(entry));
+                });
+            }
             publish();
         });
 }

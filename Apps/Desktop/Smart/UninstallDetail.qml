@@ -26,8 +26,9 @@ Item {
 
         RowLayout {
             spacing: 12
-            SymbolIcon {
-                name: "documents"
+            AppIconImage {
+                objectName: "appIcon"
+                source: detail.iconSource
                 size: 48
             }
             ColumnLayout {
@@ -128,7 +129,7 @@ Item {
                         Layout.fillWidth: true
                         text: leftoverRow.modelData.details
                         textFormat: Text.PlainText
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
                         font.pixelSize: 11
                         color: Theme.secondaryText
                     }

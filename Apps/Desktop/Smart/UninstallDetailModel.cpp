@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "Shell/ScanModel.hpp"
+#include "Smart/AppIconProvider.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/FileNode.hpp"
@@ -108,6 +109,11 @@ void UninstallDetailModel::buildPlan() {
 QString UninstallDetailModel::name() const {
     const AppBundle* shown = app();
     return shown ? ui::fromEngine(shown->name) : QString();
+}
+
+QString UninstallDetailModel::iconSource() const {
+    const AppBundle* shown = app();
+    return shown ? AppIconProvider::sourceFor(*shown) : QString();
 }
 
 QString UninstallDetailModel::subtitle() const {

@@ -36,6 +36,8 @@ class UninstallDetailModel : public QObject {
     Q_PROPERTY(QString name READ name NOTIFY appChanged)
     // The version and the identifier, joined by " · ".
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY appChanged)
+    // The application's icon, from AppIconProvider.
+    Q_PROPERTY(QString iconSource READ iconSource NOTIFY appChanged)
     Q_PROPERTY(bool planReady READ planReady NOTIFY planChanged)
     // "App <size> · <last opened>".
     Q_PROPERTY(QString factsText READ factsText NOTIFY planChanged)
@@ -63,6 +65,7 @@ class UninstallDetailModel : public QObject {
 
     QString name() const;
     QString subtitle() const;
+    QString iconSource() const;
     bool planReady() const { return plan_.has_value(); }
     QString factsText() const;
     QVariantList leftovers() const;

@@ -48,6 +48,7 @@ SplitView {
                 required property string name
                 required property int appIndex
                 required property bool isProtected
+                required property string iconSource
 
                 objectName: "appRow"
                 width: ListView.view.width
@@ -56,9 +57,9 @@ SplitView {
 
                 contentItem: RowLayout {
                     spacing: 8
-                    SymbolIcon {
-                        name: "documents"
-                        size: 18
+                    AppIconImage {
+                        source: appRow.iconSource
+                        size: 20
                     }
                     Text {
                         Layout.fillWidth: true

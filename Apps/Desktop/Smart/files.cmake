@@ -1,6 +1,10 @@
 # The Smart tab: the automations (proposals from past cleanups, previews,
 # turning them on and off, running them into the pile) and the Apps pane.
 list(APPEND TANDOR_UI_SOURCES
+  Smart/AppIcon.hpp
+  Smart/AppIcon.cpp
+  Smart/AppIconProvider.hpp
+  Smart/AppIconProvider.cpp
   Smart/AutomationModel.hpp
   Smart/AutomationModel.cpp
   Smart/SmartModel.hpp
@@ -19,6 +23,7 @@ list(APPEND TANDOR_UI_SOURCES
   Smart/UninstallFooter.cpp
 )
 list(APPEND TANDOR_UI_QML
+  Smart/AppIconImage.qml
   Smart/AutomationsView.qml
   Smart/EnabledAutomationRow.qml
   Smart/EvidenceLabel.qml
