@@ -344,8 +344,9 @@ void runAssistantSheet(Driver& driver, const QString& name) {
                "Recipes you printed years ago; none was opened since.", now},
               {home + "/Music/album.flac", 5'000'000,
                "A lossless copy of an album that is also in your music app.", now}});
+    // The toolbar's button makes the sheet and opens it.
+    QMetaObject::invokeMethod(&driver.find("assistantButton"), "clicked");
     auto& sheet = driver.find("assistantSheet");
-    QMetaObject::invokeMethod(&sheet, "open");
     Driver::waitFor([&] { return sheet.property("opened").toBool(); }, 10'000, "the sheet");
     auto* model =
         sheet.findChild<tandor::AssistantSheetModel*>(QStringLiteral("assistantSheetModel"));
@@ -541,8 +542,9 @@ void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
     QTest::qWait(settleMilliseconds);
     driver.save(QStringLiteral("06-pile"));
 
+    // The menu item makes the Settings window and shows it.
+    QMetaObject::invokeMethod(&driver.find("settingsMenuItem"), "triggered");
     auto& settings = driver.find<QQuickWindow>("settingsWindow");
-    settings.show();
     Driver::waitFor([&] { return settings.isExposed(); }, 10'000, "the Settings window");
     QTest::qWait(settleMilliseconds);
     driver.save(settings, QStringLiteral("07-settings"));

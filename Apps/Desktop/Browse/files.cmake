@@ -12,6 +12,7 @@ list(APPEND TANDOR_UI_SOURCES
 )
 list(APPEND TANDOR_UI_QML
   Browse/BrowseView.qml
+  Browse/BrowsePane.qml
   Browse/BrowseBar.qml
   Browse/FolderView.qml
   Browse/FolderRow.qml

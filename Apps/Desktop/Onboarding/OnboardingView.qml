@@ -30,12 +30,23 @@ Item {
         anchors.bottomMargin: 20
         width: Math.min(600, view.width - 64)
         focus: true
-        sourceComponent: {
-            switch (onboarding.step) {
-            case "access": return accessStep
-            case "ready": return readyStep
+        // The later steps load from their files when they show, so that the
+        // first launch's first frame waits only for the tour.
+        readonly property string step: onboarding.step
+        onStepChanged: show()
+        Component.onCompleted: show()
+
+        function show() {
+            switch (step) {
+            case "access":
+                setSource(Qt.resolvedUrl("AccessPage.qml"),
+                          {objectName: "accessPage", model: onboarding})
+                return
+            case "ready":
+                setSource(Qt.resolvedUrl("ReadyPage.qml"), {objectName: "readyPage", model: onboarding})
+                return
             }
-            return tourStep
+            sourceComponent = tourStep
         }
         onLoaded: item.forceActiveFocus()
 
@@ -54,20 +65,6 @@ Item {
         TutorialTour {
             objectName: "onboardingTour"
             onDone: onboarding.finishTour()
-        }
-    }
-    Component {
-        id: accessStep
-        AccessPage {
-            objectName: "accessPage"
-            model: onboarding
-        }
-    }
-    Component {
-        id: readyStep
-        ReadyPage {
-            objectName: "readyPage"
-            model: onboarding
         }
     }
 }

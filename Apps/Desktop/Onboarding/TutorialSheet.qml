@@ -10,6 +10,7 @@ import Tandor.Shared
 Popup {
     id: sheet
 
+    objectName: "tutorialSheet"
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: 620

@@ -29,14 +29,23 @@ Item {
         id: relaunchDialog
     }
 
-    TutorialSheet {
-        objectName: "tutorialSheet"
+    // The sheets load from their files when they open, so that a launch
+    // neither reads nor makes them.
+    Loader {
+        active: ShellSettings.tutorialOpen
+        source: "../Onboarding/TutorialSheet.qml"
     }
 
-    AssistantSheet {
+    Loader {
         id: assistantSheet
-        objectName: "assistantSheet"
-        scanModel: contentView.scanModel
+
+        function open() {
+            if (item === null) {
+                setSource(Qt.resolvedUrl("../Assistant/AssistantSheet.qml"),
+                          {objectName: "assistantSheet", scanModel: contentView.scanModel})
+            }
+            item.open()
+        }
     }
 
     FolderChooserDialog {
@@ -161,23 +170,42 @@ Item {
                     Layout.fillHeight: true
                     // The route names what fills the area: see ContentView::Route.
                     readonly property string route: viewModel.route
-                    sourceComponent: {
+                    // The screens no launch starts on load from their files when
+                    // their route shows: naming their types in this file would
+                    // read them, and all they use, before the first frame.
+                    readonly property var screens: ({
+                        "suggestions": {file: "../Results/SuggestionsView.qml", name: ""},
+                        "categories": {file: "../Results/CategoriesView.qml", name: ""},
+                        "browse": {file: "../Browse/BrowsePane.qml", name: ""},
+                        "history": {file: "../History/HistoryView.qml", name: "historyView"},
+                        "systemData": {file: "../SystemData/SystemDataView.qml",
+                                       name: "systemDataView"},
+                        "duplicates": {file: "../Duplicates/DuplicatesView.qml",
+                                       name: "duplicatesView"},
+                        "swipe": {file: "../Swipe/SwipeReviewView.qml", name: "swipeView"},
+                        "smart": {file: "../Smart/SmartView.qml", name: "smartView"}
+                    })
+
+                    onRouteChanged: show()
+                    Component.onCompleted: show()
+
+                    function show() {
+                        const screen = screens[route]
+                        if (screen !== undefined) {
+                            setSource(Qt.resolvedUrl(screen.file), {
+                                objectName: screen.name,
+                                scanModel: contentView.scanModel
+                            })
+                            return
+                        }
                         switch (route) {
-                        case "emptyState": return emptyState
-                        case "progress": return progress
-                        case "failure": return failure
-                        case "suggestions": return suggestions
-                        case "categories": return categories
-                        case "browse": return browse
-                        case "history": return historyView
-                        case "systemData": return systemDataView
-                        case "duplicates": return duplicatesView
-                        case "swipe": return swipeView
-                        case "smart": return smartView
+                        case "emptyState": sourceComponent = emptyState; return
+                        case "progress": sourceComponent = progress; return
+                        case "failure": sourceComponent = failure; return
                         }
                         // The tabs whose views come with later work, and
                         // "nothing": an empty pane.
-                        return emptyPane
+                        sourceComponent = emptyPane
                     }
                 }
             }
@@ -236,78 +264,6 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 color: Theme.red
             }
-        }
-    }
-
-    Component {
-        id: suggestions
-        SuggestionsView {
-            scanModel: contentView.scanModel
-        }
-    }
-
-    Component {
-        id: categories
-        CategoriesView {
-            scanModel: contentView.scanModel
-        }
-    }
-
-    Component {
-        id: browse
-        Item {
-            Glass {
-                anchors.fill: parent
-                anchors.leftMargin: 12
-                anchors.rightMargin: 12
-                anchors.bottomMargin: 12
-                cornerRadius: 14
-
-                BrowseView {
-                    anchors.fill: parent
-                    scanModel: contentView.scanModel
-                }
-            }
-        }
-    }
-
-    Component {
-        id: historyView
-        HistoryView {
-            objectName: "historyView"
-            scanModel: contentView.scanModel
-        }
-    }
-
-    Component {
-        id: systemDataView
-        SystemDataView {
-            objectName: "systemDataView"
-            scanModel: contentView.scanModel
-        }
-    }
-
-    Component {
-        id: duplicatesView
-        DuplicatesView {
-            objectName: "duplicatesView"
-            scanModel: contentView.scanModel
-        }
-    }
-
-    Component {
-        id: swipeView
-        SwipeReviewView {
-            objectName: "swipeView"
-            scanModel: contentView.scanModel
-        }
-    }
-
-    Component {
-        id: smartView
-        SmartView {
-            objectName: "smartView"
-            scanModel: contentView.scanModel
         }
     }
 

@@ -66,8 +66,15 @@ ApplicationWindow {
         }
     }
 
-    SettingsWindow {
+    // The Settings window is made the first time it is asked for.
+    Loader {
         id: settings
-        visible: false
+
+        function show() {
+            if (item === null) {
+                setSource(Qt.resolvedUrl("SettingsWindow.qml"))
+            }
+            item.show()
+        }
     }
 }

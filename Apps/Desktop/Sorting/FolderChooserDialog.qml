@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Dialogs
 import Tandor
 
 // Shows the folder dialog for each request of the application's folder
@@ -12,14 +11,16 @@ Item {
     Connections {
         target: host.chooser
         function onRequested() {
-            dialog.acceptLabel = host.chooser.prompt
-            dialog.open()
+            dialog.active = true
+            dialog.item.chooser = host.chooser
+            dialog.item.acceptLabel = host.chooser.prompt
+            dialog.item.open()
         }
     }
 
-    FolderDialog {
+    Loader {
         id: dialog
-        onAccepted: host.chooser.accept(selectedFolder)
-        onRejected: host.chooser.cancel()
+        active: false
+        source: "FolderPickerDialog.qml"
     }
 }

@@ -19,6 +19,7 @@ list(APPEND TANDOR_UI_SOURCES
 )
 list(APPEND TANDOR_UI_QML
   Sorting/FolderChooserDialog.qml
+  Sorting/FolderPickerDialog.qml
   Sorting/SortingMovesSection.qml
   Sorting/SortingPalette.qml
   Sorting/SortingFolderLabel.qml
