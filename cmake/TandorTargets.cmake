@@ -18,6 +18,9 @@ function(tandor_add_module name)
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/Sources")
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
   tandor_set_warnings(${name})
+  # Batches, as for the test suites below: names in one file's anonymous
+  # namespace must not be used by another file of the module.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   string(REPLACE "Tandor" "" short "${name}")
   add_library(Tandor::${short} ALIAS ${name})
 endfunction()

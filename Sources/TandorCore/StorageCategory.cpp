@@ -13,7 +13,7 @@ struct CategoryRow {
     std::string_view title;
 };
 
-constexpr std::array<CategoryRow, allStorageCategories.size()> rows{{
+constexpr std::array<CategoryRow, allStorageCategories.size()> categoryRows{{
     {StorageCategory::developer, "developer", "Developer"},
     {StorageCategory::caches, "caches", "Caches"},
     {StorageCategory::downloads, "downloads", "Downloads"},
@@ -29,7 +29,7 @@ constexpr std::array<CategoryRow, allStorageCategories.size()> rows{{
 }};
 
 const CategoryRow& row(StorageCategory category) {
-    return rows[static_cast<std::size_t>(category)];
+    return categoryRows[static_cast<std::size_t>(category)];
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ std::string_view title(StorageCategory category) {
 }
 
 std::optional<StorageCategory> storageCategoryFromRawValue(std::string_view raw) {
-    return caseFromRawValue(rows, raw);
+    return caseFromRawValue(categoryRows, raw);
 }
 
 void to_json(nlohmann::json& value, StorageCategory category) {
@@ -51,7 +51,7 @@ void to_json(nlohmann::json& value, StorageCategory category) {
 }
 
 void from_json(const nlohmann::json& value, StorageCategory& category) {
-    category = caseFromJSON(rows, value, "storage category");
+    category = caseFromJSON(categoryRows, value, "storage category");
 }
 
 }  // namespace tandor

@@ -17,8 +17,6 @@
 namespace tandor {
 namespace {
 
-constexpr std::int64_t largestSampleSize = std::int64_t{1} << 62;
-
 class OpenFile {
   public:
     // Opens path for reading and checks that it is the regular file with the

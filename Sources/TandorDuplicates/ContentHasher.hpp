@@ -24,10 +24,12 @@ struct ContentHash {
 class ContentHasher {
   public:
     static constexpr std::int64_t chunkSize = 1'048'576;
+    // Samples are at most this long, so that twice a sample still fits.
+    static constexpr std::int64_t largestSampleSize = std::int64_t{1} << 62;
 
     // When 2 × sampleSize >= size, the digest of the whole content; otherwise
     // the digest of the first sampleSize bytes followed by the sampleSize bytes
-    // that start at size − sampleSize. sampleSize must lie in [1, 2^62);
+    // that start at size − sampleSize. sampleSize must lie in [1, largestSampleSize);
     // std::invalid_argument otherwise.
     static ContentHash sample(const std::string& path, const FileIdentity& identity,
                               std::int64_t size, std::int64_t sampleSize);

@@ -21,7 +21,6 @@ namespace {
 constexpr std::size_t readingCadence = 500;
 constexpr std::size_t samplingCadence = 50;
 constexpr std::int64_t hashingCadence = 20;
-constexpr std::int64_t largestSampleSize = std::int64_t{1} << 62;
 constexpr unsigned mostHashingThreads = 8;
 
 constexpr std::array<std::pair<DuplicateFinder::Stage, std::string_view>, 3> stageTexts{{
@@ -320,7 +319,7 @@ class Search {
 
 DuplicateFinder::DuplicateFinder(DuplicateOptions options, FileFactsReader reader)
     : options_(std::move(options)), reader_(std::move(reader)) {
-    if (options_.sampleSize < 1 || options_.sampleSize >= largestSampleSize) {
+    if (options_.sampleSize < 1 || options_.sampleSize >= ContentHasher::largestSampleSize) {
         throw std::invalid_argument("The sample size must lie in [1, 2^62)");
     }
 }

@@ -1,18 +1,11 @@
 #pragma once
 
-#include <cstdint>
 #include <nlohmann/json.hpp>
 
+#include "TandorCore/FileIdentity.hpp"
+
+// How the duplicates engine stores and indexes a file's identity.
 namespace tandor {
-
-// Which file on which volume a path names: every hard link to one file has the
-// same identity.
-struct FileIdentity {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
 
 // JSON form: {"device": unsigned, "inode": unsigned}; decoding throws
 // DecodingError on a missing key or a value that is not an unsigned integer.

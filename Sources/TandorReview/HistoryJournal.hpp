@@ -10,7 +10,7 @@
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/StoreLock.hpp"
 #include "TandorReview/CleanupHistory.hpp"
-#include "TandorReview/FileIdentity.hpp"
+#include "TandorCore/FileIdentity.hpp"
 #include "TandorReview/HistoryRecord.hpp"
 #include "TandorReview/Trasher.hpp"
 

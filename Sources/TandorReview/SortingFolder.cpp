@@ -11,7 +11,7 @@
 namespace tandor {
 namespace {
 
-constexpr double secondsPerDay = 86400.0;
+constexpr double dayInSeconds = 86400.0;
 
 std::optional<Date> addingLocalDays(Date start, std::int64_t days) {
     const auto whole = std::chrono::floor<std::chrono::seconds>(start);
@@ -64,7 +64,7 @@ std::optional<std::int64_t> SortingFolder::daysLeft(Date now) const {
     if (interval <= 0) {
         return 0;
     }
-    return static_cast<std::int64_t>(std::ceil(interval / secondsPerDay));
+    return static_cast<std::int64_t>(std::ceil(interval / dayInSeconds));
 }
 
 void to_json(nlohmann::json& value, const SortingFolder& folder) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TandorReview/FileIdentity.hpp"
+#include "TandorCore/FileIdentity.hpp"
 #include "TandorReview/MoveOutcome.hpp"
 
 namespace tandor {

@@ -1,4 +1,4 @@
-#include "TandorReview/FileIdentity.hpp"
+#include "TandorCore/FileIdentity.hpp"
 
 #include <sys/stat.h>
 

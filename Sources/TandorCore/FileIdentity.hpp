@@ -8,7 +8,8 @@ namespace tandor {
 
 // Which file an item is, whatever its name: its device and inode. A rename
 // keeps both, so an item found under another name with the same identity is
-// the one that was moved there.
+// the one that was moved there, and every hard link to one file has the same
+// identity.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
