@@ -145,6 +145,12 @@ std::optional<std::string> readFileIfPresent(const std::string& path) {
         throw FileError("Cannot read", path, errno);
     }
     std::string contents;
+    // Sized once: a store read before each save is long, and growing the text
+    // piece by piece copies it over and over.
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && info.st_size > 0) {
+        contents.reserve(static_cast<std::size_t>(info.st_size));
+    }
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
