@@ -93,17 +93,19 @@ class StoreChanges {
     void saveLine(const JSONStoreFile& file, State& state, const nlohmann::json& line,
                   const Decoder& decodeState, const Encoder& encodeState) {
         const StoreLock lock(file.path());
-        auto current = readFileIfPresent(file.path());
-        auto lines = journal_->read();
-        if (pending_.size() == 1 && current == seen_ && lines == journalSeen_ &&
-            StoreJournal::acceptsLine(lines)) {
+        if (pending_.size() == 1 && StoreJournal::acceptsLine(journalSeen_) &&
+            fileHolds(file.path(), seen_) && fileHolds(journal_->path(), journalSeen_)) {
             const std::string text = StoreJournal::line(line);
             journal_->append(text);
-            journalSeen_ = std::move(lines).value_or(std::string()) + text;
+            if (!journalSeen_) {
+                journalSeen_.emplace();
+            }
+            *journalSeen_ += text;
             pending_.clear();
             return;
         }
-        rewrite(file, std::move(current), std::move(lines), state, decodeState, encodeState);
+        rewrite(file, readFileIfPresent(file.path()), journal_->read(), state, decodeState,
+                encodeState);
     }
 
   private:
