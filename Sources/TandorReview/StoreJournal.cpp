@@ -122,13 +122,14 @@ void StoreJournal::append(std::string_view line) const {
     if (error == 0 && ::fdatasync(fd.get()) != 0) {
         error = errno;
     }
-    if (error != 0) {
-        // A part of a line left in place would run into the next one written.
-        if (::ftruncate(fd.get(), before) != 0) {
-            // The torn tail stays; the next save rewrites the store instead.
-        }
-        throw FileError("Cannot write", path_, error);
+    if (error == 0) {
+        return;
     }
+    // A part of a line left in place would run into the next one written. When
+    // it cannot be cut off, the journal is no longer what its store last saw,
+    // and the next save rewrites the store's file and removes the journal.
+    [[maybe_unused]] const int cut = ::ftruncate(fd.get(), before);
+    throw FileError("Cannot write", path_, error);
 }
 
 bool StoreJournal::remove() const {
