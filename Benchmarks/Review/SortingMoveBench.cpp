@@ -1,8 +1,9 @@
 // Times the Move decision of the Swipe tab from the key press until the
 // session has recorded it, with a long log of moves already in
-// "sorting.json": the move, the save that rewrites the whole file and the
-// lists read again. Also reports the longest the main thread was kept from
-// its events meanwhile (the move itself runs on a worker).
+// "sorting.json": the move, its save (one line of the journal beside the file,
+// synced before the session hears of the move) and the lists read again.
+// Also reports the longest the main thread was kept from its events meanwhile
+// (the move itself runs on a worker).
 //
 //   sorting-move [recorded moves] [--other-device FOLDER]
 //

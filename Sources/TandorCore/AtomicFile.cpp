@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "TandorCore/FileDescriptor.hpp"
@@ -81,6 +82,32 @@ void removeStaleTemporaries(const std::string& folder, const std::string& path) 
     }
 }
 
+// Reads the file at path a piece at a time into take, until its end or until
+// take answers false. False when no file is at path; any other failure throws
+// FileError.
+bool readInPieces(const std::string& path, const std::function<bool(std::string_view)>& take) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) {
+            return false;
+        }
+        throw FileError("Cannot read", path, errno);
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError("Cannot read", path, errno);
+        }
+        if (count == 0 || !take(std::string_view(buffer, static_cast<std::size_t>(count)))) {
+            return true;
+        }
+    }
+}
+
 void syncFolder(const std::string& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
@@ -137,28 +164,27 @@ void writeFileAtomically(const std::string& path, std::string_view contents) {
 }
 
 std::optional<std::string> readFileIfPresent(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        if (errno == ENOENT) {
-            return std::nullopt;
-        }
-        throw FileError("Cannot read", path, errno);
-    }
     std::string contents;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError("Cannot read", path, errno);
-        }
-        if (count == 0) {
-            return contents;
-        }
-        contents.append(buffer, static_cast<std::size_t>(count));
+    if (!readInPieces(path, [&](std::string_view piece) {
+            contents.append(piece);
+            return true;
+        })) {
+        return std::nullopt;
     }
+    return contents;
+}
+
+bool fileHolds(const std::string& path, const std::optional<std::string>& text) {
+    std::string_view rest = text ? std::string_view(*text) : std::string_view();
+    bool same = true;
+    const bool present = readInPieces(path, [&](std::string_view piece) {
+        same = rest.starts_with(piece);
+        if (same) {
+            rest.remove_prefix(piece.size());
+        }
+        return same;
+    });
+    return present == text.has_value() && same && rest.empty();
 }
 
 }  // namespace tandor

@@ -23,4 +23,10 @@ void writeFileAtomically(const std::string& path, std::string_view contents);
 // FileError: a store must never mistake an unreadable file for an empty one.
 std::optional<std::string> readFileIfPresent(const std::string& path);
 
+// True when the file at path holds exactly text, or when there is no file
+// and text is nothing. Reads no further than the first difference and keeps
+// no copy: a store checks its long file before each save. Throws FileError as
+// readFileIfPresent does.
+bool fileHolds(const std::string& path, const std::optional<std::string>& text);
+
 }  // namespace tandor

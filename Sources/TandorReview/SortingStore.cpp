@@ -92,7 +92,9 @@ void SortingStore::checkMoveOnTarget(const SortingFolder& folder, const std::str
     }
 }
 
-SortingStore::SortingStore(std::string fileURL) : file_(std::move(fileURL)) {
+SortingStore::SortingStore(std::string fileURL)
+    : file_(std::move(fileURL)),
+      changes_(StoreJournal(StoreJournal::pathFor(file_.path())), decodeLine) {
     if (auto loaded = changes_.load(file_, decodeSaved)) {
         saved_ = std::move(*loaded);
     }
@@ -300,20 +302,36 @@ void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Dat
 SortingStore::MoveResult SortingStore::record(MoveRecord moved, const std::string& destination) {
     // The item has moved: a failed save must not report it as not moved.
     try {
-        mutate([moved, destination](Saved& saved) {
-            if (!hasID(saved.moves, moved.id)) {
-                saved.moves.push_back(moved);
-            }
-            std::erase(saved.recent, destination);
-            saved.recent.insert(saved.recent.begin(), destination);
-            if (saved.recent.size() > recentLimit) {
-                saved.recent.resize(recentLimit);
-            }
-        });
+        const std::lock_guard guard(lock_);
+        changes_.apply(saved_, recording(moved, destination));
+        // One line in the journal instead of the whole file: a long log of
+        // moves would make every move wait for it.
+        changes_.saveLine(file_, saved_, {{"move", moved}, {"recent", pathToJSON(destination)}},
+                          decodeSaved, encodeSaved);
     } catch (const std::exception& error) {
         return {std::move(moved), error.what()};
     }
     return {std::move(moved), std::nullopt};
+}
+
+StoreChanges<SortingStore::Saved>::Change SortingStore::recording(const MoveRecord& moved,
+                                                                  const std::string& destination) {
+    return [moved, destination](Saved& saved) {
+        if (!hasID(saved.moves, moved.id)) {
+            saved.moves.push_back(moved);
+        }
+        std::erase(saved.recent, destination);
+        saved.recent.insert(saved.recent.begin(), destination);
+        if (saved.recent.size() > recentLimit) {
+            saved.recent.resize(recentLimit);
+        }
+    };
+}
+
+StoreChanges<SortingStore::Saved>::Change SortingStore::decodeLine(const nlohmann::json& line) {
+    decode::requireObject(line, "sorting journal line");
+    return recording(decode::requireKey(line, "move").get<MoveRecord>(),
+                     decode::requireString(line, "recent"));
 }
 
 void SortingStore::commit(StoreChanges<Saved>::Change change) {

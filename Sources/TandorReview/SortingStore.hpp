@@ -20,7 +20,10 @@
 namespace tandor {
 
 // The sorting folders, the log of every move into them and the recently used
-// destinations, in "sorting.json" ({"folders", "moves", "recent"}).
+// destinations, in "sorting.json" ({"folders", "moves", "recent"}). A move is
+// saved as one line of "sorting.journal" beside it, folded into
+// "sorting.json" by the next other change or once the journal has grown long
+// (see StoreJournal).
 //
 // One lock guards the state and every save; reads copy under it. Every change is
 // saved at once; a failed save throws and the change stays in memory, to be
@@ -142,6 +145,12 @@ class SortingStore final {
 
     static Saved decodeSaved(const nlohmann::json& value);
     static nlohmann::json encodeSaved(const Saved& saved);
+    // Adds the move unless it is there and puts destination first in the
+    // recent list: the change of a recorded move, also as read back from the
+    // journal ({"move": record, "recent": destination}).
+    static StoreChanges<Saved>::Change recording(const MoveRecord& moved,
+                                                 const std::string& destination);
+    static StoreChanges<Saved>::Change decodeLine(const nlohmann::json& line);
 
     // Applies change and saves; the caller holds lock_.
     void commit(StoreChanges<Saved>::Change change);

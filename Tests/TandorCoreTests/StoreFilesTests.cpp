@@ -129,6 +129,38 @@ TEST(AtomicFile, ReadingTellsMissingFromUnreadable) {
     EXPECT_EQ(readFileIfPresent(folder / "empty"), "");
 }
 
+// Texts longer than one read, differing only at their very end, are told
+// apart; so are an empty file and no file.
+TEST(AtomicFile, AFileHoldsExactlyItsTextOrNothingWhenThereIsNone) {
+    const std::string longText(200'000, 'a');
+    struct Case {
+        std::optional<std::string> file;
+        std::optional<std::string> text;
+        bool holds;
+    };
+    const Case cases[] = {
+        {std::nullopt, std::nullopt, true},
+        {std::nullopt, "", false},
+        {"", std::nullopt, false},
+        {"", "", true},
+        {longText, longText, true},
+        {longText, longText + "b", false},
+        {longText + "b", longText, false},
+        {longText + "b", longText + "c", false},
+        {"{}", "[]", false},
+    };
+    for (const auto& row : cases) {
+        testing::TemporaryFolder folder;
+        if (row.file) {
+            writeFileAtomically(folder / "store.json", *row.file);
+        }
+        EXPECT_EQ(fileHolds(folder / "store.json", row.text), row.holds)
+            << (row.file ? row.file->size() : 0) << " " << (row.text ? row.text->size() : 0);
+    }
+    testing::TemporaryFolder folder;
+    EXPECT_THROW(fileHolds(folder.path(), std::nullopt), FileError);
+}
+
 TEST(AtomicFile, AReaderNeverSeesAPartialFile) {
     testing::TemporaryFolder folder;
     const std::string path = folder / "store.json";

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -412,6 +413,38 @@ TEST_F(SortingModelTest, TheListShowsTheFiftyNewestAndCountsThemAll) {
     EXPECT_EQ(model->moveList()->title(), "51 files sorted into folders");
     EXPECT_EQ(model->moveList()->data(model->moveList()->index(0), SortingMoveList::NameRole),
               "f50");
+}
+
+// Only items still at their moved place count, whether their folder holds
+// enough of them to be listed at once or few enough to be asked one by one;
+// a link whose target is gone is an item all the same.
+TEST_F(SortingModelTest, CountsTheItemsStillInEachFolder) {
+    std::map<std::string, std::vector<MoveRecord>> moved;
+    UUID many;
+    UUID few;
+    {
+        SortingStore store(SortingStore::defaultURL());
+        const auto now = std::chrono::system_clock::now();
+        many = store.addFolder(home / "Many", now).id;
+        few = store.addFolder(home / "Few", now).id;
+        for (int i = 0; i < 40; ++i) {
+            const std::string name = "m" + std::to_string(i);
+            moved["Many"].push_back(store.move(file(name), 1, many, now).record);
+        }
+        for (int i = 0; i < 3; ++i) {
+            moved["Few"].push_back(store.move(file("f" + std::to_string(i)), 1, few, now).record);
+        }
+        store.undo(moved["Many"][3].id);
+    }
+    std::filesystem::remove(moved["Many"][0].movedPath);
+    std::filesystem::rename(moved["Many"][1].movedPath, home / "Many/renamed");
+    std::filesystem::remove(moved["Many"][2].movedPath);
+    std::filesystem::create_symlink(home / "gone", moved["Many"][2].movedPath);
+    std::filesystem::remove(moved["Few"][0].movedPath);
+
+    const auto model = makeModel();
+    EXPECT_EQ(model->counts().at(many), 37);
+    EXPECT_EQ(model->counts().at(few), 2);
 }
 
 // A put back made here while a move runs on the worker stays shown when the

@@ -1,10 +1,8 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <linux/magic.h>
 #include <signal.h>
 #include <sys/mount.h>
-#include <sys/statfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +32,8 @@ namespace {
 using testing::FixtureHome;
 using ::testing::IsEmpty;
 using testing::isThere;
+using testing::killSeed;
+using testing::memoryFolder;
 
 // A pile of count files under folder, a hundred to a subfolder.
 ReviewPile pileUnder(const std::string& folder, int count) {
@@ -108,23 +108,6 @@ pid_t startCommit(ReviewPile pile) {
         ::_exit(0);
     }
     return child;
-}
-
-unsigned killSeed() {
-    const char* given = std::getenv("TANDOR_KILL_SEED");
-    return given != nullptr ? static_cast<unsigned>(std::strtoul(given, nullptr, 10))
-                            : std::random_device{}();
-}
-
-// The kills' home goes on a tmpfs when there is one: the kills then fall all
-// over the commit's work instead of mostly into waits for the disk (a kill
-// keeps what the page cache holds either way), and the test stays quick.
-std::optional<std::string> memoryFolder() {
-    struct statfs info {};
-    if (::statfs("/dev/shm", &info) == 0 && info.f_type == TMPFS_MAGIC) {
-        return "/dev/shm";
-    }
-    return std::nullopt;
 }
 
 TEST(CommitSafety, ACommitKilledAtAnyMomentLosesNoRecordOnceTheNextStartRecovers) {

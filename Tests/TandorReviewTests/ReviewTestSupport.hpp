@@ -1,7 +1,9 @@
 #pragma once
 
 #include <grp.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +11,8 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -152,6 +156,25 @@ inline std::string lines(const std::vector<std::string>& paths) {
         joined += (joined.empty() ? "" : "\n") + path;
     }
     return joined;
+}
+
+// The seed of a kill test's random moments: TANDOR_KILL_SEED when set, so
+// that a failure can be repeated, else a fresh one.
+inline unsigned killSeed() {
+    const char* given = std::getenv("TANDOR_KILL_SEED");
+    return given != nullptr ? static_cast<unsigned>(std::strtoul(given, nullptr, 10))
+                            : std::random_device{}();
+}
+
+// A kill test's home goes on a tmpfs when there is one: the kills then fall
+// all over the work instead of mostly into waits for the disk (a kill keeps
+// what the page cache holds either way), and the test stays quick.
+inline std::optional<std::string> memoryFolder() {
+    struct statfs info {};
+    if (::statfs("/dev/shm", &info) == 0 && info.f_type == TMPFS_MAGIC) {
+        return "/dev/shm";
+    }
+    return std::nullopt;
 }
 
 }  // namespace tandor::testing

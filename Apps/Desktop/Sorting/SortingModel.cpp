@@ -1,5 +1,6 @@
 #include "Sorting/SortingModel.hpp"
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <QCollator>
@@ -8,13 +9,17 @@
 #include <QSettings>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <exception>
 #include <limits>
+#include <memory>
+#include <unordered_set>
 #include <variant>
 
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Sorting/SortingText.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorScanner/ParallelLoop.hpp"
@@ -30,6 +35,57 @@ struct SortingModel::Lists {
 };
 
 namespace {
+
+// A folder holding this many items of moves or more is listed once rather
+// than asked about each item.
+constexpr std::size_t listedFolderMinimum = 32;
+
+// The names in folder, or nothing when it cannot be listed to the end.
+std::optional<std::unordered_set<std::string>> namesIn(const std::string& folder) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+    if (!listing) {
+        return std::nullopt;
+    }
+    std::unordered_set<std::string> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(listing.get())) {
+        names.insert(entry->d_name);
+    }
+    if (errno != 0) {
+        return std::nullopt;
+    }
+    return names;
+}
+
+// Whether each live move into a sorting folder still has its item at its
+// moved path, as lstat says. The lists are read again after every move, and
+// one listing of a folder that received thousands of items costs a fraction
+// of an lstat for each; a folder that cannot be listed is asked item by item.
+std::vector<char> presentItems(const std::vector<MoveRecord>& moves) {
+    std::vector<char> present(moves.size());
+    std::map<std::string, std::vector<std::size_t>> byFolder;
+    for (std::size_t index = 0; index < moves.size(); ++index) {
+        if (!moves[index].undone && moves[index].folderID) {
+            byFolder[paths::deletingLastComponent(moves[index].movedPath)].push_back(index);
+        }
+    }
+    std::vector<std::size_t> asked;
+    for (const auto& [folder, indices] : byFolder) {
+        const auto names = indices.size() >= listedFolderMinimum ? namesIn(folder) : std::nullopt;
+        if (!names) {
+            asked.insert(asked.end(), indices.begin(), indices.end());
+            continue;
+        }
+        for (const std::size_t index : indices) {
+            present[index] = names->contains(paths::lastComponent(moves[index].movedPath));
+        }
+    }
+    // One lstat each: many of them are asked in parallel.
+    parallelFor(asked.size(), [&](std::size_t index) {
+        present[asked[index]] = FileMover::exists(moves[asked[index]].movedPath);
+    });
+    return present;
+}
 
 bool isFolder(const std::string& path) {
     struct stat info {};
@@ -135,12 +191,7 @@ SortingModel::Lists SortingModel::read(const SortingStore& store) {
     for (const auto& folder : lists.folders) {
         lists.counts.try_emplace(folder.id, 0);
     }
-    // One lstat a live move: a long log asks them in parallel.
-    std::vector<char> present(lists.moves.size());
-    parallelFor(lists.moves.size(), [&](std::size_t index) {
-        const MoveRecord& move = lists.moves[index];
-        present[index] = !move.undone && move.folderID && FileMover::exists(move.movedPath);
-    });
+    const std::vector<char> present = presentItems(lists.moves);
     for (std::size_t index = 0; index < lists.moves.size(); ++index) {
         if (!present[index]) {
             continue;

@@ -34,7 +34,7 @@ namespace tandor {
 // every operation, whether it worked or not.
 //
 // Main thread only. A move runs on a worker (moving a large item to another
-// disk takes a while, and every save rewrites the whole file); while it runs
+// disk takes a while, and a save may rewrite the whole file); while it runs
 // no other move starts.
 class SortingModel : public QObject {
     Q_OBJECT

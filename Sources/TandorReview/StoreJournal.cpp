@@ -1,0 +1,139 @@
+#include "TandorReview/StoreJournal.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileDescriptor.hpp"
+#include "TandorCore/FileError.hpp"
+#include "TandorCore/JSONDecoding.hpp"
+#include "TandorCore/Paths.hpp"
+
+namespace tandor {
+namespace {
+
+void syncFolderOf(const std::string& path) {
+    const std::string folder = paths::deletingLastComponent(path);
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
+        throw FileError("Cannot sync folder", folder, errno);
+    }
+}
+
+// Opens the journal for appending; a new one is made durable in its folder
+// before any line counts on it.
+FileDescriptor openForAppending(const std::string& path) {
+    constexpr int flags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW;
+    createFolders(paths::deletingLastComponent(path));
+    FileDescriptor fd(::open(path.c_str(), flags | O_CREAT | O_EXCL, 0600));
+    if (fd.get() >= 0) {
+        syncFolderOf(path);
+        return fd;
+    }
+    if (errno == EEXIST) {
+        fd.reset(::open(path.c_str(), flags));
+    }
+    if (fd.get() < 0) {
+        throw FileError("Cannot open", path, errno);
+    }
+    return fd;
+}
+
+// The text after the last line break: a line still being written when the
+// writer stopped.
+std::string_view unfinishedTail(std::string_view text) {
+    const std::size_t lastBreak = text.rfind('\n');
+    return lastBreak == std::string_view::npos ? text : text.substr(lastBreak + 1);
+}
+
+std::string_view lastWholeLine(std::string_view text) {
+    text.remove_suffix(unfinishedTail(text).size());
+    if (text.empty()) {
+        return text;
+    }
+    text.remove_suffix(1);
+    return unfinishedTail(text);
+}
+
+}  // namespace
+
+std::string StoreJournal::pathFor(const std::string& storePath) {
+    return paths::join(paths::deletingLastComponent(storePath),
+                       paths::nameWithoutExtension(storePath) + ".journal");
+}
+
+StoreJournal::StoreJournal(std::string path) : path_(std::move(path)) {
+}
+
+std::optional<std::string> StoreJournal::read() const {
+    return readFileIfPresent(path_);
+}
+
+std::vector<nlohmann::json> StoreJournal::lines(std::string_view text) const {
+    text.remove_suffix(unfinishedTail(text).size());
+    std::vector<nlohmann::json> decoded;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        try {
+            decoded.push_back(nlohmann::json::parse(line));
+        } catch (const nlohmann::json::exception& error) {
+            if (text.empty()) {
+                break;
+            }
+            throw DecodingError("Cannot decode " + path_ + ": " + error.what());
+        }
+    }
+    return decoded;
+}
+
+bool StoreJournal::acceptsLine(const std::optional<std::string>& text) {
+    if (!text) {
+        return true;
+    }
+    const std::string_view last = lastWholeLine(*text);
+    return text->size() < compactionSize && unfinishedTail(*text).empty() &&
+           (last.empty() ? text->empty() : nlohmann::json::accept(last));
+}
+
+std::string StoreJournal::line(const nlohmann::json& value) {
+    return value.dump() + "\n";
+}
+
+void StoreJournal::append(std::string_view line) const {
+    const FileDescriptor fd = openForAppending(path_);
+    const off_t before = ::lseek(fd.get(), 0, SEEK_END);
+    if (before < 0) {
+        throw FileError("Cannot write", path_, errno);
+    }
+    std::string_view rest = line;
+    int error = 0;
+    while (!rest.empty() && error == 0) {
+        const ssize_t written = ::write(fd.get(), rest.data(), rest.size());
+        if (written < 0 && errno != EINTR) {
+            error = errno;
+        } else if (written > 0) {
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    if (error == 0 && ::fdatasync(fd.get()) != 0) {
+        error = errno;
+    }
+    if (error == 0) {
+        return;
+    }
+    // A part of a line left in place would run into the next one written. When
+    // it cannot be cut off, the journal is no longer what its store last saw,
+    // and the next save rewrites the store's file and removes the journal.
+    [[maybe_unused]] const int cut = ::ftruncate(fd.get(), before);
+    throw FileError("Cannot write", path_, error);
+}
+
+bool StoreJournal::remove() const {
+    return ::unlink(path_.c_str()) == 0 || errno == ENOENT;
+}
+
+}  // namespace tandor
