@@ -28,9 +28,8 @@ using testing::FixtureHome;
 using testing::isThere;
 using testing::killSeed;
 using testing::memoryFolder;
+using testing::someDay;
 using testing::writeFile;
-
-const Date someDay{std::chrono::seconds{1'750'000'000}};
 
 std::string journalPath() {
     return StoreJournal::pathFor(SortingStore::defaultURL());
