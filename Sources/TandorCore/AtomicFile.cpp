@@ -108,14 +108,14 @@ bool readInPieces(const std::string& path, const std::function<bool(std::string_
     }
 }
 
+}  // namespace
+
 void syncFolder(const std::string& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
         throw FileError("Cannot sync folder", folder, errno);
     }
 }
-
-}  // namespace
 
 void createFolders(const std::string& folder) {
     if (folder.empty() || folder == "/") {

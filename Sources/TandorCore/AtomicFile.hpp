@@ -10,6 +10,10 @@ namespace tandor {
 // folder is fine, anything else in the way throws FileError.
 void createFolders(const std::string& folder);
 
+// Makes the folder's entries durable: a file created, renamed or removed in
+// it survives a crash once this returns. Throws FileError.
+void syncFolder(const std::string& folder);
+
 // Replaces the file at path with contents so that a reader (or a crash) sees
 // either the old file or the whole new one, never a part: creates the parent
 // folders, writes a temporary file in the same folder, syncs it, renames it over

@@ -14,14 +14,6 @@
 namespace tandor {
 namespace {
 
-void syncFolderOf(const std::string& path) {
-    const std::string folder = paths::deletingLastComponent(path);
-    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
-        throw FileError("Cannot sync folder", folder, errno);
-    }
-}
-
 // Opens the journal for appending; a new one is made durable in its folder
 // before any line counts on it.
 FileDescriptor openForAppending(const std::string& path) {
@@ -29,7 +21,7 @@ FileDescriptor openForAppending(const std::string& path) {
     createFolders(paths::deletingLastComponent(path));
     FileDescriptor fd(::open(path.c_str(), flags | O_CREAT | O_EXCL, 0600));
     if (fd.get() >= 0) {
-        syncFolderOf(path);
+        syncFolder(paths::deletingLastComponent(path));
         return fd;
     }
     if (errno == EEXIST) {
