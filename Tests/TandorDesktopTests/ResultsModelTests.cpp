@@ -237,6 +237,98 @@ TEST_F(PileListTest, ShowsANameThatIsNotUtf8AndRemovesThatVeryEntry) {
     EXPECT_EQ(scanModel.pile().entries()[0].path, home / "caf\xC3\xA9");
 }
 
+// Each pile change reaches the view as the rows that left, joined or changed;
+// only an order the rows cannot follow resets them.
+TEST(PileListRows, FollowAPileChangeRowByRow) {
+    using Entries = std::vector<ReviewPile::Entry>;
+    struct Case {
+        const char* name;
+        Entries before, after;
+        QStringList signalsSent;
+    };
+    const auto entry = [](const char* path, std::int64_t bytes = 1) {
+        return ReviewPile::Entry{path, bytes, std::nullopt};
+    };
+    const Case cases[] = {
+        {"add one",
+         {entry("/h/a"), entry("/h/b")},
+         {entry("/h/a"), entry("/h/b"), entry("/h/c")},
+         {"inserted 2-2"}},
+        {"remove one",
+         {entry("/h/a"), entry("/h/b"), entry("/h/c")},
+         {entry("/h/a"), entry("/h/c")},
+         {"removed 1-1"}},
+        {"add several",
+         {entry("/h/a")},
+         {entry("/h/a"), entry("/h/b"), entry("/h/c"), entry("/h/d")},
+         {"inserted 1-3"}},
+        {"into an empty pile", {}, {entry("/h/a"), entry("/h/b")}, {"inserted 0-1"}},
+        {"a folder that covers files",
+         {entry("/h/d/x"), entry("/h/a"), entry("/h/d/y"), entry("/h/d/z"), entry("/h/b")},
+         {entry("/h/a"), entry("/h/b"), entry("/h/d", 3)},
+         {"removed 2-3", "removed 0-0", "inserted 2-2"}},
+        {"removed and added at once",
+         {entry("/h/a"), entry("/h/b")},
+         {entry("/h/b"), entry("/h/c")},
+         {"removed 0-0", "inserted 1-1"}},
+        {"a new size",
+         {entry("/h/a"), entry("/h/b")},
+         {entry("/h/a"), entry("/h/b", 7)},
+         {"changed 1-1"}},
+        {"cleared", {entry("/h/a"), entry("/h/b")}, {}, {"removed 0-1"}},
+        {"the same pile", {entry("/h/a")}, {entry("/h/a")}, {}},
+        {"moved to the end",
+         {entry("/h/a"), entry("/h/b")},
+         {entry("/h/b"), entry("/h/a")},
+         {"reset"}},
+    };
+    for (const Case& c : cases) {
+        const auto pileOf = [](const Entries& entries) {
+            ReviewPile pile;
+            for (const ReviewPile::Entry& e : entries) {
+                pile.add(e);
+            }
+            return pile;
+        };
+        PileListModel model;
+        model.setPile(pileOf(c.before));
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QStringList sent;
+        const auto rows = [&](const char* what) {
+            return [&sent, what](const QModelIndex&, int first, int last) {
+                sent << QStringLiteral("%1 %2-%3").arg(what).arg(first).arg(last);
+            };
+        };
+        QObject::connect(&model, &QAbstractItemModel::rowsInserted, rows("inserted"));
+        QObject::connect(&model, &QAbstractItemModel::rowsRemoved, rows("removed"));
+        QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { sent << "reset"; });
+        QObject::connect(
+            &model, &QAbstractItemModel::dataChanged,
+            [&](const QModelIndex& first, const QModelIndex& last) {
+                sent << QStringLiteral("changed %1-%2").arg(first.row()).arg(last.row());
+            });
+
+        const ReviewPile after = pileOf(c.after);
+        model.setPile(after);
+
+        EXPECT_EQ(sent, c.signalsSent) << c.name;
+        ASSERT_EQ(model.rowCount(), int(after.count())) << c.name;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const ReviewPile::Entry& e = after.entries()[std::size_t(row)];
+            EXPECT_EQ(cell(model, row, PileListModel::PathRole).toString(),
+                      results::displayPath(e.path))
+                << c.name;
+            EXPECT_EQ(cell(model, row, PileListModel::SizeTextRole).toString(),
+                      results::bytesText(e.bytes))
+                << c.name;
+        }
+        PileListModel fresh;
+        fresh.setPile(after);
+        EXPECT_EQ(model.summary(), fresh.summary()) << c.name;
+    }
+}
+
 // A small home with files of three kinds, classified by the real classifier.
 StorageBreakdown breakdownOf(const std::string& home, const std::vector<std::string>& files) {
     std::vector<FileNodePtr> children;

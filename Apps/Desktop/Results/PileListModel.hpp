@@ -4,6 +4,8 @@
 
 #include <QAbstractListModel>
 #include <QPointer>
+#include <cstdint>
+#include <vector>
 
 #include "Shell/ScanModel.hpp"
 #include "TandorReview/ReviewPile.hpp"
@@ -12,7 +14,8 @@ namespace tandor {
 
 // The review pile in the order of addition, for the pile pane. It holds a copy
 // only to answer the view; every change goes through the scan model, which
-// publishes the new pile back.
+// publishes the new pile back. A new pile reaches the view as the rows that
+// left and joined, so that a pile of thousands is not rebuilt for one change.
 class PileListModel : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
@@ -44,7 +47,7 @@ class PileListModel : public QAbstractListModel {
     // The pile shown; taken from the scan model when it has one.
     void setPile(const ReviewPile& pile);
 
-    bool isEmpty() const { return pile_.isEmpty(); }
+    bool isEmpty() const { return rows_.empty(); }
     QString summary() const;
     QString confirmationTitle() const;
     QString lastCommitMessage() const;
@@ -67,9 +70,16 @@ class PileListModel : public QAbstractListModel {
 
   private:
     void followPile();
+    // The rows still on the pile keep their order in it, from this row on.
+    bool keepsOrder(const std::vector<ReviewPile::Entry>& next, std::size_t from) const;
+    void removeRowsNotIn(const std::vector<ReviewPile::Entry>& next, std::size_t from);
+    // Once only rows still on the pile are left: inserts what joined and
+    // refreshes what changed.
+    void insertAndRefreshRows(const std::vector<ReviewPile::Entry>& next, std::size_t from);
 
     QPointer<ScanModel> scanModel_;
-    ReviewPile pile_;
+    std::vector<ReviewPile::Entry> rows_;
+    std::int64_t totalBytes_ = 0;
 };
 
 }  // namespace tandor
