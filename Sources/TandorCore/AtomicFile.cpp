@@ -117,6 +117,22 @@ void syncFolder(const std::string& folder) {
     }
 }
 
+FileDescriptor openForAppending(const std::string& path, int access) {
+    const int flags = access | O_APPEND | O_CLOEXEC | O_NOFOLLOW;
+    FileDescriptor fd(::open(path.c_str(), flags | O_CREAT | O_EXCL, 0600));
+    if (fd.get() >= 0) {
+        syncFolder(paths::deletingLastComponent(path));
+        return fd;
+    }
+    if (errno == EEXIST) {
+        fd.reset(::open(path.c_str(), flags));
+    }
+    if (fd.get() < 0) {
+        throw FileError("Cannot open", path, errno);
+    }
+    return fd;
+}
+
 void createFolders(const std::string& folder) {
     if (folder.empty() || folder == "/") {
         return;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "TandorCore/FileDescriptor.hpp"
+
 namespace tandor {
 
 // Creates folder and any missing folders above it (mode 0755); an existing
@@ -13,6 +15,11 @@ void createFolders(const std::string& folder);
 // Makes the folder's entries durable: a file created, renamed or removed in
 // it survives a crash once this returns. Throws FileError.
 void syncFolder(const std::string& folder);
+
+// Opens the file at path for appending, with access O_WRONLY or O_RDWR and
+// without following a link. A file it creates is made durable in its folder
+// before any line written to it counts. Throws FileError.
+FileDescriptor openForAppending(const std::string& path, int access);
 
 // Replaces the file at path with contents so that a reader (or a crash) sees
 // either the old file or the whole new one, never a part: creates the parent

@@ -124,24 +124,6 @@ std::vector<HistoryRecord> recoveredRecords(std::string_view text, const Trasher
     return records;
 }
 
-// Opens the journal for appending; a new one is made durable in its folder
-// before any line counts on it.
-FileDescriptor openJournal(const std::string& path) {
-    constexpr int flags = O_RDWR | O_APPEND | O_CLOEXEC | O_NOFOLLOW;
-    FileDescriptor fd(::open(path.c_str(), flags | O_CREAT | O_EXCL, 0600));
-    if (fd.get() >= 0) {
-        syncFolder(paths::deletingLastComponent(path));
-        return fd;
-    }
-    if (errno == EEXIST) {
-        fd.reset(::open(path.c_str(), flags));
-    }
-    if (fd.get() < 0) {
-        throw FileError("Cannot open", path, errno);
-    }
-    return fd;
-}
-
 }  // namespace
 
 std::string HistoryJournal::pathFor(const std::string& historyPath) {
@@ -150,7 +132,7 @@ std::string HistoryJournal::pathFor(const std::string& historyPath) {
 }
 
 HistoryJournal::HistoryJournal(const CleanupHistory& history, const Trasher& trasher)
-    : path_(pathFor(history.fileURL())), lock_(path_), fd_(openJournal(path_)) {
+    : path_(pathFor(history.fileURL())), lock_(path_), fd_(openForAppending(path_, O_RDWR)) {
     const std::string text = readFileIfPresent(path_).value_or("");
     const std::size_t whole =
         text.empty() || text.back() == '\n' ? text.size() : text.rfind('\n') + 1;

@@ -14,25 +14,6 @@
 namespace tandor {
 namespace {
 
-// Opens the journal for appending; a new one is made durable in its folder
-// before any line counts on it.
-FileDescriptor openForAppending(const std::string& path) {
-    constexpr int flags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW;
-    createFolders(paths::deletingLastComponent(path));
-    FileDescriptor fd(::open(path.c_str(), flags | O_CREAT | O_EXCL, 0600));
-    if (fd.get() >= 0) {
-        syncFolder(paths::deletingLastComponent(path));
-        return fd;
-    }
-    if (errno == EEXIST) {
-        fd.reset(::open(path.c_str(), flags));
-    }
-    if (fd.get() < 0) {
-        throw FileError("Cannot open", path, errno);
-    }
-    return fd;
-}
-
 // The text after the last line break: a line still being written when the
 // writer stopped.
 std::string_view unfinishedTail(std::string_view text) {
@@ -96,7 +77,8 @@ std::string StoreJournal::line(const nlohmann::json& value) {
 }
 
 void StoreJournal::append(std::string_view line) const {
-    const FileDescriptor fd = openForAppending(path_);
+    createFolders(paths::deletingLastComponent(path_));
+    const FileDescriptor fd = openForAppending(path_, O_WRONLY);
     const off_t before = ::lseek(fd.get(), 0, SEEK_END);
     if (before < 0) {
         throw FileError("Cannot write", path_, errno);
