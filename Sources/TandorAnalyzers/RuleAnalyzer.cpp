@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "TandorAnalyzers/DateText.hpp"
 #include "TandorAnalyzers/FileClassifier.hpp"
@@ -182,11 +184,7 @@ class CandidateFinder {
         const InstallerMatcher matcher(context_.installedApps);
         const auto& extensions = InstallerMatcher::installerExtensions();
         Items items;
-        for (const auto& folder : target.inHomeFolders) {
-            const auto node = homeNode(folder);
-            if (!node) {
-                continue;
-            }
+        for (const auto& node : homeNodes(target.inHomeFolders)) {
             for (const auto& child : node->children()) {
                 if (child->isDirectory() ||
                     !extensions.contains(unicode::lowercased(paths::extension(child->name())))) {
@@ -202,11 +200,7 @@ class CandidateFinder {
 
     Items operator()(const CleanupRule::ExtractedArchives& target) const {
         Items items;
-        for (const auto& folder : target.inHomeFolders) {
-            const auto node = homeNode(folder);
-            if (!node) {
-                continue;
-            }
+        for (const auto& node : homeNodes(target.inHomeFolders)) {
             for (const auto& pair : RuleMatchers::extractedArchives(node)) {
                 items.push_back(
                     itemOf(*pair.archive,
@@ -240,11 +234,7 @@ class CandidateFinder {
     Items operator()(const CleanupRule::FilesOfKind& target) const {
         const Date limit = cutOff(context_.now, target.olderThanDays);
         Items items;
-        for (const auto& folder : target.inHomeFolders) {
-            const auto node = homeNode(folder);
-            if (!node) {
-                continue;
-            }
+        for (const auto& node : homeNodes(target.inHomeFolders)) {
             for (const auto& child : node->children()) {
                 if (!child->isDirectory() &&
                     FileClassifier::fileKind(child->name()) == target.kind &&
@@ -259,6 +249,17 @@ class CandidateFinder {
   private:
     FileNodePtr homeNode(std::string_view relativePath) const {
         return root_->nodeAt(context_.home + "/" + std::string(relativePath));
+    }
+
+    // The nodes of those home folders that the scan holds, in their order.
+    std::vector<FileNodePtr> homeNodes(const std::vector<std::string>& relativePaths) const {
+        std::vector<FileNodePtr> nodes;
+        for (const auto& path : relativePaths) {
+            if (auto node = homeNode(path)) {
+                nodes.push_back(std::move(node));
+            }
+        }
+        return nodes;
     }
 
     const FileNodePtr& root_;

@@ -175,10 +175,7 @@ nlohmann::json FileNode::toJSON() const {
 
 FileNodePtr FileNode::fromJSON(const nlohmann::json& value) {
     decode::requireObject(value, "node");
-    const auto& childValues = decode::requireKey(value, "children");
-    if (!childValues.is_array()) {
-        throw DecodingError("Expected an array for \"children\"");
-    }
+    const auto& childValues = decode::requireArray(value, "children");
     std::vector<FileNodePtr> children;
     children.reserve(childValues.size());
     for (const auto& childValue : childValues) {

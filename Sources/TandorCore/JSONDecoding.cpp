@@ -28,6 +28,14 @@ const nlohmann::json& requireKey(const nlohmann::json& object, std::string_view 
     return *found;
 }
 
+const nlohmann::json& requireArray(const nlohmann::json& object, std::string_view key) {
+    const auto& value = requireKey(object, key);
+    if (!value.is_array()) {
+        fail(key, "an array");
+    }
+    return value;
+}
+
 bool isAbsent(const nlohmann::json& object, std::string_view key) {
     const auto found = object.find(key);
     return found == object.end() || found->is_null();

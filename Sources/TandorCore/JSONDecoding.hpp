@@ -25,6 +25,7 @@ namespace decode {
 
 const nlohmann::json& requireObject(const nlohmann::json& value, std::string_view what);
 const nlohmann::json& requireKey(const nlohmann::json& object, std::string_view key);
+const nlohmann::json& requireArray(const nlohmann::json& object, std::string_view key);
 
 // True when the key is missing or null: the optional value is absent.
 bool isAbsent(const nlohmann::json& object, std::string_view key);

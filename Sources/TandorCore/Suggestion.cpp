@@ -89,11 +89,7 @@ namespace {
 
 template <typename Element>
 std::vector<Element> requireArray(const nlohmann::json& object, std::string_view key) {
-    const auto& array = decode::requireKey(object, key);
-    if (!array.is_array()) {
-        throw DecodingError("Expected an array for \"" + std::string(key) + "\"");
-    }
-    return array.get<std::vector<Element>>();
+    return decode::requireArray(object, key).get<std::vector<Element>>();
 }
 
 }  // namespace

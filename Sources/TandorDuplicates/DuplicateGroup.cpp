@@ -159,11 +159,7 @@ tandor::DuplicateGroup nlohmann::adl_serializer<tandor::DuplicateGroup>::from_js
     decode::requireObject(value, "duplicate group");
     auto id = decode::requireString(value, "id");
     const auto logicalSize = decode::requireInt64(value, "logicalSize");
-    const auto& filesValue = decode::requireKey(value, "files");
-    if (!filesValue.is_array()) {
-        throw DecodingError("\"files\" is not an array");
-    }
-    auto files = filesValue.get<std::vector<DuplicateFile>>();
+    auto files = decode::requireArray(value, "files").get<std::vector<DuplicateFile>>();
     if (files.empty()) {
         throw DecodingError("\"files\" of a duplicate group is empty");
     }

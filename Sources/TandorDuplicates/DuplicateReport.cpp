@@ -5,18 +5,6 @@
 #include "TandorCore/PathJSON.hpp"
 
 namespace tandor {
-namespace {
-
-const nlohmann::json& requireArray(const nlohmann::json& object, std::string_view key) {
-    const auto& value = decode::requireKey(object, key);
-    if (!value.is_array()) {
-        throw DecodingError("\"" + std::string(key) + "\" is not an array");
-    }
-    return value;
-}
-
-}  // namespace
-
 DuplicateReport::DuplicateReport(std::vector<DuplicateGroup> groups,
                                  std::vector<DuplicateGroup> cloneGroups,
                                  std::int64_t filesCompared, std::int64_t bytesRead,
@@ -59,12 +47,13 @@ nlohmann::json DuplicateReport::toJSON() const {
 
 DuplicateReport DuplicateReport::fromJSON(const nlohmann::json& value) {
     decode::requireObject(value, "duplicate report");
-    auto groups = requireArray(value, "groups").get<std::vector<DuplicateGroup>>();
-    auto cloneGroups = requireArray(value, "cloneGroups").get<std::vector<DuplicateGroup>>();
+    auto groups = decode::requireArray(value, "groups").get<std::vector<DuplicateGroup>>();
+    auto cloneGroups =
+        decode::requireArray(value, "cloneGroups").get<std::vector<DuplicateGroup>>();
     const auto filesCompared = decode::requireInt64(value, "filesCompared");
     const auto bytesRead = decode::requireInt64(value, "bytesRead");
     std::vector<std::string> unreadablePaths;
-    for (const auto& path : requireArray(value, "unreadablePaths")) {
+    for (const auto& path : decode::requireArray(value, "unreadablePaths")) {
         unreadablePaths.push_back(pathFromJSON(path));
     }
     const auto cloudOnlyFiles = decode::requireInt64(value, "cloudOnlyFiles");

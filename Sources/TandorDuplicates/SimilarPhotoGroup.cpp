@@ -148,13 +148,10 @@ tandor::SimilarPhotoGroup nlohmann::adl_serializer<tandor::SimilarPhotoGroup>::f
     const nlohmann::json& value) {
     using namespace tandor;
     const auto& object = decode::requireObject(value, "SimilarPhotoGroup");
-    const auto& photos = decode::requireKey(object, "photos");
-    if (!photos.is_array()) {
-        throw DecodingError("photos is not an array");
-    }
-    return SimilarPhotoGroup(photos.get<std::vector<SimilarPhoto>>(),
-                             pathFromJSON(decode::requireKey(object, "bestPath")),
-                             decode::requireString(object, "bestReason"));
+    return SimilarPhotoGroup(
+        decode::requireArray(object, "photos").get<std::vector<SimilarPhoto>>(),
+        pathFromJSON(decode::requireKey(object, "bestPath")),
+        decode::requireString(object, "bestReason"));
 }
 
 std::size_t std::hash<tandor::SimilarPhotoGroup>::operator()(

@@ -5,18 +5,6 @@
 #include "TandorCore/PathJSON.hpp"
 
 namespace tandor {
-namespace {
-
-const nlohmann::json& requireArray(const nlohmann::json& object, std::string_view key) {
-    const auto& value = decode::requireKey(object, key);
-    if (!value.is_array()) {
-        throw DecodingError(std::string(key) + " is not an array");
-    }
-    return value;
-}
-
-}  // namespace
-
 std::int64_t SimilarPhotoReport::reclaimableBytes() const {
     std::int64_t total = 0;
     for (const auto& group : groups) {
@@ -42,11 +30,11 @@ void to_json(nlohmann::json& value, const SimilarPhotoReport& report) {
 void from_json(const nlohmann::json& value, SimilarPhotoReport& report) {
     const auto& object = decode::requireObject(value, "SimilarPhotoReport");
     SimilarPhotoReport decoded;
-    for (const auto& group : requireArray(object, "groups")) {
+    for (const auto& group : decode::requireArray(object, "groups")) {
         decoded.groups.push_back(group.get<SimilarPhotoGroup>());
     }
     decoded.photosCompared = decode::requireInt64(object, "photosCompared");
-    for (const auto& path : requireArray(object, "unreadablePaths")) {
+    for (const auto& path : decode::requireArray(object, "unreadablePaths")) {
         decoded.unreadablePaths.push_back(pathFromJSON(path));
     }
     report = std::move(decoded);

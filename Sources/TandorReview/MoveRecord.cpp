@@ -36,11 +36,7 @@ tandor::MoveRecord nlohmann::adl_serializer<tandor::MoveRecord>::from_json(
     record.date = decode::requireDate(value, "date");
     record.undone = decode::requireBool(value, "undone");
     if (!decode::isAbsent(value, "leftBehind")) {
-        const auto& leftBehind = value.at("leftBehind");
-        if (!leftBehind.is_array()) {
-            throw DecodingError("Expected an array for \"leftBehind\"");
-        }
-        for (const auto& path : leftBehind) {
+        for (const auto& path : decode::requireArray(value, "leftBehind")) {
             record.leftBehind.push_back(decode::toString(path, "leftBehind"));
         }
     }

@@ -83,11 +83,7 @@ void to_json(nlohmann::json& value, const ReviewPile& pile) {
 
 void from_json(const nlohmann::json& value, ReviewPile& pile) {
     decode::requireObject(value, "pile");
-    const auto& entries = decode::requireKey(value, "entries");
-    if (!entries.is_array()) {
-        throw DecodingError("Expected an array for \"entries\"");
-    }
-    pile.entries_ = entries.get<std::vector<ReviewPile::Entry>>();
+    pile.entries_ = decode::requireArray(value, "entries").get<std::vector<ReviewPile::Entry>>();
 }
 
 }  // namespace tandor

@@ -56,14 +56,6 @@ std::string safeName(std::string_view name) {
     return safe.empty() ? "Sorting" : std::string(safe);
 }
 
-const nlohmann::json& requireArray(const nlohmann::json& object, std::string_view key) {
-    const auto& value = decode::requireKey(object, key);
-    if (!value.is_array()) {
-        throw DecodingError("Expected an array for \"" + std::string(key) + "\"");
-    }
-    return value;
-}
-
 template <typename Record>
 bool hasID(const std::vector<Record>& records, const UUID& id) {
     return std::any_of(records.begin(), records.end(),
@@ -347,13 +339,13 @@ void SortingStore::mutate(StoreChanges<Saved>::Change change) {
 SortingStore::Saved SortingStore::decodeSaved(const nlohmann::json& value) {
     decode::requireObject(value, "sorting store");
     Saved saved;
-    for (const auto& folder : requireArray(value, "folders")) {
+    for (const auto& folder : decode::requireArray(value, "folders")) {
         saved.folders.push_back(folder.get<SortingFolder>());
     }
-    for (const auto& move : requireArray(value, "moves")) {
+    for (const auto& move : decode::requireArray(value, "moves")) {
         saved.moves.push_back(move.get<MoveRecord>());
     }
-    for (const auto& path : requireArray(value, "recent")) {
+    for (const auto& path : decode::requireArray(value, "recent")) {
         saved.recent.push_back(decode::toString(path, "recent"));
     }
     return saved;

@@ -42,11 +42,7 @@ const ScheduleRow& row(Schedule schedule) {
 }
 
 std::vector<Evidence> requireEvidence(const nlohmann::json& object, std::string_view key) {
-    const auto& array = decode::requireKey(object, key);
-    if (!array.is_array()) {
-        throw DecodingError("Expected an array for \"" + std::string(key) + "\"");
-    }
-    return array.get<std::vector<Evidence>>();
+    return decode::requireArray(object, key).get<std::vector<Evidence>>();
 }
 
 }  // namespace

@@ -25,31 +25,22 @@ struct Character {
 };
 
 std::vector<Character> characters(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
     std::vector<Character> found;
     utf8proc_int32_t previous = -1;
     utf8proc_int32_t state = 0;
-    std::size_t offset = 0;
-    while (offset < text.size()) {
-        utf8proc_int32_t codePoint = -1;
-        const auto length = utf8proc_iterate(
-            bytes + offset, static_cast<utf8proc_ssize_t>(text.size() - offset), &codePoint);
-        const std::size_t size = length > 0 ? static_cast<std::size_t>(length) : 1;
-        if (length <= 0) {
-            codePoint = -1;
-        }
+    unicode::forEachCodePoint(text, [&](std::int32_t codePoint, std::string_view bytes) {
         if (found.empty() || previous < 0 || codePoint < 0 ||
             utf8proc_grapheme_break_stateful(previous, codePoint, &state)) {
-            found.push_back({offset, size, codePoint});
+            found.push_back(
+                {static_cast<std::size_t>(bytes.data() - text.data()), bytes.size(), codePoint});
         } else {
-            found.back().length += size;
+            found.back().length += bytes.size();
         }
         if (codePoint < 0) {
             state = 0;
         }
         previous = codePoint;
-        offset += size;
-    }
+    });
     return found;
 }
 

@@ -24,12 +24,8 @@ std::optional<std::int64_t> optionalInt64(const nlohmann::json& object, std::str
 }
 
 std::set<std::string> requireStringSet(const nlohmann::json& object, std::string_view key) {
-    const auto& array = decode::requireKey(object, key);
-    if (!array.is_array()) {
-        throw DecodingError("Expected an array for \"" + std::string(key) + "\"");
-    }
     std::set<std::string> strings;
-    for (const auto& element : array) {
+    for (const auto& element : decode::requireArray(object, key)) {
         strings.insert(decode::toString(element, key));
     }
     return strings;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "TandorCore/UnicodeText.hpp"
+
 namespace tandor {
 namespace {
 
@@ -24,21 +26,15 @@ bool isWhiteSpace(utf8proc_int32_t codePoint) {
 }  // namespace
 
 std::string_view trimmingWhiteSpace(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
     std::size_t start = text.size();
     std::size_t end = 0;
-    std::size_t offset = 0;
-    while (offset < text.size()) {
-        utf8proc_int32_t codePoint = -1;
-        const auto length = utf8proc_iterate(
-            bytes + offset, static_cast<utf8proc_ssize_t>(text.size() - offset), &codePoint);
-        const std::size_t size = length > 0 ? static_cast<std::size_t>(length) : 1;
-        if (length <= 0 || !isWhiteSpace(codePoint)) {
+    unicode::forEachCodePoint(text, [&](std::int32_t codePoint, std::string_view bytes) {
+        if (codePoint < 0 || !isWhiteSpace(codePoint)) {
+            const auto offset = static_cast<std::size_t>(bytes.data() - text.data());
             start = std::min(start, offset);
-            end = offset + size;
+            end = offset + bytes.size();
         }
-        offset += size;
-    }
+    });
     return start < end ? text.substr(start, end - start) : std::string_view();
 }
 

@@ -2,10 +2,10 @@
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <utf8proc.h>
 
 #include <limits>
 
+#include "TandorCore/UnicodeText.hpp"
 #include "TandorScanner/ScanError.hpp"
 #include "TandorSystem/LocalSnapshotParser.hpp"
 
@@ -25,20 +25,9 @@ std::optional<std::int64_t> byteCount(std::uint64_t blocks, std::uint64_t blockS
 // The bytes as UTF-8 with every invalid sequence replaced by U+FFFD.
 std::string repairedUTF8(std::string_view bytes) {
     std::string text;
-    std::size_t offset = 0;
-    while (offset < bytes.size()) {
-        utf8proc_int32_t value = 0;
-        const auto length =
-            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(bytes.data() + offset),
-                             static_cast<utf8proc_ssize_t>(bytes.size() - offset), &value);
-        if (length <= 0) {
-            text += "\xEF\xBF\xBD";
-            ++offset;
-        } else {
-            text.append(bytes.substr(offset, static_cast<std::size_t>(length)));
-            offset += static_cast<std::size_t>(length);
-        }
-    }
+    unicode::forEachCodePoint(bytes, [&](std::int32_t codePoint, std::string_view piece) {
+        text += codePoint < 0 ? std::string_view("\xEF\xBF\xBD") : piece;
+    });
     return text;
 }
 

@@ -24,21 +24,10 @@ struct Scalar {
 
 std::vector<Scalar> scalars(std::string_view text) {
     std::vector<Scalar> result;
-    std::size_t offset = 0;
-    while (offset < text.size()) {
-        utf8proc_int32_t value = 0;
-        const auto length =
-            utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + offset),
-                             static_cast<utf8proc_ssize_t>(text.size() - offset), &value);
-        if (length <= 0) {
-            result.push_back({offset, 1, 0xFFFD});
-            ++offset;
-        } else {
-            result.push_back(
-                {offset, static_cast<std::size_t>(length), static_cast<char32_t>(value)});
-            offset += static_cast<std::size_t>(length);
-        }
-    }
+    unicode::forEachCodePoint(text, [&](std::int32_t codePoint, std::string_view bytes) {
+        result.push_back({static_cast<std::size_t>(bytes.data() - text.data()), bytes.size(),
+                          codePoint < 0 ? char32_t{0xFFFD} : static_cast<char32_t>(codePoint)});
+    });
     return result;
 }
 

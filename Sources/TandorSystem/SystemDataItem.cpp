@@ -38,12 +38,8 @@ nlohmann::json textsToJSON(const std::vector<std::string>& texts) {
 }
 
 std::vector<std::string> requireTexts(const nlohmann::json& object, std::string_view key) {
-    const auto& array = decode::requireKey(object, key);
-    if (!array.is_array()) {
-        throw DecodingError("Expected an array for \"" + std::string(key) + "\"");
-    }
     std::vector<std::string> texts;
-    for (const auto& element : array) {
+    for (const auto& element : decode::requireArray(object, key)) {
         texts.push_back(decode::toString(element, key));
     }
     return texts;

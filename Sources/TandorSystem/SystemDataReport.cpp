@@ -37,11 +37,7 @@ void from_json(const nlohmann::json& value, SystemDataReport& report) {
     if (!decode::isAbsent(value, "volume")) {
         report.volume = value.at("volume").get<VolumeUsage>();
     }
-    const auto& items = decode::requireKey(value, "items");
-    if (!items.is_array()) {
-        throw DecodingError("Expected an array for \"items\"");
-    }
-    report.items = items.get<std::vector<SystemDataItem>>();
+    report.items = decode::requireArray(value, "items").get<std::vector<SystemDataItem>>();
     report.generatedAt = decode::requireDate(value, "generatedAt");
 }
 

@@ -72,6 +72,16 @@ void addAll(const Group& group, const Items& items, ReviewPile& pile) {
     }
 }
 
+template <typename Item, typename Group>
+std::optional<QString> toggled(const Item& item, const Group& group, const PileFlags& ownEntries,
+                               ScanModel& scan) {
+    if (ownEntries.contains(item.path)) {
+        scan.removeFromPile(item.path);
+        return std::nullopt;
+    }
+    return add(item, group, scan);
+}
+
 }  // namespace
 
 std::optional<QString> add(const DuplicateFile& file, const DuplicateGroup& group,
@@ -90,6 +100,16 @@ std::optional<QString> add(const SimilarPhoto& photo, const SimilarPhotoGroup& g
         scan.addToPile(entry(photo));
     }
     return refused;
+}
+
+std::optional<QString> toggle(const DuplicateFile& file, const DuplicateGroup& group,
+                              const PileFlags& ownEntries, ScanModel& scan) {
+    return toggled(file, group, ownEntries, scan);
+}
+
+std::optional<QString> toggle(const SimilarPhoto& photo, const SimilarPhotoGroup& group,
+                              const PileFlags& ownEntries, ScanModel& scan) {
+    return toggled(photo, group, ownEntries, scan);
 }
 
 void addExtraCopies(const std::vector<DuplicateGroup>& groups, ScanModel& scan) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "Duplicates/PileFlags.hpp"
 #include "TandorDuplicates/DuplicateGroup.hpp"
 #include "TandorDuplicates/SimilarPhotoGroup.hpp"
 
@@ -23,6 +24,12 @@ namespace DuplicatePile {
 std::optional<QString> add(const DuplicateFile& file, const DuplicateGroup& group, ScanModel& scan);
 std::optional<QString> add(const SimilarPhoto& photo, const SimilarPhotoGroup& group,
                            ScanModel& scan);
+// Takes file off the pile when it has its own entry there (ownEntries), else
+// puts it on as add() does and returns the same refusal.
+std::optional<QString> toggle(const DuplicateFile& file, const DuplicateGroup& group,
+                              const PileFlags& ownEntries, ScanModel& scan);
+std::optional<QString> toggle(const SimilarPhoto& photo, const SimilarPhotoGroup& group,
+                              const PileFlags& ownEntries, ScanModel& scan);
 // Adds every extra copy (every shot but the best) of the groups not yet on
 // the pile, as far as the guards allow, as one change of the pile; refusals
 // are dropped.

@@ -1,7 +1,5 @@
 #include "Duplicates/IdenticalFilesListModel.hpp"
 
-#include <algorithm>
-
 #include "Duplicates/DuplicatePile.hpp"
 #include "Duplicates/DuplicatesModel.hpp"
 #include "Duplicates/DuplicatesText.hpp"
@@ -63,12 +61,6 @@ const DuplicateFile* IdenticalFilesListModel::fileAt(int row, int file) const {
     return &group->files()[static_cast<std::size_t>(file)];
 }
 
-bool IdenticalFilesListModel::allExtrasInPile(const DuplicateGroup& group) const {
-    return std::all_of(group.files().begin(), group.files().end(), [&](const DuplicateFile& file) {
-        return file.path == group.keeperPath() || pile_.contains(file.path);
-    });
-}
-
 QVariantList IdenticalFilesListModel::files(const DuplicateGroup& group) const {
     QVariantList list;
     list.reserve(static_cast<qsizetype>(group.files().size()));
@@ -84,15 +76,6 @@ QVariantList IdenticalFilesListModel::files(const DuplicateGroup& group) const {
         });
     }
     return list;
-}
-
-QVariantList IdenticalFilesListModel::inPile(const DuplicateGroup& group) const {
-    QVariantList flags;
-    flags.reserve(static_cast<qsizetype>(group.files().size()));
-    for (const auto& file : group.files()) {
-        flags.append(pile_.contains(file.path));
-    }
-    return flags;
 }
 
 QVariant IdenticalFilesListModel::data(const QModelIndex& index, int role) const {
@@ -114,13 +97,13 @@ QVariant IdenticalFilesListModel::data(const QModelIndex& index, int role) const
         case ReclaimableTextRole:
             return DuplicatesText::bytes(group->reclaimableBytes());
         case AllExtrasInPileRole:
-            return allExtrasInPile(*group);
+            return pile_.containsAllBut(group->files(), group->keeperPath());
         case ExpandedRole:
             return expanded_.contains(group->id());
         case FilesRole:
             return files(*group);
         case InPileRole:
-            return inPile(*group);
+            return pile_.flagsOf(group->files());
         default:
             return {};
     }
@@ -167,11 +150,7 @@ QString IdenticalFilesListModel::toggle(int row, int file) {
     if (copy == nullptr) {
         return {};
     }
-    if (pile_.contains(copy->path)) {
-        model_.scan().removeFromPile(copy->path);
-        return {};
-    }
-    return DuplicatePile::add(*copy, *groupAt(row), model_.scan()).value_or(QString());
+    return DuplicatePile::toggle(*copy, *groupAt(row), pile_, model_.scan()).value_or(QString());
 }
 
 void IdenticalFilesListModel::keep(int row, int file) {

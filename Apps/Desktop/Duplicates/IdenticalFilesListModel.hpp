@@ -79,8 +79,6 @@ class IdenticalFilesListModel : public QAbstractListModel {
     const DuplicateGroup* groupAt(int row) const;
     const DuplicateFile* fileAt(int row, int file) const;
     QVariantList files(const DuplicateGroup& group) const;
-    QVariantList inPile(const DuplicateGroup& group) const;
-    bool allExtrasInPile(const DuplicateGroup& group) const;
     void followPile();
     void reset();
 

@@ -1,12 +1,12 @@
 #include "Duplicates/PhotoThumbnailProvider.hpp"
 
 #include <QImage>
-#include <QRunnable>
 #include <QThreadPool>
 #include <algorithm>
 #include <optional>
 #include <string>
 
+#include "Shell/PooledImageResponse.hpp"
 #include "TandorDuplicates/ImageThumbnail.hpp"
 
 namespace tandor {
@@ -27,27 +27,18 @@ QImage decoded(const std::optional<std::string>& path, QSize box) {
         .copy();
 }
 
-// One thumbnail, decoded on the shared thread pool.
-class ThumbnailResponse : public QQuickImageResponse, public QRunnable {
+// One thumbnail, decoded on the shared thread pool; without one the view
+// keeps its placeholder.
+class ThumbnailResponse : public PooledImageResponse {
   public:
     ThumbnailResponse(std::optional<std::string> path, QSize box)
-        : path_(std::move(path)), box_(box) {
-        setAutoDelete(false);
-    }
-
-    QQuickTextureFactory* textureFactory() const override {
-        return QQuickTextureFactory::textureFactoryForImage(image_);
-    }
-
-    void run() override {
-        image_ = decoded(path_, box_);
-        emit finished();
-    }
+        : PooledImageResponse(Missing::emptyImage), path_(std::move(path)), box_(box) {}
 
   private:
+    QImage draw() override { return decoded(path_, box_); }
+
     std::optional<std::string> path_;
     QSize box_;
-    QImage image_;
 };
 
 QSize boxFor(const QSize& requested) {

@@ -1,7 +1,5 @@
 #include "Duplicates/SimilarPhotosListModel.hpp"
 
-#include <algorithm>
-
 #include "Duplicates/DuplicatePile.hpp"
 #include "Duplicates/DuplicatesModel.hpp"
 #include "Duplicates/DuplicatesText.hpp"
@@ -57,13 +55,6 @@ const SimilarPhoto* SimilarPhotosListModel::photoAt(int row, int photo) const {
     return &group->photos()[static_cast<std::size_t>(photo)];
 }
 
-bool SimilarPhotosListModel::allOthersInPile(const SimilarPhotoGroup& group) const {
-    return std::all_of(group.photos().begin(), group.photos().end(),
-                       [&](const SimilarPhoto& photo) {
-                           return photo.path == group.bestPath() || pile_.contains(photo.path);
-                       });
-}
-
 QVariantList SimilarPhotosListModel::photos(const SimilarPhotoGroup& group) const {
     QVariantList list;
     list.reserve(static_cast<qsizetype>(group.photos().size()));
@@ -81,15 +72,6 @@ QVariantList SimilarPhotosListModel::photos(const SimilarPhotoGroup& group) cons
         });
     }
     return list;
-}
-
-QVariantList SimilarPhotosListModel::inPile(const SimilarPhotoGroup& group) const {
-    QVariantList flags;
-    flags.reserve(static_cast<qsizetype>(group.photos().size()));
-    for (const auto& photo : group.photos()) {
-        flags.append(pile_.contains(photo.path));
-    }
-    return flags;
 }
 
 QVariant SimilarPhotosListModel::data(const QModelIndex& index, int role) const {
@@ -112,11 +94,11 @@ QVariant SimilarPhotosListModel::data(const QModelIndex& index, int role) const 
         case ReclaimableTextRole:
             return DuplicatesText::bytes(group->reclaimableBytes());
         case AllOthersInPileRole:
-            return allOthersInPile(*group);
+            return pile_.containsAllBut(group->photos(), group->bestPath());
         case PhotosRole:
             return photos(*group);
         case InPileRole:
-            return inPile(*group);
+            return pile_.flagsOf(group->photos());
         default:
             return {};
     }
@@ -150,11 +132,7 @@ QString SimilarPhotosListModel::toggle(int row, int photo) {
     if (shot == nullptr) {
         return {};
     }
-    if (pile_.contains(shot->path)) {
-        model_.scan().removeFromPile(shot->path);
-        return {};
-    }
-    return DuplicatePile::add(*shot, *groupAt(row), model_.scan()).value_or(QString());
+    return DuplicatePile::toggle(*shot, *groupAt(row), pile_, model_.scan()).value_or(QString());
 }
 
 void SimilarPhotosListModel::keepBest(int row, int photo) {

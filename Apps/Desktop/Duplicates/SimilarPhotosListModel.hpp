@@ -74,8 +74,6 @@ class SimilarPhotosListModel : public QAbstractListModel {
     const SimilarPhotoGroup* groupAt(int row) const;
     const SimilarPhoto* photoAt(int row, int photo) const;
     QVariantList photos(const SimilarPhotoGroup& group) const;
-    QVariantList inPile(const SimilarPhotoGroup& group) const;
-    bool allOthersInPile(const SimilarPhotoGroup& group) const;
     void followPile();
     void reset();
 

@@ -1,10 +1,6 @@
 #include "History/HistoryModel.hpp"
 
-#include <QDateTime>
-#include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
-#include <chrono>
 #include <exception>
 
 #include "Browse/FileManagerReveal.hpp"
@@ -27,20 +23,6 @@ QString bytesText(std::int64_t bytes) {
 
 QString nameText(const std::string& path) {
     return ui::displayPath(paths::lastComponent(path));
-}
-
-// The locale's long date without the weekday and with short month names
-// ("Jun 5, 2025", "5 giu 2025"), then its short time: Qt has no medium date.
-QString mediumDateTime(Date date) {
-    const QLocale locale = ui::Texts::locale();
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("dddd[,]?\\s*")));
-    format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(date.time_since_epoch()).count();
-    const QDateTime local = QDateTime::fromMSecsSinceEpoch(milliseconds);
-    return locale.toString(local.date(), format) + QStringLiteral(", ") +
-           locale.toString(local.time(), QLocale::ShortFormat);
 }
 
 QString statusName(RestoreStatus status) {
@@ -309,7 +291,7 @@ QVariant HistoryModel::sessionData(std::size_t session, int role) const {
     const HistorySession& shown = sessions_[session];
     switch (role) {
         case DateTextRole:
-            return mediumDateTime(shown.date());
+            return ui::Texts::dateTime(shown.date());
         case ItemsTextRole:
             return ui::Texts::tr(QStringLiteral("%lld items · %@"),
                                  {qlonglong(shown.records.size()), bytesText(shown.totalBytes())});

@@ -1,5 +1,6 @@
 # The application's spine: the scan model, the main view with its tab strip,
-# header and empty state, the window, and the settings.
+# header and empty state, the window, the settings, and the base of the
+# image providers' responses.
 list(APPEND TANDOR_UI_SOURCES
   Shell/ApplicationEngine.hpp
   Shell/ApplicationEngine.cpp
@@ -13,6 +14,8 @@ list(APPEND TANDOR_UI_SOURCES
   Shell/HomeScan.cpp
   Shell/PileCommit.hpp
   Shell/PileCommit.cpp
+  Shell/PooledImageResponse.hpp
+  Shell/PooledImageResponse.cpp
   Shell/ScanModel.hpp
   Shell/ScanModel.cpp
   Shell/ShellSettings.hpp

@@ -1,9 +1,7 @@
 #include "Smart/AppIconProvider.hpp"
 
 #include <QIcon>
-#include <QRunnable>
 #include <algorithm>
-#include <atomic>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -11,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "Shell/PooledImageResponse.hpp"
 #include "Smart/AppIcon.hpp"
 
 namespace tandor {
@@ -56,41 +55,21 @@ struct PlaceRegistry {
     }
 };
 
-class IconResponse : public QQuickImageResponse, public QRunnable {
+// The bundle's own icon, else the theme's, else the transparent pixel.
+class IconResponse : public PooledImageResponse {
   public:
     IconResponse(std::optional<IconPlace> place, QSize box, QImage themeIcon)
-        : place_(std::move(place)), box_(box), image_(std::move(themeIcon)) {
-        setAutoDelete(false);
-    }
-
-    void run() override {
-        if (!cancelled_ && place_) {
-            QImage own = AppIcon::read(place_->bundlePath, place_->iconFile, box_);
-            if (!own.isNull()) {
-                image_ = std::move(own);
-            }
-        }
-        emit finished();
-    }
-
-    void cancel() override { cancelled_ = true; }
-
-    // No icon at all gives one transparent pixel rather than an error, which
-    // the view would report as a warning for every such application.
-    QQuickTextureFactory* textureFactory() const override {
-        if (image_.isNull()) {
-            QImage none(1, 1, QImage::Format_RGBA8888);
-            none.fill(Qt::transparent);
-            return QQuickTextureFactory::textureFactoryForImage(none);
-        }
-        return QQuickTextureFactory::textureFactoryForImage(image_);
-    }
+        : PooledImageResponse(Missing::transparentPixel, std::move(themeIcon)),
+          place_(std::move(place)),
+          box_(box) {}
 
   private:
+    QImage draw() override {
+        return place_ ? AppIcon::read(place_->bundlePath, place_->iconFile, box_) : QImage();
+    }
+
     std::optional<IconPlace> place_;
     QSize box_;
-    QImage image_;
-    std::atomic<bool> cancelled_ = false;
 };
 
 QImage drawnThemeIcon() {

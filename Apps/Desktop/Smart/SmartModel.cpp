@@ -1,9 +1,6 @@
 #include "Smart/SmartModel.hpp"
 
-#include <QDateTime>
-#include <QRegularExpression>
 #include <QtConcurrent/QtConcurrentRun>
-#include <chrono>
 
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/ByteFormat.hpp"
@@ -28,19 +25,6 @@ QVariantList evidenceRows(const std::vector<Evidence>& lines) {
                         {QStringLiteral("observed"), line.kind == Evidence::Kind::observed}});
     }
     return rows;
-}
-
-// The abbreviated date ("Jun 5, 2025", "5 giu 2025") and the short time.
-QString abbreviatedDateTime(Date date) {
-    const QLocale locale = Texts::locale();
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("dddd[,]?\\s*")));
-    format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(date.time_since_epoch()).count();
-    const QDateTime local = QDateTime::fromMSecsSinceEpoch(milliseconds);
-    return locale.toString(local.date(), format) + QStringLiteral(", ") +
-           locale.toString(local.time(), QLocale::ShortFormat);
 }
 
 QVariantList previewItemRows(const AutomationPreview& preview, Date now) {
@@ -163,7 +147,7 @@ QVariantMap SmartModel::enabledRow(const EnabledAutomation& automation) const {
                   {ui::fromEngine(paused->second)});
     const QString lastRunText =
         automation.lastRun
-            ? Texts::tr(QStringLiteral("Last run %@"), {abbreviatedDateTime(*automation.lastRun)})
+            ? Texts::tr(QStringLiteral("Last run %@"), {Texts::dateTime(*automation.lastRun)})
             : QString();
     return {{QStringLiteral("title"), engineText(automation.rule.title)},
             {QStringLiteral("summary"), engineText(automation.rule.summary())},

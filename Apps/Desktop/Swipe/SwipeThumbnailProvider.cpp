@@ -5,14 +5,13 @@
 #include <QIcon>
 #include <QImage>
 #include <QMimeDatabase>
-#include <QRunnable>
-#include <atomic>
 #include <list>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "Shell/PooledImageResponse.hpp"
 #include "TandorDuplicates/ImageThumbnail.hpp"
 #include "TandorShared/DisplayText.hpp"
 
@@ -92,36 +91,22 @@ class ThumbnailCache {
 
 namespace {
 
-class ThumbnailResponse : public QQuickImageResponse, public QRunnable {
+// A file without a picture gives the transparent pixel, and the card keeps
+// its icon.
+class ThumbnailResponse : public PooledImageResponse {
   public:
     ThumbnailResponse(std::optional<std::string> path, QSize size,
                       std::shared_ptr<ThumbnailCache> cache)
-        : path_(std::move(path)), size_(size), cache_(std::move(cache)) {
-        setAutoDelete(false);
-    }
-
-    void run() override {
-        if (!cancelled_ && path_) {
-            image_ = picture();
-        }
-        emit finished();
-    }
-
-    void cancel() override { cancelled_ = true; }
-
-    // A file without a picture gives one transparent pixel rather than an
-    // error, which the view would report as a warning for every such card.
-    QQuickTextureFactory* textureFactory() const override {
-        if (image_.isNull()) {
-            QImage none(1, 1, QImage::Format_RGBA8888);
-            none.fill(Qt::transparent);
-            return QQuickTextureFactory::textureFactoryForImage(none);
-        }
-        return QQuickTextureFactory::textureFactoryForImage(image_);
-    }
+        : PooledImageResponse(Missing::transparentPixel),
+          path_(std::move(path)),
+          size_(size),
+          cache_(std::move(cache)) {}
 
   private:
-    QImage picture() {
+    QImage draw() override {
+        if (!path_) {
+            return {};
+        }
         const auto key = keyFor(*path_, size_);
         if (!key) {
             return {};
@@ -130,7 +115,7 @@ class ThumbnailResponse : public QQuickImageResponse, public QRunnable {
             return *cached;
         }
         const auto decoded = ImageThumbnail::decode(*path_, size_.width(), size_.height());
-        if (!decoded || cancelled_) {
+        if (!decoded || cancelled()) {
             return {};
         }
         QImage image = imageOf(*decoded);
@@ -141,8 +126,6 @@ class ThumbnailResponse : public QQuickImageResponse, public QRunnable {
     std::optional<std::string> path_;
     QSize size_;
     std::shared_ptr<ThumbnailCache> cache_;
-    std::atomic<bool> cancelled_ = false;
-    QImage image_;
 };
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "TandorShared/Texts.hpp"
 
+#include <QDateTime>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -148,6 +151,18 @@ QString Texts::elapsed(double seconds) {
     const double clamped = std::isfinite(seconds) ? std::clamp(seconds, 0.0, 1.0e12) : 0.0;
     const auto whole = static_cast<qint64>(clamped);
     return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Texts::dateTime(Date date) {
+    const QLocale current = locale();
+    QString format = current.dateFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("dddd[,]?\\s*")));
+    format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    const auto milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(date.time_since_epoch()).count();
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(milliseconds);
+    return current.toString(local.date(), format) + QStringLiteral(", ") +
+           current.toString(local.time(), QLocale::ShortFormat);
 }
 
 }  // namespace tandor::ui

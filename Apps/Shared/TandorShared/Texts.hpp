@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "TandorCore/Date.hpp"
+
 namespace tandor::ui {
 
 // Every text the user sees goes through here. Keys are the English texts in
@@ -42,6 +44,11 @@ class Texts : public QObject {
 
     // Seconds as minutes and two-digit seconds ("4:07"); negative counts as 0.
     Q_INVOKABLE static QString elapsed(double seconds);
+
+    // The locale's long date without the weekday and with short month names
+    // ("Jun 5, 2025", "5 giu 2025"), then its short time: Qt has no medium
+    // date.
+    static QString dateTime(Date date);
 
     // The language in use ("en" or "it") and its locale.
     static QString language();
