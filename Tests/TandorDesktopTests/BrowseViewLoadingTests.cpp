@@ -28,7 +28,6 @@ FileNodePtr folder(const std::string& path, std::vector<FileNodePtr> children) {
 // Qt says nothing about it.
 TEST(BrowseViewLoading, LoadsWithoutAWarningWithAndWithoutATree) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     QQmlEngine engine;
     QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tandor/Browse/BrowseView.qml")));
@@ -68,8 +67,7 @@ TEST(BrowseViewLoading, LoadsWithoutAWarningWithAndWithoutATree) {
     browse->setRoot(nullptr);
     QCoreApplication::processEvents();
 
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 }  // namespace

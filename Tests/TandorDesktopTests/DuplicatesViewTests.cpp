@@ -93,8 +93,7 @@ class DuplicatesTabTest : public ::testing::Test {
     }
 
     void showTab(const char* title) {
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QString::fromUtf8(title));
+        testing::showTab(window, QString::fromUtf8(title));
         settle();
     }
 
@@ -103,25 +102,15 @@ class DuplicatesTabTest : public ::testing::Test {
     }
 
     QQuickItem* first(const char* name) const {
-        const auto items = shown(name);
-        return items.isEmpty() ? nullptr : items.front();
+        return testing::firstVisibleItem(window->contentItem(), QString::fromUtf8(name));
     }
 
     QQuickItem* withText(const char* text) const {
         return itemWithText(window->contentItem(), QString::fromUtf8(text));
     }
 
-    // The visible menu entry of this name, in the window's overlay.
     QQuickItem* menuEntry(const char* name) const {
-        QQuickItem* found = nullptr;
-        static_cast<void>(QTest::qWaitFor(
-            [&] {
-                found = first(name);
-                return found != nullptr;
-            },
-            2000));
-        QTest::qWait(200);  // the menu's opening transition
-        return found;
+        return testing::openedMenuEntry(window->contentItem(), QString::fromUtf8(name));
     }
 
     QString notice() const {
@@ -134,6 +123,14 @@ class DuplicatesTabTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor([&] { return duplicates.phaseName() == "ready"; }, 60'000))
             << duplicates.phaseText().toStdString();
         settle();
+    }
+
+    // Loads the window with the real finders and runs a search on the
+    // Duplicates tab to its end.
+    void loadAndFind() {
+        load();
+        showTab("Duplicates");
+        findDuplicates(*model);
     }
 
     testing::SettingsFolder settings;
@@ -203,10 +200,8 @@ TEST_F(DuplicatesTabTest, FindsCopiesPilesThemAndKeepsOneAlways) {
 }
 
 TEST_F(DuplicatesTabTest, PhotoTilesGoOntoThePileAndOffWithAClick) {
-    load();
+    loadAndFind();
     DuplicatesModel& duplicates = *model;
-    showTab("Duplicates");
-    findDuplicates(duplicates);
     click(withText("Similar photos"));
     settle();
     ASSERT_EQ(shown("similarGroupRow").size(), 1)
@@ -263,10 +258,7 @@ TEST_F(DuplicatesTabTest, StopReturnsToTheStartCard) {
 // A commit made while another tab is shown: the moved copies are gone when
 // the Duplicates tab comes back, and a new scan marks the results stale.
 TEST_F(DuplicatesTabTest, CopiesMovedFromAnotherTabAreGoneOnReturn) {
-    load();
-    DuplicatesModel& duplicates = *model;
-    showTab("Duplicates");
-    findDuplicates(duplicates);
+    loadAndFind();
     click(withText("Add all extra copies to pile"));
     settle();
     EXPECT_EQ(scanModel.pile().count(), 2u);
@@ -327,10 +319,8 @@ TEST_F(DuplicatesTabTest, MenusHandTheChosenFileToTheFileActions) {
 // last one that stays: with the best shot already on the pile from another
 // tab, one of the others stays.
 TEST_F(DuplicatesTabTest, AddOthersLeavesOnePhotoAlways) {
-    load();
+    loadAndFind();
     DuplicatesModel& duplicates = *model;
-    showTab("Duplicates");
-    findDuplicates(duplicates);
     click(withText("Similar photos"));
     settle();
     const auto group = duplicates.search().photoGroups().front();

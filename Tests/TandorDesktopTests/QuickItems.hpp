@@ -26,6 +26,26 @@ inline QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
     return found;
 }
 
+// The first visible item of this object name, or null.
+inline QQuickItem* firstVisibleItem(QQuickItem* root, const QString& name) {
+    const auto found = visibleItems(root, name);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+// The visible menu entry of this object name, once its menu has opened; null
+// when none shows within two seconds.
+inline QQuickItem* openedMenuEntry(QQuickItem* root, const QString& name) {
+    QQuickItem* found = nullptr;
+    static_cast<void>(QTest::qWaitFor(
+        [&] {
+            found = firstVisibleItem(root, name);
+            return found != nullptr;
+        },
+        2000));
+    QTest::qWait(200);  // the menu's opening transition
+    return found;
+}
+
 // The first visible item whose "text" property is this text.
 inline QQuickItem* itemWithText(QQuickItem* root, const QString& text) {
     if (root == nullptr || !root->isVisible()) {
@@ -48,6 +68,12 @@ inline void click(QQuickItem* target, Qt::MouseButton button = Qt::LeftButton) {
     ASSERT_TRUE(target->isVisible());
     const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(target->window(), button, {}, center.toPoint());
+}
+
+// A click, then a moment for the view to follow it.
+inline void clickAndSettle(QQuickItem* target) {
+    click(target);
+    QTest::qWait(50);
 }
 
 }  // namespace tandor::testing

@@ -89,7 +89,6 @@ std::vector<Suggestion> sampleSuggestions() {
 
 TEST(ResultsViewLoading, EachViewLoadsWithoutAWarningEmptyAndFilled) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     ScanModel scanModel;
 
@@ -145,8 +144,7 @@ TEST(ResultsViewLoading, EachViewLoadsWithoutAWarningEmptyAndFilled) {
         ShownView pile("qrc:/Tandor/Results/PilePanel.qml");
         EXPECT_NE(pile.view(), nullptr);
     }
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 }  // namespace
