@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QQmlComponent>
@@ -27,6 +26,7 @@
 #include "TandorReview/HistoryJournal.hpp"
 #include "TandorReview/SystemTrasher.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -56,6 +56,7 @@ using ::testing::Not;
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 using Access = ScanModelTestAccess;
+using testing::isThere;
 
 constexpr std::int64_t megabytes = 1'000'000;
 
@@ -70,11 +71,6 @@ void makeFile(const std::string& path, std::int64_t bytes) {
         ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
         std::fclose(file);
     }
-}
-
-bool exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 // A home folder with two caches worth suggesting and a few small files, the
@@ -308,9 +304,9 @@ TEST_F(ScanModelTest, CommittingASuggestionMovesItsItemsIntoTheTrashAndPrunesIt)
 
     model.commitPile();
 
-    EXPECT_FALSE(exists(home / ".npm/_cacache"));
-    EXPECT_TRUE(exists(trashed("_cacache")));
-    EXPECT_TRUE(exists(home / ".local/share/Trash/info/_cacache.trashinfo"));
+    EXPECT_FALSE(isThere(home / ".npm/_cacache"));
+    EXPECT_TRUE(isThere(trashed("_cacache")));
+    EXPECT_TRUE(isThere(home / ".local/share/Trash/info/_cacache.trashinfo"));
     EXPECT_EQ(model.pileCount(), 0);
     EXPECT_THAT(model.lastMovedPaths(), ::testing::ElementsAre(home / ".npm/_cacache"));
     EXPECT_EQ(suggestion(model, "cache.npm"), nullptr);
@@ -353,7 +349,7 @@ TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
 
     model.commitPile();
 
-    EXPECT_TRUE(exists(trashed("com.example.Editor")));
+    EXPECT_TRUE(isThere(trashed("com.example.Editor")));
     EXPECT_EQ(model.pileCount(), 0);
     EXPECT_THAT(model.lastMovedPaths(),
                 ::testing::ElementsAre(home / "Library/Caches/com.example.Editor"));
@@ -407,7 +403,7 @@ TEST_F(ScanModelTest, AStartThatCannotRecoverSaysSoAndKeepsTheJournal) {
 
     EXPECT_THAT(model.lastCommitMessage().toStdString(),
                 StartsWith("Could not update the cleanup history: "));
-    EXPECT_TRUE(exists(journal));
+    EXPECT_TRUE(isThere(journal));
 }
 
 // A scan that read an item before a commit moved it must not bring it back.
@@ -437,7 +433,7 @@ TEST_F(ScanModelTest, AHistoryThatCannotBeOpenedMovesNothing) {
 
     model.commitPile();
 
-    EXPECT_TRUE(exists(home / ".npm/_cacache"));
+    EXPECT_TRUE(isThere(home / ".npm/_cacache"));
     EXPECT_EQ(model.pileCount(), 1);
     EXPECT_EQ(model.suggestions(), before);
     EXPECT_THAT(model.lastCommitMessage().toStdString(),

@@ -24,17 +24,13 @@ namespace {
 using namespace std::chrono_literals;
 using testing::contentsOf;
 using ::testing::ElementsAre;
+using testing::isThere;
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 using testing::writeFile;
 
 const Date keptAt{std::chrono::seconds{1'750'000'000}};
 constexpr std::int64_t twoMegabytes = 2'000'000;
-
-bool isThere(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 struct TreeFile {
     std::string relative;

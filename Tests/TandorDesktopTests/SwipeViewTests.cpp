@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QAccessible>
 #include <QMimeDatabase>
@@ -32,15 +31,11 @@ namespace {
 
 using testing::allWarnings;
 
+using testing::isThere;
 using testing::itemWithText;
 using testing::visibleItems;
 
 constexpr std::int64_t twoMegabytes = 2'000'000;
-
-bool isThere(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 // A file of these many bytes, written, so that its allocated size counts.
 void makeFile(const std::string& path, std::int64_t bytes) {
@@ -70,8 +65,7 @@ class SwipeTabTest : public ::testing::Test {
         ASSERT_TRUE(model->scanHome());
         ASSERT_TRUE(QTest::qWaitFor([&] { return model->phaseName() == "ready"; }, 20'000));
         model->swipe()->setBatchSize(2);
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QStringLiteral("Swipe"));
+        testing::showTab(window, QStringLiteral("Swipe"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !shown("deckTile").isEmpty(); }, 10'000));
         review = only("swipeView")->findChild<SwipeReview*>(QStringLiteral("swipeReview"));
         ASSERT_NE(review, nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +20,12 @@ inline void writeFile(const std::string& path, const std::string& contents) {
     if (!stream) {
         throw std::runtime_error("cannot write " + path);
     }
+}
+
+// Whether anything, a dangling link included, is at path.
+inline bool isThere(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
 // The bytes of the file at path ("" when it cannot be read).
