@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "DuplicateFakes.hpp"
 #include "Duplicates/DuplicatesModel.hpp"
 #include "Duplicates/FileActions.hpp"
 #include "Duplicates/IdenticalFilesListModel.hpp"
@@ -125,10 +126,10 @@ class DuplicatesTabTest : public ::testing::Test {
         settle();
     }
 
-    // Loads the window with the real finders and runs a search on the
-    // Duplicates tab to its end.
-    void loadAndFind() {
-        load();
+    // Loads the window with these finders (else the real ones) and runs a
+    // search on the Duplicates tab to its end.
+    void loadAndFind(std::optional<DuplicateFinders> finders = std::nullopt) {
+        load(std::move(finders));
         showTab("Duplicates");
         findDuplicates(*model);
     }
@@ -242,8 +243,7 @@ TEST_F(DuplicatesTabTest, StopReturnsToTheStartCard) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
         },
-        [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-           std::stop_token) { return SimilarPhotoReport{}; }});
+        testing::noSimilarPhotos});
     DuplicatesModel& duplicates = *model;
     showTab("Duplicates");
     click(first("findDuplicatesButton"));
@@ -354,7 +354,7 @@ TEST_F(DuplicatesTabTest, AddOthersLeavesOnePhotoAlways) {
 // the clone groups get their note under the list.
 TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
     const std::string documents = home / "Documents";
-    load(DuplicateFinders{
+    loadAndFind(DuplicateFinders{
         [&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
             const auto copy = [&](const char* name, std::int64_t privateSize) {
                 return DuplicateFile{
@@ -370,10 +370,7 @@ TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
                      {documents + "/d.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}}})},
                 4, 0, {}, 0);
         },
-        [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-           std::stop_token) { return SimilarPhotoReport{}; }});
-    showTab("Duplicates");
-    findDuplicates(*model);
+        testing::noSimilarPhotos});
     EXPECT_NE(withText("1 more groups are copy-on-write clones: they already share their space, "
                        "so there is nothing to gain."),
               nullptr);
