@@ -16,6 +16,7 @@
 namespace tandor {
 namespace {
 
+using testing::pathsOf;
 using testing::pattern;
 using testing::writeFile;
 using Stage = DuplicateFinder::Stage;
@@ -37,14 +38,6 @@ DuplicateFinder finder(std::int64_t minimumSize = 1,
 std::string sha256Of(const std::string& path) {
     const auto facts = FileFacts::read(path);
     return ContentHasher::full(path, facts->identity).hash;
-}
-
-std::vector<std::string> pathsOf(const DuplicateGroup& group) {
-    std::vector<std::string> paths;
-    for (const auto& file : group.files()) {
-        paths.push_back(file.path);
-    }
-    return paths;
 }
 
 // Files of 100 bytes: three equal copies and one hard link to the first, one
