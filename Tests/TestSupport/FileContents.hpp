@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,6 +27,13 @@ inline void writeFile(const std::string& path, const std::string& contents) {
 inline bool isThere(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
+}
+
+// The bytes the disk gives the item at path (0 when nothing is there).
+inline std::int64_t allocatedBytes(const std::string& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return static_cast<std::int64_t>(info.st_blocks) * 512;
 }
 
 // The bytes of the file at path ("" when it cannot be read).
