@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QList>
 #include <QPointF>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQuickItem>
+#include <QSize>
 #include <QString>
 #include <QTest>
+#include <memory>
 
-// Finding and clicking the items of a real window, as a person would.
+// Finding and clicking the items of a real window, as a person would, and
+// loading pictures as an Image does.
 namespace tandor::testing {
 
 // The visible items of this object name anywhere in the visual tree.
@@ -74,6 +80,28 @@ inline void click(QQuickItem* target, Qt::MouseButton button = Qt::LeftButton) {
 inline void clickAndSettle(QQuickItem* target) {
     click(target);
     QTest::qWait(50);
+}
+
+// Shows source in a new Image described by imageQml, waits for it to load, and
+// gives the size of the picture it got.
+inline QSize loadedImageSize(QQmlEngine& engine, const QByteArray& imageQml,
+                             const QString& source) {
+    QQmlComponent component(&engine);
+    component.setData(imageQml, {});
+    std::unique_ptr<QObject> image(component.create());
+    if (!image) {
+        ADD_FAILURE() << component.errorString().toStdString();
+        return {};
+    }
+    image->setProperty("source", source);
+    const bool loaded = QTest::qWaitFor(
+        [&] {
+            return image->property("status").toInt() != 2; /* Image.Loading */
+        },
+        10'000);
+    EXPECT_TRUE(loaded) << source.toStdString();
+    EXPECT_EQ(image->property("status").toInt(), 1) << source.toStdString();  // Image.Ready
+    return {image->property("implicitWidth").toInt(), image->property("implicitHeight").toInt()};
 }
 
 }  // namespace tandor::testing
