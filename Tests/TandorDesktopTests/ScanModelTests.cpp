@@ -27,6 +27,7 @@
 #include "TandorReview/SystemTrasher.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/FileContents.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -50,6 +51,7 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
+using testing::folderNode;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
@@ -223,7 +225,7 @@ TEST_F(ScanModelTest, ProgressAndResultsOfAnOlderScanAreDropped) {
     Access::progress(model, older, ScanProgress{home / "Library", 5000, 1});
     EXPECT_EQ(model.filesSeen(), 0);
     HomeScan::Outcome stale;
-    stale.root = FileNode::make("/stale", std::nullopt, true, 0, 0, 0, {}, {}, {});
+    stale.root = folderNode("/stale");
     Access::results(model, older, std::move(stale));
     EXPECT_EQ(model.phase(), ScanModel::Phase::scanning);
     EXPECT_EQ(model.root(), firstRoot);
@@ -256,7 +258,7 @@ TEST_F(ScanModelTest, TheHeaderCountsTheFoldersTheScanCouldNotRead) {
     for (const int skipped : {0, 3}) {
         ASSERT_TRUE(model.scanHome());
         HomeScan::Outcome outcome;
-        outcome.root = FileNode::make(home.path(), std::nullopt, true, 0, 0, 0, {}, {}, {});
+        outcome.root = folderNode(home.path());
         outcome.inaccessibleCount = skipped;
         Access::results(model, Access::generation(model), std::move(outcome));
         EXPECT_EQ(hint->isVisible(), skipped > 0);
