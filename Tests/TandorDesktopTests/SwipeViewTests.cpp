@@ -96,6 +96,16 @@ class SwipeTabTest : public ::testing::Test {
         QTest::qWait(50);
     }
 
+    // Answers every request of the folder chooser with folder.
+    void answerFolderRequestsWith(const std::string& folder) {
+        auto* chooser =
+            qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
+        ASSERT_NE(chooser, nullptr);
+        QObject::connect(chooser, &DialogFolderChooser::requested, chooser, [chooser, folder] {
+            chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder)));
+        });
+    }
+
     // Starts the downloads deck and waits for its first card.
     void startDownloads() {
         click(shown("deckTile").value(0));
@@ -255,11 +265,7 @@ TEST_F(SwipeTabTest, IconOnlyControlsAreCompactAndNamed) {
 TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {
     const std::string folder = home / "Sorted";
     std::filesystem::create_directories(folder);
-    auto* chooser =
-        qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
-    ASSERT_NE(chooser, nullptr);
-    QObject::connect(chooser, &DialogFolderChooser::requested, chooser,
-                     [&] { chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder))); });
+    ASSERT_NO_FATAL_FAILURE(answerFolderRequestsWith(folder));
     startDownloads();
     const std::string path = model->swipe()->session()->cards()[0].path;
     const std::string name = std::filesystem::path(path).filename();
@@ -354,10 +360,7 @@ TEST_F(SwipeTabTest, FolderRowsFadeInAndOutUnlessMotionIsReduced) {
 TEST_F(SwipeTabTest, AMoveThatCannotGoBackStaysDecidedAndSaysWhy) {
     const std::string folder = home / "Sorted";
     std::filesystem::create_directories(folder);
-    auto* chooser =
-        qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
-    QObject::connect(chooser, &DialogFolderChooser::requested, chooser,
-                     [&] { chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder))); });
+    ASSERT_NO_FATAL_FAILURE(answerFolderRequestsWith(folder));
     model->swipe()->sorting()->chooseOwnFolder();
     startDownloads();
     const std::string path = model->swipe()->session()->cards()[0].path;
