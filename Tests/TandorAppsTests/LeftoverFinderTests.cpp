@@ -1,17 +1,18 @@
 // Matching Library entries on a fixture home.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 
 #include "BundleFixtures.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
+using testing::allocatedBytes;
 using testing::writeText;
 using Match = Leftover::Match;
 using ::testing::ElementsAre;
@@ -19,12 +20,6 @@ using ::testing::IsEmpty;
 
 const AppBundle editor{
     "/Applications/Editor.app", "com.example.Editor", "Editor", std::nullopt, false, std::nullopt};
-
-std::int64_t allocated(const std::string& path) {
-    struct stat info {};
-    ::lstat(path.c_str(), &info);
-    return static_cast<std::int64_t>(info.st_blocks) * 512;
-}
 
 class LeftoverFinderTest : public ::testing::Test {
   protected:
@@ -100,10 +95,10 @@ TEST_F(LeftoverFinderTest, CarriesTheLocationsReasonAndMeasuredSize) {
     entry("Preferences/ByHost/com.example.Editor.A.plist", 10);
     const auto found = leftovers(editor);
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0],
-              (Leftover{library("Caches/com.example.Editor"),
-                        allocated(library("Caches/com.example.Editor")), "Caches", Match::bundleID,
-                        SafetyLevel::regenerable, "Temporary data. Not needed without the app."}));
+    EXPECT_EQ(found[0], (Leftover{library("Caches/com.example.Editor"),
+                                  allocatedBytes(library("Caches/com.example.Editor")), "Caches",
+                                  Match::bundleID, SafetyLevel::regenerable,
+                                  "Temporary data. Not needed without the app."}));
     EXPECT_EQ(found[1].reason,
               "The app's settings for this Mac. Only needed if you install it again.");
 }

@@ -5,21 +5,15 @@
 
 #include "TandorAssistant/TandorAssistant.hpp"
 #include "TandorAssistant/ToolError.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
+using testing::fileNode;
+using testing::folderNode;
 using testing::TemporaryFolder;
-
-FileNodePtr file(const std::string& path, std::int64_t bytes, std::optional<Date> date = {}) {
-    return FileNode::make(path, std::nullopt, false, bytes, bytes, 0, date, std::nullopt, {});
-}
-
-FileNodePtr folder(const std::string& path, std::vector<FileNodePtr> children) {
-    return FileNode::make(path, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt,
-                          std::move(children));
-}
 
 class TandorAssistantTests : public ::testing::Test {
   protected:
@@ -27,15 +21,16 @@ class TandorAssistantTests : public ::testing::Test {
     std::string home = outer / "a";
     std::vector<std::string> scans;
     bool scanFails = false;
-    TandorAssistant assistant{
-        home, AssistantProposalStore(outer / "proposals.json"), [] { return Date{}; },
-        [this](const std::string& path) {
-            if (scanFails) {
-                throw std::runtime_error("Cannot read " + path);
-            }
-            scans.push_back(path);
-            return TandorAssistant::ScanResultSummary{folder(path, {file(path + "/f", 5)}), 1};
-        }};
+    TandorAssistant assistant{home, AssistantProposalStore(outer / "proposals.json"),
+                              [] { return Date{}; },
+                              [this](const std::string& path) {
+                                  if (scanFails) {
+                                      throw std::runtime_error("Cannot read " + path);
+                                  }
+                                  scans.push_back(path);
+                                  return TandorAssistant::ScanResultSummary{
+                                      folderNode(path, {fileNode(path + "/f", 5)}), 1};
+                              }};
 
     void SetUp() override {
         namespace fs = std::filesystem;
@@ -111,14 +106,14 @@ TEST_F(TandorAssistantTests, AFailingScanKeepsTheCachedTree) {
 }
 
 TEST_F(TandorAssistantTests, DescribesANode) {
-    const auto withDate = file("/h/caf\xe9.bin", 1'500'000, Date(std::chrono::seconds(1)));
+    const auto withDate = fileNode("/h/caf\xe9.bin", 1'500'000, Date(std::chrono::seconds(1)));
     EXPECT_EQ(TandorAssistant::describe(*withDate),
               JSONValue::object({{"path", std::string(1, '\0') + "/h/caf%E9.bin"},
                                  {"bytes", 1'500'000},
                                  {"size", "1.5 MB"},
                                  {"folder", false},
                                  {"modified", "1970-01-01T00:00:01Z"}}));
-    const auto container = folder("/h", {withDate, file("/h/b", 10)});
+    const auto container = folderNode("/h", {withDate, fileNode("/h/b", 10)});
     EXPECT_EQ(TandorAssistant::describe(*container), JSONValue::object({{"path", "/h"},
                                                                         {"bytes", 1'500'010},
                                                                         {"size", "1.5 MB"},

@@ -4,23 +4,19 @@
 #include <limits>
 
 #include "TandorCore/IcicleLayout.hpp"
+#include "TestSupport/FileNodes.hpp"
 
 namespace tandor::icicle_layout_tests {
 namespace {
 
-FileNodePtr file(const std::string& path, std::int64_t bytes) {
-    return FileNode::make(path, std::nullopt, false, bytes, bytes, 0, {}, {}, {});
-}
-
-FileNodePtr folder(const std::string& path, std::vector<FileNodePtr> children) {
-    return FileNode::make(path, std::nullopt, true, 0, 0, 0, {}, {}, std::move(children));
-}
+using testing::fileNode;
+using testing::folderNode;
 
 // A folder whose totals include files the scanner absorbed without keeping.
 FileNodePtr folderWithAbsorbed(const std::string& path, std::vector<FileNodePtr> children,
                                std::int64_t absorbedBytes) {
-    auto node = folder(path, std::move(children));
-    node->absorb(*file(path + "/absorbed", absorbedBytes));
+    auto node = folderNode(path, std::move(children));
+    node->absorb(*fileNode(path + "/absorbed", absorbedBytes));
     return node;
 }
 
@@ -35,7 +31,8 @@ std::vector<IcicleCell> row(const std::vector<IcicleCell>& cells, int depth) {
 }
 
 FileNodePtr sampleRoot() {
-    return folder("/r", {file("/r/c", 97), file("/r/a", 600), file("/r/d", 3), file("/r/b", 300)});
+    return folderNode("/r", {fileNode("/r/c", 97), fileNode("/r/a", 600), fileNode("/r/d", 3),
+                             fileNode("/r/b", 300)});
 }
 
 TEST(IcicleLayout, ConstructorClamps) {
@@ -48,9 +45,9 @@ TEST(IcicleLayout, ConstructorClamps) {
 
 TEST(IcicleLayout, LeavesAndEmptyFoldersAreOneCell) {
     const std::pair<FileNodePtr, bool> cases[] = {
-        {file("/r", 10), false},
-        {folder("/r", {}), false},
-        {folder("/r", {file("/r/z", 0)}), true},  // nothing to draw, but it can be opened
+        {fileNode("/r", 10), false},
+        {folderNode("/r", {}), false},
+        {folderNode("/r", {fileNode("/r/z", 0)}), true},  // nothing to draw, but it can be opened
     };
     for (const auto& [root, canOpen] : cases) {
         const auto cells = IcicleLayout(4, 0.004).cells(*root);
@@ -91,7 +88,8 @@ TEST(IcicleLayout, SplitsARowLargestFirstAndGathersTheSmallest) {
 }
 
 TEST(IcicleLayout, MaxDepthLimitsTheRows) {
-    auto root = folder("/r", {folder("/r/a", {folder("/r/a/b", {file("/r/a/b/c", 5)})})});
+    auto root =
+        folderNode("/r", {folderNode("/r/a", {folderNode("/r/a/b", {fileNode("/r/a/b/c", 5)})})});
     EXPECT_EQ(IcicleLayout(0, 0.004).cells(*root).size(), 1u);
     const auto cells = IcicleLayout(1, 0.004).cells(*root);
     ASSERT_EQ(cells.size(), 2u);
@@ -100,8 +98,8 @@ TEST(IcicleLayout, MaxDepthLimitsTheRows) {
 }
 
 TEST(IcicleLayout, AbsorbedBytesBecomeASmallerItemsCellWithNoCount) {
-    auto inner = folderWithAbsorbed("/r/a", {file("/r/a/kept", 400)}, 600);
-    auto root = folder("/r", {inner});
+    auto inner = folderWithAbsorbed("/r/a", {fileNode("/r/a/kept", 400)}, 600);
+    auto root = folderNode("/r", {inner});
     const auto cells = IcicleLayout(4, 0.004).cells(*root);
     const auto second = row(cells, 2);
     ASSERT_EQ(second.size(), 2u);
@@ -112,15 +110,15 @@ TEST(IcicleLayout, AbsorbedBytesBecomeASmallerItemsCellWithNoCount) {
 }
 
 TEST(IcicleLayout, ZeroByteChildrenAreCountedButMakeNoCell) {
-    auto root = folder("/r", {file("/r/a", 10), file("/r/empty", 0)});
+    auto root = folderNode("/r", {fileNode("/r/a", 10), fileNode("/r/empty", 0)});
     const auto cells = IcicleLayout(4, 0.004).cells(*root);
     EXPECT_EQ(row(cells, 1).size(), 1u);
 }
 
 TEST(IcicleLayout, CellsInPreOrderNeverOverlapOnARow) {
-    auto root =
-        folder("/r", {folder("/r/a", {file("/r/a/x", 300), file("/r/a/y", 300)}),
-                      folderWithAbsorbed("/r/b", {file("/r/b/z", 200)}, 100), file("/r/c", 1)});
+    auto root = folderNode(
+        "/r", {folderNode("/r/a", {fileNode("/r/a/x", 300), fileNode("/r/a/y", 300)}),
+               folderWithAbsorbed("/r/b", {fileNode("/r/b/z", 200)}, 100), fileNode("/r/c", 1)});
     const auto cells = IcicleLayout(4, 0.004).cells(*root);
     std::vector<std::string> ids;
     for (const auto& cell : cells) {
@@ -147,7 +145,7 @@ TEST(IcicleLayout, HitFindsTheCellThatStartsAtAnEdge) {
 }
 
 TEST(IcicleLayout, SmallerItemsIdsNeverEqualAPath) {
-    auto root = folderWithAbsorbed("/r", {file("/r/smaller", 10)}, 10);
+    auto root = folderWithAbsorbed("/r", {fileNode("/r/smaller", 10)}, 10);
     const auto cells = IcicleLayout(4, 0.004).cells(*root);
     ASSERT_EQ(cells.size(), 3u);
     EXPECT_EQ(cells[2].id, std::string("/r/\0smaller", 11));
@@ -157,7 +155,7 @@ TEST(IcicleLayout, SmallerItemsIdsNeverEqualAPath) {
 }
 
 TEST(IcicleLayout, ChainFollowsNamesAndStopsAtTheFirstGap) {
-    auto root = folder("/r", {folder("/r/a", {folder("/r/a/b", {})})});
+    auto root = folderNode("/r", {folderNode("/r/a", {folderNode("/r/a/b", {})})});
     const auto chainNames = [&](const char* path) {
         std::vector<std::string> names;
         for (const auto& node : IcicleLayout::chain(root, path)) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "QuickItems.hpp"
 #include "Smart/AppIcon.hpp"
 #include "Smart/AppIconProvider.hpp"
 #include "TestSupport/FileContents.hpp"
@@ -107,23 +108,10 @@ QSize shownSize(QQmlEngine& engine, const AppBundle& app) {
     EXPECT_TRUE(
         QRegularExpression(QStringLiteral("^image://appicon/[0-9]+$")).match(source).hasMatch())
         << source.toStdString();
-    QQmlComponent component(&engine);
-    component.setData(
-        "import QtQuick\nImage { cache: false; sourceSize.width: 40; sourceSize.height: 40 }", {});
-    std::unique_ptr<QObject> image(component.create());
-    if (!image) {
-        ADD_FAILURE() << component.errorString().toStdString();
-        return {};
-    }
-    image->setProperty("source", source);
-    const bool loaded = QTest::qWaitFor(
-        [&] {
-            return image->property("status").toInt() != 2; /* Image.Loading */
-        },
-        10'000);
-    EXPECT_TRUE(loaded) << source.toStdString();
-    EXPECT_EQ(image->property("status").toInt(), 1) << source.toStdString();  // Image.Ready
-    return {image->property("implicitWidth").toInt(), image->property("implicitHeight").toInt()};
+    return testing::loadedImageSize(
+        engine,
+        "import QtQuick\nImage { cache: false; sourceSize.width: 40; sourceSize.height: 40 }",
+        source);
 }
 
 // While it lives, the icon theme is one of a 48-pixel application icon in

@@ -30,8 +30,6 @@
 namespace tandor {
 namespace {
 
-using testing::allWarnings;
-
 using testing::visibleItems;
 
 // "tandor --mcp" of this build, under the fixture home of the test.
@@ -73,19 +71,15 @@ bool isError(const nlohmann::json& reply) {
 
 // The main window on a fixture home, with the assistant sheet driven by real
 // clicks and keys.
-class AssistantSheetTest : public ::testing::Test {
+class AssistantSheetTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
+        MainWindowFixture::SetUp();
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
     }
 
-    void TearDown() override {
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
-    }
-
+    // The sheet shows in the window's overlay: its items are looked for there
+    // too.
     QList<QQuickItem*> shown(const char* name) const {
         return visibleItems(window->contentItem(), QString::fromUtf8(name)) +
                visibleItems(window->property("overlay").value<QQuickItem*>(),
@@ -136,13 +130,6 @@ class AssistantSheetTest : public ::testing::Test {
     bool switchOnDisk() const {
         return AssistantSettings::load(AssistantSettings::defaultPath()).enabled;
     }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
 };
 
 TEST_F(AssistantSheetTest, TheSwitchTheSetUpTextAndEscape) {

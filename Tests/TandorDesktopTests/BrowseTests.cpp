@@ -12,23 +12,16 @@
 #include "Browse/FolderListModel.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/IcicleLayout.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::fileNode;
+using testing::folderNode;
 using ::testing::IsEmpty;
-
-FileNodePtr file(const std::string& path, std::int64_t bytes) {
-    return FileNode::make(path, std::nullopt, false, bytes, bytes, 0, std::nullopt, std::nullopt,
-                          {});
-}
-
-FileNodePtr folder(const std::string& path, std::vector<FileNodePtr> children) {
-    return FileNode::make(path, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt,
-                          std::move(children));
-}
 
 // /h
 //   Docs/          (Deep/ inside holds one file)
@@ -36,11 +29,12 @@ FileNodePtr folder(const std::string& path, std::vector<FileNodePtr> children) {
 //   Tool.app/      (a bundle: shows its last-opened date)
 //   big.bin
 FileNodePtr sampleTree() {
-    return folder("/h",
-                  {folder("/h/Docs", {file("/h/Docs/a.txt", 600),
-                                      folder("/h/Docs/Deep", {file("/h/Docs/Deep/x", 100)})}),
-                   folder("/h/Empty", {}), folder("/h/Tool.app", {file("/h/Tool.app/bin", 50)}),
-                   file("/h/big.bin", 1000)});
+    return folderNode(
+        "/h",
+        {folderNode("/h/Docs", {fileNode("/h/Docs/a.txt", 600),
+                                folderNode("/h/Docs/Deep", {fileNode("/h/Docs/Deep/x", 100)})}),
+         folderNode("/h/Empty", {}), folderNode("/h/Tool.app", {fileNode("/h/Tool.app/bin", 50)}),
+         fileNode("/h/big.bin", 1000)});
 }
 
 IcicleCell cell(int depth, double start, double length) {
@@ -344,11 +338,11 @@ TEST_F(BrowseStateTest, TheListShowsEveryChildLargestFirstWithItsShare) {
 
 TEST(FolderList, ChildrenOfZeroBytesAllHaveShareZero) {
     BrowseState browse;
-    browse.setRoot(folder("/z", {file("/z/a", 0), file("/z/b", 0)}));
+    browse.setRoot(folderNode("/z", {fileNode("/z/a", 0), fileNode("/z/b", 0)}));
     for (int row = 0; row < 2; ++row) {
         EXPECT_EQ(roleOf(*browse.folder(), row, FolderListModel::ShareRole).toDouble(), 0.0);
     }
-    browse.setRoot(folder("/e", {}));
+    browse.setRoot(folderNode("/e", {}));
     EXPECT_EQ(browse.folder()->rowCount(), 0);
     EXPECT_EQ(browse.folder()->subtitle(), QString::fromUtf8("0 bytes \u00B7 0 files"));
 }

@@ -9,26 +9,19 @@
 
 #include "Browse/BrowseState.hpp"
 #include "QmlWarnings.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor::browse_view_loading_tests {
 namespace {
 
-FileNodePtr file(const std::string& path, std::int64_t bytes) {
-    return FileNode::make(path, std::nullopt, false, bytes, bytes, 0, std::nullopt, std::nullopt,
-                          {});
-}
-
-FileNodePtr folder(const std::string& path, std::vector<FileNodePtr> children) {
-    return FileNode::make(path, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt,
-                          std::move(children));
-}
+using testing::fileNode;
+using testing::folderNode;
 
 // Shows the Browse view in a window, with or without a tree, and requires that
 // Qt says nothing about it.
 TEST(BrowseViewLoading, LoadsWithoutAWarningWithAndWithoutATree) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     QQmlEngine engine;
     QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tandor/Browse/BrowseView.qml")));
@@ -50,13 +43,13 @@ TEST(BrowseViewLoading, LoadsWithoutAWarningWithAndWithoutATree) {
 
     std::vector<FileNodePtr> children;
     for (int i = 0; i < 12; ++i) {
-        children.push_back(file("/home/me/file " + std::to_string(i), 1000 * (i + 1)));
+        children.push_back(fileNode("/home/me/file " + std::to_string(i), 1000 * (i + 1)));
     }
-    children.push_back(
-        folder("/home/me/Projects",
-               {file("/home/me/Projects/a.iso", 90000),
-                folder("/home/me/Projects/src", {file("/home/me/Projects/src/m", 30000)})}));
-    browse->setRoot(folder("/home/me", std::move(children)));
+    children.push_back(folderNode(
+        "/home/me/Projects",
+        {fileNode("/home/me/Projects/a.iso", 90000),
+         folderNode("/home/me/Projects/src", {fileNode("/home/me/Projects/src/m", 30000)})}));
+    browse->setRoot(folderNode("/home/me", std::move(children)));
     browse->hoverFromMap(browse->cells()[1]);
     QCoreApplication::processEvents();
     if (const QByteArray out = qgetenv("TANDOR_BROWSE_SNAPSHOT"); !out.isEmpty()) {
@@ -68,8 +61,7 @@ TEST(BrowseViewLoading, LoadsWithoutAWarningWithAndWithoutATree) {
     browse->setRoot(nullptr);
     QCoreApplication::processEvents();
 
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 }  // namespace

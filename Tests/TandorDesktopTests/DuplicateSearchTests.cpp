@@ -8,15 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "DuplicateFixtures.hpp"
 #include "Duplicates/DuplicateSearch.hpp"
 #include "TandorDuplicates/CancellationError.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileNodes.hpp"
 
 namespace tandor {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::folderNode;
 using ::testing::IsEmpty;
+using testing::pathsOf;
 using Phase = DuplicateSearch::Phase;
 
 Date day(int number) {
@@ -32,20 +36,8 @@ DuplicateGroup group(const std::string& id, const std::vector<std::string>& path
     return DuplicateGroup::restored(id, 2'000'000, files, paths.front(), "Keeps the oldest copy");
 }
 
-FileNodePtr folder(const std::string& path) {
-    return FileNode::make(path, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt, {});
-}
-
 SimilarPhoto photo(const std::string& path, std::int64_t width) {
     return {path, 200'000, day(2), width, 100, std::nullopt};
-}
-
-std::vector<std::string> pathsOf(const DuplicateGroup& group) {
-    std::vector<std::string> paths;
-    for (const auto& file : group.files()) {
-        paths.push_back(file.path);
-    }
-    return paths;
 }
 
 std::vector<std::string> pathsOf(const SimilarPhotoGroup& group) {
@@ -66,7 +58,7 @@ class DuplicateSearchTest : public ::testing::Test {
   protected:
     DuplicateSearchTest() { ui::Texts::setLanguage(QStringLiteral("en")); }
 
-    FileNodePtr root = folder("/home/user");
+    FileNodePtr root = folderNode("/home/user");
     DuplicateSearch search;
 };
 
@@ -161,10 +153,10 @@ TEST_F(DuplicateSearchTest, ResultsAreStaleForAnyOtherTree) {
     search.publish(search.start(), outcome({}), root);
     EXPECT_TRUE(search.isFrom(root));
     EXPECT_FALSE(search.isFrom(nullptr));
-    EXPECT_FALSE(search.isFrom(folder("/home/user")));
+    EXPECT_FALSE(search.isFrom(folderNode("/home/user")));
     root.reset();
     for (int attempt = 0; attempt < 20; ++attempt) {
-        EXPECT_FALSE(search.isFrom(folder("/home/user")));
+        EXPECT_FALSE(search.isFrom(folderNode("/home/user")));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "DuplicateFakes.hpp"
 #include "Duplicates/DuplicatesModel.hpp"
 #include "Duplicates/IdenticalFilesListModel.hpp"
 #include "Duplicates/SimilarPhotosListModel.hpp"
@@ -134,13 +135,11 @@ TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
 
 TEST_F(DuplicatesModelTest, AFailureShowsItsMessage) {
     scan();
-    DuplicatesModel model(
-        scanModel,
-        {[](FileNode&, const DuplicateFinder::Progress&, std::stop_token) -> DuplicateReport {
-             throw std::runtime_error("The disk went away.");
-         },
-         [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-            std::stop_token) { return SimilarPhotoReport{}; }});
+    DuplicatesModel model(scanModel, {[](FileNode&, const DuplicateFinder::Progress&,
+                                         std::stop_token) -> DuplicateReport {
+                                          throw std::runtime_error("The disk went away.");
+                                      },
+                                      testing::noSimilarPhotos});
     model.run();
     ASSERT_TRUE(waitForPhase(model, "failed"));
     EXPECT_EQ(model.phaseText(), "The disk went away.");
@@ -193,8 +192,7 @@ TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
                                              {"/h/c/x", 2'000'000, std::nullopt, std::nullopt}})},
                             {}, 3, 0, {}, 0);
                     },
-                    [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-                       std::stop_token) { return SimilarPhotoReport{}; }});
+                    testing::noSimilarPhotos});
     auto* list = model.identical();
     QAbstractItemModelTester tester(list);
     model.run();
@@ -249,8 +247,7 @@ TEST_F(DuplicatesModelTest, APileChangeRedrawsOnlyTheRowsItTouches) {
                         return DuplicateReport({group("g0"), group("g1"), group("g2"), group("g3")},
                                                {}, 8, 0, {}, 0);
                     },
-                    [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-                       std::stop_token) { return SimilarPhotoReport{}; }});
+                    testing::noSimilarPhotos});
     auto* list = model.identical();
     QAbstractItemModelTester tester(list);
     model.run();

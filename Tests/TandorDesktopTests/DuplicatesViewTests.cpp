@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "DuplicateFakes.hpp"
 #include "Duplicates/DuplicatesModel.hpp"
 #include "Duplicates/FileActions.hpp"
 #include "Duplicates/IdenticalFilesListModel.hpp"
@@ -93,8 +94,7 @@ class DuplicatesTabTest : public ::testing::Test {
     }
 
     void showTab(const char* title) {
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QString::fromUtf8(title));
+        testing::showTab(window, QString::fromUtf8(title));
         settle();
     }
 
@@ -103,25 +103,15 @@ class DuplicatesTabTest : public ::testing::Test {
     }
 
     QQuickItem* first(const char* name) const {
-        const auto items = shown(name);
-        return items.isEmpty() ? nullptr : items.front();
+        return testing::firstVisibleItem(window->contentItem(), QString::fromUtf8(name));
     }
 
     QQuickItem* withText(const char* text) const {
         return itemWithText(window->contentItem(), QString::fromUtf8(text));
     }
 
-    // The visible menu entry of this name, in the window's overlay.
     QQuickItem* menuEntry(const char* name) const {
-        QQuickItem* found = nullptr;
-        static_cast<void>(QTest::qWaitFor(
-            [&] {
-                found = first(name);
-                return found != nullptr;
-            },
-            2000));
-        QTest::qWait(200);  // the menu's opening transition
-        return found;
+        return testing::openedMenuEntry(window->contentItem(), QString::fromUtf8(name));
     }
 
     QString notice() const {
@@ -134,6 +124,14 @@ class DuplicatesTabTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor([&] { return duplicates.phaseName() == "ready"; }, 60'000))
             << duplicates.phaseText().toStdString();
         settle();
+    }
+
+    // Loads the window with these finders (else the real ones) and runs a
+    // search on the Duplicates tab to its end.
+    void loadAndFind(std::optional<DuplicateFinders> finders = std::nullopt) {
+        load(std::move(finders));
+        showTab("Duplicates");
+        findDuplicates(*model);
     }
 
     testing::SettingsFolder settings;
@@ -203,10 +201,8 @@ TEST_F(DuplicatesTabTest, FindsCopiesPilesThemAndKeepsOneAlways) {
 }
 
 TEST_F(DuplicatesTabTest, PhotoTilesGoOntoThePileAndOffWithAClick) {
-    load();
+    loadAndFind();
     DuplicatesModel& duplicates = *model;
-    showTab("Duplicates");
-    findDuplicates(duplicates);
     click(withText("Similar photos"));
     settle();
     ASSERT_EQ(shown("similarGroupRow").size(), 1)
@@ -247,8 +243,7 @@ TEST_F(DuplicatesTabTest, StopReturnsToTheStartCard) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
         },
-        [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-           std::stop_token) { return SimilarPhotoReport{}; }});
+        testing::noSimilarPhotos});
     DuplicatesModel& duplicates = *model;
     showTab("Duplicates");
     click(first("findDuplicatesButton"));
@@ -263,10 +258,7 @@ TEST_F(DuplicatesTabTest, StopReturnsToTheStartCard) {
 // A commit made while another tab is shown: the moved copies are gone when
 // the Duplicates tab comes back, and a new scan marks the results stale.
 TEST_F(DuplicatesTabTest, CopiesMovedFromAnotherTabAreGoneOnReturn) {
-    load();
-    DuplicatesModel& duplicates = *model;
-    showTab("Duplicates");
-    findDuplicates(duplicates);
+    loadAndFind();
     click(withText("Add all extra copies to pile"));
     settle();
     EXPECT_EQ(scanModel.pile().count(), 2u);
@@ -327,10 +319,8 @@ TEST_F(DuplicatesTabTest, MenusHandTheChosenFileToTheFileActions) {
 // last one that stays: with the best shot already on the pile from another
 // tab, one of the others stays.
 TEST_F(DuplicatesTabTest, AddOthersLeavesOnePhotoAlways) {
-    load();
+    loadAndFind();
     DuplicatesModel& duplicates = *model;
-    showTab("Duplicates");
-    findDuplicates(duplicates);
     click(withText("Similar photos"));
     settle();
     const auto group = duplicates.search().photoGroups().front();
@@ -364,7 +354,7 @@ TEST_F(DuplicatesTabTest, AddOthersLeavesOnePhotoAlways) {
 // the clone groups get their note under the list.
 TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
     const std::string documents = home / "Documents";
-    load(DuplicateFinders{
+    loadAndFind(DuplicateFinders{
         [&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
             const auto copy = [&](const char* name, std::int64_t privateSize) {
                 return DuplicateFile{
@@ -380,10 +370,7 @@ TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
                      {documents + "/d.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}}})},
                 4, 0, {}, 0);
         },
-        [](FileNode&, const std::set<std::string>&, const SimilarPhotoFinder::Progress&,
-           std::stop_token) { return SimilarPhotoReport{}; }});
-    showTab("Duplicates");
-    findDuplicates(*model);
+        testing::noSimilarPhotos});
     EXPECT_NE(withText("1 more groups are copy-on-write clones: they already share their space, "
                        "so there is nothing to gain."),
               nullptr);

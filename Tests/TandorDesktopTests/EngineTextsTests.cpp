@@ -22,6 +22,7 @@
 #include "TandorSmart/AutomationPreview.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
 #include "TandorSmart/RuleSuggester.hpp"
+#include "TestSupport/FileNodes.hpp"
 
 // The engines write fixed English and the suggestion cards show it through
 // Texts::localized; a sentence shape without a template or a translation
@@ -31,6 +32,8 @@ namespace {
 
 using std::chrono::days;
 using std::chrono::hours;
+using testing::fileNode;
+using testing::folderNode;
 
 const std::string home = "/home/ada";
 const Date now = *parseISO8601("2025-06-15T12:00:00Z");
@@ -49,9 +52,7 @@ FileNodePtr folderOf(const std::string& path, const std::vector<Entry>& entries)
     for (const Entry& entry : entries) {
         const auto slash = entry.path.find('/');
         if (slash == std::string::npos) {
-            children.push_back(FileNode::make(path + "/" + entry.path, std::nullopt, false,
-                                              entry.bytes, entry.bytes, 0, entry.changed,
-                                              std::nullopt, {}));
+            children.push_back(fileNode(path + "/" + entry.path, entry.bytes, entry.changed));
         } else {
             Entry nested = entry;
             nested.path = entry.path.substr(slash + 1);
@@ -61,8 +62,7 @@ FileNodePtr folderOf(const std::string& path, const std::vector<Entry>& entries)
     for (const auto& [name, nested] : inside) {
         children.push_back(folderOf(path + "/" + name, nested));
     }
-    return FileNode::make(path, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt,
-                          std::move(children));
+    return folderNode(path, std::move(children));
 }
 
 // What a card shows of a suggestion, as the results model hands it over.

@@ -129,24 +129,16 @@ void ageHistory() {
 
 // The main window on a fixture home with the History tab shown, driven by
 // real clicks.
-class HistoryTabTest : public ::testing::Test {
+class HistoryTabTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
-    }
-
-    void TearDown() override {
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+        MainWindowFixture::SetUp();
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
     }
 
     void showHistory() {
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QStringLiteral("History"));
-        settle();
-        const auto views = visibleItems(window->contentItem(), QStringLiteral("historyView"));
+        showTab("History");
+        const auto views = shown("historyView");
         ASSERT_EQ(views.size(), 1);
         history = views.front()->findChild<HistoryModel*>(QStringLiteral("historyModel"));
         ASSERT_NE(history, nullptr);
@@ -162,10 +154,6 @@ class HistoryTabTest : public ::testing::Test {
         settle();
     }
 
-    QList<QQuickItem*> shown(const char* name) const {
-        return visibleItems(window->contentItem(), QString::fromUtf8(name));
-    }
-
     // The row of this item's name.
     QQuickItem* row(const std::string& name) const {
         for (auto* candidate : shown("historyRow")) {
@@ -176,26 +164,6 @@ class HistoryTabTest : public ::testing::Test {
         return nullptr;
     }
 
-    // The visible menu entry of this name, in the window's overlay.
-    QQuickItem* menuEntry(const char* name) const {
-        QQuickItem* found = nullptr;
-        static_cast<void>(QTest::qWaitFor(
-            [&] {
-                const auto candidates = shown(name);
-                found = candidates.isEmpty() ? nullptr : candidates.front();
-                return found != nullptr;
-            },
-            2000));
-        QTest::qWait(200);  // the menu's opening transition
-        return found;
-    }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
     HistoryModel* history = nullptr;
 };
 

@@ -17,59 +17,42 @@
 #include "MainWindow.hpp"
 #include "Onboarding/OnboardingModel.hpp"
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
+#include "ViewLoading.hpp"
 
 namespace tandor {
 namespace {
 
-using testing::allWarnings;
-
-// The visible item of this object name anywhere in the visual tree (loaded
-// items and popups are not QObject children of the window).
-QQuickItem* findVisible(QQuickItem* root, const QString& name) {
-    if (root == nullptr || !root->isVisible()) {
-        return nullptr;
-    }
-    if (root->objectName() == name) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = findVisible(child, name)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
+using testing::click;
 
 // The main window with fresh settings on a fixture home, splash dismissed,
 // driven by real keys and clicks.
-class FirstLaunchTest : public ::testing::Test {
+class FirstLaunchTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
+        MainWindowFixture::SetUp();
         std::filesystem::create_directories(home / "Documents");
         std::ofstream(home / "Documents/notes.txt") << "notes";
     }
 
     void load() {
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
         window->requestActivate();
     }
 
     void TearDown() override {
         OnboardingModel::setAccessSource({});
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+        MainWindowFixture::TearDown();
     }
 
-    QQuickItem* item(const char* name) const {
-        return findVisible(window->contentItem(), QString::fromUtf8(name));
-    }
+    // The visible item of this object name (loaded items and popups are not
+    // QObject children of the window).
+    QQuickItem* item(const char* name) const { return first(name); }
 
     // The object of this name, shown or not, in the visual tree or among the
     // direct children of its items (a demonstration's timer or animation).
@@ -96,22 +79,8 @@ class FirstLaunchTest : public ::testing::Test {
 
     void key(Qt::Key key) const { QTest::keyClick(window, key); }
 
-    static void click(QQuickItem* target) {
-        ASSERT_NE(target, nullptr);
-        const QPointF center =
-            target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
-    }
-
     // Waits for a page's slide to end.
     static void settle() { QTest::qWait(550); }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
 };
 
 TEST_F(FirstLaunchTest, TheTourTheAccessPageAndTheReadyPageLeadToTheFirstScan) {
@@ -228,14 +197,7 @@ TEST_F(FirstLaunchTest, ADemonstrationStopsAsSoonAsItsPageIsLeft) {
 class TutorialSheetTest : public FirstLaunchTest {
   protected:
     void openFromTheHelpMenu() {
-        QQuickItem* help = nullptr;
-        for (auto* candidate : window->findChildren<QQuickItem*>()) {
-            if (QByteArray(candidate->metaObject()->className()).contains("MenuBarItem") &&
-                candidate->property("text").toString() == QStringLiteral("Help")) {
-                help = candidate;
-            }
-        }
-        click(help);
+        click(testing::menuBarEntry(window, QStringLiteral("Help")));
         auto* tutorial = window->findChild<QQuickItem*>(QStringLiteral("tutorialMenuItem"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return tutorial->isVisible(); }, 2000));
         click(tutorial);
@@ -387,20 +349,7 @@ TEST(OnboardingPageTitle, ALongTitleTakesTwoLinesThenShrinksButNeverAThird) {
 class OnboardingViewLoading : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(OnboardingViewLoading, LoadsWithoutAWarning) {
-    const testing::SettingsFolder settings;
-    const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlEngine engine;
-    ApplicationEngine::prepare(engine, model);
-    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tandor/Onboarding/") +
-                                          QString::fromUtf8(GetParam()) + QStringLiteral(".qml")));
-    std::unique_ptr<QObject> object(component.create());
-    ASSERT_NE(object, nullptr) << component.errorString().toStdString();
-    QTest::qWait(20);
-    object.reset();
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    testing::expectViewLoadsWithoutAWarning("Onboarding", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, OnboardingViewLoading,

@@ -22,21 +22,18 @@ namespace {
 
 TEST(QmlLoading, TheMainWindowLoadsWithoutAWarning) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     ScanModel model;
     QQmlApplicationEngine engine;
     ApplicationEngine::prepare(engine, model);
     engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-    ASSERT_EQ(engine.rootObjects().size(), 1)
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    ASSERT_EQ(engine.rootObjects().size(), 1) << testing::allWarnings().toStdString();
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     ASSERT_NE(window, nullptr);
     EXPECT_GE(window->minimumWidth(), 900);
     EXPECT_GE(window->minimumHeight(), 560);
     QTest::qWait(300);
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 // The screens, sheets and dialogs load from their files only when they show,
@@ -64,7 +61,6 @@ TEST(QmlLoading, EveryFileCompiles) {
 // prompt, and its answer reaches the one who asked.
 TEST(QmlLoading, TheFolderDialogLoadsAtTheFirstRequest) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     ScanModel model;
     QQmlApplicationEngine engine;
@@ -98,8 +94,7 @@ TEST(QmlLoading, TheFolderDialogLoadsAtTheFirstRequest) {
     QMetaObject::invokeMethod(dialog, "reject");
     EXPECT_EQ(answers, 1);
     EXPECT_EQ(answer, std::nullopt);
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 }  // namespace

@@ -9,10 +9,14 @@
 namespace tandor::testing {
 
 // Collects every warning Qt prints while it is alive (QML errors, binding
-// failures, console warnings), so that a test can require there are none.
+// failures, console warnings), so that a test can require there are none. It
+// starts with an empty record.
 class QmlWarnings {
   public:
-    QmlWarnings() { previous_ = qInstallMessageHandler(&QmlWarnings::record); }
+    QmlWarnings() {
+        messages().clear();
+        previous_ = qInstallMessageHandler(&QmlWarnings::record);
+    }
     QmlWarnings(const QmlWarnings&) = delete;
     QmlWarnings& operator=(const QmlWarnings&) = delete;
     ~QmlWarnings() { qInstallMessageHandler(previous_); }

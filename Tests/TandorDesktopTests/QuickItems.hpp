@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QList>
 #include <QPointF>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQuickItem>
+#include <QSize>
 #include <QString>
 #include <QTest>
+#include <memory>
 
-// Finding and clicking the items of a real window, as a person would.
+// Finding and clicking the items of a real window, as a person would, and
+// loading pictures as an Image does.
 namespace tandor::testing {
 
 // The visible items of this object name anywhere in the visual tree.
@@ -23,6 +29,26 @@ inline QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
     for (auto* child : root->childItems()) {
         found.append(visibleItems(child, name));
     }
+    return found;
+}
+
+// The first visible item of this object name, or null.
+inline QQuickItem* firstVisibleItem(QQuickItem* root, const QString& name) {
+    const auto found = visibleItems(root, name);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+// The visible menu entry of this object name, once its menu has opened; null
+// when none shows within two seconds.
+inline QQuickItem* openedMenuEntry(QQuickItem* root, const QString& name) {
+    QQuickItem* found = nullptr;
+    static_cast<void>(QTest::qWaitFor(
+        [&] {
+            found = firstVisibleItem(root, name);
+            return found != nullptr;
+        },
+        2000));
+    QTest::qWait(200);  // the menu's opening transition
     return found;
 }
 
@@ -48,6 +74,34 @@ inline void click(QQuickItem* target, Qt::MouseButton button = Qt::LeftButton) {
     ASSERT_TRUE(target->isVisible());
     const QPointF center = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(target->window(), button, {}, center.toPoint());
+}
+
+// A click, then a moment for the view to follow it.
+inline void clickAndSettle(QQuickItem* target) {
+    click(target);
+    QTest::qWait(50);
+}
+
+// Shows source in a new Image described by imageQml, waits for it to load, and
+// gives the size of the picture it got.
+inline QSize loadedImageSize(QQmlEngine& engine, const QByteArray& imageQml,
+                             const QString& source) {
+    QQmlComponent component(&engine);
+    component.setData(imageQml, {});
+    std::unique_ptr<QObject> image(component.create());
+    if (!image) {
+        ADD_FAILURE() << component.errorString().toStdString();
+        return {};
+    }
+    image->setProperty("source", source);
+    const bool loaded = QTest::qWaitFor(
+        [&] {
+            return image->property("status").toInt() != 2; /* Image.Loading */
+        },
+        10'000);
+    EXPECT_TRUE(loaded) << source.toStdString();
+    EXPECT_EQ(image->property("status").toInt(), 1) << source.toStdString();  // Image.Ready
+    return {image->property("implicitWidth").toInt(), image->property("implicitHeight").toInt()};
 }
 
 }  // namespace tandor::testing

@@ -14,11 +14,14 @@
 #include "Shell/ScanModel.hpp"
 #include "TandorAnalyzers/FileClassifier.hpp"
 #include "TandorCore/ByteFormat.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
+using testing::fileNode;
+using testing::folderNode;
 using Role = SuggestionListModel::Role;
 
 Suggestion makeSuggestion(const std::string& rule, SafetyLevel safety,
@@ -334,12 +337,10 @@ StorageBreakdown breakdownOf(const std::string& home, const std::vector<std::str
     std::vector<FileNodePtr> children;
     std::int64_t size = 1000;
     for (const std::string& file : files) {
-        children.push_back(FileNode::make(home + "/" + file, std::nullopt, false, size, size, 0,
-                                          std::nullopt, std::nullopt, {}));
+        children.push_back(fileNode(home + "/" + file, size));
         size *= 3;
     }
-    auto root =
-        FileNode::make(home, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt, children);
+    auto root = folderNode(home, children);
     return StorageBreakdown::compute(root, FileClassifier(home), 3, 5);
 }
 

@@ -12,10 +12,14 @@
 #include "Results/SuggestionListModel.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorAnalyzers/FileClassifier.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
+
+using testing::fileNode;
+using testing::folderNode;
 
 // The engine finds the module "Tandor" by its qmldir, as the application's
 // does, so that a view can use the views of other feature folders.
@@ -89,7 +93,6 @@ std::vector<Suggestion> sampleSuggestions() {
 
 TEST(ResultsViewLoading, EachViewLoadsWithoutAWarningEmptyAndFilled) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     ScanModel scanModel;
 
@@ -118,12 +121,9 @@ TEST(ResultsViewLoading, EachViewLoadsWithoutAWarningEmptyAndFilled) {
         ASSERT_NE(model, nullptr);
         std::vector<FileNodePtr> files;
         for (const char* name : {"a.pdf", "b.mp4", "c.zip", "d.mp3"}) {
-            files.push_back(FileNode::make(std::string("/home/u/") + name, std::nullopt, false,
-                                           3'000'000, 3'000'000, 0, std::nullopt, std::nullopt,
-                                           {}));
+            files.push_back(fileNode(std::string("/home/u/") + name, 3'000'000));
         }
-        auto root = FileNode::make("/home/u", std::nullopt, true, 0, 0, 0, std::nullopt,
-                                   std::nullopt, files);
+        auto root = folderNode("/home/u", files);
         model->setContent(StorageBreakdown::compute(root, FileClassifier("/home/u"), 3, 5),
                           sampleSuggestions(), scanModel.pile());
         shown.settle();
@@ -145,8 +145,7 @@ TEST(ResultsViewLoading, EachViewLoadsWithoutAWarningEmptyAndFilled) {
         ShownView pile("qrc:/Tandor/Results/PilePanel.qml");
         EXPECT_NE(pile.view(), nullptr);
     }
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 }  // namespace

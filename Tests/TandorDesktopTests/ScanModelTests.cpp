@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QQmlComponent>
@@ -27,6 +26,8 @@
 #include "TandorReview/HistoryJournal.hpp"
 #include "TandorReview/SystemTrasher.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -50,12 +51,14 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
+using testing::folderNode;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 using Access = ScanModelTestAccess;
+using testing::isThere;
 
 constexpr std::int64_t megabytes = 1'000'000;
 
@@ -70,11 +73,6 @@ void makeFile(const std::string& path, std::int64_t bytes) {
         ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
         std::fclose(file);
     }
-}
-
-bool exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 // A home folder with two caches worth suggesting and a few small files, the
@@ -227,7 +225,7 @@ TEST_F(ScanModelTest, ProgressAndResultsOfAnOlderScanAreDropped) {
     Access::progress(model, older, ScanProgress{home / "Library", 5000, 1});
     EXPECT_EQ(model.filesSeen(), 0);
     HomeScan::Outcome stale;
-    stale.root = FileNode::make("/stale", std::nullopt, true, 0, 0, 0, {}, {}, {});
+    stale.root = folderNode("/stale");
     Access::results(model, older, std::move(stale));
     EXPECT_EQ(model.phase(), ScanModel::Phase::scanning);
     EXPECT_EQ(model.root(), firstRoot);
@@ -260,7 +258,7 @@ TEST_F(ScanModelTest, TheHeaderCountsTheFoldersTheScanCouldNotRead) {
     for (const int skipped : {0, 3}) {
         ASSERT_TRUE(model.scanHome());
         HomeScan::Outcome outcome;
-        outcome.root = FileNode::make(home.path(), std::nullopt, true, 0, 0, 0, {}, {}, {});
+        outcome.root = folderNode(home.path());
         outcome.inaccessibleCount = skipped;
         Access::results(model, Access::generation(model), std::move(outcome));
         EXPECT_EQ(hint->isVisible(), skipped > 0);
@@ -308,9 +306,9 @@ TEST_F(ScanModelTest, CommittingASuggestionMovesItsItemsIntoTheTrashAndPrunesIt)
 
     model.commitPile();
 
-    EXPECT_FALSE(exists(home / ".npm/_cacache"));
-    EXPECT_TRUE(exists(trashed("_cacache")));
-    EXPECT_TRUE(exists(home / ".local/share/Trash/info/_cacache.trashinfo"));
+    EXPECT_FALSE(isThere(home / ".npm/_cacache"));
+    EXPECT_TRUE(isThere(trashed("_cacache")));
+    EXPECT_TRUE(isThere(home / ".local/share/Trash/info/_cacache.trashinfo"));
     EXPECT_EQ(model.pileCount(), 0);
     EXPECT_THAT(model.lastMovedPaths(), ::testing::ElementsAre(home / ".npm/_cacache"));
     EXPECT_EQ(suggestion(model, "cache.npm"), nullptr);
@@ -353,7 +351,7 @@ TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
 
     model.commitPile();
 
-    EXPECT_TRUE(exists(trashed("com.example.Editor")));
+    EXPECT_TRUE(isThere(trashed("com.example.Editor")));
     EXPECT_EQ(model.pileCount(), 0);
     EXPECT_THAT(model.lastMovedPaths(),
                 ::testing::ElementsAre(home / "Library/Caches/com.example.Editor"));
@@ -407,7 +405,7 @@ TEST_F(ScanModelTest, AStartThatCannotRecoverSaysSoAndKeepsTheJournal) {
 
     EXPECT_THAT(model.lastCommitMessage().toStdString(),
                 StartsWith("Could not update the cleanup history: "));
-    EXPECT_TRUE(exists(journal));
+    EXPECT_TRUE(isThere(journal));
 }
 
 // A scan that read an item before a commit moved it must not bring it back.
@@ -437,7 +435,7 @@ TEST_F(ScanModelTest, AHistoryThatCannotBeOpenedMovesNothing) {
 
     model.commitPile();
 
-    EXPECT_TRUE(exists(home / ".npm/_cacache"));
+    EXPECT_TRUE(isThere(home / ".npm/_cacache"));
     EXPECT_EQ(model.pileCount(), 1);
     EXPECT_EQ(model.suggestions(), before);
     EXPECT_THAT(model.lastCommitMessage().toStdString(),

@@ -34,7 +34,6 @@ std::unique_ptr<QObject> build(QQmlEngine& engine, const QByteArray& source) {
 
 TEST(SharedComponents, EachLoadsWithoutAWarning) {
     const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     QQmlEngine engine;
     const QList<QByteArray> documents{
@@ -73,7 +72,7 @@ TEST(SharedComponents, EachLoadsWithoutAWarning) {
         QTest::qWait(30);
         EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
             << document.toStdString() << "\n"
-            << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+            << testing::allWarnings().toStdString();
         testing::QmlWarnings::messages().clear();
     }
 }
@@ -113,7 +112,6 @@ TEST(SharedComponents, StackedBarWidthsAreSharesLessTheGap) {
 }
 
 TEST(SharedComponents, EveryCategoryAndSafetyLevelHasItsOwnColour) {
-    testing::QmlWarnings::messages().clear();
     const testing::QmlWarnings warnings;
     QQmlEngine engine;
     const auto object = build(engine,
@@ -128,8 +126,7 @@ TEST(SharedComponents, EveryCategoryAndSafetyLevelHasItsOwnColour) {
     EXPECT_EQ(QSet<QString>(colours.begin(), colours.end()).size(), 12);
     const QStringList safety = object->property("safety").toStringList();
     EXPECT_EQ(QSet<QString>(safety.begin(), safety.end()).size(), 3);
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty())
-        << testing::QmlWarnings::messages().join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
 }
 
 // A large icon is drawn at its own size, not as a 24-pixel picture blown up.

@@ -15,17 +15,20 @@
 
 #include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
+#include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Shell/ShellSettings.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
+#include "ViewLoading.hpp"
 
 namespace tandor {
 namespace {
 
-using testing::allWarnings;
+using testing::click;
+using testing::itemWithText;
 
 // The item of this object name anywhere in the visual tree (delegates and
 // loaded items are not QObject children of the window).
@@ -44,39 +47,17 @@ QQuickItem* findItem(QQuickItem* root, const QString& name) {
     return nullptr;
 }
 
-// The first visible item whose "text" property is this text.
-QQuickItem* findItemWithText(QQuickItem* root, const QString& text) {
-    if (root == nullptr) {
-        return nullptr;
-    }
-    if (root->isVisible() && root->property("text").toString() == text) {
-        return root;
-    }
-    for (auto* child : root->childItems()) {
-        if (auto* found = findItemWithText(child, text)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
 // The main window on a fixture home, splash dismissed, driven by real clicks
 // and keys.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
+        MainWindowFixture::SetUp();
         std::filesystem::create_directories(home / "Documents");
         std::ofstream(home / "Documents/notes.txt") << "notes";
         // Past the first launch's onboarding: the welcome shows.
         QSettings().setValue("didFinishOnboarding", true);
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
-    }
-
-    void TearDown() override {
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
     }
 
     QQuickItem* item(const char* name) const {
@@ -91,14 +72,6 @@ class MainWindowTest : public ::testing::Test {
         return item("content")->property("route").toString().toStdString();
     }
 
-    static void click(QQuickItem* target) {
-        ASSERT_NE(target, nullptr);
-        ASSERT_TRUE(target->isVisible());
-        const QPointF center =
-            target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(target->window(), Qt::LeftButton, {}, center.toPoint());
-    }
-
     // The History tab lies beyond the strip's trailing edge at the default
     // width: the trailing chevron scrolls it into view.
     void clickHistoryTab() {
@@ -109,24 +82,6 @@ class MainWindowTest : public ::testing::Test {
         }
         click(item("tab:History"));
     }
-
-    // The menu-bar entry with this title.
-    QQuickItem* menuBarEntry(const QString& title) const {
-        for (auto* candidate : window->findChildren<QQuickItem*>()) {
-            if (QByteArray(candidate->metaObject()->className()).contains("MenuBarItem") &&
-                candidate->property("text").toString() == title) {
-                return candidate;
-            }
-        }
-        return nullptr;
-    }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
 };
 
 TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan900By560) {
@@ -195,14 +150,14 @@ TEST_F(MainWindowTest, ASuggestionGoesOnThePileComesOffWithUndoAndThenToTheTrash
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
     ASSERT_FALSE(model.suggestions().empty());
 
-    click(findItemWithText(window->contentItem(), QStringLiteral("Clean")));
+    click(itemWithText(window->contentItem(), QStringLiteral("Clean")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 1; }, 5'000));
     QTest::keySequence(window, QKeySequence::Undo);
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 0; }, 5'000));
-    click(findItemWithText(window->contentItem(), QStringLiteral("Clean")));
+    click(itemWithText(window->contentItem(), QStringLiteral("Clean")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 1; }, 5'000));
 
-    auto* trashButton = findItemWithText(window->contentItem(), QStringLiteral("Move to Trash"));
+    auto* trashButton = itemWithText(window->contentItem(), QStringLiteral("Move to Trash"));
     click(trashButton);
     // The confirmation lives in the window's overlay, outside the content.
     QQuickItem* confirm = nullptr;
@@ -248,7 +203,7 @@ TEST_F(MainWindowTest, AFailedScanShowsItsMessageInPlaceOfTheContent) {
 }
 
 TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
-    click(menuBarEntry(QStringLiteral("Help")));
+    click(testing::menuBarEntry(window, QStringLiteral("Help")));
     auto* tutorial = item("tutorialMenuItem");
     ASSERT_TRUE(QTest::qWaitFor([&] { return tutorial->isVisible(); }, 2000));
     click(tutorial);
@@ -258,7 +213,7 @@ TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
 TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
     int relaunches = 0;
     ShellSettings::setRelauncher([&] { ++relaunches; });
-    click(menuBarEntry(QStringLiteral("Tandor")));
+    click(testing::menuBarEntry(window, QStringLiteral("Tandor")));
     auto* settingsItem = item("settingsMenuItem");
     ASSERT_TRUE(QTest::qWaitFor([&] { return settingsItem->isVisible(); }, 2000));
     click(settingsItem);
@@ -274,7 +229,7 @@ TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
     QQuickItem* italian = nullptr;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            italian = findItemWithText(settingsWindow->contentItem(), QStringLiteral("Italiano"));
+            italian = itemWithText(settingsWindow->contentItem(), QStringLiteral("Italiano"));
             return italian != nullptr && italian != choice;
         },
         2000));
@@ -294,20 +249,7 @@ TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
 class ShellViewLoading : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShellViewLoading, LoadsWithoutAWarning) {
-    const testing::SettingsFolder settings;
-    const testing::FixtureHome home;
-    testing::QmlWarnings::messages().clear();
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlEngine engine;
-    ApplicationEngine::prepare(engine, model);
-    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Tandor/Shell/") +
-                                          QString::fromUtf8(GetParam()) + QStringLiteral(".qml")));
-    std::unique_ptr<QObject> object(component.create());
-    ASSERT_NE(object, nullptr) << component.errorString().toStdString();
-    QTest::qWait(20);
-    object.reset();
-    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
+    testing::expectViewLoadsWithoutAWarning("Shell", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, ShellViewLoading,

@@ -26,17 +26,8 @@
 namespace tandor::smart_view_tests {
 namespace {
 
-using testing::allWarnings;
-
-using testing::click;
+using testing::clickAndSettle;
 using testing::itemWithText;
-using testing::visibleItems;
-
-// A click, then a moment for the view to follow it.
-void clickAndSettle(QQuickItem* target) {
-    testing::click(target);
-    QTest::qWait(50);
-}
 
 // A file of `bytes` allocated bytes, large enough for the scan to keep it,
 // last changed two months ago.
@@ -53,11 +44,10 @@ void makeFile(const std::string& path, std::int64_t bytes) {
 
 // The main window on a fixture home whose history holds three .dmg files
 // moved out of Downloads, scanned with two more there, on the Smart tab.
-class SmartTabTest : public ::testing::Test {
+class SmartTabTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
+        MainWindowFixture::SetUp();
         for (const std::string name : {"old1.dmg", "old2.dmg", "old3.dmg"}) {
             makeFile(home / ("Downloads/" + name), 2'000'000);
             ASSERT_TRUE(model.addToPile({home / ("Downloads/" + name), 2'000'000, std::nullopt}));
@@ -69,35 +59,14 @@ class SmartTabTest : public ::testing::Test {
         ASSERT_TRUE(model.scanHome());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
 
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QStringLiteral("Smart"));
-        QTest::qWait(100);
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
+        showTab("Smart", 100);
     }
 
-    void TearDown() override {
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
-    }
-
-    QList<QQuickItem*> shown(const char* name) const {
-        return visibleItems(window->contentItem(), QString::fromUtf8(name));
-    }
-    QQuickItem* first(const char* name) const {
-        const auto items = shown(name);
-        return items.isEmpty() ? nullptr : items.front();
-    }
     QString message() const {
         const auto* text = first("smartMessage");
         return text == nullptr ? QString() : text->property("text").toString();
     }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
 };
 
 TEST_F(SmartTabTest, APreviewedProposalIsTurnedOnRunIntoThePileAndTurnedOff) {

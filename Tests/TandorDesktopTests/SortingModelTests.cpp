@@ -30,13 +30,9 @@ namespace {
 
 using testing::contentsOf;
 using ::testing::ElementsAre;
+using testing::isThere;
 using ::testing::StartsWith;
 using testing::writeFile;
-
-bool isThere(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 // Answers every request at once with the path set beforehand.
 class FakeFolderChooser : public FolderChooser {

@@ -16,25 +16,24 @@
 #include "TandorReview/MoveError.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/FileContents.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor::swipe_model_tests {
 namespace {
 
+using testing::fileNode;
+using testing::folderNode;
 using namespace std::chrono_literals;
 using testing::contentsOf;
 using ::testing::ElementsAre;
+using testing::isThere;
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 using testing::writeFile;
 
 const Date keptAt{std::chrono::seconds{1'750'000'000}};
 constexpr std::int64_t twoMegabytes = 2'000'000;
-
-bool isThere(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 struct TreeFile {
     std::string relative;
@@ -48,9 +47,7 @@ FileNodePtr tree(const std::string& folder, const std::vector<TreeFile>& files) 
     for (const auto& file : files) {
         const auto slash = file.relative.find('/');
         if (slash == std::string::npos) {
-            children.push_back(FileNode::make(folder + "/" + file.relative, std::nullopt, false,
-                                              twoMegabytes, twoMegabytes, 0, file.modified,
-                                              std::nullopt, {}));
+            children.push_back(fileNode(folder + "/" + file.relative, twoMegabytes, file.modified));
         } else {
             inside[file.relative.substr(0, slash)].push_back(
                 {file.relative.substr(slash + 1), file.modified});
@@ -59,8 +56,7 @@ FileNodePtr tree(const std::string& folder, const std::vector<TreeFile>& files) 
     for (const auto& [name, below] : inside) {
         children.push_back(tree(folder + "/" + name, below));
     }
-    return FileNode::make(folder, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt,
-                          std::move(children));
+    return folderNode(folder, std::move(children));
 }
 
 // A fixture home whose Downloads the tests fill; the model is made by each

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "QuickItems.hpp"
 #include "Swipe/SwipeThumbnailProvider.hpp"
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
@@ -53,26 +54,11 @@ std::string claimedPNG(const QImage& image, std::uint32_t side) {
 
 // Loads path's card picture the way a card does and gives its size.
 QSize pictureSize(QQmlEngine& engine, const std::string& path) {
-    QQmlComponent component(&engine);
-    component.setData(
+    return testing::loadedImageSize(
+        engine,
         "import QtQuick\nImage { asynchronous: true; sourceSize.width: 960; "
         "sourceSize.height: 600 }",
-        {});
-    std::unique_ptr<QObject> image(component.create());
-    if (!image) {
-        ADD_FAILURE() << component.errorString().toStdString();
-        return {};
-    }
-    image->setProperty(
-        "source", QStringLiteral("image://swipethumbnail/") + SwipeThumbnailProvider::idFor(path));
-    const bool loaded = QTest::qWaitFor(
-        [&] {
-            return image->property("status").toInt() != 2; /* Image.Loading */
-        },
-        10'000);
-    EXPECT_TRUE(loaded) << path;
-    EXPECT_EQ(image->property("status").toInt(), 1) << path;  // Image.Ready
-    return {image->property("implicitWidth").toInt(), image->property("implicitHeight").toInt()};
+        QStringLiteral("image://swipethumbnail/") + SwipeThumbnailProvider::idFor(path));
 }
 
 TEST(SwipeThumbnailProvider, HostileFilesKeepTheIconAndBlockNothing) {

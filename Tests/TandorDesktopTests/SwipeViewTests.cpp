@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QAccessible>
 #include <QMimeDatabase>
@@ -32,15 +31,11 @@ namespace {
 
 using testing::allWarnings;
 
+using testing::isThere;
 using testing::itemWithText;
 using testing::visibleItems;
 
 constexpr std::int64_t twoMegabytes = 2'000'000;
-
-bool isThere(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 // A file of these many bytes, written, so that its allocated size counts.
 void makeFile(const std::string& path, std::int64_t bytes) {
@@ -70,8 +65,7 @@ class SwipeTabTest : public ::testing::Test {
         ASSERT_TRUE(model->scanHome());
         ASSERT_TRUE(QTest::qWaitFor([&] { return model->phaseName() == "ready"; }, 20'000));
         model->swipe()->setBatchSize(2);
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QStringLiteral("Swipe"));
+        testing::showTab(window, QStringLiteral("Swipe"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !shown("deckTile").isEmpty(); }, 10'000));
         review = only("swipeView")->findChild<SwipeReview*>(QStringLiteral("swipeReview"));
         ASSERT_NE(review, nullptr);
@@ -100,6 +94,16 @@ class SwipeTabTest : public ::testing::Test {
         const QPointF center = target->mapToScene({target->width() / 2, target->height() / 2});
         QTest::mouseClick(window, Qt::LeftButton, {}, center.toPoint());
         QTest::qWait(50);
+    }
+
+    // Answers every request of the folder chooser with folder.
+    void answerFolderRequestsWith(const std::string& folder) {
+        auto* chooser =
+            qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
+        ASSERT_NE(chooser, nullptr);
+        QObject::connect(chooser, &DialogFolderChooser::requested, chooser, [chooser, folder] {
+            chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder)));
+        });
     }
 
     // Starts the downloads deck and waits for its first card.
@@ -261,11 +265,7 @@ TEST_F(SwipeTabTest, IconOnlyControlsAreCompactAndNamed) {
 TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {
     const std::string folder = home / "Sorted";
     std::filesystem::create_directories(folder);
-    auto* chooser =
-        qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
-    ASSERT_NE(chooser, nullptr);
-    QObject::connect(chooser, &DialogFolderChooser::requested, chooser,
-                     [&] { chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder))); });
+    ASSERT_NO_FATAL_FAILURE(answerFolderRequestsWith(folder));
     startDownloads();
     const std::string path = model->swipe()->session()->cards()[0].path;
     const std::string name = std::filesystem::path(path).filename();
@@ -360,10 +360,7 @@ TEST_F(SwipeTabTest, FolderRowsFadeInAndOutUnlessMotionIsReduced) {
 TEST_F(SwipeTabTest, AMoveThatCannotGoBackStaysDecidedAndSaysWhy) {
     const std::string folder = home / "Sorted";
     std::filesystem::create_directories(folder);
-    auto* chooser =
-        qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
-    QObject::connect(chooser, &DialogFolderChooser::requested, chooser,
-                     [&] { chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder))); });
+    ASSERT_NO_FATAL_FAILURE(answerFolderRequestsWith(folder));
     model->swipe()->sorting()->chooseOwnFolder();
     startDownloads();
     const std::string path = model->swipe()->session()->cards()[0].path;

@@ -9,10 +9,12 @@
 #include "SystemData/SystemDataModel.hpp"
 #include "SystemData/SystemDataText.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileNodes.hpp"
 
 namespace tandor {
 namespace {
 
+using testing::folderNode;
 using Measurement = SystemDataItem::Measurement;
 
 SystemDataItem item(SystemDataItem::Kind kind, Measurement measurement,
@@ -127,8 +129,7 @@ TEST(SystemDataModel, RunsOneInspectionAtATimeAndPublishesTheReportBeforeTheFlag
     std::vector<std::pair<bool, bool>> seenAtFlag;
     QObject::connect(&model, &SystemDataModel::isLoadingChanged,
                      [&] { seenAtFlag.emplace_back(model.isLoading(), model.hasReport()); });
-    const auto tree =
-        FileNode::make("/home/ann", std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt, {});
+    const auto tree = folderNode("/home/ann");
 
     model.load(tree);
     model.load(tree);

@@ -26,10 +26,7 @@
 namespace tandor {
 namespace {
 
-using testing::allWarnings;
-
 using testing::click;
-using testing::visibleItems;
 
 SystemDataReport reportOf(std::int64_t logBytes, std::int64_t unreadable) {
     SystemDataReport report;
@@ -46,37 +43,21 @@ SystemDataReport reportOf(std::int64_t logBytes, std::int64_t unreadable) {
 
 // The main window after a real scan of a fixture home, with the System Data
 // tab shown.
-class SystemDataTabTest : public ::testing::Test {
+class SystemDataTabTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
+        MainWindowFixture::SetUp();
         std::filesystem::create_directories(home / "Library/Logs");
         std::ofstream(home / "Library/Logs/app.log") << "log";
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
         ASSERT_TRUE(model.scanHome());
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
     }
 
-    void TearDown() override {
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
-    }
-
-    QList<QQuickItem*> shown(const char* name) const {
-        return visibleItems(window->contentItem(), QString::fromUtf8(name));
-    }
-
     QString shownText(const char* name) const {
         const auto items = shown(name);
         return items.isEmpty() ? QString() : items.front()->property("text").toString();
-    }
-
-    void showTab(const char* title) {
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QString::fromUtf8(title));
-        QTest::qWait(50);
     }
 
     SystemDataModel* systemData() const {
@@ -85,13 +66,6 @@ class SystemDataTabTest : public ::testing::Test {
                    ? nullptr
                    : views.front()->findChild<SystemDataModel*>(QStringLiteral("systemDataModel"));
     }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
 };
 
 TEST_F(SystemDataTabTest, MeasuresWithTheScanTreeAndShowsTheLogsItFound) {

@@ -31,17 +31,9 @@
 namespace tandor {
 namespace {
 
-using testing::allWarnings;
-
-using testing::click;
+using testing::clickAndSettle;
 using testing::itemWithText;
 using testing::visibleItems;
-
-// A click, then a moment for the view to follow it.
-void clickAndSettle(QQuickItem* target) {
-    testing::click(target);
-    QTest::qWait(50);
-}
 
 using ::testing::ElementsAre;
 using Note = UninstallFooter::Note;
@@ -231,39 +223,20 @@ TEST(InstalledAppList, FiltersNamesOnlyIgnoringLetterCase) {
 
 // The main window on a fixture home with one application in ~/Applications
 // and two leftovers, on the Smart tab's Apps pane.
-class AppsPaneTest : public ::testing::Test {
+class AppsPaneTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
-        ui::Texts::setLanguage(QStringLiteral("en"));
-        testing::QmlWarnings::messages().clear();
+        MainWindowFixture::SetUp();
         makeApp(home / "Applications/Editor.app", "org.example.editor", "Editor");
         testing::writeFile(home / "Library/Caches/org.example.editor/cache.db", "cache");
         testing::writeFile(home / "Library/Preferences/org.example.editor.plist", "prefs");
-        ApplicationEngine::prepare(engine, model);
-        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
-        window->findChild<QObject*>(QStringLiteral("contentViewModel"))
-            ->setProperty("tab", QStringLiteral("Smart"));
-        QTest::qWait(50);
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
+        showTab("Smart");
     }
 
-    void TearDown() override {
-        EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << allWarnings().toStdString();
-    }
-
-    QQuickItem* first(const char* name) const {
-        const auto items = visibleItems(window->contentItem(), QString::fromUtf8(name));
-        return items.isEmpty() ? nullptr : items.front();
-    }
     QString addButtonText() const {
         return first("uninstallAddButton")->property("text").toString();
     }
-
-    testing::SettingsFolder settings;
-    testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
 };
 
 TEST_F(AppsPaneTest, AnAppGoesOnThePileWithTheChosenLeftoversAndComesBackWhenOneLeaves) {

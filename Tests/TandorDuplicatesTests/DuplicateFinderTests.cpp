@@ -11,11 +11,15 @@
 #include "TandorDuplicates/CancellationError.hpp"
 #include "TandorDuplicates/ContentHasher.hpp"
 #include "TandorDuplicates/DuplicateFinder.hpp"
+#include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
+using testing::fileNode;
+using testing::folderNode;
+using testing::pathsOf;
 using testing::pattern;
 using testing::writeFile;
 using Stage = DuplicateFinder::Stage;
@@ -37,14 +41,6 @@ DuplicateFinder finder(std::int64_t minimumSize = 1,
 std::string sha256Of(const std::string& path) {
     const auto facts = FileFacts::read(path);
     return ContentHasher::full(path, facts->identity).hash;
-}
-
-std::vector<std::string> pathsOf(const DuplicateGroup& group) {
-    std::vector<std::string> paths;
-    for (const auto& file : group.files()) {
-        paths.push_back(file.path);
-    }
-    return paths;
 }
 
 // Files of 100 bytes: three equal copies and one hard link to the first, one
@@ -183,15 +179,10 @@ TEST_F(DuplicateFinderTest, ReportJSONRoundTripsAndDecodesStrictly) {
 }
 
 TEST_F(DuplicateFinderTest, SearchesTheFilesOfATreeAtLeastTheMinimumSize) {
-    auto leaf = [&](const char* name, std::int64_t size) {
-        return FileNode::make(folder / name, std::nullopt, false, size, size, 0, std::nullopt,
-                              std::nullopt, {});
-    };
+    auto leaf = [&](const char* name, std::int64_t size) { return fileNode(folder / name, size); };
     // s1 and s2 are listed below the minimum, so they are not even examined.
-    auto inner = FileNode::make(folder / "inner", std::nullopt, true, 0, 0, 0, std::nullopt,
-                                std::nullopt, {leaf("a2", 100), leaf("s2", 6)});
-    auto root = FileNode::make(folder.path(), std::nullopt, true, 0, 0, 0, std::nullopt,
-                               std::nullopt, {leaf("a1", 100), inner, leaf("s1", 6)});
+    auto inner = folderNode(folder / "inner", {leaf("a2", 100), leaf("s2", 6)});
+    auto root = folderNode(folder.path(), {leaf("a1", 100), inner, leaf("s1", 6)});
     std::vector<Report> reports;
     const auto report =
         finder(50).find(*root, [&](Stage stage, std::int64_t done, std::int64_t total) {

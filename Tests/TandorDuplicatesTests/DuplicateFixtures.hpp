@@ -5,9 +5,11 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TandorCore/Date.hpp"
 #include "TandorDuplicates/DuplicateFile.hpp"
+#include "TandorDuplicates/DuplicateGroup.hpp"
 #include "TestSupport/FileContents.hpp"
 
 namespace tandor::testing {
@@ -22,6 +24,15 @@ inline DuplicateFile file(std::string path, std::optional<Date> date = std::null
                           std::int64_t allocatedSize = 4'096,
                           std::optional<CloneInfo> clone = std::nullopt) {
     return DuplicateFile{std::move(path), allocatedSize, date, clone};
+}
+
+// The paths of the group's files, in the group's order.
+inline std::vector<std::string> pathsOf(const DuplicateGroup& group) {
+    std::vector<std::string> paths;
+    for (const auto& file : group.files()) {
+        paths.push_back(file.path);
+    }
+    return paths;
 }
 
 // size bytes of a repeating pattern that depends on seed.

@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string_view>
 
 #include "PhotoFixture.hpp"
 #include "TandorDuplicates/ExifDate.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
+#include "TestSupport/TimeZone.hpp"
 
 namespace tandor {
 namespace {
@@ -27,22 +28,25 @@ Date utc(int year, unsigned month, unsigned day, int hour, int minute, int secon
            hours{hour} + minutes{minute} + seconds{second};
 }
 
-// Two hours east of UTC, without summer time, for the length of one test.
-class FixedTimeZone {
-  public:
-    FixedTimeZone() {
-        environment_.set("TZ", "XST-2");
-        ::tzset();
-    }
-    ~FixedTimeZone() { ::tzset(); }
-
-  private:
-    testing::EnvironmentOverride environment_;
-};
+// Two hours east of UTC, without summer time.
+const std::string twoHoursEast = "XST-2";
 
 void setModificationDate(const std::string& path, std::time_t seconds) {
     const timespec times[2] = {{seconds, 0}, {seconds, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+// The bytes of a plain photo, written to folder as good.jpg.
+std::string goodJPEGIn(const testing::TemporaryFolder& folder) {
+    testing::writePhoto(folder / "good.jpg", PhotoSpec{});
+    return testing::contentsOf(folder / "good.jpg");
+}
+
+// Writes bytes to name in folder and gives back its path.
+std::string writeIn(const testing::TemporaryFolder& folder, const std::string& name,
+                    const std::string& bytes) {
+    testing::writeFile(folder / name, bytes);
+    return folder / name;
 }
 
 Code failureOf(const std::string& path) {
@@ -56,7 +60,7 @@ Code failureOf(const std::string& path) {
 }
 
 TEST(ExifDate, ReadsTheExactLayoutAsLocalTime) {
-    const FixedTimeZone zone;
+    const testing::TimeZone zone(twoHoursEast);
     const std::pair<const char*, std::optional<Date>> cases[] = {
         {"2023:07:14 18:05:09", utc(2023, 7, 14, 16, 5, 9)},
         {"2023:07:14 18:05:09 (2023:07:14 18:05:09, ASCII, 20 components, 20 bytes)",
@@ -78,7 +82,7 @@ TEST(ExifDate, ReadsTheExactLayoutAsLocalTime) {
 }
 
 TEST(PhotoAnalysis, ReadsStoredSizeExifDateAndBytesAndOrientsTheThumbnail) {
-    const FixedTimeZone zone;
+    const testing::TimeZone zone(twoHoursEast);
     const testing::TemporaryFolder folder;
     PhotoSpec turned;
     turned.scene = 3;
@@ -143,23 +147,17 @@ TEST(PhotoAnalysis, WithoutAnyUsableDateThePhotoTakesTheDistantPast) {
 
 TEST(PhotoAnalysis, FilesThatAreNotReadablePhotosFailAsUnreadable) {
     const testing::TemporaryFolder folder;
-    testing::writePhoto(folder / "good.jpg", PhotoSpec{});
-    std::string jpeg;
-    {
-        std::ifstream in(folder / "good.jpg", std::ios::binary);
-        jpeg.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    const auto write = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
-        return folder / name;
-    };
+    const std::string jpeg = goodJPEGIn(folder);
     ASSERT_EQ(::mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
     std::filesystem::create_directory(folder / "folder.jpg");
 
     const std::string cases[] = {
-        folder / "missing.jpg",    write("text.jpg", "not a photo at all\n"),
-        write("empty.jpg", ""),    write("truncated.jpg", jpeg.substr(0, jpeg.size() / 2)),
-        write("camera.dng", jpeg), folder / "pipe.jpg",
+        folder / "missing.jpg",
+        writeIn(folder, "text.jpg", "not a photo at all\n"),
+        writeIn(folder, "empty.jpg", ""),
+        writeIn(folder, "truncated.jpg", jpeg.substr(0, jpeg.size() / 2)),
+        writeIn(folder, "camera.dng", jpeg),
+        folder / "pipe.jpg",
         folder / "folder.jpg",
     };
     for (const auto& path : cases) {
@@ -170,27 +168,18 @@ TEST(PhotoAnalysis, FilesThatAreNotReadablePhotosFailAsUnreadable) {
 
 TEST(PhotoAnalysis, APhotoClaimingMorePixelsThanAnyCameraMakesIsUnreadable) {
     const testing::TemporaryFolder folder;
-    testing::writePhoto(folder / "good.jpg", PhotoSpec{});
-    std::string jpeg;
-    {
-        std::ifstream in(folder / "good.jpg", std::ios::binary);
-        jpeg.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    const auto write = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
-        return folder / name;
-    };
+    const std::string jpeg = goodJPEGIn(folder);
 
-    for (const auto& path : {write("huge.png", testing::claimedPNG(100'000)),
-                             write("huge.jpg", testing::claimedJPEG(jpeg, 30'000))}) {
+    for (const auto& path : {writeIn(folder, "huge.png", testing::claimedPNG(100'000)),
+                             writeIn(folder, "huge.jpg", testing::claimedJPEG(jpeg, 30'000))}) {
         EXPECT_EQ(failureOf(path), Code::unreadable) << path;
     }
 
     // Below the limit nothing is allocated for the claimed size either: the
     // image is decoded as a stream at an eighth of it, and what the stream
     // lacks is filled in.
-    const auto claimed =
-        SimilarPhotoFinder::analyze(write("large.jpg", testing::claimedJPEG(jpeg, 14'000)));
+    const auto claimed = SimilarPhotoFinder::analyze(
+        writeIn(folder, "large.jpg", testing::claimedJPEG(jpeg, 14'000)));
     EXPECT_EQ(claimed.photo.pixelCount(), 196'000'000);
 }
 

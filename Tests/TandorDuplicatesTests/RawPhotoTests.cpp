@@ -6,6 +6,7 @@
 
 #include "PhotoFixture.hpp"
 #include "TandorDuplicates/SimilarPhotoFinder.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -57,11 +58,7 @@ TEST(RawPhoto, DamagedRawFilesAreUnreadable) {
     testing::writePhoto(folder / "photo.jpg", PhotoSpec{});
     testing::writeDNG(folder / "whole.dng", folder / "photo.jpg", folder / "photo.jpg",
                       "2024:05:01 10:00:00");
-    std::string bytes;
-    {
-        std::ifstream in(folder / "whole.dng", std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
+    const std::string bytes = testing::contentsOf(folder / "whole.dng");
     const std::pair<const char*, std::string> cases[] = {
         {"header.dng", bytes.substr(0, 64)},
         {"half.dng", bytes.substr(0, bytes.size() / 2)},

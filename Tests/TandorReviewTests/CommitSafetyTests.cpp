@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -32,8 +31,6 @@ namespace {
 using testing::FixtureHome;
 using ::testing::IsEmpty;
 using testing::isThere;
-using testing::killSeed;
-using testing::memoryFolder;
 
 // A pile of count files under folder, a hundred to a subfolder.
 ReviewPile pileUnder(const std::string& folder, int count) {
@@ -113,13 +110,7 @@ pid_t startCommit(ReviewPile pile) {
 TEST(CommitSafety, ACommitKilledAtAnyMomentLosesNoRecordOnceTheNextStartRecovers) {
     constexpr int items = 3000;
     constexpr int kills = 30;
-    const unsigned seed = killSeed();
-    std::printf("kill moments drawn with seed %u (set TANDOR_KILL_SEED to repeat them)\n", seed);
-    std::mt19937 random(seed);
-    testing::EnvironmentOverride temporaryFolder;
-    if (const auto folder = memoryFolder()) {
-        temporaryFolder.set("TMPDIR", folder);
-    }
+    testing::KillTestSetting setting;
     const FixtureHome home;
     const std::string trash = home / ".local/share/Trash";
     const ReviewPile pile = pileUnder(home / "pile", items);
@@ -140,7 +131,7 @@ TEST(CommitSafety, ACommitKilledAtAnyMomentLosesNoRecordOnceTheNextStartRecovers
     std::uniform_real_distribution<double> moment(0, span.count());
     for (int kill = 0; kill < kills; ++kill) {
         freshStart();
-        const std::chrono::duration<double> delay(moment(random));
+        const std::chrono::duration<double> delay(moment(setting.random));
         const pid_t child = startCommit(pile);
         std::this_thread::sleep_for(delay);
         ::kill(child, SIGKILL);

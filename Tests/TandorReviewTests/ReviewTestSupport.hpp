@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -18,18 +19,13 @@
 
 #include "TandorCore/Date.hpp"
 #include "TestSupport/FileContents.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 
 // Small file helpers shared by the review engine's tests.
 namespace tandor::testing {
 
 // A fixed moment for records whose date does not matter.
 inline const Date someDay{std::chrono::seconds{1'750'000'000}};
-
-// Whether anything, a dangling link included, is at path.
-inline bool isThere(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 // The text with control and non-ASCII bytes written as \xNN, fit for a test name.
 inline std::string printable(const std::string& text) {
@@ -176,5 +172,29 @@ inline std::optional<std::string> memoryFolder() {
     }
     return std::nullopt;
 }
+
+// What a kill test starts with, before it makes its home: the random source
+// of its kill moments, seeded as the output says, and the temporary folder on
+// the memory folder while it lives.
+class KillTestSetting {
+  public:
+    KillTestSetting() : random(printedSeed()) {
+        if (const auto folder = memoryFolder()) {
+            temporaryFolder_.set("TMPDIR", folder);
+        }
+    }
+
+    std::mt19937 random;
+
+  private:
+    static unsigned printedSeed() {
+        const unsigned seed = killSeed();
+        std::printf("kill moments drawn with seed %u (set TANDOR_KILL_SEED to repeat them)\n",
+                    seed);
+        return seed;
+    }
+
+    EnvironmentOverride temporaryFolder_;
+};
 
 }  // namespace tandor::testing

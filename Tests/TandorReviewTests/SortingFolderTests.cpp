@@ -1,37 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <ctime>
-
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorReview/SortingFolder.hpp"
-#include "TestSupport/TemporaryFolder.hpp"
+#include "TestSupport/TimeZone.hpp"
 
 namespace tandor {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::TimeZone;
 
 Date at(const char* iso) {
     return *parseISO8601(iso);
 }
-
-// Puts the process in a time zone for the test's lifetime.
-class TimeZone {
-  public:
-    explicit TimeZone(const std::string& zone) {
-        environment_.emplace().set("TZ", zone);
-        ::tzset();
-    }
-    TimeZone(const TimeZone&) = delete;
-    TimeZone& operator=(const TimeZone&) = delete;
-    ~TimeZone() {
-        environment_.reset();
-        ::tzset();
-    }
-
-  private:
-    std::optional<testing::EnvironmentOverride> environment_;
-};
 
 SortingFolder folderWith(SortingFate fate, Date createdAt) {
     return {UUID::random(), "Later", "/home/u/Tandor/Later", true, std::move(fate), createdAt};

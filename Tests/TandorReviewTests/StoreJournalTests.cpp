@@ -26,8 +26,6 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::FixtureHome;
 using testing::isThere;
-using testing::killSeed;
-using testing::memoryFolder;
 using testing::someDay;
 using testing::writeFile;
 
@@ -219,13 +217,7 @@ void journalNearlyFull() {
 TEST(StoreJournal, MovesKilledAtAnyMomentKeepEveryMoveThatWasReportedDone) {
     constexpr int files = 100;
     constexpr int kills = 20;
-    const unsigned seed = killSeed();
-    std::printf("kill moments drawn with seed %u (set TANDOR_KILL_SEED to repeat them)\n", seed);
-    std::mt19937 random(seed);
-    testing::EnvironmentOverride temporaryFolder;
-    if (const auto folder = memoryFolder()) {
-        temporaryFolder.set("TMPDIR", folder);
-    }
+    testing::KillTestSetting setting;
     const FixtureHome home;
     const auto freshStart = [&] {
         std::filesystem::remove_all(home / "Sorting");
@@ -265,7 +257,7 @@ TEST(StoreJournal, MovesKilledAtAnyMomentKeepEveryMoveThatWasReportedDone) {
     std::uniform_real_distribution<double> moment(0, span.count());
     for (int kill = 0; kill < kills; ++kill) {
         freshStart();
-        const std::chrono::duration<double> delay(moment(random));
+        const std::chrono::duration<double> delay(moment(setting.random));
         SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " s of " +
                      std::to_string(span.count()) + " s");
         run(delay);

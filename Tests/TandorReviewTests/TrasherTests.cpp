@@ -103,20 +103,24 @@ TEST(SystemTrasher, SkipsANameTakenInFilesWithoutTouchingIt) {
     EXPECT_TRUE(isThere(infoFile(trash, "notes 2")));
 }
 
+// Trashing path is refused as protected, with a message that names it.
+void expectProtectedFromTrash(const std::string& path) {
+    try {
+        SystemTrasher().trash(path);
+        ADD_FAILURE() << "trashed " << path;
+    } catch (const ReviewError& error) {
+        EXPECT_EQ(error.errorCase(), ReviewError::Case::protectedFromTrash) << path;
+        EXPECT_THAT(error.what(), ::testing::StartsWith("Cannot move " + path + " to the Trash"));
+    }
+}
+
 TEST(SystemTrasher, RefusesTheHomeTheTrashAndWhatHoldsIt) {
     const FixtureHome home;
     const std::string trash = home / ".local/share/Trash";
     writeFile(trash + "/files/old", "old");
     for (const auto& path : {home.path(), trash, trash + "/files", trash + "/files/old",
                              home / ".local", home.path() + "/./.local/share/", std::string("/")}) {
-        try {
-            SystemTrasher().trash(path);
-            ADD_FAILURE() << "trashed " << path;
-        } catch (const ReviewError& error) {
-            EXPECT_EQ(error.errorCase(), ReviewError::Case::protectedFromTrash) << path;
-            EXPECT_THAT(error.what(),
-                        ::testing::StartsWith("Cannot move " + path + " to the Trash"));
-        }
+        expectProtectedFromTrash(path);
     }
     EXPECT_EQ(contentsOf(trash + "/files/old"), "old");
 }
@@ -130,14 +134,7 @@ TEST(SystemTrasher, RefusesTandorsDataFolderAndEveryFolderHoldingTheHome) {
     writeFile(root / "data/Tandor/history.json", "[]");
     for (const auto& path :
          {root / "data/Tandor", root / "data", root / "users", root / "home-link", root.path()}) {
-        try {
-            SystemTrasher().trash(path);
-            ADD_FAILURE() << "trashed " << path;
-        } catch (const ReviewError& error) {
-            EXPECT_EQ(error.errorCase(), ReviewError::Case::protectedFromTrash) << path;
-            EXPECT_THAT(error.what(),
-                        ::testing::StartsWith("Cannot move " + path + " to the Trash"));
-        }
+        expectProtectedFromTrash(path);
         EXPECT_TRUE(isThere(path)) << path;
     }
     EXPECT_EQ(contentsOf(root / "data/Tandor/history.json"), "[]");

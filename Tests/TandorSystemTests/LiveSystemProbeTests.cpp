@@ -1,6 +1,5 @@
 // The live probe on folders built by the tests and on this machine's root volume.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -8,10 +7,13 @@
 #include <set>
 
 #include "TandorSystem/LiveSystemProbe.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
+
+using testing::allocatedBytes;
 
 // The standard reader, except that the given folders cannot be listed (tests
 // run as root, which reads any folder).
@@ -35,12 +37,6 @@ LiveSystemProbe probeRefusing(std::set<std::string> refused) {
     });
 }
 
-std::int64_t allocated(const std::string& path) {
-    struct stat info {};
-    ::lstat(path.c_str(), &info);
-    return static_cast<std::int64_t>(info.st_blocks) * 512;
-}
-
 void writeFile(const std::string& path, std::size_t size) {
     std::ofstream(path) << std::string(size, 'x');
 }
@@ -54,13 +50,14 @@ TEST(LiveSystemProbe, MeasuresWhatExistsAndCountsUnreadableFolders) {
     writeFile(folder / "data/deep/b", 20'000);
     writeFile(folder / "data/locked1/hidden", 30'000);
     ASSERT_EQ(::symlink("nothing", (folder / "dangling").c_str()), 0);
-    const auto readable = allocated(folder / "data/a") + allocated(folder / "data/deep/b");
+    const auto readable =
+        allocatedBytes(folder / "data/a") + allocatedBytes(folder / "data/deep/b");
 
     auto probe = probeRefusing({folder / "data/locked1", folder / "data/locked2", folder / "shut"});
     EXPECT_EQ(probe.measure(folder / "missing"), std::nullopt);
     EXPECT_EQ(probe.measure(folder / "dangling"), std::nullopt);
     EXPECT_EQ(probe.measure(folder / "data/a"),
-              (FolderMeasurement{allocated(folder / "data/a"), 0}));
+              (FolderMeasurement{allocatedBytes(folder / "data/a"), 0}));
     EXPECT_EQ(probe.measure(folder / "data"), (FolderMeasurement{readable, 2}));
 
     std::filesystem::create_directory(folder / "shut");

@@ -2,35 +2,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <ctime>
-#include <memory>
-
 #include "TandorSystem/LocalSnapshotParser.hpp"
-#include "TestSupport/TemporaryFolder.hpp"
+#include "TestSupport/TimeZone.hpp"
 
 namespace tandor {
 namespace {
 
 using ::testing::ElementsAre;
-
-// Sets TZ for its lifetime and makes the C library read it again either way.
-class TimeZone {
-  public:
-    explicit TimeZone(const std::string& zone)
-        : environment_(std::make_unique<testing::EnvironmentOverride>()) {
-        environment_->set("TZ", zone);
-        ::tzset();
-    }
-    TimeZone(const TimeZone&) = delete;
-    TimeZone& operator=(const TimeZone&) = delete;
-    ~TimeZone() {
-        environment_.reset();
-        ::tzset();
-    }
-
-  private:
-    std::unique_ptr<testing::EnvironmentOverride> environment_;
-};
+using testing::TimeZone;
 
 // Dates in these tests are read in a fixed zone, whatever the machine's.
 class LocalSnapshotParserTest : public ::testing::Test {

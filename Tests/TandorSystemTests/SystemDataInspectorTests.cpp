@@ -5,11 +5,14 @@
 #include <map>
 
 #include "TandorSystem/SystemDataInspector.hpp"
+#include "TestSupport/FileNodes.hpp"
 
 namespace tandor {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::fileNode;
+using testing::folderNode;
 using Kind = SystemDataItem::Kind;
 using Measurement = SystemDataItem::Measurement;
 
@@ -66,11 +69,8 @@ const SystemDataItem* itemOf(const SystemDataReport& report, Kind kind) {
 
 // A scanned home whose Library/Caches folder has the given size.
 FileNodePtr homeTreeWithCaches(std::int64_t bytes) {
-    auto caches = FileNode::make(home + "/Library/Caches", std::nullopt, false, bytes, bytes, 0,
-                                 std::nullopt, std::nullopt, {});
-    auto library = FileNode::make(home + "/Library", std::nullopt, true, 0, 0, 0, std::nullopt,
-                                  std::nullopt, {caches});
-    return FileNode::make(home, std::nullopt, true, 0, 0, 0, std::nullopt, std::nullopt, {library});
+    return folderNode(home,
+                      {folderNode(home + "/Library", {fileNode(home + "/Library/Caches", bytes)})});
 }
 
 TEST(SystemDataInspector, AMachineWithNothingToSeeGivesAnEmptyReport) {

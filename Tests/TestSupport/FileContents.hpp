@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +21,19 @@ inline void writeFile(const std::string& path, const std::string& contents) {
     if (!stream) {
         throw std::runtime_error("cannot write " + path);
     }
+}
+
+// Whether anything, a dangling link included, is at path.
+inline bool isThere(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// The bytes the disk gives the item at path (0 when nothing is there).
+inline std::int64_t allocatedBytes(const std::string& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return static_cast<std::int64_t>(info.st_blocks) * 512;
 }
 
 // The bytes of the file at path ("" when it cannot be read).
