@@ -1,12 +1,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QThreadPool>
+#include <chrono>
+#include <future>
 #include <string>
 #include <tuple>
 
 #include "SettingsFolder.hpp"
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/CategoryBarModel.hpp"
 #include "Shell/ContentView.hpp"
 #include "Shell/ContentViewModel.hpp"
@@ -233,6 +239,33 @@ TEST(ShellSettingsTest, RelaunchRunsTheRelauncher) {
     ShellSettings().relaunch();
     ShellSettings::setRelauncher({});
     EXPECT_EQ(relaunches, 1);
+}
+
+// Qt draws with its global thread pool (image scaling, the raster engine's
+// fills): background work that fills our own pool must not hold a drawing up.
+TEST(BackgroundPoolTest, WorkFillingThePoolDoesNotHoldUpDrawing) {
+    QThreadPool& pool = *BackgroundPool::shared();
+    QSemaphore started;
+    QSemaphore gate;
+    const int threads = pool.maxThreadCount();
+    for (int index = 0; index < threads; ++index) {
+        pool.start([&] {
+            started.release();
+            gate.acquire();
+        });
+    }
+    ASSERT_TRUE(started.tryAcquire(threads, 10'000));
+
+    QImage photo(4000, 3000, QImage::Format_ARGB32);
+    photo.fill(Qt::darkCyan);
+    auto drawing = std::async(std::launch::async, [&] {
+        return photo.scaled(2000, 1500, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    });
+    const bool drawn = drawing.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    gate.release(threads);
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(drawing.get().size(), QSize(2000, 1500));
+    pool.waitForDone();
 }
 
 }  // namespace

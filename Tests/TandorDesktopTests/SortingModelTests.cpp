@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTest>
-#include <QThreadPool>
 #include <QUrl>
 #include <chrono>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "SettingsFolder.hpp"
+#include "Shell/BackgroundPool.hpp"
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Sorting/FolderChooser.hpp"
 #include "Sorting/SortingModel.hpp"
@@ -453,7 +453,7 @@ TEST_F(SortingModelTest, AMoveEndingAfterAPutBackShowsThePutBack) {
 
     bool done = false;
     model->move(file("b.txt"), 1, [&](std::optional<MoveRecord>) { done = true; });
-    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(10'000));
+    ASSERT_TRUE(BackgroundPool::shared()->waitForDone(10'000));
     ASSERT_TRUE(model->undo(first->id));
     ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10'000));
 

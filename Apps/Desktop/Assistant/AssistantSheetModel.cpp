@@ -8,6 +8,7 @@
 #include <set>
 
 #include "Assistant/AssistantProposalFilter.hpp"
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
@@ -188,19 +189,20 @@ void AssistantSheetModel::readProposals() {
     const std::uint64_t generation = ++generation_;
     ++reading_;
     const QPointer<AssistantSheetModel> guard(this);
-    static_cast<void>(QtConcurrent::run([guard, generation,
-                                         store = AssistantProposalStore(services_.proposalsPath),
-                                         home = services_.home] {
-        auto offered = AssistantProposalFilter::offered(store.load(), home);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guard, generation, offered = std::move(offered)]() mutable {
-                if (guard) {
-                    guard->finishRead(generation, std::move(offered));
-                }
-            },
-            Qt::QueuedConnection);
-    }));
+    static_cast<void>(QtConcurrent::run(
+        BackgroundPool::shared(),
+        [guard, generation, store = AssistantProposalStore(services_.proposalsPath),
+         home = services_.home] {
+            auto offered = AssistantProposalFilter::offered(store.load(), home);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [guard, generation, offered = std::move(offered)]() mutable {
+                    if (guard) {
+                        guard->finishRead(generation, std::move(offered));
+                    }
+                },
+                Qt::QueuedConnection);
+        }));
 }
 
 void AssistantSheetModel::finishRead(std::uint64_t generation,

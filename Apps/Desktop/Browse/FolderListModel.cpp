@@ -8,6 +8,7 @@
 
 #include "Browse/BrowseState.hpp"
 #include "Browse/FileManagerReveal.hpp"
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorScanner/LastUsedText.hpp"
@@ -217,6 +218,7 @@ void FolderListModel::loadLastOpened() {
                 emit lastOpenedLoaded();
             });
     watcher->setFuture(QtConcurrent::run(
+        BackgroundPool::shared(),
         [reader = reader_, factory = readerFactory_, paths = std::move(paths)]() mutable {
             if (reader == nullptr) {
                 reader = factory();

@@ -1,11 +1,11 @@
 #include "Duplicates/PhotoThumbnailProvider.hpp"
 
 #include <QImage>
-#include <QThreadPool>
 #include <algorithm>
 #include <optional>
 #include <string>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/PooledImageResponse.hpp"
 #include "TandorDuplicates/ImageThumbnail.hpp"
 
@@ -61,7 +61,7 @@ QQuickImageResponse* PhotoThumbnailProvider::requestImageResponse(const QString&
     const int number = id.toInt(&isNumber);
     auto* response = new ThumbnailResponse(isNumber ? ids_->pathOf(number) : std::nullopt,
                                            boxFor(requestedSize));
-    QThreadPool::globalInstance()->start(response);
+    BackgroundPool::shared()->start(response);
     return response;
 }
 

@@ -1,9 +1,11 @@
 # The application's spine: the scan model, the main view with its tab strip,
-# header and empty state, the window, the settings, and the base of the
-# image providers' responses.
+# header and empty state, the window, the settings, the pool of background
+# work and the base of the image providers' responses.
 list(APPEND TANDOR_UI_SOURCES
   Shell/ApplicationEngine.hpp
   Shell/ApplicationEngine.cpp
+  Shell/BackgroundPool.hpp
+  Shell/BackgroundPool.cpp
   Shell/CategoryBarModel.hpp
   Shell/CategoryBarModel.cpp
   Shell/ContentView.hpp

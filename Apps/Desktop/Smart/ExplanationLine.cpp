@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Smart/Explanations.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -58,7 +59,7 @@ void ExplanationLine::follow() {
     }
     asked_ = *current;
     const std::uint64_t generation = ++generation_;
-    QtConcurrent::run([service = service_, suggestion = *asked_] {
+    QtConcurrent::run(BackgroundPool::shared(), [service = service_, suggestion = *asked_] {
         return service->explain(suggestion);
     }).then(this, [this, generation, suggestion = *asked_](Explanation explanation) {
         apply(generation, suggestion, std::move(explanation));

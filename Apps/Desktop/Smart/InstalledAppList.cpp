@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Smart/AppIconProvider.hpp"
 #include "TandorApps/InstalledApps.hpp"
 #include "TandorCore/SupportFolder.hpp"
@@ -29,7 +30,8 @@ InstalledAppList::InstalledAppList(QObject* parent)
 }
 
 InstalledAppList::InstalledAppList(Folders folders, QObject* parent) : QAbstractListModel(parent) {
-    QtConcurrent::run([folders = std::move(folders), locale = ui::Texts::locale()] {
+    QtConcurrent::run(BackgroundPool::shared(), [folders = std::move(folders),
+                                                 locale = ui::Texts::locale()] {
         return listed(folders(), locale);
     }).then(this, [this](std::vector<AppBundle> apps) { publish(std::move(apps)); });
 }

@@ -2,6 +2,7 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorScanner/LastUsedText.hpp"
@@ -98,7 +99,7 @@ void SmartModel::runNow(ScanModel* scan) {
     }
     running_ = true;
     publish();
-    QtConcurrent::run(model_.evaluation(scan->root(), false))
+    QtConcurrent::run(BackgroundPool::shared(), model_.evaluation(scan->root(), false))
         .then(this, [this, scan = QPointer<ScanModel>(scan)](AutomationModel::RunResults results) {
             running_ = false;
             {

@@ -4,6 +4,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Smart/AppIconProvider.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
@@ -90,7 +91,7 @@ void UninstallDetailModel::buildPlan() {
     if (shown == nullptr) {
         return;
     }
-    QtConcurrent::run([app = *shown] {
+    QtConcurrent::run(BackgroundPool::shared(), [app = *shown] {
         return UninstallPlan::make(app, LeftoverFinder(FileNode::normalize(homeFolderPath())),
                                    RecentlyUsedXbelReader());
     }).then(this, [this, path = shown->path](UninstallPlan plan) {

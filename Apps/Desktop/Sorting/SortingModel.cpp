@@ -17,6 +17,7 @@
 #include <unordered_set>
 #include <variant>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Sorting/SortingText.hpp"
 #include "TandorCore/Paths.hpp"
@@ -359,6 +360,7 @@ void SortingModel::move(const std::string& path, std::int64_t bytes, MoveDone do
             done(std::move(moved.record));
         });
     watcher->setFuture(QtConcurrent::run(
+        BackgroundPool::shared(),
         [store = store_, path, bytes, id = *destinationID_, now = services_.now()]() -> Outcome {
             try {
                 SortingStore::MoveResult moved = store->move(path, bytes, id, now);

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <exception>
 
+#include "Shell/BackgroundPool.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/FileMover.hpp"
@@ -93,11 +94,12 @@ void SwipeModel::refresh(const FileNodePtr& root, const ReviewPile& pile) {
                 deal_ = Deal{root, day, std::move(outcome.first)};
                 publish(std::move(outcome.second));
             });
-    watcher->setFuture(QtConcurrent::run([builder, root, dealt, pile, memory = memory_]() {
-        const std::shared_ptr<const Decks> decks =
-            dealt ? dealt : std::make_shared<const Decks>(builder.decks(root));
-        return Outcome{decks, filtered(*decks, pile, memory.get())};
-    }));
+    watcher->setFuture(QtConcurrent::run(
+        BackgroundPool::shared(), [builder, root, dealt, pile, memory = memory_]() {
+            const std::shared_ptr<const Decks> decks =
+                dealt ? dealt : std::make_shared<const Decks>(builder.decks(root));
+            return Outcome{decks, filtered(*decks, pile, memory.get())};
+        }));
 }
 
 SwipeModel::Decks SwipeModel::filtered(const Decks& dealt, const ReviewPile& pile,

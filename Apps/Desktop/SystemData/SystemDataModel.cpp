@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "Browse/FileManagerReveal.hpp"
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "SystemData/SystemDataText.hpp"
 #include "TandorCore/ByteFormat.hpp"
@@ -61,8 +62,8 @@ void SystemDataModel::load(FileNodePtr tree) {
     isLoading_ = true;
     emit isLoadingChanged();
     const QPointer<SystemDataModel> guard(this);
-    static_cast<void>(
-        QtConcurrent::run([guard, tree = std::move(tree), inspect = services_.inspect] {
+    static_cast<void>(QtConcurrent::run(
+        BackgroundPool::shared(), [guard, tree = std::move(tree), inspect = services_.inspect] {
             SystemDataReport report = inspect(tree);
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
