@@ -20,14 +20,23 @@
 namespace tandor {
 namespace {
 
-TEST(QmlLoading, TheMainWindowLoadsWithoutAWarning) {
+// The main window over a fixture home, with Qt's warnings recorded.
+class MainWindowLoading : public ::testing::Test {
+  protected:
+    void load() {
+        ApplicationEngine::prepare(engine, model);
+        engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+        ASSERT_EQ(engine.rootObjects().size(), 1) << testing::allWarnings().toStdString();
+    }
+
     const testing::FixtureHome home;
     const testing::QmlWarnings warnings;
     ScanModel model;
     QQmlApplicationEngine engine;
-    ApplicationEngine::prepare(engine, model);
-    engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-    ASSERT_EQ(engine.rootObjects().size(), 1) << testing::allWarnings().toStdString();
+};
+
+TEST_F(MainWindowLoading, TheMainWindowLoadsWithoutAWarning) {
+    ASSERT_NO_FATAL_FAILURE(load());
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     ASSERT_NE(window, nullptr);
     EXPECT_GE(window->minimumWidth(), 900);
@@ -59,14 +68,8 @@ TEST(QmlLoading, EveryFileCompiles) {
 
 // The folder dialog is made at the chooser's first request, titled with its
 // prompt, and its answer reaches the one who asked.
-TEST(QmlLoading, TheFolderDialogLoadsAtTheFirstRequest) {
-    const testing::FixtureHome home;
-    const testing::QmlWarnings warnings;
-    ScanModel model;
-    QQmlApplicationEngine engine;
-    ApplicationEngine::prepare(engine, model);
-    engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
-    ASSERT_EQ(engine.rootObjects().size(), 1);
+TEST_F(MainWindowLoading, TheFolderDialogLoadsAtTheFirstRequest) {
+    ASSERT_NO_FATAL_FAILURE(load());
     const auto dialogs = [&] {
         QList<QObject*> found;
         for (QObject* object : engine.rootObjects().first()->findChildren<QObject*>()) {
