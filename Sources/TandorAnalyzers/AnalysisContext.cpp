@@ -1,16 +1,19 @@
 #include "TandorAnalyzers/AnalysisContext.hpp"
 
-#include "TandorCore/FileNode.hpp"
-#include "TandorCore/SupportFolder.hpp"
-
 namespace tandor {
+
+AnalysisContext::AnalysisContext(HomePlaces places, Date now,
+                                 std::vector<std::string> installedApps)
+    : places(std::move(places)),
+      home(this->places.home()),
+      trashFolder(this->places.trashFolder()),
+      now(now),
+      installedApps(std::move(installedApps)) {
+}
 
 AnalysisContext::AnalysisContext(std::string_view home, Date now,
                                  std::vector<std::string> installedApps)
-    : home(FileNode::normalize(home)),
-      trashFolder(trashFolderPath(home)),
-      now(now),
-      installedApps(std::move(installedApps)) {
+    : AnalysisContext(HomePlaces::read(home), now, std::move(installedApps)) {
 }
 
 }  // namespace tandor

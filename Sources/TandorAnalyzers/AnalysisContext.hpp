@@ -5,16 +5,20 @@
 #include <vector>
 
 #include "TandorCore/Date.hpp"
+#include "TandorCore/HomePlaces.hpp"
 
 namespace tandor {
 
 // What every analysis is given besides the tree.
 struct AnalysisContext {
-    // Keeps home normalised; every home-relative path of a rule is resolved
-    // as home + "/" + the relative path. The Trash is home's freedesktop.org
-    // Trash (trashFolderPath).
+    // Every home-relative path of a rule is resolved through places. The Trash
+    // is the places' freedesktop.org Trash.
+    AnalysisContext(HomePlaces places, Date now, std::vector<std::string> installedApps);
+    // The places as this process's environment and user-dirs.dirs give them.
     AnalysisContext(std::string_view home, Date now, std::vector<std::string> installedApps);
 
+    HomePlaces places;
+    // Normalised; the same as places.home().
     std::string home;
     // Never proposed, nor anything inside it or holding it: what lies there is
     // already on its way out.

@@ -50,7 +50,8 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
     stopIfAsked(stop, home);
 
     const std::string normalizedHome = FileNode::normalize(home);
-    const AnalysisContext context(normalizedHome, std::chrono::system_clock::now(),
+    HomePlaces places = HomePlaces::read(normalizedHome);
+    const AnalysisContext context(places, std::chrono::system_clock::now(),
                                   installedAppNames(home));
     std::vector<Suggestion> suggestions =
         RuleAnalyzer(BuiltInRules::all()).analyze(scanned.root, context);
@@ -65,6 +66,7 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
         StorageBreakdown::compute(scanned.root, FileClassifier(normalizedHome), 12, 20);
     stopIfAsked(stop, home);
     outcome.root = scanned.root;
+    outcome.places = std::move(places);
     outcome.suggestions = std::move(suggestions);
     outcome.inaccessibleCount =
         scanned.inaccessiblePaths.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())

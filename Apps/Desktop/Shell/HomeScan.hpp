@@ -9,6 +9,7 @@
 
 #include "TandorAnalyzers/StorageBreakdown.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/Suggestion.hpp"
 #include "TandorScanner/LastUsedReader.hpp"
 #include "TandorScanner/ScanProgress.hpp"
@@ -23,6 +24,8 @@ namespace HomeScan {
 // What one finished scan publishes.
 struct Outcome {
     FileNodePtr root;
+    // The places the rules looked in, read once for the scan.
+    std::optional<HomePlaces> places;
     std::vector<Suggestion> suggestions;
     std::optional<StorageBreakdown> breakdown;
     int inaccessibleCount = 0;

@@ -133,6 +133,10 @@ const FileNodePtr& ScanModel::root() const {
     return root_;
 }
 
+HomePlaces ScanModel::homePlaces() const {
+    return homePlaces_ ? *homePlaces_ : HomePlaces::read(home_.empty() ? homeFolderPath() : home_);
+}
+
 const std::vector<Suggestion>& ScanModel::suggestions() const {
     return suggestions_;
 }
@@ -351,6 +355,7 @@ void ScanModel::publishResults(std::uint64_t generation, HomeScan::Outcome outco
         return;
     }
     root_ = std::move(outcome.root);
+    homePlaces_ = std::move(outcome.places);
     suggestions_ = movedDuringScan_.empty()
                        ? std::move(outcome.suggestions)
                        : PileCommit::pruned(outcome.suggestions, movedDuringScan_);

@@ -21,6 +21,7 @@
 #include "Swipe/SwipeModel.hpp"
 #include "TandorAnalyzers/StorageBreakdown.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/Suggestion.hpp"
 #include "TandorReview/ReviewPile.hpp"
 #include "TandorScanner/ScanProgress.hpp"
@@ -115,6 +116,9 @@ class ScanModel : public QObject {
 
     // The results of the last finished scan (null / empty before the first).
     const FileNodePtr& root() const;
+    // The user's folders and the platform's places as the last scan read them;
+    // before the first scan, as they are now.
+    HomePlaces homePlaces() const;
     const std::vector<Suggestion>& suggestions() const;
     const std::optional<StorageBreakdown>& breakdown() const;
     int inaccessibleCount() const;
@@ -209,6 +213,7 @@ class ScanModel : public QObject {
     Date scanStarted_;
     std::optional<std::int64_t> diskUsedBytes_;
     FileNodePtr root_;
+    std::optional<HomePlaces> homePlaces_;
     std::vector<Suggestion> suggestions_;
     std::optional<StorageBreakdown> breakdown_;
     int inaccessibleCount_ = 0;
