@@ -18,9 +18,11 @@ namespace {
 constexpr double secondsPerDay = 86'400;
 constexpr double secondsPerMonth = 2'592'000;
 
-// Extensions of files that can usually be downloaded again.
+// Extensions of files that can usually be downloaded again: installers and
+// disk images of both platforms, and archives.
 const std::set<std::string>& downloadableExtensions() {
-    static const std::set<std::string> extensions{"dmg", "pkg", "mpkg", "xip", "iso", "zip"};
+    static const std::set<std::string> extensions{"dmg", "pkg", "mpkg", "xip",
+                                                  "iso", "deb", "rpm",  "zip"};
     return extensions;
 }
 

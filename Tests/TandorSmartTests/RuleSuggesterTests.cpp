@@ -94,6 +94,16 @@ TEST(RuleSuggester, HabitIDsKeepTheFoldersCase) {
     EXPECT_EQ(rules[2].condition.fileFilter()->folder, "downloads");
 }
 
+TEST(RuleSuggester, PackagesOfEitherPlatformCanBeDownloadedAgain) {
+    const auto rules = suggest(
+        joined({repeated("/home/u/Downloads/a.deb", 3), repeated("/home/u/Downloads/b.rpm", 3),
+                repeated("/home/u/Downloads/c.pkg", 3)}));
+    ASSERT_EQ(rules.size(), 3u);
+    for (const auto& rule : rules) {
+        EXPECT_EQ(rule.safety, SafetyLevel::existsElsewhere) << rule.id;
+    }
+}
+
 TEST(RuleSuggester, RestoredShareAboveTheLimitStopsAProposal) {
     EXPECT_THAT(suggest(repeated("/home/u/Downloads/a.zip", 5, 100, 2)), IsEmpty());
 
