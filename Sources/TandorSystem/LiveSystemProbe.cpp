@@ -42,12 +42,18 @@ std::optional<VolumeUsage> LiveSystemProbe::volumeUsage(const std::string& path)
     if (::statvfs(path.c_str(), &figures) != 0) {
         return std::nullopt;
     }
-    const auto total = byteCount(figures.f_blocks, figures.f_frsize);
+    return volumeUsageOf(figures);
+}
+
+std::optional<VolumeUsage> LiveSystemProbe::volumeUsageOf(const struct statvfs& figures) {
+    const std::uint64_t usedBlocks =
+        figures.f_blocks > figures.f_bfree ? figures.f_blocks - figures.f_bfree : 0;
+    const auto used = byteCount(usedBlocks, figures.f_frsize);
     const auto available = byteCount(figures.f_bavail, figures.f_frsize);
-    if (!total || !available) {
+    if (!used || !available || *used > std::numeric_limits<std::int64_t>::max() - *available) {
         return std::nullopt;
     }
-    return VolumeUsage{*total, *available, std::nullopt};
+    return VolumeUsage{*used + *available, *available, std::nullopt};
 }
 
 std::optional<std::vector<LocalSnapshot>> LiveSystemProbe::localSnapshots() {
