@@ -23,10 +23,13 @@ class LiveSystemProbe final : public SystemProbe {
     // Runs "/usr/bin/tmutil listlocalsnapshots /" and parses what it prints;
     // absent when it cannot run, fails or runs out of time.
     std::optional<std::vector<LocalSnapshot>> localSnapshots() override;
-    // Scans path keeping no node below it; absent when nothing exists at path
-    // (a symbolic link to nothing included). A root that cannot be read is
-    // 0 bytes and 1 unreadable folder.
-    std::optional<FolderMeasurement> measure(const std::string& path) override;
+    // Scans path keeping no node below it and skipping excluded; absent when
+    // nothing exists at path (a symbolic link to nothing included). A root that
+    // cannot be read is 0 bytes and 1 unreadable folder.
+    std::optional<FolderMeasurement> measure(const std::string& path,
+                                             const std::vector<std::string>& excluded) override;
+    // Reads the file at swapTable (the format of /proc/swaps).
+    std::vector<std::string> swapFiles(const std::string& swapTable) override;
 
     // The figures as df shows them: used is the blocks less the free blocks,
     // available the blocks an ordinary user may still fill. The blocks kept

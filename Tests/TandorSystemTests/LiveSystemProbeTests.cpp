@@ -54,15 +54,18 @@ TEST(LiveSystemProbe, MeasuresWhatExistsAndCountsUnreadableFolders) {
         allocatedBytes(folder / "data/a") + allocatedBytes(folder / "data/deep/b");
 
     auto probe = probeRefusing({folder / "data/locked1", folder / "data/locked2", folder / "shut"});
-    EXPECT_EQ(probe.measure(folder / "missing"), std::nullopt);
-    EXPECT_EQ(probe.measure(folder / "dangling"), std::nullopt);
-    EXPECT_EQ(probe.measure(folder / "data/a"),
+    EXPECT_EQ(probe.measure(folder / "missing", {}), std::nullopt);
+    EXPECT_EQ(probe.measure(folder / "dangling", {}), std::nullopt);
+    EXPECT_EQ(probe.measure(folder / "data/a", {}),
               (FolderMeasurement{allocatedBytes(folder / "data/a"), 0}));
-    EXPECT_EQ(probe.measure(folder / "data"), (FolderMeasurement{readable, 2}));
+    EXPECT_EQ(probe.measure(folder / "data", {}), (FolderMeasurement{readable, 2}));
+    EXPECT_EQ(probe.measure(folder / "data", {folder / "data/deep/b", folder / "data/locked2"}),
+              (FolderMeasurement{allocatedBytes(folder / "data/a"), 1}))
+        << "what is counted elsewhere is left out";
 
     std::filesystem::create_directory(folder / "shut");
     writeFile(folder / "shut/inside", 10'000);
-    EXPECT_EQ(probe.measure(folder / "shut"), (FolderMeasurement{0, 1}));
+    EXPECT_EQ(probe.measure(folder / "shut", {}), (FolderMeasurement{0, 1}));
 }
 
 struct statvfs blockFigures(std::uint64_t blocks, std::uint64_t free, std::uint64_t available,
@@ -102,6 +105,20 @@ TEST(LiveSystemProbe, VolumeFiguresAgreeWithDf) {
     }
     const auto reserved = *LiveSystemProbe::volumeUsageOf(cases[0].figures);
     EXPECT_EQ(reserved.used(), 700 * 4'096);
+}
+
+TEST(LiveSystemProbe, ListsTheSwapFilesOfTheSwapTable) {
+    testing::TemporaryFolder folder;
+    testing::writeFile(folder / "swaps",
+                       "Filename\t\t\t\tType\t\tSize\t\tUsed\t\tPriority\n"
+                       "/swapfile                               file\t\t2097148\t\t0\t\t-2\n"
+                       "/dev/dm-1                               partition\t8388604\t\t0\t\t-3\n"
+                       "/var/my\\040swap\\134file                  file\t\t1024\t\t0\t\t-4\n"
+                       "/dev/zram0                              partition\t4194300\t\t0\t\t100\n"
+                       "garbage\n\n/half-a-line\n");
+    EXPECT_EQ(LiveSystemProbe().swapFiles(folder / "swaps"),
+              (std::vector<std::string>{"/swapfile", "/var/my swap\\file"}));
+    EXPECT_TRUE(LiveSystemProbe().swapFiles(folder / "missing").empty());
 }
 
 TEST(LiveSystemProbe, ReportsTheRootVolumeWithoutPurgeableSpace) {
