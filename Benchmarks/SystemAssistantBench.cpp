@@ -101,8 +101,7 @@ double toFirstFrame(QQuickWindow& window, const std::function<void()>& act,
     return *elapsed;
 }
 
-void benchSystemData(QQuickWindow& window, tandor::ScanModel& model, const std::string& home,
-                     int runs) {
+void benchSystemData(QQuickWindow& window, tandor::ScanModel& model, int runs) {
     auto* state = window.findChild<QObject*>(QStringLiteral("contentViewModel"));
     std::vector<double> tab;
     for (int run = 0; run < runs; ++run) {
@@ -115,8 +114,8 @@ void benchSystemData(QQuickWindow& window, tandor::ScanModel& model, const std::
     }
     std::printf("system data: tab selected to first frame: median %.1f ms\n", median(tab));
 
-    const tandor::SystemDataInspector inspector(std::make_shared<tandor::LiveSystemProbe>(), home,
-                                                QDir::tempPath().toStdString());
+    const tandor::SystemDataInspector inspector(std::make_shared<tandor::LiveSystemProbe>(),
+                                                model.homePlaces(), QDir::tempPath().toStdString());
     std::vector<double> inspections;
     for (int run = 0; run < runs; ++run) {
         const auto start = Clock::now();
@@ -130,18 +129,18 @@ void benchSystemData(QQuickWindow& window, tandor::ScanModel& model, const std::
     // new model that starts its inspection, gone at the next switch.
     std::atomic<int> running = 0;
     std::atomic<int> most = 0;
-    const auto counted = [&](const tandor::FileNodePtr& tree) {
+    const auto counted = [&](const tandor::FileNodePtr& tree, const tandor::HomePlaces& places) {
         const int now = ++running;
         int seen = most.load();
         while (now > seen && !most.compare_exchange_weak(seen, now)) {
         }
-        auto report = tandor::SystemDataModel::Services::standard().inspect(tree);
+        auto report = tandor::SystemDataModel::Services::standard().inspect(tree, places);
         --running;
         return report;
     };
     for (int view = 0; view < 10; ++view) {
         tandor::SystemDataModel systemData({counted, nullptr});
-        systemData.load(model.root());
+        systemData.load(model.root(), model.homePlaces());
         QTest::qWait(30);
     }
     if (!QTest::qWaitFor([&] { return running == 0; }, 60'000)) {
@@ -299,7 +298,7 @@ int main(int argc, char** argv) {
                          600'000)) {
         fail("the scan did not end");
     }
-    benchSystemData(*window, model, tree, runs);
+    benchSystemData(*window, model, runs);
     benchAssistant(*window, support.path(), runs);
     return 0;
 }

@@ -3,11 +3,14 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 #include "TandorCore/UnicodeText.hpp"
 #include "TandorScanner/ScanError.hpp"
 #include "TandorSystem/LocalSnapshotParser.hpp"
+#include "TandorSystem/SwapTableParser.hpp"
 
 namespace tandor {
 namespace {
@@ -42,12 +45,18 @@ std::optional<VolumeUsage> LiveSystemProbe::volumeUsage(const std::string& path)
     if (::statvfs(path.c_str(), &figures) != 0) {
         return std::nullopt;
     }
-    const auto total = byteCount(figures.f_blocks, figures.f_frsize);
+    return volumeUsageOf(figures);
+}
+
+std::optional<VolumeUsage> LiveSystemProbe::volumeUsageOf(const struct statvfs& figures) {
+    const std::uint64_t usedBlocks =
+        figures.f_blocks > figures.f_bfree ? figures.f_blocks - figures.f_bfree : 0;
+    const auto used = byteCount(usedBlocks, figures.f_frsize);
     const auto available = byteCount(figures.f_bavail, figures.f_frsize);
-    if (!total || !available) {
+    if (!used || !available || *used > std::numeric_limits<std::int64_t>::max() - *available) {
         return std::nullopt;
     }
-    return VolumeUsage{*total, *available, std::nullopt};
+    return VolumeUsage{*used + *available, *available, std::nullopt};
 }
 
 std::optional<std::vector<LocalSnapshot>> LiveSystemProbe::localSnapshots() {
@@ -58,12 +67,14 @@ std::optional<std::vector<LocalSnapshot>> LiveSystemProbe::localSnapshots() {
     return LocalSnapshotParser::parse(repairedUTF8(output->standardOutput));
 }
 
-std::optional<FolderMeasurement> LiveSystemProbe::measure(const std::string& path) {
+std::optional<FolderMeasurement> LiveSystemProbe::measure(
+    const std::string& path, const std::vector<std::string>& excluded) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         return std::nullopt;
     }
-    const ScanOptions options(true, 0, std::numeric_limits<std::int64_t>::max(), {}, 3, true,
+    const ScanOptions options(true, 0, std::numeric_limits<std::int64_t>::max(),
+                              {excluded.begin(), excluded.end()}, 3, true,
                               ScanOptions::projectMarkers());
     try {
         const auto result = DirectoryScanner(options, makeReader_).scan(path);
@@ -72,6 +83,12 @@ std::optional<FolderMeasurement> LiveSystemProbe::measure(const std::string& pat
     } catch (const ScanError&) {
         return FolderMeasurement{0, 1};
     }
+}
+
+std::vector<std::string> LiveSystemProbe::swapFiles(const std::string& swapTable) {
+    std::ifstream file(swapTable, std::ios::binary);
+    const std::string table{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return SwapTableParser::swapFiles(table);
 }
 
 }  // namespace tandor

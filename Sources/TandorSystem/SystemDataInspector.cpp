@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <ctime>
+#include <iterator>
+#include <unordered_set>
 
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
@@ -81,20 +83,54 @@ bool isUnderSystemTemporaryFolders(std::string_view path) {
     return path.starts_with("/var/folders/") || path.starts_with("/private/var/folders/");
 }
 
+// Drops every path that an earlier row, or the same row, lists already (a
+// cache folder set to /tmp, say).
+std::vector<SystemDataInspector::FolderDefinition> withoutRepeatedPaths(
+    std::vector<SystemDataInspector::FolderDefinition> definitions) {
+    std::unordered_set<std::string> listed;
+    for (auto& definition : definitions) {
+        std::erase_if(definition.paths,
+                      [&](const std::string& path) { return !listed.insert(path).second; });
+    }
+    return definitions;
+}
+
+// The paths that lie inside folder; they are counted with their own rows.
+std::vector<std::string> pathsInside(const std::string& folder,
+                                     const std::vector<std::string>& paths) {
+    std::vector<std::string> inside;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(inside),
+                 [&](const std::string& path) { return paths::isInside(path, folder); });
+    return inside;
+}
+
+// The node's size less that of its nodes at the excluded paths; never below 0.
+std::int64_t sizeWithout(const FileNodePtr& node, const std::vector<std::string>& excluded) {
+    std::int64_t bytes = node->allocatedSize();
+    for (const auto& path : excluded) {
+        if (const auto inner = node->nodeAt(path)) {
+            bytes -= std::min(bytes, inner->allocatedSize());
+        }
+    }
+    return bytes;
+}
+
 }  // namespace
 
-SystemDataInspector::SystemDataInspector(std::shared_ptr<SystemProbe> probe, std::string_view home,
-                                         std::string_view temporaryFolder, Clock now,
-                                         DateText dateText)
+SystemDataInspector::SystemDataInspector(std::shared_ptr<SystemProbe> probe,
+                                         const HomePlaces& places, std::string_view temporaryFolder,
+                                         std::string_view systemRoot, Clock now, DateText dateText)
     : probe_(std::move(probe)),
-      home_(FileNode::normalize(home)),
+      home_(places.home()),
+      cacheHome_(places.cacheHome()),
       temporaryFolder_(FileNode::normalize(temporaryFolder)),
+      systemRoot_(FileNode::normalize(systemRoot)),
       now_(std::move(now)),
       dateText_(std::move(dateText)) {
 }
 
 SystemDataReport SystemDataInspector::inspect(const FileNodePtr& tree) const {
-    const auto volume = probe_->volumeUsage("/");
+    const auto volume = probe_->volumeUsage(systemRoot_);
     std::vector<SystemDataItem> items;
     if (auto snapshots = snapshotsItem()) {
         items.push_back(std::move(*snapshots));
@@ -102,8 +138,13 @@ SystemDataReport SystemDataInspector::inspect(const FileNodePtr& tree) const {
     if (const auto purgeable = purgeableBytes(volume)) {
         items.push_back(purgeableItem(*purgeable));
     }
-    for (const auto& definition : folderDefinitions()) {
-        if (auto item = folderItem(definition, tree)) {
+    const auto definitions = folderDefinitions();
+    std::vector<std::string> tablePaths;
+    for (const auto& definition : definitions) {
+        tablePaths.insert(tablePaths.end(), definition.paths.begin(), definition.paths.end());
+    }
+    for (const auto& definition : definitions) {
+        if (auto item = folderItem(definition, tree, tablePaths)) {
             items.push_back(std::move(*item));
         }
     }
@@ -130,15 +171,17 @@ std::optional<SystemDataItem> SystemDataInspector::snapshotsItem() const {
     return snapshotsItemWith(static_cast<std::int64_t>(snapshots->size()), std::move(details));
 }
 
-std::optional<SystemDataItem> SystemDataInspector::folderItem(const FolderDefinition& definition,
-                                                              const FileNodePtr& tree) const {
+std::optional<SystemDataItem> SystemDataInspector::folderItem(
+    const FolderDefinition& definition, const FileNodePtr& tree,
+    const std::vector<std::string>& tablePaths) const {
     std::int64_t bytes = 0;
     std::int64_t unreadable = 0;
     std::vector<std::string> found;
     for (const auto& path : definition.paths) {
+        const auto nested = pathsInside(path, tablePaths);
         if (const auto node = tree ? tree->nodeAt(path) : nullptr) {
-            bytes = saturatingAdd(bytes, node->allocatedSize());
-        } else if (const auto measurement = probe_->measure(path)) {
+            bytes = saturatingAdd(bytes, sizeWithout(node, nested));
+        } else if (const auto measurement = probe_->measure(path, nested)) {
             bytes = saturatingAdd(bytes, measurement->bytes);
             unreadable = saturatingAdd(unreadable, measurement->unreadable);
         } else {
@@ -164,27 +207,34 @@ std::optional<SystemDataItem> SystemDataInspector::folderItem(const FolderDefini
 }
 
 std::vector<SystemDataInspector::FolderDefinition> SystemDataInspector::folderDefinitions() const {
-    std::vector<std::string> temporaryPaths{home_ + "/Library/Caches", "/Library/Caches"};
+    std::vector<std::string> swapPaths{systemPath("/private/var/vm")};
+    for (const auto& file : probe_->swapFiles(systemPath("/proc/swaps"))) {
+        swapPaths.push_back(systemPath(FileNode::normalize(file)));
+    }
+    std::vector<std::string> temporaryPaths{home_ + "/Library/Caches", cacheHome_,
+                                            systemPath("/Library/Caches")};
     const auto temporaryParent = paths::deletingLastComponent(temporaryFolder_);
     if (isUnderSystemTemporaryFolders(temporaryParent)) {
         temporaryPaths.push_back(temporaryParent);
     }
-    return {
-        {Kind::swap,
-         "Swap and sleep image",
+    for (const auto* path : {"/var/cache", "/var/tmp", "/tmp"}) {
+        temporaryPaths.push_back(systemPath(path));
+    }
+    return withoutRepeatedPaths({
+        {Kind::swap, "Swap and sleep image",
          "When memory is full, macOS moves part of it to disk. The sleep image saves memory when "
          "the Mac sleeps.",
-         "Nothing to do: it shrinks after a restart. Quitting heavy apps keeps it small.",
-         true,
-         {"/private/var/vm"}},
+         "Nothing to do: it shrinks after a restart. Quitting heavy apps keeps it small.", true,
+         std::move(swapPaths)},
         {Kind::logs,
          "Logs and diagnostic reports",
          "Records that macOS and apps write while they run, plus crash reports.",
          "macOS rotates its own logs. App logs in your Library can be reviewed in Tandor's "
          "suggestions.",
          true,
-         {home_ + "/Library/Logs", "/Library/Logs", "/private/var/log",
-          "/private/var/db/diagnostics", "/private/var/db/uuidtext"}},
+         {home_ + "/Library/Logs", systemPath("/Library/Logs"), systemPath("/private/var/log"),
+          systemPath("/private/var/db/diagnostics"), systemPath("/private/var/db/uuidtext"),
+          systemPath("/var/log")}},
         {Kind::temporary, "Caches and temporary files",
          "Data apps keep to start faster, and files they need only for a while.",
          "Apps rebuild caches on their own. Tandor's Caches suggestions show the parts that are "
@@ -210,7 +260,7 @@ std::vector<SystemDataInspector::FolderDefinition> SystemDataInspector::folderDe
          "Data.",
          "Tandor's Developer suggestions explain which parts Xcode rebuilds by itself.",
          false,
-         {home_ + "/Library/Developer", "/Library/Developer/CoreSimulator"}},
+         {home_ + "/Library/Developer", systemPath("/Library/Developer/CoreSimulator")}},
         {Kind::virtualMachines,
          "Virtual machines and containers",
          "Disk images of Docker, UTM, Parallels and similar tools. They grow and rarely shrink by "
@@ -220,8 +270,13 @@ std::vector<SystemDataInspector::FolderDefinition> SystemDataInspector::folderDe
          false,
          {home_ + "/Library/Containers/com.docker.docker/Data/vms", home_ + "/.colima",
           home_ + "/Library/Containers/com.utmapp.UTM/Data/Documents", home_ + "/Parallels",
-          home_ + "/Virtual Machines.localized"}},
-    };
+          home_ + "/Virtual Machines.localized", systemPath("/var/lib/libvirt/images"),
+          systemPath("/var/lib/docker")}},
+    });
+}
+
+std::string SystemDataInspector::systemPath(std::string_view path) const {
+    return systemRoot_ == "/" ? std::string(path) : systemRoot_ + std::string(path);
 }
 
 std::string SystemDataInspector::shortDateAndTime(Date date) {

@@ -8,15 +8,20 @@
 #include <vector>
 
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorSystem/SystemDataReport.hpp"
 #include "TandorSystem/SystemProbe.hpp"
 
 namespace tandor {
 
 // Accounts for the space the system keeps for itself, as far as we can look:
-// snapshots, reclaimable space and well-known system and Library folders. It
-// only reads. Every reading goes through the probe, and a folder that the last
-// home scan already holds is sized from that tree, not read again.
+// snapshots, reclaimable space and well-known system and Library folders, with
+// their Linux counterparts (swap files, /var/cache, /var/tmp, /tmp, /var/log,
+// VM and container stores) and the user's cache folder. It only reads. Every
+// reading goes through the probe, and a folder that the last home scan
+// already holds is sized from that tree, not read again. Each byte is counted
+// once: a listed path inside another listed path is left out of the outer
+// one's size.
 class SystemDataInspector {
   public:
     // Folders reported together under one title.
@@ -34,20 +39,24 @@ class SystemDataInspector {
     // Formats either end of the snapshots' date range for display.
     using DateText = std::function<std::string(Date)>;
 
-    // Stores home and temporaryFolder normalised.
-    SystemDataInspector(std::shared_ptr<SystemProbe> probe, std::string_view home,
-                        std::string_view temporaryFolder,
+    // places gives the home folder and the user's cache folder. The system
+    // folders (and the kernel's swap table) are looked for below systemRoot,
+    // "/" but for tests; the paths the report gives are those below it.
+    // Stores temporaryFolder and systemRoot normalised.
+    SystemDataInspector(std::shared_ptr<SystemProbe> probe, const HomePlaces& places,
+                        std::string_view temporaryFolder, std::string_view systemRoot = "/",
                         Clock now = std::chrono::system_clock::now,
                         DateText dateText = shortDateAndTime);
 
-    // Builds the report without throwing. The root volume's figures and the
+    // Builds the report without throwing. The system root's volume figures and the
     // snapshot list are read once each; then every listed folder missing from
     // tree (the last home scan's root, or null; left unchanged) is sized.
     SystemDataReport inspect(const FileNodePtr& tree) const;
 
-    // The folder groups, computed on each call from home and temporaryFolder.
-    // The temporary folder's parent is added to the caches group only under
-    // "/var/folders/" or "/private/var/folders/".
+    // The folder groups, computed on each call from the places, the
+    // temporary folder and the swap files the probe finds. The temporary
+    // folder's parent is added to the caches group only under "/var/folders/"
+    // or "/private/var/folders/". A path listed before is not listed again.
     std::vector<FolderDefinition> folderDefinitions() const;
 
     // Local date in the locale's short form, then HH:MM.
@@ -58,12 +67,19 @@ class SystemDataInspector {
 
   private:
     std::optional<SystemDataItem> snapshotsItem() const;
+    // tablePaths: every path of the table, so that those inside one of the
+    // definition's paths are left out of its size.
     std::optional<SystemDataItem> folderItem(const FolderDefinition& definition,
-                                             const FileNodePtr& tree) const;
+                                             const FileNodePtr& tree,
+                                             const std::vector<std::string>& tablePaths) const;
+    // The path below the system root.
+    std::string systemPath(std::string_view path) const;
 
     std::shared_ptr<SystemProbe> probe_;
     std::string home_;
+    std::string cacheHome_;
     std::string temporaryFolder_;
+    std::string systemRoot_;
     Clock now_;
     DateText dateText_;
 };

@@ -22,8 +22,13 @@ class SystemProbe {
     // The local snapshots of the root volume in the order listed; absent when
     // they cannot be listed, empty when there are none.
     virtual std::optional<std::vector<LocalSnapshot>> localSnapshots() = 0;
-    // The allocated size under path; absent when nothing exists there.
-    virtual std::optional<FolderMeasurement> measure(const std::string& path) = 0;
+    // The allocated size under path, leaving out the paths in excluded (those
+    // are counted elsewhere); absent when nothing exists at path.
+    virtual std::optional<FolderMeasurement> measure(const std::string& path,
+                                                     const std::vector<std::string>& excluded) = 0;
+    // The swap files that the kernel's swap table at swapTable lists, as the
+    // table names them; empty when it cannot be read or lists none.
+    virtual std::vector<std::string> swapFiles(const std::string& swapTable) = 0;
 };
 
 }  // namespace tandor

@@ -17,6 +17,8 @@ namespace {
 using testing::folderNode;
 using Measurement = SystemDataItem::Measurement;
 
+const HomePlaces places("/home/ann");
+
 SystemDataItem item(SystemDataItem::Kind kind, Measurement measurement,
                     std::optional<std::int64_t> count = std::nullopt) {
     SystemDataItem made;
@@ -83,7 +85,7 @@ TEST(SystemDataText, TheHintCountsTheUnreadableFoldersOfPartialItemsOnly) {
 class HeldInspection {
   public:
     SystemDataModel::Inspect inspect() {
-        return [this](const FileNodePtr& tree) {
+        return [this](const FileNodePtr& tree, const HomePlaces&) {
             std::unique_lock lock(mutex_);
             ++started_;
             trees_.push_back(tree);
@@ -131,8 +133,8 @@ TEST(SystemDataModel, RunsOneInspectionAtATimeAndPublishesTheReportBeforeTheFlag
                      [&] { seenAtFlag.emplace_back(model.isLoading(), model.hasReport()); });
     const auto tree = folderNode("/home/ann");
 
-    model.load(tree);
-    model.load(tree);
+    model.load(tree, places);
+    model.load(tree, places);
     ASSERT_TRUE(QTest::qWaitFor([&] { return held.started() == 1; }, 5000));
     EXPECT_TRUE(model.isLoading());
     EXPECT_FALSE(model.hasReport());
@@ -147,12 +149,12 @@ TEST(SystemDataModel, RunsOneInspectionAtATimeAndPublishesTheReportBeforeTheFlag
 TEST(SystemDataModel, MeasuringAgainKeepsTheOldReportUntilTheNewOneArrives) {
     HeldInspection held;
     SystemDataModel model({held.inspect(), nullptr});
-    model.load(FileNodePtr());
+    model.load(FileNodePtr(), places);
     held.releaseOne();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isLoading(); }, 5000));
     EXPECT_EQ(shownBytes(model), 1);
 
-    model.load(FileNodePtr());
+    model.load(FileNodePtr(), places);
     ASSERT_TRUE(QTest::qWaitFor([&] { return held.started() == 2; }, 5000));
     QTest::qWait(20);
     EXPECT_EQ(shownBytes(model), 1);
@@ -166,7 +168,7 @@ TEST(SystemDataModel, AModelGoneBeforeItsReportDropsIt) {
     HeldInspection held;
     auto model =
         std::make_unique<SystemDataModel>(SystemDataModel::Services{held.inspect(), nullptr});
-    model->load(FileNodePtr());
+    model->load(FileNodePtr(), places);
     ASSERT_TRUE(QTest::qWaitFor([&] { return held.started() == 1; }, 5000));
     model.reset();
     held.releaseOne();
@@ -175,13 +177,13 @@ TEST(SystemDataModel, AModelGoneBeforeItsReportDropsIt) {
 
 TEST(SystemDataModel, TheLegendsAndBarFollowTheVolume) {
     ui::Texts::setLanguage(QStringLiteral("en"));
-    SystemDataModel model({[](const FileNodePtr&) {
+    SystemDataModel model({[](const FileNodePtr&, const HomePlaces&) {
                                SystemDataReport report;
                                report.volume = VolumeUsage{1'000'000, 400'000, 500'000};
                                return report;
                            },
                            nullptr});
-    model.load(FileNodePtr());
+    model.load(FileNodePtr(), places);
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.hasReport(); }, 5000));
     EXPECT_EQ(model.usedText(), "Used 600 KB");
     EXPECT_EQ(model.purgeableText(), "Purgeable 100 KB");
@@ -191,8 +193,9 @@ TEST(SystemDataModel, TheLegendsAndBarFollowTheVolume) {
 }
 
 TEST(SystemDataModel, WithoutAVolumeNoBarOrLegendShows) {
-    SystemDataModel model({[](const FileNodePtr&) { return SystemDataReport(); }, nullptr});
-    model.load(FileNodePtr());
+    SystemDataModel model(
+        {[](const FileNodePtr&, const HomePlaces&) { return SystemDataReport(); }, nullptr});
+    model.load(FileNodePtr(), places);
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.hasReport(); }, 5000));
     EXPECT_FALSE(model.hasVolume());
     EXPECT_TRUE(model.volumeValues().isEmpty());
@@ -202,7 +205,7 @@ TEST(SystemDataModel, WithoutAVolumeNoBarOrLegendShows) {
 
 TEST(SystemDataModel, AWhereLineOpensItsOwnFolder) {
     std::vector<std::string> opened;
-    SystemDataModel model({[](const FileNodePtr&) {
+    SystemDataModel model({[](const FileNodePtr&, const HomePlaces&) {
                                SystemDataReport report;
                                auto logs =
                                    item(SystemDataItem::Kind::logs, Measurement::measured(1));
@@ -211,7 +214,7 @@ TEST(SystemDataModel, AWhereLineOpensItsOwnFolder) {
                                return report;
                            },
                            [&](const std::string& path) { opened.push_back(path); }});
-    model.load(FileNodePtr());
+    model.load(FileNodePtr(), places);
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.hasReport(); }, 5000));
     model.openFolder(0, 1);
     model.openFolder(0, 2);

@@ -41,18 +41,33 @@ SystemDataReport reportOf(std::int64_t logBytes, std::int64_t unreadable) {
     return report;
 }
 
-// The main window after a real scan of a fixture home, with the System Data
-// tab shown.
+// The main window after a real scan of a fixture home whose cache folder
+// XDG_CACHE_HOME moved while the scan ran, with the System Data tab shown.
 class SystemDataTabTest : public testing::MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         std::filesystem::create_directories(home / "Library/Logs");
         std::ofstream(home / "Library/Logs/app.log") << "log";
+        std::filesystem::create_directories(home / "xdg-cache");
+        std::ofstream(home / "xdg-cache/thumbnail.png") << "png";
         ASSERT_NO_FATAL_FAILURE(loadWindow());
+        testing::EnvironmentOverride cacheHome;
+        cacheHome.set("XDG_CACHE_HOME", home / "xdg-cache");
         ASSERT_TRUE(model.scanHome());
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return model.phase() == ScanModel::Phase::ready; }, 60'000));
+    }
+
+    // The paths of the row of this id.
+    QStringList pathsOf(const QString& id) {
+        for (const auto& row : systemData()->rows()) {
+            const auto fields = row.toMap();
+            if (fields[QStringLiteral("id")].toString() == id) {
+                return fields[QStringLiteral("paths")].toStringList();
+            }
+        }
+        return {};
     }
 
     QString shownText(const char* name) const {
@@ -79,10 +94,11 @@ TEST_F(SystemDataTabTest, MeasuresWithTheScanTreeAndShowsTheLogsItFound) {
     EXPECT_EQ(shown("volumeBar").size(), 1);
     EXPECT_TRUE(shown("purgeableLegend").isEmpty());
     EXPECT_TRUE(shown("systemDataHint").isEmpty());
-    const auto rows = systemData()->rows();
-    ASSERT_FALSE(rows.isEmpty());
-    EXPECT_TRUE(rows.front().toMap()[QStringLiteral("paths")].toStringList().contains(
-        QString::fromStdString(home / "Library/Logs")));
+    EXPECT_TRUE(
+        pathsOf(QStringLiteral("logs")).contains(QString::fromStdString(home / "Library/Logs")));
+    EXPECT_TRUE(
+        pathsOf(QStringLiteral("temporary")).contains(QString::fromStdString(home / "xdg-cache")))
+        << "the cache folder of the scan, not one read again";
 }
 
 TEST_F(SystemDataTabTest, MeasureAgainKeepsTheOldReportOnScreenUntilTheNewOne) {
@@ -91,7 +107,7 @@ TEST_F(SystemDataTabTest, MeasureAgainKeepsTheOldReportOnScreenUntilTheNewOne) {
     std::mutex mutex;
     std::condition_variable released;
     bool release = false;
-    systemData()->setServices({[&](const FileNodePtr&) {
+    systemData()->setServices({[&](const FileNodePtr&, const HomePlaces&) {
                                    std::unique_lock lock(mutex);
                                    released.wait(lock, [&] { return release; });
                                    return reportOf(3'000'000, 4);

@@ -1,11 +1,20 @@
-// Runs the inspector against a scripted probe and small scan trees.
+// Runs the inspector against a scripted probe and small scan trees, and with
+// the live probe over a system root built in a temporary folder.
 #include <gmock/gmock.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 
+#include "TandorSystem/LiveSystemProbe.hpp"
 #include "TandorSystem/SystemDataInspector.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/FileNodes.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
@@ -24,7 +33,10 @@ class FakeProbe final : public SystemProbe {
     std::optional<VolumeUsage> volume;
     std::optional<std::vector<LocalSnapshot>> snapshots;
     std::map<std::string, FolderMeasurement> folders;
+    std::vector<std::string> swaps;
     std::vector<std::string> questions;
+    // The paths left out of each measurement that had some.
+    std::map<std::string, std::vector<std::string>> exclusions;
 
     std::optional<VolumeUsage> volumeUsage(const std::string& path) override {
         questions.push_back("volume " + path);
@@ -34,19 +46,28 @@ class FakeProbe final : public SystemProbe {
         questions.push_back("snapshots");
         return snapshots;
     }
-    std::optional<FolderMeasurement> measure(const std::string& path) override {
+    std::optional<FolderMeasurement> measure(const std::string& path,
+                                             const std::vector<std::string>& excluded) override {
         questions.push_back(path);
+        if (!excluded.empty()) {
+            exclusions[path] = excluded;
+        }
         const auto found = folders.find(path);
         return found == folders.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::vector<std::string> swapFiles(const std::string& swapTable) override {
+        questions.push_back("swaps " + swapTable);
+        return swaps;
     }
 };
 
 const Date reportDate = Date{} + std::chrono::seconds(1'800'000'000);
 
 SystemDataInspector inspector(const std::shared_ptr<FakeProbe>& probe,
-                              const std::string& temporaryFolder = "/tmp") {
+                              const std::string& temporaryFolder = "/tmp",
+                              const HomePlaces& places = HomePlaces(home)) {
     return SystemDataInspector(
-        probe, home, temporaryFolder, [] { return reportDate; },
+        probe, places, temporaryFolder, "/", [] { return reportDate; },
         [](Date date) { return iso8601String(date); });
 }
 
@@ -81,16 +102,18 @@ TEST(SystemDataInspector, AMachineWithNothingToSeeGivesAnEmptyReport) {
     EXPECT_EQ(report.generatedAt, reportDate);
     EXPECT_THAT(
         probe->questions,
-        ElementsAre("volume /", "snapshots", "/private/var/vm", home + "/Library/Logs",
-                    "/Library/Logs", "/private/var/log", "/private/var/db/diagnostics",
-                    "/private/var/db/uuidtext", home + "/Library/Caches", "/Library/Caches",
-                    home + "/Library/Application Support/MobileSync/Backup",
+        ElementsAre("volume /", "snapshots", "swaps /proc/swaps", "/private/var/vm",
+                    home + "/Library/Logs", "/Library/Logs", "/private/var/log",
+                    "/private/var/db/diagnostics", "/private/var/db/uuidtext", "/var/log",
+                    home + "/Library/Caches", home + "/.cache", "/Library/Caches", "/var/cache",
+                    "/var/tmp", "/tmp", home + "/Library/Application Support/MobileSync/Backup",
                     home + "/Library/iTunes/iPhone Software Updates",
                     home + "/Library/iTunes/iPad Software Updates", home + "/Library/Developer",
                     "/Library/Developer/CoreSimulator",
                     home + "/Library/Containers/com.docker.docker/Data/vms", home + "/.colima",
                     home + "/Library/Containers/com.utmapp.UTM/Data/Documents", home + "/Parallels",
-                    home + "/Virtual Machines.localized"));
+                    home + "/Virtual Machines.localized", "/var/lib/libvirt/images",
+                    "/var/lib/docker"));
 }
 
 TEST(SystemDataInspector, PurgeableItemNeedsAtLeastOneFreeableByte) {
@@ -183,25 +206,71 @@ TEST(SystemDataInspector, ReusesTheScanTreeInsteadOfAskingTheProbe) {
         1);
 }
 
+// The places of a home whose cache folder XDG_CACHE_HOME moves.
+HomePlaces placesWithCacheHome(const std::string& cacheHome) {
+    return HomePlaces::read(home, [&](const char* name) -> const char* {
+        return std::string_view(name) == "XDG_CACHE_HOME" ? cacheHome.c_str() : nullptr;
+    });
+}
+
+std::int64_t timesAsked(const FakeProbe& probe, const std::string& path) {
+    return std::count(probe.questions.begin(), probe.questions.end(), path);
+}
+
+TEST(SystemDataInspector, APathInsideAnotherOrListedTwiceIsCountedOnce) {
+    const auto probe = std::make_shared<FakeProbe>();
+    probe->swaps = {"/var/tmp/swapfile"};
+    probe->folders = {{"/var/tmp", {100, 0}}, {"/var/tmp/swapfile", {40, 0}}, {"/tmp", {7, 0}}};
+    auto report = inspector(probe, "/tmp", placesWithCacheHome("/tmp")).inspect(nullptr);
+
+    const auto* swap = itemOf(report, Kind::swap);
+    ASSERT_NE(swap, nullptr);
+    EXPECT_THAT(swap->paths, ElementsAre("/var/tmp/swapfile"));
+    EXPECT_EQ(swap->measurement, Measurement::measured(40));
+    const auto* temporary = itemOf(report, Kind::temporary);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_THAT(temporary->paths, ElementsAre("/tmp", "/var/tmp"));
+    EXPECT_EQ(temporary->measurement, Measurement::measured(107));
+    EXPECT_THAT(probe->exclusions["/var/tmp"], ElementsAre("/var/tmp/swapfile"));
+    EXPECT_EQ(timesAsked(*probe, "/tmp"), 1);
+
+    // The same inside the scan tree: a cache folder set inside Library/Caches.
+    const auto cacheHome = home + "/Library/Caches/xdg";
+    const auto tree = folderNode(
+        home, {folderNode(home + "/Library",
+                          {folderNode(home + "/Library/Caches",
+                                      {fileNode(cacheHome, 1'000),
+                                       fileNode(home + "/Library/Caches/other", 4'000)})})});
+    report = inspector(std::make_shared<FakeProbe>(), "/tmp", placesWithCacheHome(cacheHome))
+                 .inspect(tree);
+    temporary = itemOf(report, Kind::temporary);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_THAT(temporary->paths, ElementsAre(home + "/Library/Caches", cacheHome));
+    EXPECT_EQ(temporary->measurement, Measurement::measured(5'000));
+}
+
 TEST(SystemDataInspector, TemporaryFolderParentJoinsOnlyUnderTheSystemFolders) {
     struct Case {
         std::string temporaryFolder;
         std::vector<std::string> paths;
     };
+    const std::string caches = home + "/Library/Caches";
+    const std::string cacheHome = home + "/.cache";
     const std::vector<Case> cases{
         {"/private/var/folders/ab/cd/T/",
-         {home + "/Library/Caches", "/Library/Caches", "/private/var/folders/ab/cd"}},
-        {"/var/folders/ab/cd/T",
-         {home + "/Library/Caches", "/Library/Caches", "/var/folders/ab/cd"}},
-        {"/var/folders/T", {home + "/Library/Caches", "/Library/Caches"}},
-        {"/tmp", {home + "/Library/Caches", "/Library/Caches"}},
+         {caches, cacheHome, "/Library/Caches", "/private/var/folders/ab/cd"}},
+        {"/var/folders/ab/cd/T", {caches, cacheHome, "/Library/Caches", "/var/folders/ab/cd"}},
+        {"/var/folders/T", {caches, cacheHome, "/Library/Caches"}},
+        {"/tmp", {caches, cacheHome, "/Library/Caches"}},
     };
     for (const auto& testCase : cases) {
         const auto groups =
             inspector(std::make_shared<FakeProbe>(), testCase.temporaryFolder).folderDefinitions();
         ASSERT_EQ(groups.size(), 7u);
         EXPECT_EQ(groups[2].kind, Kind::temporary);
-        EXPECT_EQ(groups[2].paths, testCase.paths) << testCase.temporaryFolder;
+        auto expected = testCase.paths;
+        expected.insert(expected.end(), {"/var/cache", "/var/tmp", "/tmp"});
+        EXPECT_EQ(groups[2].paths, expected) << testCase.temporaryFolder;
     }
 }
 
@@ -217,6 +286,140 @@ TEST(SystemDataInspector, OrdersMeasurableItemsLargestFirstThenTheRestByTitle) {
     EXPECT_THAT(kinds(report), ElementsAre(Kind::logs, Kind::developer, Kind::virtualMachines,
                                            Kind::purgeable, Kind::swap, Kind::snapshots));
     EXPECT_EQ(report.measuredTotal(), 20'000'000'000);
+}
+
+// A Linux system root: swap file (inside /var/tmp), caches, temporary
+// files, logs with the journal, VM and container stores, and a home whose
+// cache folder holds thumbnails; every folder open to every user.
+class LinuxSystemRoot : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const auto& [path, size] : files) {
+            testing::writeFile(root / path, std::string(size, 'x'));
+        }
+        testing::writeFile(root / "proc/swaps",
+                           "Filename\t\t\t\tType\t\tSize\t\tUsed\t\tPriority\n"
+                           "/var/tmp/swap\\040file                      file\t\t64\t\t0\t\t-2\n"
+                           "/dev/sda3                               partition\t999\t\t0\t\t-3\n");
+        std::filesystem::permissions(root.path(), std::filesystem::perms(0755));
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root.path())) {
+            std::filesystem::permissions(entry.path(), entry.is_directory()
+                                                           ? std::filesystem::perms(0755)
+                                                           : std::filesystem::perms(0644));
+        }
+    }
+
+    // The allocated bytes of the fixture files whose paths begin with one of prefixes.
+    std::int64_t bytesUnder(std::initializer_list<std::string_view> prefixes) const {
+        std::int64_t bytes = 0;
+        for (const auto& [path, size] : files) {
+            if (std::any_of(prefixes.begin(), prefixes.end(),
+                            [&](std::string_view prefix) { return path.starts_with(prefix); })) {
+                bytes += testing::allocatedBytes(root / path);
+            }
+        }
+        return bytes;
+    }
+
+    SystemDataInspector inspector() const {
+        return SystemDataInspector(std::make_shared<LiveSystemProbe>(),
+                                   HomePlaces(root / "home/ann"), root / "home/ann/.tmp",
+                                   root.path());
+    }
+
+    testing::TemporaryFolder root;
+    const std::map<std::string, std::size_t> files{
+        {"var/tmp/swap file", 64 * 1024},
+        {"var/tmp/build.o", 8 * 1024},
+        {"tmp/session", 4 * 1024},
+        {"var/cache/apt/pkgcache.bin", 16 * 1024},
+        {"var/log/syslog", 4 * 1024},
+        {"var/log/journal/0a1b/system.journal", 32 * 1024},
+        {"var/lib/libvirt/images/vm.qcow2", 24 * 1024},
+        {"var/lib/docker/overlay2/layer", 12 * 1024},
+        {"home/ann/.cache/thumbnails/a.png", 4 * 1024},
+    };
+};
+
+TEST_F(LinuxSystemRoot, EachPartIsMeasuredUnderItsKind) {
+    const auto report = inspector().inspect(nullptr);
+    EXPECT_TRUE(report.volume);
+
+    struct Row {
+        Kind kind;
+        std::vector<std::string> paths;
+        std::int64_t bytes;
+    };
+    const Row rows[] = {
+        {Kind::swap, {root / "var/tmp/swap file"}, bytesUnder({"var/tmp/swap"})},
+        {Kind::logs, {root / "var/log"}, bytesUnder({"var/log/"})},
+        {Kind::temporary,
+         {root / "home/ann/.cache", root / "var/cache", root / "var/tmp", root / "tmp"},
+         bytesUnder({"home/ann/.cache/", "var/cache/", "var/tmp/build", "tmp/"})},
+        {Kind::virtualMachines,
+         {root / "var/lib/libvirt/images", root / "var/lib/docker"},
+         bytesUnder({"var/lib/"})},
+    };
+    ASSERT_EQ(report.items.size(), std::size(rows));
+    for (const auto& row : rows) {
+        const auto* item = itemOf(report, row.kind);
+        ASSERT_NE(item, nullptr) << rawValue(row.kind);
+        EXPECT_EQ(item->paths, row.paths);
+        EXPECT_EQ(item->measurement, Measurement::measured(row.bytes));
+    }
+    EXPECT_EQ(report.measuredTotal(), bytesUnder({""}));
+}
+
+// Runs the inspection in a child process that first drops root's privileges
+// as `setpriv --reuid=1000 --regid=1000 --clear-groups` does; the report comes
+// back as JSON, or "" when the child failed.
+std::string inspectedAsAnOrdinaryUser(const SystemDataInspector& inspector) {
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return {};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::getuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setregid(1000, 1000) != 0 ||
+                                ::setreuid(1000, 1000) != 0)) {
+            std::_Exit(2);
+        }
+        const std::string said = nlohmann::json(inspector.inspect(nullptr)).dump();
+        const bool written =
+            ::write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+        std::_Exit(written ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string said;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
+        said.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        return {};
+    }
+    return said;
+}
+
+TEST_F(LinuxSystemRoot, AFolderTheUserCannotReadMakesItsPartPartial) {
+    std::filesystem::permissions(root / "var/lib/docker", std::filesystem::perms(0700));
+    const auto said = inspectedAsAnOrdinaryUser(inspector());
+    ASSERT_FALSE(said.empty()) << "the unprivileged child failed";
+    const auto report = nlohmann::json::parse(said).get<SystemDataReport>();
+
+    const auto* machines = itemOf(report, Kind::virtualMachines);
+    ASSERT_NE(machines, nullptr);
+    EXPECT_THAT(machines->paths,
+                ElementsAre(root / "var/lib/libvirt/images", root / "var/lib/docker"));
+    EXPECT_EQ(machines->measurement, Measurement::partial(bytesUnder({"var/lib/libvirt/"}), 1));
+    EXPECT_TRUE(report.hasUnreadableFolders());
+    const auto* logs = itemOf(report, Kind::logs);
+    ASSERT_NE(logs, nullptr);
+    EXPECT_EQ(logs->measurement, Measurement::measured(bytesUnder({"var/log/"})));
 }
 
 }  // namespace

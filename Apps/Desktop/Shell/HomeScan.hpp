@@ -45,8 +45,8 @@ std::shared_ptr<const LastUsedReader> recentlyUsedReader();
 Outcome run(const std::string& home, const std::function<void(const ScanProgress&)>& onProgress,
             std::stop_token stop, const ReaderFactory& makeReader = recentlyUsedReader);
 
-// Used bytes of the volume holding path (total minus available); absent when
-// the figures cannot be read.
+// Used bytes of the volume holding path, as df counts them (the blocks kept
+// back for root are not in use); absent when the figures cannot be read.
 std::optional<std::int64_t> diskUsedBytes(const std::string& path);
 
 }  // namespace HomeScan

@@ -27,8 +27,8 @@ QString bytesText(std::int64_t bytes) {
     return QString::fromStdString(ByteFormat::string(bytes));
 }
 
-SystemDataReport inspectLive(const FileNodePtr& tree) {
-    const SystemDataInspector inspector(std::make_shared<LiveSystemProbe>(), homeFolderPath(),
+SystemDataReport inspectLive(const FileNodePtr& tree, const HomePlaces& places) {
+    const SystemDataInspector inspector(std::make_shared<LiveSystemProbe>(), places,
                                         QDir::tempPath().toStdString());
     return inspector.inspect(tree);
 }
@@ -55,7 +55,7 @@ void SystemDataModel::setServices(Services services) {
     services_ = std::move(services);
 }
 
-void SystemDataModel::load(FileNodePtr tree) {
+void SystemDataModel::load(FileNodePtr tree, HomePlaces places) {
     if (isLoading_) {
         return;
     }
@@ -63,8 +63,9 @@ void SystemDataModel::load(FileNodePtr tree) {
     emit isLoadingChanged();
     const QPointer<SystemDataModel> guard(this);
     static_cast<void>(QtConcurrent::run(
-        BackgroundPool::shared(), [guard, tree = std::move(tree), inspect = services_.inspect] {
-            SystemDataReport report = inspect(tree);
+        BackgroundPool::shared(),
+        [guard, tree = std::move(tree), places = std::move(places), inspect = services_.inspect] {
+            SystemDataReport report = inspect(tree, places);
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
                 [guard, report = std::move(report)]() mutable {
@@ -77,7 +78,11 @@ void SystemDataModel::load(FileNodePtr tree) {
 }
 
 void SystemDataModel::load(ScanModel* scanModel) {
-    load(scanModel ? scanModel->root() : nullptr);
+    if (scanModel) {
+        load(scanModel->root(), scanModel->homePlaces());
+    } else {
+        load(nullptr, HomePlaces::read(homeFolderPath()));
+    }
 }
 
 void SystemDataModel::publish(SystemDataReport report) {

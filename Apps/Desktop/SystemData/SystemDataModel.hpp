@@ -11,6 +11,7 @@
 
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorSystem/SystemDataReport.hpp"
 
 namespace tandor {
@@ -49,7 +50,8 @@ class SystemDataModel : public QObject {
     Q_PROPERTY(QVariantList rows READ rows NOTIFY reportChanged)
 
   public:
-    using Inspect = std::function<SystemDataReport(const FileNodePtr& tree)>;
+    using Inspect =
+        std::function<SystemDataReport(const FileNodePtr& tree, const HomePlaces& places)>;
     using OpenFolder = std::function<void(const std::string& path)>;
 
     struct Services {
@@ -57,8 +59,8 @@ class SystemDataModel : public QObject {
         Inspect inspect;
         OpenFolder openFolder;
 
-        // The inspector with the live probe on the user's home and temporary
-        // folders; the desktop's file manager.
+        // The inspector with the live probe on the given places and the
+        // process's temporary folder; the desktop's file manager.
         static Services standard();
     };
 
@@ -81,9 +83,10 @@ class SystemDataModel : public QObject {
     QVariantList rows() const;
 
     // Starts one inspection of the given tree (the last scan's root, or null)
-    // unless one is running; a call meanwhile is ignored, not queued.
-    void load(FileNodePtr tree);
-    // The same with the scan model's tree.
+    // and of the places of that home unless one is running; a call meanwhile
+    // is ignored, not queued.
+    void load(FileNodePtr tree, HomePlaces places);
+    // The same with the scan model's tree and places.
     Q_INVOKABLE void load(tandor::ScanModel* scanModel);
     // Opens the folder at this row's path in the file manager.
     Q_INVOKABLE void openFolder(int row, int pathIndex) const;
