@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         long long nodes = 0;
         result.root->forEach([&nodes](const tandor::FileNodePtr&) { ++nodes; });
         std::printf(
-            "analysis-bench: nodes=%lld suggestions=%zu scan=%.3f analyze=%.3f breakdown=%.3f "
+            "analysis-bench: nodes=%lld suggestions=%zu scan=%.4f analyze=%.4f breakdown=%.4f "
             "analysis_vs_scan=%.2f\n",
             nodes, suggestions, scan, analyze, breakdown, (analyze + breakdown) / scan);
     } catch (const std::exception& error) {

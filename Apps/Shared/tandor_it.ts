@@ -1948,8 +1948,8 @@
         <translation>L'app e i file selezionati vanno nella pila. Nulla viene spostato finché non confermi.</translation>
     </message>
     <message>
-        <source>The app is already in Applications, so its installer is no longer needed.</source>
-        <translation>L'app è già in Applicazioni, quindi il suo programma di installazione non serve più.</translation>
+        <source>The app is already installed, so its installer is no longer needed.</source>
+        <translation>L'app è già installata, quindi il suo programma di installazione non serve più.</translation>
     </message>
     <message>
         <source>The app's sandbox, with its data and settings.</source>

@@ -174,7 +174,8 @@ int main(int argc, char** argv) {
              [] { return tandor::CleanupHistory(tandor::CleanupHistory::defaultURL()).records(); },
              std::make_shared<tandor::StaticLastUsedReader>(
                  std::unordered_map<std::string, tandor::Date>{}),
-             [] { return std::chrono::system_clock::now(); }, folder});
+             [] { return std::chrono::system_clock::now(); }, folder,
+             std::string(tandor::InstalledPackages::defaultStatusPath)});
         std::printf("refresh, 20,000 records: %.1f ms (median of 15)\n",
                     median(15, [&] { model.refresh({}); }));
 

@@ -6,6 +6,7 @@
 
 #include "TandorCore/Date.hpp"
 #include "TandorCore/HomePlaces.hpp"
+#include "TandorCore/InstalledPackages.hpp"
 
 namespace tandor {
 
@@ -13,9 +14,11 @@ namespace tandor {
 struct AnalysisContext {
     // Every home-relative path of a rule is resolved through places. The Trash
     // is the places' freedesktop.org Trash.
-    AnalysisContext(HomePlaces places, Date now, std::vector<std::string> installedApps);
+    AnalysisContext(HomePlaces places, Date now, std::vector<std::string> installedApps,
+                    InstalledPackages installedPackages = {});
     // The places as this process's environment and user-dirs.dirs give them.
-    AnalysisContext(std::string_view home, Date now, std::vector<std::string> installedApps);
+    AnalysisContext(std::string_view home, Date now, std::vector<std::string> installedApps,
+                    InstalledPackages installedPackages = {});
 
     HomePlaces places;
     // Normalised; the same as places.home().
@@ -27,6 +30,8 @@ struct AnalysisContext {
     Date now;
     // Names of the installed applications, read by the installer rule only.
     std::vector<std::string> installedApps;
+    // The packages dpkg lists as installed, read by the installer rule only.
+    InstalledPackages installedPackages;
 };
 
 }  // namespace tandor

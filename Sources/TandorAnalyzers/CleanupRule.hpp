@@ -18,26 +18,31 @@ namespace tandor {
 // is a plain value; the analyzer gives each target its meaning.
 class CleanupRule {
   public:
-    // Every relative path below is relative to the home folder.
+    // Every folder and pattern below is a place path (HomePlaces::resolve):
+    // relative to the home folder, or beginning with a place such as
+    // $DOWNLOAD or $XDG_CACHE_HOME. One may stand for several folders (the
+    // platform's and the one a Mac names), and a target may list the places
+    // of several platforms; the analyzer looks in every one the tree holds.
 
-    // The one folder at the path.
+    // The one folder at each place.
     struct HomeFolder {
-        std::string path;
+        std::vector<std::string> places;
     };
-    // Each child of the folder at the path.
+    // Each child of the folder at each place.
     struct ChildrenOfHomeFolder {
-        std::string path;
+        std::vector<std::string> places;
     };
     // Every folder of that name in the tree that has the marker beside it.
     struct FolderNamed {
         std::string name;
         std::optional<std::string> siblingMarker;
     };
-    // Entries directly inside one folder whose extension is in the set (stored
-    // in lower case) and that were last changed more than olderThanDays ago.
+    // Entries directly inside the folders whose extension is in the set
+    // (stored in lower case) and that were last changed more than
+    // olderThanDays ago.
     struct FilesWithExtensions {
         std::set<std::string> extensions;
-        std::string inHomeFolder;
+        std::vector<std::string> inHomeFolders;
         int olderThanDays = 0;
     };
     // Every file larger than the size.

@@ -102,8 +102,10 @@ constexpr std::array<std::string_view, 3> identifierNoiseWords{"shared", "group"
 constexpr std::array<std::string_view, 4> screenshotPrefixes{"screenshot", "screen shot",
                                                              "schermata", "istantanea"};
 
-constexpr std::array<std::string_view, 3> screenRecordingPrefixes{
-    "screen recording", "registrazione schermo", "registrazione dello schermo"};
+// GNOME names its recordings "Screencast from <date>"; its screenshots,
+// "Screenshot from <date>", already start with a screenshot prefix.
+constexpr std::array<std::string_view, 4> screenRecordingPrefixes{
+    "screen recording", "registrazione schermo", "registrazione dello schermo", "screencast from"};
 
 const Names& imageExtensions() {
     static const Names names{"jpg", "jpeg", "png", "heic", "heif",
@@ -126,7 +128,8 @@ const std::unordered_map<std::string_view, FileKind>& extensionKinds() {
             {FileKind::documents,
              {"pdf", "doc", "docx", "xls", "xlsx", "ppt", "pptx", "pages", "numbers", "key", "txt",
               "rtf", "md", "csv", "epub", "odt", "ods"}},
-            {FileKind::installers, {"dmg", "pkg", "mpkg", "xip", "iso", "exe", "msi"}},
+            {FileKind::installers,
+             {"dmg", "pkg", "mpkg", "xip", "iso", "exe", "msi", "deb", "rpm"}},
             {FileKind::archives, {"zip", "rar", "7z", "tar", "gz", "tgz", "bz2", "xz", "zst"}},
             {FileKind::diskImages,
              {"vmdk", "qcow2", "vdi", "vhd", "vhdx", "raw", "img", "sparseimage", "sparsebundle"}},

@@ -83,7 +83,8 @@ InstallerMatcher::InstallerMatcher(const std::vector<std::string>& installedApps
 }
 
 const std::unordered_set<std::string_view>& InstallerMatcher::installerExtensions() {
-    static const std::unordered_set<std::string_view> extensions{"dmg", "pkg", "mpkg", "xip"};
+    static const std::unordered_set<std::string_view> extensions{"dmg", "pkg", "mpkg",
+                                                                 "xip", "deb", "rpm"};
     return extensions;
 }
 
@@ -107,6 +108,21 @@ std::string InstallerMatcher::key(std::string_view fileName) {
         }
     }
     return joined;
+}
+
+std::optional<std::string_view> InstallerMatcher::debianPackage(std::string_view fileName) {
+    if (unicode::lowercased(paths::extension(fileName)) != "deb") {
+        return std::nullopt;
+    }
+    const std::string_view stem = fileName.substr(0, fileName.size() - 4);
+    const auto first = stem.find('_');
+    const auto second = stem.rfind('_');
+    const bool threeParts =
+        first != std::string_view::npos && second != first && stem.find('_', first + 1) == second;
+    if (!threeParts || first == 0 || second == first + 1 || second + 1 == stem.size()) {
+        return std::nullopt;
+    }
+    return stem.substr(0, first);
 }
 
 std::optional<std::string> InstallerMatcher::installedApp(std::string_view fileName) const {

@@ -33,6 +33,10 @@ class InstallerMatcher {
     // joined without separator. May be empty.
     static std::string key(std::string_view fileName);
 
+    // The package of a Debian package file named "<package>_<version>_<arch>.deb"
+    // (the extension in any case), or absent for any other name.
+    static std::optional<std::string_view> debianPackage(std::string_view fileName);
+
     // The installed application the installer holds: an equal key first, then
     // a key that begins the other when the shorter of the two has at least 4
     // characters. Keys of fewer than 3 characters match nothing.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 #include <unordered_set>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "TandorAnalyzers/DateText.hpp"
@@ -112,25 +114,75 @@ void collectFolders(std::string_view wanted, const std::optional<std::string>& m
     }
 }
 
-// The candidate items of each kind of target, in the order the target finds them.
+// The place paths a target names, in their order.
+std::vector<std::string> placePathsOf(const CleanupRule::Target& target) {
+    return std::visit(
+        [](const auto& payload) -> std::vector<std::string> {
+            using Payload = std::decay_t<decltype(payload)>;
+            if constexpr (requires { payload.places; }) {
+                return payload.places;
+            } else if constexpr (requires { payload.inHomeFolders; }) {
+                return payload.inHomeFolders;
+            } else if constexpr (std::is_same_v<Payload, CleanupRule::HomePaths>) {
+                return payload.patterns;
+            } else {
+                return {};
+            }
+        },
+        target);
+}
+
+// The absolute paths, patterns included, of the places of every rule, each
+// once, in the order the rule names them.
+std::vector<std::vector<std::string>> resolvedPlaces(const std::vector<CleanupRule>& rules,
+                                                     const HomePlaces& places) {
+    std::vector<std::vector<std::string>> resolved;
+    for (const auto& rule : rules) {
+        std::vector<std::string> paths;
+        for (const auto& placePath : placePathsOf(rule.target())) {
+            for (auto& path : places.resolve(placePath)) {
+                if (std::find(paths.begin(), paths.end(), path) == paths.end()) {
+                    paths.push_back(std::move(path));
+                }
+            }
+        }
+        resolved.push_back(std::move(paths));
+    }
+    return resolved;
+}
+
+// The candidate items of each kind of target, in the order the target finds
+// them. places are the target's places, resolved; laterPlaces those of the
+// rules after it.
 class CandidateFinder {
   public:
-    CandidateFinder(const FileNodePtr& root, const AnalysisContext& context)
-        : root_(root), context_(context) {}
+    CandidateFinder(const FileNodePtr& root, const AnalysisContext& context,
+                    const std::vector<std::string>& places,
+                    const std::unordered_set<std::string>& laterPlaces)
+        : root_(root), context_(context), places_(places), laterPlaces_(laterPlaces) {}
 
-    Items operator()(const CleanupRule::HomeFolder& target) const {
-        const auto node = homeNode(target.path);
-        if (!node || node->allocatedSize() <= 0) {
-            return {};
+    Items operator()(const CleanupRule::HomeFolder&) const {
+        Items items;
+        for (const auto& node : folders()) {
+            if (node->allocatedSize() > 0) {
+                items.push_back(itemOf(*node));
+            }
         }
-        return {itemOf(*node)};
+        return items;
     }
 
-    Items operator()(const CleanupRule::ChildrenOfHomeFolder& target) const {
+    // A child that is itself a place a later rule names is left to that rule,
+    // so that a folder among the app caches keeps its own title. The home
+    // folder's children are never proposed wholesale, whatever a cache
+    // variable says.
+    Items operator()(const CleanupRule::ChildrenOfHomeFolder&) const {
         Items items;
-        if (const auto node = homeNode(target.path)) {
+        for (const auto& node : folders()) {
+            if (node->path() == context_.home || paths::isInside(context_.home, node->path())) {
+                continue;
+            }
             for (const auto& child : node->children()) {
-                if (child->allocatedSize() > 0) {
+                if (child->allocatedSize() > 0 && !laterPlaces_.contains(child->path())) {
                     items.push_back(itemOf(*child));
                 }
             }
@@ -151,7 +203,7 @@ class CandidateFinder {
         }
         const Date limit = cutOff(context_.now, target.olderThanDays);
         Items items;
-        if (const auto node = homeNode(target.inHomeFolder)) {
+        for (const auto& node : folders()) {
             for (const auto& child : node->children()) {
                 if (extensions.contains(unicode::lowercased(paths::extension(child->name()))) &&
                     isOlder(*child, limit)) {
@@ -168,10 +220,10 @@ class CandidateFinder {
         return items;
     }
 
-    Items operator()(const CleanupRule::HomePaths& target) const {
+    Items operator()(const CleanupRule::HomePaths&) const {
         Items items;
-        for (const auto& pattern : target.patterns) {
-            for (const auto& node : RuleMatchers::nodesMatching(pattern, root_, context_.home)) {
+        for (const auto& pattern : places_) {
+            for (const auto& node : RuleMatchers::nodesMatching(pattern, root_)) {
                 if (node->allocatedSize() > 0) {
                     items.push_back(itemOf(*node));
                 }
@@ -180,27 +232,27 @@ class CandidateFinder {
         return items;
     }
 
-    Items operator()(const CleanupRule::InstallersOfInstalledApps& target) const {
+    Items operator()(const CleanupRule::InstallersOfInstalledApps&) const {
         const InstallerMatcher matcher(context_.installedApps);
         const auto& extensions = InstallerMatcher::installerExtensions();
         Items items;
-        for (const auto& node : homeNodes(target.inHomeFolders)) {
+        for (const auto& node : folders()) {
             for (const auto& child : node->children()) {
                 if (child->isDirectory() ||
                     !extensions.contains(unicode::lowercased(paths::extension(child->name())))) {
                     continue;
                 }
-                if (const auto app = matcher.installedApp(child->name())) {
-                    items.push_back(itemOf(*child, *app + " is installed"));
+                if (const auto installed = installedOwner(matcher, child->name())) {
+                    items.push_back(itemOf(*child, *installed + " is installed"));
                 }
             }
         }
         return items;
     }
 
-    Items operator()(const CleanupRule::ExtractedArchives& target) const {
+    Items operator()(const CleanupRule::ExtractedArchives&) const {
         Items items;
-        for (const auto& node : homeNodes(target.inHomeFolders)) {
+        for (const auto& node : folders()) {
             for (const auto& pair : RuleMatchers::extractedArchives(node)) {
                 items.push_back(
                     itemOf(*pair.archive,
@@ -234,7 +286,7 @@ class CandidateFinder {
     Items operator()(const CleanupRule::FilesOfKind& target) const {
         const Date limit = cutOff(context_.now, target.olderThanDays);
         Items items;
-        for (const auto& node : homeNodes(target.inHomeFolders)) {
+        for (const auto& node : folders()) {
             for (const auto& child : node->children()) {
                 if (!child->isDirectory() &&
                     FileClassifier::fileKind(child->name()) == target.kind &&
@@ -247,23 +299,35 @@ class CandidateFinder {
     }
 
   private:
-    FileNodePtr homeNode(std::string_view relativePath) const {
-        return root_->nodeAt(context_.home + "/" + std::string(relativePath));
-    }
-
-    // The nodes of those home folders that the scan holds, in their order.
-    std::vector<FileNodePtr> homeNodes(const std::vector<std::string>& relativePaths) const {
+    // The nodes of the target's places that the tree holds, in their order.
+    std::vector<FileNodePtr> folders() const {
         std::vector<FileNodePtr> nodes;
-        for (const auto& path : relativePaths) {
-            if (auto node = homeNode(path)) {
+        for (const auto& path : places_) {
+            if (auto node = root_->nodeAt(path)) {
                 nodes.push_back(std::move(node));
             }
         }
         return nodes;
     }
 
+    // What makes an installer superfluous: an installed application it holds,
+    // else the installed package of a .deb named after it.
+    std::optional<std::string> installedOwner(const InstallerMatcher& matcher,
+                                              std::string_view fileName) const {
+        if (auto app = matcher.installedApp(fileName)) {
+            return app;
+        }
+        const auto package = InstallerMatcher::debianPackage(fileName);
+        if (package && context_.installedPackages.contains(*package)) {
+            return std::string(*package);
+        }
+        return std::nullopt;
+    }
+
     const FileNodePtr& root_;
     const AnalysisContext& context_;
+    const std::vector<std::string>& places_;
+    const std::unordered_set<std::string>& laterPlaces_;
 };
 
 std::string countAndSizeLine(const Items& items) {
@@ -299,11 +363,22 @@ std::vector<Suggestion> RuleAnalyzer::analyze(const FileNodePtr& root,
                                               const AnalysisContext& context) const {
     ClaimedPaths claimed;
     claimed.insert(context.trashFolder);
+    const auto places = resolvedPlaces(rules_, context.places);
     std::vector<Suggestion> suggestions;
-    for (const auto& rule : rules_) {
+    for (std::size_t index = 0; index < rules_.size(); ++index) {
+        const CleanupRule& rule = rules_[index];
+        std::unordered_set<std::string> laterPlaces;
+        if (std::holds_alternative<CleanupRule::ChildrenOfHomeFolder>(rule.target())) {
+            for (std::size_t later = index + 1; later < places.size(); ++later) {
+                laterPlaces.insert(places[later].begin(), places[later].end());
+            }
+        }
         Items kept;
-        for (auto& item : items(rule, root, context)) {
-            if (!claimed.contains(item.path)) {
+        // A node that two places of the rule reach is one item.
+        std::unordered_set<std::string> found;
+        for (auto& item : std::visit(CandidateFinder(root, context, places[index], laterPlaces),
+                                     rule.target())) {
+            if (!claimed.contains(item.path) && found.insert(item.path).second) {
                 kept.push_back(std::move(item));
             }
         }
@@ -335,11 +410,6 @@ std::vector<Suggestion> RuleAnalyzer::analyze(const FileNodePtr& root,
     std::stable_sort(suggestions.begin(), suggestions.end(),
                      [](const auto& a, const auto& b) { return a.totalBytes() > b.totalBytes(); });
     return suggestions;
-}
-
-std::vector<SuggestionItem> RuleAnalyzer::items(const CleanupRule& rule, const FileNodePtr& root,
-                                                const AnalysisContext& context) {
-    return std::visit(CandidateFinder(root, context), rule.target());
 }
 
 std::vector<Evidence> RuleAnalyzer::evidence(const CleanupRule& rule,

@@ -24,13 +24,15 @@ class RuleAnalyzer {
     // sizes in the order found). A path inside, equal to or enclosing a path
     // claimed by an earlier rule is not proposed again; a rule below its
     // minimum still claims its items. The context's Trash counts as claimed
-    // before the first rule runs. root is the scanned tree holding the
-    // home folder.
+    // before the first rule runs. Each rule looks in its places as the
+    // context's places resolve them; a node reached through two of them is
+    // one item, and a child that a folder-children target finds is left alone
+    // when it is itself a place a later rule names. root is the scanned tree
+    // holding the home folder. Throws std::invalid_argument when a rule names
+    // a place HomePlaces does not know.
     std::vector<Suggestion> analyze(const FileNodePtr& root, const AnalysisContext& context) const;
 
   private:
-    static std::vector<SuggestionItem> items(const CleanupRule& rule, const FileNodePtr& root,
-                                             const AnalysisContext& context);
     static std::vector<Evidence> evidence(const CleanupRule& rule,
                                           const std::vector<SuggestionItem>& items, Date now);
 

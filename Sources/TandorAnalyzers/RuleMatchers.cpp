@@ -112,18 +112,25 @@ const std::unordered_set<std::string_view>& projectMarkers() {
     return markers;
 }
 
-std::vector<FileNodePtr> nodesMatching(std::string_view pattern, const FileNodePtr& root,
-                                       std::string_view home) {
-    auto homeNode = root->nodeAt(home);
-    if (!homeNode) {
+std::vector<FileNodePtr> nodesMatching(std::string_view pattern, const FileNodePtr& root) {
+    const auto pieces = paths::components(pattern);
+    const auto firstWildcard = std::find_if(
+        pieces.begin(), pieces.end(),
+        [](std::string_view piece) { return piece.find('*') != std::string_view::npos; });
+    std::string fixedPart = "/";
+    for (auto piece = pieces.begin(); piece != firstWildcard; ++piece) {
+        fixedPart = paths::join(fixedPart, *piece);
+    }
+    auto start = root->nodeAt(fixedPart);
+    if (!start) {
         return {};
     }
-    std::vector<FileNodePtr> current{std::move(homeNode)};
-    for (const auto piece : paths::components(pattern)) {
+    std::vector<FileNodePtr> current{std::move(start)};
+    for (auto piece = firstWildcard; piece != pieces.end(); ++piece) {
         std::vector<FileNodePtr> next;
         for (const auto& node : current) {
             for (const auto& child : node->children()) {
-                if (Wildcard::matches(child->name(), piece)) {
+                if (Wildcard::matches(child->name(), *piece)) {
                     next.push_back(child);
                 }
             }

@@ -36,11 +36,11 @@ struct ExtractedArchive {
     FileNodePtr folder;
 };
 
-// The nodes that a home-relative pattern reaches, one "*"-wildcard piece per
-// path component. Empty pieces are ignored, so a pattern without pieces gives
-// the home node itself; a home folder missing from the tree gives nothing.
-std::vector<FileNodePtr> nodesMatching(std::string_view pattern, const FileNodePtr& root,
-                                       std::string_view home);
+// The nodes of the tree below root that an absolute pattern reaches, one
+// "*"-wildcard piece per path component; empty pieces are ignored. The pieces
+// before the first wildcard name one folder, which gives nothing when the tree
+// does not hold it.
+std::vector<FileNodePtr> nodesMatching(std::string_view pattern, const FileNodePtr& root);
 
 // Appends, in pre-order, every code project at or below node: a folder with a
 // project marker and at least one build folder whose marker stands beside it.

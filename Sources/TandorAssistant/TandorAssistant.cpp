@@ -35,11 +35,12 @@ bool exists(const std::string& path) {
 }  // namespace
 
 TandorAssistant::TandorAssistant(std::string_view allowedRoot, AssistantProposalStore proposals,
-                                 Clock now, Scanner scanner)
+                                 Clock now, Scanner scanner, std::string packageStatus)
     : allowedRoot_(FileNode::normalize(allowedRoot)),
       proposals_(std::move(proposals)),
       now_(std::move(now)),
-      scanner_(scanner ? std::move(scanner) : Scanner(diskScan)) {
+      scanner_(scanner ? std::move(scanner) : Scanner(diskScan)),
+      packageStatus_(std::move(packageStatus)) {
 }
 
 TandorAssistant::ScanResultSummary TandorAssistant::diskScan(const std::string& path) {

@@ -14,6 +14,7 @@
 #include "TandorAssistant/MCPServer.hpp"
 #include "TandorCore/Date.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/InstalledPackages.hpp"
 
 namespace tandor {
 
@@ -43,11 +44,14 @@ class TandorAssistant {
         "with paths and a short reason: Tandor shows them in its app, where the user decides. The "
         "first call scans the disk and can take a minute; later calls reuse the scan.";
 
-    // allowedRoot is stored normalised. Without a scanner the tools scan the
-    // disk with diskScan.
+    // allowedRoot is stored normalised; it is the home folder whose places
+    // the suggestions look in. Without a scanner the tools scan the disk with
+    // diskScan. packageStatus is dpkg's status file, read for the installed
+    // packages at each request for suggestions.
     TandorAssistant(
         std::string_view allowedRoot, AssistantProposalStore proposals,
-        Clock now = [] { return std::chrono::system_clock::now(); }, Scanner scanner = {});
+        Clock now = [] { return std::chrono::system_clock::now(); }, Scanner scanner = {},
+        std::string packageStatus = std::string(InstalledPackages::defaultStatusPath));
     TandorAssistant(const TandorAssistant&) = delete;
     TandorAssistant& operator=(const TandorAssistant&) = delete;
 
@@ -125,6 +129,7 @@ class TandorAssistant {
     AssistantProposalStore proposals_;
     Clock now_;
     Scanner scanner_;
+    std::string packageStatus_;
     mutable std::mutex lock_;
     std::optional<CacheEntry> cache_;
 };

@@ -8,6 +8,8 @@
 #include "TandorAssistant/ToolError.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
+#include "TandorCore/HomePlaces.hpp"
+#include "TandorCore/InstalledPackages.hpp"
 
 namespace tandor {
 namespace {
@@ -47,7 +49,8 @@ JSONValue suggestionObject(const Suggestion& suggestion, std::int64_t itemsPerSu
 
 JSONValue TandorAssistant::suggestions(const JSONValue& arguments) {
     const auto found = find(arguments, toolArguments::flag(arguments, "refresh"), ".");
-    const AnalysisContext context(allowedRoot_, now_(), {});
+    const AnalysisContext context(HomePlaces::read(allowedRoot_), now_(), {},
+                                  InstalledPackages::read(packageStatus_));
     std::vector<Suggestion> kept = RuleAnalyzer(BuiltInRules::all()).analyze(found.node, context);
     if (const auto safety = toolArguments::text(arguments, "safety")) {
         const auto level = safetyLevelFromRawValue(*safety);

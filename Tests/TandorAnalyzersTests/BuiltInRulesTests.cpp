@@ -53,7 +53,7 @@ TEST(BuiltInRulesTest, OnlyLargeFilesHasNoKindAndInstallerExtensionsAreLowercase
         EXPECT_EQ(rule.kind().has_value(), rule.id() != "files.large") << rule.id();
         if (const auto* target = std::get_if<CleanupRule::FilesWithExtensions>(&rule.target())) {
             EXPECT_EQ(target->extensions,
-                      (std::set<std::string>{"dmg", "pkg", "mpkg", "xip", "iso"}));
+                      (std::set<std::string>{"dmg", "pkg", "mpkg", "xip", "iso", "deb", "rpm"}));
         }
     }
 }

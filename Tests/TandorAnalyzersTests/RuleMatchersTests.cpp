@@ -76,29 +76,29 @@ TEST(RuleMatchersTest, PathPatternsWalkOneComponentPerPiece) {
         });
     struct Case {
         std::string pattern;
-        std::string home;
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases{
-        {"Library/Caches", "/home/ana", {"/home/ana/Library/Caches"}},
-        {"/Library//Caches/", "/home/ana", {"/home/ana/Library/Caches"}},
-        {"", "/home/ana", {"/home/ana"}},
-        {"//", "/home/ana", {"/home/ana"}},
-        {"Library/Group Containers/*.ru.keepcoder.Telegram/stable/account-*/postbox/media",
-         "/home/ana",
+        {"/home/ana/Library/Caches", {"/home/ana/Library/Caches"}},
+        {"//home/ana/Library//Caches/", {"/home/ana/Library/Caches"}},
+        {"/home/ana", {"/home/ana"}},
+        {"/home/ana/Library/Group "
+         "Containers/*.ru.keepcoder.Telegram/stable/account-*/postbox/media",
          {"/home/ana/Library/Group "
           "Containers/X1.ru.keepcoder.Telegram/stable/account-1/postbox/media",
           "/home/ana/Library/Group "
           "Containers/X1.ru.keepcoder.Telegram/stable/account-2/postbox/media"}},
+        {"/home/ana/*", {"/home/ana/Library", "/home/ana/Steam"}},
         // A file reached before the last piece leads nowhere.
-        {"Steam/*", "/home/ana", {}},
+        {"/home/ana/Steam/*", {}},
         // A piece that matches nothing ends the walk, even before a lone star.
-        {"Library/Missing/*", "/home/ana", {}},
-        {"Library/Caches", "/home/bob", {}},
+        {"/home/ana/Library/Missing/*", {}},
+        // The part before the first wildcard must lie in the tree.
+        {"/home/bob/Library/Caches", {}},
+        {"/home/*/Library", {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(pathsOf(RuleMatchers::nodesMatching(c.pattern, root, c.home)), c.expected)
-            << c.pattern;
+        EXPECT_EQ(pathsOf(RuleMatchers::nodesMatching(c.pattern, root)), c.expected) << c.pattern;
     }
 }
 
@@ -203,6 +203,25 @@ TEST(InstallerMatcherTest, KeysKeepTheWordsBeforeTheVersion) {
     };
     for (const auto& [name, key] : cases) {
         EXPECT_EQ(InstallerMatcher::key(name), key) << name;
+    }
+}
+
+TEST(InstallerMatcherTest, DebianPackageFilesNameTheirPackage) {
+    const std::vector<std::pair<std::string_view, std::optional<std::string_view>>> cases{
+        {"bash_5.2.15-2+b2_amd64.deb", "bash"},
+        {"google-chrome-stable_current_amd64.DEB", "google-chrome-stable"},
+        {"bash_5.2_amd64 (1).deb", "bash"},
+        {"bash_5.2.deb", std::nullopt},
+        {"bash_5.2_amd64_extra.deb", std::nullopt},
+        {"_5.2_amd64.deb", std::nullopt},
+        {"bash__amd64.deb", std::nullopt},
+        {"bash_5.2_.deb", std::nullopt},
+        {"bash_5.2_amd64.rpm", std::nullopt},
+        {"bash_5.2_amd64", std::nullopt},
+        {".deb", std::nullopt},
+    };
+    for (const auto& [name, package] : cases) {
+        EXPECT_EQ(InstallerMatcher::debianPackage(name), package) << name;
     }
 }
 

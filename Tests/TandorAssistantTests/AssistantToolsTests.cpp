@@ -5,10 +5,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 
 #include "TandorAssistant/TandorAssistant.hpp"
 #include "TandorAssistant/ToolError.hpp"
 #include "TandorCore/Paths.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -262,6 +264,41 @@ TEST_F(AssistantToolsTests, SuggestionsFilterBySafetyAndCutTheirItems) {
               "Unknown safety level Regenerable.");
     const auto none = assistant.suggestions(JSONValue::object({{"path", "~/Stack"}}));
     EXPECT_EQ(*none["recoverable"], JSONValue("0 bytes"));
+}
+
+// The suggestions look in the places of the assistant's home: its cache
+// folder, its localised Downloads, and the packages dpkg lists.
+TEST_F(AssistantToolsTests, SuggestionsFindTheLinuxPlacesOfTheHome) {
+    testing::EnvironmentOverride environment;
+    environment.set("XDG_CACHE_HOME", home / "Cache");
+    testing::writeFile(home / ".config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/Scaricati\"\n");
+    testing::writeFile(home / "status", "Package: bash\nStatus: install ok installed\n");
+    makeFile(home / "Cache/mozilla/cache2/entry", 60'000'000);
+    makeFile(home / "Cache/huggingface/hub/model", 60'000'000);
+    makeFile(home / "Scaricati/tool_1.0_amd64.deb", 12'000'000, 40);
+    makeFile(home / "Scaricati/bash_9.9.9-1_amd64.deb", 12'000'000);
+    TandorAssistant withPackages(
+        home.path(), AssistantProposalStore(proposalFile),
+        [] { return std::chrono::system_clock::now(); }, {}, home / "status");
+
+    const auto answer = withPackages.suggestions(JSONValue::object({}));
+    std::map<std::string, std::vector<std::string>> found;
+    for (const auto& suggestion : *answer["suggestions"]->arrayValue()) {
+        auto& paths = found[*suggestion["rule"]->stringValue()];
+        for (const auto& item : *suggestion["items"]->arrayValue()) {
+            paths.push_back(*item["path"]->stringValue());
+        }
+    }
+    const auto under = [this](const std::string& relative) {
+        return std::vector<std::string>{home / relative};
+    };
+    EXPECT_EQ(found["cache.user"], under("Cache/mozilla"));
+    EXPECT_EQ(found["ai.huggingface"], under("Cache/huggingface"));
+    // The fixture's Downloads still counts, as a Mac names it.
+    EXPECT_EQ(found["downloads.installers"],
+              (std::vector<std::string>{home / "Scaricati/tool_1.0_amd64.deb",
+                                        home / "Downloads/old.dmg"}));
+    EXPECT_EQ(found["installers.installedApps"], under("Scaricati/bash_9.9.9-1_amd64.deb"));
 }
 
 TEST_F(AssistantToolsTests, RulesAreTheBuiltInTable) {

@@ -52,7 +52,7 @@ class AutomationModelTest : public ::testing::Test {
 
     AutomationModel make() {
         return AutomationModel({storeURL(), [this] { return history; }, testing::readerOf(),
-                                [this] { return now; }, testing::home});
+                                [this] { return now; }, testing::home, packageStatus});
     }
 
     // Later writes into the support folder fail: a regular file takes its place.
@@ -64,6 +64,7 @@ class AutomationModelTest : public ::testing::Test {
     testing::TemporaryFolder folder_;
     std::vector<HistoryRecord> history;
     Date now = fixedNow();
+    std::string packageStatus;
 };
 
 struct CanEnableCase {
@@ -111,6 +112,20 @@ TEST_F(AutomationModelTest, TurningOnAFreshPreviewListsItAndSaysSo) {
     EXPECT_EQ(model.message().toStdString(),
               "A rule is on. It fills the pile; nothing moves until you confirm.");
     EXPECT_THAT(make().enabled(), SizeIs(1));
+}
+
+TEST_F(AutomationModelTest, PreviewsCountTheInstallersOfThePackagesDpkgLists) {
+    testing::writeFile(folder_ / "status", "Package: bash\nStatus: install ok installed\n");
+    const AutomationRule installers = testing::ruleWith(
+        AutomationRule::Condition::builtInRule("installers.installedApps"), "rule.installers");
+    const auto tree = downloads({file("bash_9.9.9-1_amd64.deb", 20 * megabytes)});
+    for (const auto& [status, expected] :
+         {std::pair<std::string, std::size_t>{"", 0}, {folder_ / "status", 1}}) {
+        packageStatus = status;
+        auto model = make();
+        model.preview(installers, tree);
+        EXPECT_THAT(model.previews().at("rule.installers").items, SizeIs(expected)) << status;
+    }
 }
 
 TEST_F(AutomationModelTest, TurningOnAStalePreviewSaysToPreviewAgain) {
@@ -199,7 +214,7 @@ TEST_F(AutomationModelTest, RefreshNeverProposesARuleThatIsOn) {
 TEST_F(AutomationModelTest, AnUnreadableHistoryProposesFromTheScanAlone) {
     auto model = AutomationModel(
         {storeURL(), []() -> std::vector<HistoryRecord> { throw std::runtime_error("unreadable"); },
-         testing::readerOf(), [this] { return now; }, testing::home});
+         testing::readerOf(), [this] { return now; }, testing::home, ""});
     model.refresh({});
     EXPECT_THAT(model.proposals(), IsEmpty());
 }

@@ -159,7 +159,7 @@ TEST_F(EngineTextsInItalian, EveryRuleAndEveryShapeOfItsEvidence) {
         for (const CleanupRule& rule : BuiltInRules::all()) {
             const CleanupRule pointed(rule.id(), rule.title(), rule.category(), rule.kind(),
                                       rule.safety(), rule.reason(), rule.howToRecover(),
-                                      CleanupRule::ChildrenOfHomeFolder{"Stuff"}, 0);
+                                      CleanupRule::ChildrenOfHomeFolder{{"Stuff"}}, 0);
             expectTranslated(suggestionsOf({pointed}, item.entries),
                              std::string(item.name) + " / " + rule.id());
         }

@@ -137,6 +137,10 @@ TEST_F(MainWindowTest, TheWelcomesButtonScansTheHomeFolderIntoTheResults) {
 }
 
 TEST_F(MainWindowTest, ASuggestionGoesOnThePileComesOffWithUndoAndThenToTheTrash) {
+    // What the toolkit itself caches while the test runs stays out of the app caches.
+    const testing::TemporaryFolder elsewhere;
+    testing::EnvironmentOverride environment;
+    environment.set("XDG_CACHE_HOME", elsewhere.path());
     const std::string cache = home / "Library/Caches/com.example.app";
     std::filesystem::create_directories(cache);
     {

@@ -8,6 +8,7 @@
 #include "TandorAnalyzers/FileClassifier.hpp"
 #include "TandorAnalyzers/RuleAnalyzer.hpp"
 #include "TandorApps/InstalledApps.hpp"
+#include "TandorCore/InstalledPackages.hpp"
 #include "TandorScanner/DirectoryScanner.hpp"
 #include "TandorScanner/RecentlyUsedXbelReader.hpp"
 #include "TandorScanner/ScanError.hpp"
@@ -51,8 +52,8 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
 
     const std::string normalizedHome = FileNode::normalize(home);
     HomePlaces places = HomePlaces::read(normalizedHome);
-    const AnalysisContext context(places, std::chrono::system_clock::now(),
-                                  installedAppNames(home));
+    const AnalysisContext context(places, std::chrono::system_clock::now(), installedAppNames(home),
+                                  InstalledPackages::read());
     std::vector<Suggestion> suggestions =
         RuleAnalyzer(BuiltInRules::all()).analyze(scanned.root, context);
     stopIfAsked(stop, home);

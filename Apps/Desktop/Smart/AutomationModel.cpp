@@ -7,6 +7,7 @@
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/InstalledPackages.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
 #include "TandorScanner/RecentlyUsedXbelReader.hpp"
@@ -49,7 +50,9 @@ AutomationModel::Services AutomationModel::Services::standard() {
     return {AutomationStore::defaultURL(),
             [] { return CleanupHistory(CleanupHistory::defaultURL()).records(); },
             std::make_shared<RecentlyUsedXbelReader>(),
-            [] { return std::chrono::system_clock::now(); }, homeFolderPath()};
+            [] { return std::chrono::system_clock::now(); },
+            homeFolderPath(),
+            std::string(InstalledPackages::defaultStatusPath)};
 }
 
 AutomationModel::AutomationModel(Services services)
@@ -59,7 +62,10 @@ AutomationModel::AutomationModel(Services services)
 }
 
 AnalysisContext AutomationModel::context() const {
-    return AnalysisContext(FileNode::normalize(services_.home), services_.now(), {});
+    return AnalysisContext(FileNode::normalize(services_.home), services_.now(), {},
+                           services_.packageStatus.empty()
+                               ? InstalledPackages()
+                               : InstalledPackages::read(services_.packageStatus));
 }
 
 void AutomationModel::republishEnabled() {

@@ -45,8 +45,11 @@ class AutomationModel {
         std::function<Date()> now;
         // The home folder as the scan read it.
         std::string home;
+        // dpkg's status file, read for the installed packages; none when empty.
+        std::string packageStatus;
 
-        // The support folder's files, the recently used list and the clock.
+        // The support folder's files, the recently used list, the clock and
+        // dpkg's status file.
         static Services standard();
     };
 
