@@ -200,12 +200,16 @@ int main(int argc, char** argv) {
             writeBundle(applications + "/Application " + std::to_string(i) + ".app", i, i % 2 == 1);
         }
         const auto listOnce = [&] {
-            tandor::InstalledAppList list([&] { return std::vector<std::string>{applications}; });
+            tandor::InstalledAppList list([&] {
+                return tandor::InstalledApps::Places{{applications}, {}, {}};
+            });
             waitForListing(list);
         };
         std::printf("listing 500 bundles: %.1f ms (median of 5)\n", median(5, listOnce));
 
-        tandor::InstalledAppList list([&] { return std::vector<std::string>{applications}; });
+        tandor::InstalledAppList list([&] {
+            return tandor::InstalledApps::Places{{applications}, {}, {}};
+        });
         waitForListing(list);
         const QString typed = QStringLiteral("application 12");
         std::vector<double> keystrokes;

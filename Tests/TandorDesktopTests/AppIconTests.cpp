@@ -144,7 +144,8 @@ class FixtureTheme {
 };
 
 TEST_F(BundleIcons, WithoutItsOwnIconAnAppShowsTheThemesThenNothing) {
-    const AppBundle own{bundle, "org.example.editor", "Editor", std::nullopt, false, "Editor"};
+    const AppBundle own{bundle,   "org.example.editor",    "Editor",    std::nullopt, false,
+                        "Editor", AppBundle::Kind::bundle, std::nullopt};
     const std::vector<std::optional<std::string>> without{"Damaged", "Outside", std::nullopt};
     for (const bool themeHasOne : {true, false}) {
         const FixtureTheme theme(folder / (themeHasOne ? "with" : "without"), themeHasOne);

@@ -53,7 +53,8 @@ Leftover leftover(std::string path, Leftover::Match match) {
 }
 
 UninstallPlan planOf(std::string bundleID, std::string path, std::vector<Leftover> leftovers) {
-    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false, std::nullopt},
+    return {{std::move(path), std::move(bundleID), "Editor", std::nullopt, false, std::nullopt,
+             AppBundle::Kind::bundle, std::nullopt},
             5000,
             std::move(leftovers),
             std::nullopt};
@@ -170,20 +171,27 @@ TEST(RunningApps, TheEnclosingBundleIsTheInnermost) {
 }
 
 // A leftover row shows where it lies and why in the interface language,
-// from whichever of the Library's folders it comes.
+// from whichever of the Library's folders or the platform's places it comes.
 TEST(LeftoverRow, EveryLocationAndReasonIsShownInItalian) {
     const testing::TemporaryFolder home;
     for (const std::string folder :
-         {"Application Support", "Containers", "Group Containers", "Preferences",
-          "Preferences/ByHost", "Application Scripts", "Caches", "HTTPStorages", "WebKit",
-          "Cookies", "Saved Application State", "Logs", "LaunchAgents"}) {
-        testing::writeFile(home / ("Library/" + folder + "/org.example.editor.data"), "x");
+         {"Library/Application Support", "Library/Containers", "Library/Group Containers",
+          "Library/Preferences", "Library/Preferences/ByHost", "Library/Application Scripts",
+          "Library/Caches", "Library/HTTPStorages", "Library/WebKit", "Library/Cookies",
+          "Library/Saved Application State", "Library/Logs", "Library/LaunchAgents", ".config",
+          ".local/share", ".cache", ".local/state", ".var/app", ".local/share/applications"}) {
+        testing::writeFile(home / (folder + "/org.example.editor.data"), "x");
     }
-    const auto leftovers =
-        LeftoverFinder(home.path())
-            .leftovers(
-                {home / "Editor.app", "org.example.editor", "Editor", std::nullopt, false, {}});
-    ASSERT_EQ(leftovers.size(), 13u);
+    const auto leftovers = LeftoverFinder(home.path())
+                               .leftovers({home / "Editor.app",
+                                           "org.example.editor",
+                                           "Editor",
+                                           std::nullopt,
+                                           false,
+                                           {},
+                                           AppBundle::Kind::bundle,
+                                           std::nullopt});
+    ASSERT_EQ(leftovers.size(), 19u);
     ui::Texts::setLanguage(QStringLiteral("it"));
     for (const auto& found : leftovers) {
         for (const std::string& text : {found.location, found.reason}) {
@@ -211,7 +219,7 @@ TEST(InstalledAppList, FiltersNamesOnlyIgnoringLetterCase) {
     makeApp(folder / "Zed.app", "org.example.zed", "Zed Editor");
     makeApp(folder / "Atlas.app", "org.example.atlas", "Atlas");
     makeApp(folder / "Tools/Émile.app", "org.example.emile", "Émile");
-    InstalledAppList list([&] { return std::vector<std::string>{folder.path()}; });
+    InstalledAppList list([&] { return InstalledApps::Places{{folder.path()}, {}, {}}; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !list.isLoading(); }, 5000));
 
     EXPECT_THAT(namesShown(list, ""), ElementsAre("Atlas", "Émile", "Zed Editor"));

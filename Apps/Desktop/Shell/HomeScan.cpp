@@ -28,9 +28,9 @@ void stopIfAsked(const std::stop_token& stop, const std::string& home) {
     }
 }
 
-std::vector<std::string> installedAppNames(const std::string& home) {
+std::vector<std::string> installedAppNames(const HomePlaces& places) {
     std::vector<std::string> names;
-    for (const auto& app : InstalledApps::list(InstalledApps::defaultFolders(home))) {
+    for (const auto& app : InstalledApps::list(InstalledApps::defaultPlaces(places))) {
         names.push_back(app.name);
     }
     return names;
@@ -52,7 +52,7 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
     const std::string normalizedHome = FileNode::normalize(home);
     HomePlaces places = HomePlaces::read(normalizedHome);
     const AnalysisContext context(places, std::chrono::system_clock::now(),
-                                  installedAppNames(home));
+                                  installedAppNames(places));
     std::vector<Suggestion> suggestions =
         RuleAnalyzer(BuiltInRules::all()).analyze(scanned.root, context);
     stopIfAsked(stop, home);
