@@ -225,10 +225,11 @@ int main(int argc, char** argv) {
                     percentile(keystrokes, 0.5), percentile(keystrokes, 1.0));
 
         const tandor::ProcRunningApps running;
+        const tandor::AppBundle& app = list.apps().front();
         std::printf("running-app check, cached: %.4f ms (median of 1000)\n",
-                    median(1000, [&] { (void)running.isRunning("org.example.app1"); }));
+                    median(1000, [&] { (void)running.isRunning(app); }));
         std::printf("running-app check, fresh read of /proc: %.2f ms (median of 20)\n",
-                    median(20, [&] { (void)running.bundleIDs(); }));
+                    median(20, [&] { (void)running.snapshot(); }));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "smart-tab-bench: %s\n", error.what());
         return 1;

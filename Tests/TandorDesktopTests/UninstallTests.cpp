@@ -25,6 +25,7 @@
 #include "Smart/UninstallFooter.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/AppImageFixture.hpp"
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -149,7 +150,7 @@ TEST(RunningApps, FindsTheBundleOfARunningExecutable) {
     std::filesystem::create_directories(bundle + "/Contents/MacOS");
     std::filesystem::copy_file("/bin/sleep", executable);
     const ProcRunningApps running;
-    EXPECT_FALSE(running.bundleIDs().contains("org.example.fixture"));
+    EXPECT_FALSE(running.snapshot().bundleIDs.contains("org.example.fixture"));
 
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
@@ -157,11 +158,52 @@ TEST(RunningApps, FindsTheBundleOfARunningExecutable) {
         ::execl(executable.c_str(), "sleep", "30", nullptr);
         ::_exit(127);
     }
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return running.bundleIDs().contains("org.example.fixture"); }, 5000));
-    EXPECT_FALSE(running.isRunning("org.example.Fixture"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return running.snapshot().bundleIDs.contains("org.example.fixture"); }, 5000));
+    EXPECT_FALSE(running.isRunning({bundle, "org.example.Fixture", "Fixture", std::nullopt, false,
+                                    std::nullopt, AppBundle::Kind::bundle, std::nullopt}));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
+}
+
+AppBundle appImageAt(const std::string& path) {
+    return {path,
+            "Editor",
+            "Editor",
+            std::nullopt,
+            false,
+            std::nullopt,
+            AppBundle::Kind::appImage,
+            std::nullopt};
+}
+
+// A fake process table: an AppImage runs as a process's executable, or as the
+// APPIMAGE variable of what its runtime started; what cannot be read counts
+// for nothing.
+TEST(RunningApps, AnAppImageRunsAsExecutableOrAsAProcesssAppImageVariable) {
+    using namespace std::string_literals;
+    const testing::TemporaryFolder folder;
+    const std::string editor = folder / "Applications/Editor.AppImage";
+    const std::string viewer = folder / "Applications/Viewer.AppImage";
+    const std::string idle = folder / "Applications/Idle.AppImage";
+    for (const auto& path : {editor, viewer, idle}) {
+        testing::writeAppImage(path);
+    }
+    const std::string proc = folder / "proc";
+    std::filesystem::create_directories(proc + "/10");
+    std::filesystem::create_symlink(editor, proc + "/10/exe");
+    testing::writeFile(proc + "/20/environ", "HOME=/h\0APPIMAGE="s + viewer + "\0PATH=/bin\0"s);
+    std::filesystem::create_symlink("/tmp/.mount_viewer/usr/bin/viewer", proc + "/20/exe");
+    std::filesystem::create_directories(proc + "/30/environ");
+    std::filesystem::create_directories(proc + "/self");
+    std::filesystem::create_symlink(idle, proc + "/self/exe");
+    std::filesystem::create_symlink(viewer, folder / "viewer-link");
+
+    const ProcRunningApps running(proc);
+    EXPECT_TRUE(running.isRunning(appImageAt(editor)));
+    EXPECT_TRUE(running.isRunning(appImageAt(viewer)));
+    EXPECT_TRUE(running.isRunning(appImageAt(folder / "viewer-link")));
+    EXPECT_FALSE(running.isRunning(appImageAt(idle)));
 }
 
 TEST(RunningApps, TheEnclosingBundleIsTheInnermost) {

@@ -181,7 +181,7 @@ void UninstallDetailModel::refreshFooter() {
     if (!plan_ || shown == nullptr) {
         footer_ = {};
     } else {
-        const bool running = running_ && running_->isRunning(shown->bundleID);
+        const bool running = running_ && running_->isRunning(*shown);
         footer_ = UninstallFooter::make(
             *plan_, chosen_, scanModel_ ? scanModel_->pile() : ReviewPile(), running, now());
     }
