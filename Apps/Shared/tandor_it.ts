@@ -1260,6 +1260,10 @@
         <translation>Prossimi %lld file</translation>
     </message>
     <message>
+        <source>No apps found.</source>
+        <translation>Nessuna app trovata.</translation>
+    </message>
+    <message>
         <source>No automation is on yet.</source>
         <translation>Nessuna automazione è ancora attiva.</translation>
     </message>

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "History/HistoryModel.hpp"
 #include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
@@ -24,6 +25,7 @@
 #include "Smart/RunningApps.hpp"
 #include "Smart/UninstallFooter.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
+#include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/AppImageFixture.hpp"
 #include "TestSupport/FileContents.hpp"
@@ -319,6 +321,88 @@ TEST_F(AppsPaneTest, AnAppGoesOnThePileWithTheChosenLeftoversAndComesBackWhenOne
     ASSERT_EQ(model.pileCount(), 1);
     EXPECT_EQ(addButtonText(), QStringLiteral("Add to pile"));
     EXPECT_TRUE(first("uninstallAddButton")->isEnabled());
+}
+
+// The main window on a fixture home that holds every base folder, scanned
+// and on the Smart tab's Apps pane.
+class AppImagePaneTest : public testing::MainWindowFixture {
+  protected:
+    AppImagePaneTest() {
+        basePlaces.set("XDG_CACHE_HOME", home / ".cache")
+            .set("XDG_STATE_HOME", home / ".local/state");
+    }
+
+    void openPane() {
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
+        showTab("Smart");
+        ASSERT_TRUE(model.scanHome());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
+        QTest::qWait(50);
+        clickAndSettle(itemWithText(first("smartPanePicker"), QStringLiteral("Apps")));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                const auto* list = window->findChild<QObject*>(QStringLiteral("installedAppList"));
+                return list != nullptr && !list->property("loading").toBool();
+            },
+            5000));
+    }
+
+    testing::EnvironmentOverride basePlaces;
+};
+
+TEST_F(AppImagePaneTest, AnEmptyListSaysSo) {
+    ASSERT_NO_FATAL_FAILURE(openPane());
+    EXPECT_EQ(first("appRow"), nullptr);
+    EXPECT_NE(first("noAppsText"), nullptr);
+}
+
+TEST_F(AppImagePaneTest, AnAppImageGoesToTheTrashWithItsLeftoversAndComesBackFromTheHistory) {
+    const std::string appImage = home / "Applications/Editor-1.2.3-x86_64.AppImage";
+    testing::writeAppImage(appImage);
+    const std::string entry = home / ".local/share/applications/org.example.Editor.desktop";
+    testing::writeDesktopEntry(entry, "\"" + appImage + "\" %U", "Name=Editor Pro\n");
+    const std::string settings = home / ".config/org.example.Editor/settings.json";
+    const std::string cache = home / ".cache/org.example.Editor/cache.db";
+    testing::writeFile(settings, "{}");
+    testing::writeFile(cache, std::string(20'000, 'c'));
+    ASSERT_NO_FATAL_FAILURE(openPane());
+
+    ASSERT_NE(first("appRow"), nullptr);
+    EXPECT_EQ(first("noAppsText"), nullptr);
+    EXPECT_NE(itemWithText(first("appRow"), QStringLiteral("Editor Pro")), nullptr);
+    clickAndSettle(first("appRow"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first("uninstallAddButton") != nullptr; }, 5000));
+    EXPECT_EQ(shown("leftoverRow").size(), 3);
+    const auto* detail = window->findChild<QObject*>(QStringLiteral("uninstallDetail"));
+    EXPECT_TRUE(detail->property("factsText")
+                    .toString()
+                    .startsWith(QString::fromStdString(
+                        "App " + ByteFormat::string(testing::allocatedBytes(appImage)) + " · ")));
+    EXPECT_TRUE(first("uninstallCount")->property("text").toString().startsWith("4 items · "));
+
+    clickAndSettle(first("uninstallAddButton"));
+    ASSERT_EQ(model.pileCount(), 4);
+    model.commitPile();
+    for (const auto& path : {appImage, entry, settings, cache}) {
+        EXPECT_FALSE(testing::isThere(path)) << path;
+    }
+    const std::string trash = home / ".local/share/Trash";
+    EXPECT_EQ(testing::contentsOf(trash + "/files/Editor-1.2.3-x86_64.AppImage"),
+              testing::appImageBytes());
+    EXPECT_TRUE(testing::isThere(trash + "/info/Editor-1.2.3-x86_64.AppImage.trashinfo"));
+
+    HistoryModel history(HistoryModel::Services::standard());
+    history.reload();
+    ASSERT_EQ(history.sessions().size(), 1u);
+    const auto ids = history.restorableIDs(history.sessions().front());
+    EXPECT_EQ(ids.size(), 4u);
+    history.restore(ids);
+    EXPECT_EQ(testing::contentsOf(appImage), testing::appImageBytes());
+    EXPECT_NE(std::filesystem::status(appImage).permissions() & std::filesystem::perms::owner_exec,
+              std::filesystem::perms::none);
+    EXPECT_EQ(testing::contentsOf(settings), "{}");
+    EXPECT_TRUE(testing::isThere(entry));
+    EXPECT_TRUE(testing::isThere(cache));
 }
 
 }  // namespace
