@@ -20,6 +20,7 @@
 #include "QuickItems.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ApplicationEngine.hpp"
+#include "Shell/HomeScan.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Smart/InstalledAppList.hpp"
 #include "Smart/RunningApps.hpp"
@@ -321,6 +322,20 @@ TEST_F(AppsPaneTest, AnAppGoesOnThePileWithTheChosenLeftoversAndComesBackWhenOne
     ASSERT_EQ(model.pileCount(), 1);
     EXPECT_EQ(addButtonText(), QStringLiteral("Add to pile"));
     EXPECT_TRUE(first("uninstallAddButton")->isEnabled());
+}
+
+// The scan hands the installers rule the AppImages' names with the bundles'.
+TEST(HomeScanInstalledApps, TheInstallerOfAnInstalledAppImageIsSuggested) {
+    const testing::FixtureHome home;
+    testing::writeAppImage(home / "Applications/Editor-1.2.3-x86_64.AppImage");
+    testing::writeFile(home / "Downloads/Editor-1.2.4.dmg", std::string(11'000'000, 'x'));
+    const auto outcome = HomeScan::run(home.path(), {}, {});
+    const auto installers = std::find_if(
+        outcome.suggestions.begin(), outcome.suggestions.end(),
+        [](const Suggestion& found) { return found.id == "installers.installedApps"; });
+    ASSERT_NE(installers, outcome.suggestions.end());
+    ASSERT_EQ(installers->items.size(), 1u);
+    EXPECT_EQ(installers->items.front().path, home / "Downloads/Editor-1.2.4.dmg");
 }
 
 // The main window on a fixture home that holds every base folder, scanned
