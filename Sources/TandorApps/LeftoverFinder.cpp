@@ -107,22 +107,22 @@ std::optional<Decision> decide(const std::string& entry, const Signature& signat
     return std::nullopt;
 }
 
-struct Match {
+struct Candidate {
     std::string path;
     Decision decision;
 };
 
 // The entries of folder that the location's rules tie to the application, in
 // listing order; none when the folder cannot be listed.
-std::vector<Match> matchesIn(const std::string& folder, const Location& location,
-                             const Signature& signature) {
-    std::vector<Match> matches;
+std::vector<Candidate> candidatesIn(const std::string& folder, const Location& location,
+                                    const Signature& signature) {
+    std::vector<Candidate> candidates;
     for (const auto& name : folderEntries(folder).value_or(std::vector<std::string>{})) {
         if (const auto decision = decide(unicode::lowercased(name), signature, location)) {
-            matches.push_back({paths::join(folder, name), *decision});
+            candidates.push_back({paths::join(folder, name), *decision});
         }
     }
-    return matches;
+    return candidates;
 }
 
 bool isOrHolds(const std::string& path, const std::string& folder) {
@@ -152,11 +152,13 @@ LeftoverFinder::LeftoverFinder(HomePlaces places) : places_(std::move(places)) {
 }
 
 bool LeftoverFinder::mayPropose(const std::string& path) const {
-    const auto touches = [&path](const std::string& folder) { return isOrHolds(path, folder); };
-    const auto holds = [&path](const std::string& folder) { return paths::isInside(path, folder); };
-    return std::none_of(baseFolders_.begin(), baseFolders_.end(), touches) &&
-           std::none_of(keptFolders_.begin(), keptFolders_.end(), touches) &&
-           std::none_of(keptFolders_.begin(), keptFolders_.end(), holds);
+    const auto isOrHoldsIt = [&path](const std::string& folder) { return isOrHolds(path, folder); };
+    const auto liesInIt = [&path](const std::string& folder) {
+        return paths::isInside(path, folder);
+    };
+    return std::none_of(baseFolders_.begin(), baseFolders_.end(), isOrHoldsIt) &&
+           std::none_of(keptFolders_.begin(), keptFolders_.end(), isOrHoldsIt) &&
+           std::none_of(keptFolders_.begin(), keptFolders_.end(), liesInIt);
 }
 
 std::vector<Leftover> LeftoverFinder::leftovers(const AppBundle& app) const {
@@ -165,7 +167,7 @@ std::vector<Leftover> LeftoverFinder::leftovers(const AppBundle& app) const {
     std::unordered_set<std::string> seen;
     for (const auto& location : locations) {
         for (const auto& folder : places_.resolve(location.folder)) {
-            for (auto& [path, decision] : matchesIn(folder, location, signature)) {
+            for (auto& [path, decision] : candidatesIn(folder, location, signature)) {
                 if (!mayPropose(path) || !seen.insert(path).second) {
                     continue;
                 }
