@@ -528,6 +528,10 @@
         <translation>Comprimi di nuovo la cartella o scarica di nuovo l'archivio.</translation>
     </message>
     <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
         <source>Connect</source>
         <translation>Collega</translation>
     </message>
@@ -784,6 +788,10 @@
         <translation>Primo scatto del gruppo</translation>
     </message>
     <message>
+        <source>Flatpak sandbox</source>
+        <translation>Sandbox Flatpak</translation>
+    </message>
+    <message>
         <source>Folder with %lld files</source>
         <translation>Cartella con %lld file</translation>
     </message>
@@ -850,6 +858,10 @@
     <message>
         <source>History puts it back</source>
         <translation>La Cronologia la rimette a posto</translation>
+    </message>
+    <message>
+        <source>History, logs and window state the app keeps between runs.</source>
+        <translation>Cronologia, log e stato delle finestre che l'app conserva tra un avvio e l'altro.</translation>
     </message>
     <message>
         <source>How it works</source>
@@ -1132,6 +1144,10 @@
         <translation>Misuro la tua cartella Inizio</translation>
     </message>
     <message>
+        <source>Menu entry</source>
+        <translation>Voce di menu</translation>
+    </message>
+    <message>
         <source>Messages attachments</source>
         <translation>Allegati di Messaggi</translation>
     </message>
@@ -1242,6 +1258,10 @@
     <message>
         <source>Next %lld files</source>
         <translation>Prossimi %lld file</translation>
+    </message>
+    <message>
+        <source>No apps found.</source>
+        <translation>Nessuna app trovata.</translation>
     </message>
     <message>
         <source>No automation is on yet.</source>
@@ -1720,6 +1740,10 @@
         <translation>Mostra la mappa del disco</translation>
     </message>
     <message>
+        <source>Shows the app in the applications menu. Without the app it starts nothing.</source>
+        <translation>Mostra l'app nel menu delle applicazioni. Senza l'app non avvia nulla.</translation>
+    </message>
+    <message>
         <source>Similar is not identical: look at each group before moving anything. Click a photo to add it to the pile or take it out; right-click for more.</source>
         <translation>Simile non vuol dire identico: guarda ogni gruppo prima di spostare qualcosa. Fai clic su una foto per aggiungerla alla pila o toglierla; clic destro per altro.</translation>
     </message>
@@ -1786,6 +1810,10 @@
     <message>
         <source>Starts a helper of the app at login. Without the app it only fails in the background.</source>
         <translation>Avvia un programma di supporto dell'app al login. Senza l'app fallisce soltanto in background.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Stays</source>
@@ -1962,6 +1990,10 @@
     <message>
         <source>The app's settings. Only needed if you install it again.</source>
         <translation>Le impostazioni dell'app. Servono solo se la reinstalli.</translation>
+    </message>
+    <message>
+        <source>The app's settings; some apps keep all their data here too.</source>
+        <translation>Le impostazioni dell'app; alcune app tengono qui anche tutti i loro dati.</translation>
     </message>
     <message>
         <source>The list below shows the same items.</source>

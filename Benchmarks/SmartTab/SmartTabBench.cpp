@@ -201,12 +201,16 @@ int main(int argc, char** argv) {
             writeBundle(applications + "/Application " + std::to_string(i) + ".app", i, i % 2 == 1);
         }
         const auto listOnce = [&] {
-            tandor::InstalledAppList list([&] { return std::vector<std::string>{applications}; });
+            tandor::InstalledAppList list([&] {
+                return tandor::InstalledApps::Places{{applications}, {}, {}};
+            });
             waitForListing(list);
         };
         std::printf("listing 500 bundles: %.1f ms (median of 5)\n", median(5, listOnce));
 
-        tandor::InstalledAppList list([&] { return std::vector<std::string>{applications}; });
+        tandor::InstalledAppList list([&] {
+            return tandor::InstalledApps::Places{{applications}, {}, {}};
+        });
         waitForListing(list);
         const QString typed = QStringLiteral("application 12");
         std::vector<double> keystrokes;
@@ -222,10 +226,11 @@ int main(int argc, char** argv) {
                     percentile(keystrokes, 0.5), percentile(keystrokes, 1.0));
 
         const tandor::ProcRunningApps running;
+        const tandor::AppBundle& app = list.apps().front();
         std::printf("running-app check, cached: %.4f ms (median of 1000)\n",
-                    median(1000, [&] { (void)running.isRunning("org.example.app1"); }));
+                    median(1000, [&] { (void)running.isRunning(app); }));
         std::printf("running-app check, fresh read of /proc: %.2f ms (median of 20)\n",
-                    median(20, [&] { (void)running.bundleIDs(); }));
+                    median(20, [&] { (void)running.snapshot(); }));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "smart-tab-bench: %s\n", error.what());
         return 1;

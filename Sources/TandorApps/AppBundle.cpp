@@ -1,15 +1,12 @@
 #include "TandorApps/AppBundle.hpp"
 
-#include <fcntl.h>
 #include <plist/plist.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <array>
-#include <cerrno>
 #include <memory>
 
-#include "TandorCore/FileDescriptor.hpp"
+#include "TandorApps/AppImageFile.hpp"
+#include "TandorApps/SmallFile.hpp"
 #include "TandorCore/HashCombiner.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/UnicodeText.hpp"
@@ -25,35 +22,6 @@ struct PlistDeleter {
     void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
 };
 using PlistPointer = std::unique_ptr<void, PlistDeleter>;
-
-// The whole regular file at path, or absent when it is missing, unreadable,
-// not a regular file or larger than the maximum.
-std::optional<std::string> smallFile(const std::string& path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > maximumPropertyListSize) {
-        return std::nullopt;
-    }
-    std::string contents;
-    std::array<char, 65536> buffer{};
-    for (;;) {
-        const ssize_t count = ::read(file.get(), buffer.data(), buffer.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            return std::nullopt;
-        }
-        if (count == 0) {
-            return contents;
-        }
-        contents.append(buffer.data(), static_cast<std::size_t>(count));
-        if (contents.size() > maximumPropertyListSize) {
-            return std::nullopt;
-        }
-    }
-}
 
 // The top-level dictionary of an XML or binary property list.
 PlistPointer dictionary(const std::string& contents) {
@@ -93,7 +61,8 @@ std::optional<AppBundle> AppBundle::read(const std::string& path) {
     if (!path.ends_with(".app")) {
         return std::nullopt;
     }
-    const auto contents = smallFile(paths::join(path, "Contents/Info.plist"));
+    const auto contents =
+        smallFile(paths::join(path, "Contents/Info.plist"), maximumPropertyListSize);
     if (!contents) {
         return std::nullopt;
     }
@@ -116,6 +85,8 @@ std::optional<AppBundle> AppBundle::read(const std::string& path) {
         .version = text(keys, "CFBundleShortVersionString"),
         .fromAppStore = exists(paths::join(path, "Contents/_MASReceipt/receipt")),
         .iconFile = text(keys, "CFBundleIconFile"),
+        .kind = Kind::bundle,
+        .desktopEntry = std::nullopt,
     };
 }
 
@@ -125,7 +96,10 @@ bool AppBundle::isProtected() const {
 
 std::set<std::string> AppBundle::folderNames() const {
     std::set<std::string> names;
-    for (auto candidate : {name, paths::nameWithoutExtension(path)}) {
+    const auto fileName = kind == Kind::bundle
+                              ? paths::nameWithoutExtension(path)
+                              : AppImageFile::nameFromFileName(paths::lastComponent(path));
+    for (auto candidate : {name, fileName}) {
         if (unicode::graphemeCount(candidate) > 3) {
             names.insert(std::move(candidate));
         }
@@ -143,5 +117,7 @@ std::size_t std::hash<tandor::AppBundle>::operator()(const tandor::AppBundle& ap
         .add(app.version)
         .add(app.fromAppStore)
         .add(app.iconFile)
+        .add(static_cast<int>(app.kind))
+        .add(app.desktopEntry)
         .value();
 }

@@ -6,17 +6,22 @@
 
 #include "TandorApps/AppBundle.hpp"
 #include "TandorApps/Leftover.hpp"
+#include "TandorCore/HomePlaces.hpp"
 
 namespace tandor {
 
 // Finds what an application left in thirteen folders of the home folder's
-// Library, by bundle identifier and, in three of them, by name. Only reads.
+// Library and in the platform's places (the configuration, data, cache and
+// state folders, the Flatpak sandboxes and the menu entries), by identifier
+// and, in six of them, by name. Never proposes the home or a base folder
+// itself, nor the Trash or Tandor's own folders. Only reads.
 class LeftoverFinder {
   public:
-    // Keeps home normalised.
+    // The platform's places at their defaults below home (normalised).
     explicit LeftoverFinder(std::string_view home);
+    explicit LeftoverFinder(HomePlaces places);
 
-    const std::string& home() const { return home_; }
+    const std::string& home() const { return places_.home(); }
 
     // Every leftover of app, each measured on disk, largest first; equal sizes
     // keep table order, then listing order. A location that cannot be listed
@@ -25,7 +30,15 @@ class LeftoverFinder {
     std::vector<Leftover> leftovers(const AppBundle& app) const;
 
   private:
-    std::string home_;
+    // Whether path may be offered: it neither is nor holds a base folder or
+    // a kept folder, and lies in no kept folder.
+    bool mayPropose(const std::string& path) const;
+
+    HomePlaces places_;
+    // Folders whose entries may be leftovers but that are never one whole.
+    std::vector<std::string> baseFolders_;
+    // The Trash and Tandor's own folders: nothing in them is a leftover.
+    std::vector<std::string> keptFolders_;
 };
 
 }  // namespace tandor

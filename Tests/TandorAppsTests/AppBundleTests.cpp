@@ -37,7 +37,7 @@ TEST_F(AppBundleRead, ReadsXMLAndBinaryPropertyListsAlike) {
         const auto app = bundle(name, keys, binary);
         ASSERT_TRUE(app) << name;
         EXPECT_EQ(*app, (AppBundle{folder_ / name, "com.example.Editor", "Editor Pro", "2.1", false,
-                                   "Editor"}));
+                                   "Editor", AppBundle::Kind::bundle, std::nullopt}));
         EXPECT_EQ(app->id(), folder_ / name);
     }
 }
@@ -109,14 +109,19 @@ TEST(AppBundle, ProtectionIsACaseSensitivePrefixTest) {
         {"/system/X.app", "org.example.x", false},
     };
     for (const auto& testCase : cases) {
-        const AppBundle app{testCase.path, testCase.bundleID, "Name", std::nullopt, false, {}};
+        const AppBundle app{
+            testCase.path,           testCase.bundleID, "Name", std::nullopt, false, {},
+            AppBundle::Kind::bundle, std::nullopt};
         EXPECT_EQ(app.isProtected(), testCase.isProtected) << testCase.bundleID;
     }
 }
 
 TEST(AppBundle, FolderNamesKeepNamesLongerThanThreeCharacters) {
     const auto names = [](const std::string& path, const std::string& name) {
-        return AppBundle{path, "x.y", name, std::nullopt, false, std::nullopt}.folderNames();
+        return AppBundle{
+            path,        "x.y", name, std::nullopt, false, std::nullopt, AppBundle::Kind::bundle,
+            std::nullopt}
+            .folderNames();
     };
     EXPECT_THAT(names("/Applications/Git.app", "Git"), IsEmpty());
     EXPECT_THAT(names("/Applications/VTool.app", "Visual Tool"),

@@ -13,6 +13,10 @@ using ::testing::ElementsAre;
 using testing::makeApp;
 using testing::writeText;
 
+InstalledApps::Places in(std::vector<std::string> folders) {
+    return {std::move(folders), {}, {}};
+}
+
 std::vector<std::string> pathsOf(const std::vector<AppBundle>& apps) {
     std::vector<std::string> paths;
     for (const auto& app : apps) {
@@ -34,7 +38,7 @@ TEST(InstalledApps, FindsBundlesOneFolderLevelDownSortedByName) {
     writeText(system / "README", "not an application");
     makeApp(user / "Alpha.app", "x.alpha", "alpha");
 
-    const auto apps = InstalledApps::list({system.path(), system / "missing", user.path()});
+    const auto apps = InstalledApps::list(in({system.path(), system / "missing", user.path()}));
     EXPECT_THAT(pathsOf(apps), ElementsAre(system / "alpha.app", user / "Alpha.app",
                                            system / "Utilities/beta.app", system / ".Hidden.app",
                                            system / "Foo.APP/Inner.app", system / "Zeta.app"));
@@ -45,7 +49,7 @@ TEST(InstalledApps, UsesTheGivenNameOrder) {
     makeApp(folder / "A.app", "x.a", "Apple");
     makeApp(folder / "B.app", "x.b", "Banana");
     const auto apps = InstalledApps::list(
-        {folder.path()}, [](const std::string& a, const std::string& b) { return a > b; });
+        in({folder.path()}), [](const std::string& a, const std::string& b) { return a > b; });
     EXPECT_THAT(pathsOf(apps), ElementsAre(folder / "B.app", folder / "A.app"));
 }
 
@@ -57,10 +61,12 @@ TEST(InstalledApps, DefaultOrderIgnoresCaseAndNormalisation) {
 }
 
 TEST(InstalledApps, NothingToListGivesAnEmptyList) {
-    EXPECT_TRUE(InstalledApps::list({}).empty());
-    EXPECT_TRUE(InstalledApps::list({"/nonexistent/Applications"}).empty());
-    EXPECT_THAT(InstalledApps::defaultFolders("/home/ann"),
-                ElementsAre("/Applications", "/home/ann/Applications"));
+    EXPECT_TRUE(InstalledApps::list(in({})).empty());
+    EXPECT_TRUE(InstalledApps::list(in({"/nonexistent/Applications"})).empty());
+    const auto places = InstalledApps::defaultPlaces(HomePlaces("/home/ann"));
+    EXPECT_THAT(places.folders,
+                ElementsAre("/Applications", "/home/ann/Applications", "/home/ann/.local/bin"));
+    EXPECT_EQ(places.desktopEntryFolder, "/home/ann/.local/share/applications");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "BundleFixtures.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
@@ -19,7 +21,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 const AppBundle editor{
-    "/Applications/Editor.app", "com.example.Editor", "Editor", std::nullopt, false, std::nullopt};
+    "/Applications/Editor.app", "com.example.Editor", "Editor", std::nullopt, false, std::nullopt,
+    AppBundle::Kind::bundle,    std::nullopt};
 
 class LeftoverFinderTest : public ::testing::Test {
   protected:
@@ -122,8 +125,101 @@ TEST_F(LeftoverFinderTest, ShortNamesAndMissingFoldersFindNothing) {
     entry("Caches/git/x");
     entry("Application Support/Git/x");
     const AppBundle git{
-        "/Applications/Git.app", "org.example.git", "Git", std::nullopt, false, std::nullopt};
+        "/Applications/Git.app", "org.example.git", "Git", std::nullopt, false, std::nullopt,
+        AppBundle::Kind::bundle, std::nullopt};
     EXPECT_THAT(leftovers(git), IsEmpty());
+}
+
+// A home whose cache folder lies inside its data folder, searched for an
+// AppImage with and without a desktop entry of its own.
+class PlatformLeftovers : public ::testing::Test {
+  protected:
+    LeftoverFinder finder() const {
+        return LeftoverFinder(HomePlaces::read(home.path(), [this](const char* name) {
+            return std::string_view(name) == "XDG_CACHE_HOME" ? cache.c_str() : nullptr;
+        }));
+    }
+
+    std::vector<std::pair<std::string, Match>> found(const AppBundle& app) const {
+        std::vector<std::pair<std::string, Match>> matches;
+        for (const auto& leftover : finder().leftovers(app)) {
+            matches.emplace_back(leftover.path, leftover.match);
+        }
+        std::sort(matches.begin(), matches.end());
+        return matches;
+    }
+
+    static AppBundle appImage(std::string name, std::optional<std::string> entryID) {
+        auto id = entryID.value_or(name);
+        return {"/opt/" + name + ".AppImage",
+                std::move(id),
+                std::move(name),
+                std::nullopt,
+                false,
+                std::nullopt,
+                AppBundle::Kind::appImage,
+                entryID ? std::optional("/x/" + *entryID + ".desktop") : std::nullopt};
+    }
+
+    const testing::TemporaryFolder home;
+    const std::string cache = home / ".local/share/cache";
+};
+
+TEST_F(PlatformLeftovers, MatchInTheBaseFoldersSandboxesAndMenuEntries) {
+    struct Case {
+        std::string entry;
+        Match match;
+        SafetyLevel safety;
+        std::string location;
+    };
+    const std::vector<Case> cases{
+        {".config/org.example.Editor", Match::bundleID, SafetyLevel::needsReview, "Configuration"},
+        {".config/editor", Match::name, SafetyLevel::needsReview, "Configuration"},
+        {".local/share/Editor", Match::name, SafetyLevel::needsReview, "App data"},
+        {".local/share/cache/org.example.editor", Match::bundleID, SafetyLevel::regenerable,
+         "Caches"},
+        {".local/state/org.example.Editor.log", Match::bundleID, SafetyLevel::needsReview, "State"},
+        {".var/app/org.example.Editor", Match::bundleID, SafetyLevel::needsReview,
+         "Flatpak sandbox"},
+        {".local/share/applications/org.example.Editor.desktop", Match::bundleID,
+         SafetyLevel::needsReview, "Menu entry"},
+    };
+    for (const auto& testCase : cases) {
+        writeText(home / testCase.entry, "x");
+    }
+    for (const char* stranger : {".var/app/Editor", ".local/share/applications/editor.desktop",
+                                 ".config/org.example.EditorPro", ".cache/org.example.Editor"}) {
+        writeText(home / stranger, "x");
+    }
+
+    const auto leftovers = finder().leftovers(appImage("Editor", "org.example.Editor"));
+    ASSERT_EQ(leftovers.size(), cases.size());
+    for (const auto& testCase : cases) {
+        const auto leftover =
+            std::find_if(leftovers.begin(), leftovers.end(),
+                         [&](const Leftover& item) { return item.path == home / testCase.entry; });
+        ASSERT_NE(leftover, leftovers.end()) << testCase.entry;
+        EXPECT_EQ(leftover->match, testCase.match) << testCase.entry;
+        EXPECT_EQ(leftover->safety, testCase.safety) << testCase.entry;
+        EXPECT_EQ(leftover->location, testCase.location) << testCase.entry;
+    }
+
+    // Named after its file only, it has no identifier to carry.
+    EXPECT_THAT(found(appImage("Editor", std::nullopt)),
+                ElementsAre(std::pair(home / ".config/editor", Match::name),
+                            std::pair(home / ".local/share/Editor", Match::name)));
+}
+
+TEST_F(PlatformLeftovers, NeverABaseFolderTheTrashOrTandorsOwn) {
+    for (const char* folder : {".local/share/Tandor/history.json", ".config/Tandor/Tandor.conf",
+                               ".local/share/Trash/files/x", ".local/share/cache/x",
+                               ".local/share/applications/x", ".local/share/cache/Tandor/x"}) {
+        writeText(home / folder, "x");
+    }
+    for (const char* name : {"Tandor", "Trash", "cache", "applications"}) {
+        EXPECT_THAT(found(appImage(name, std::nullopt)), IsEmpty()) << name;
+        EXPECT_THAT(found(appImage(name, name)), IsEmpty()) << name;
+    }
 }
 
 }  // namespace

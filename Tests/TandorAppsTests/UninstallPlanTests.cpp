@@ -24,7 +24,7 @@ UninstallPlan plan(std::optional<std::string> version = "2.1", bool fromAppStore
                    std::optional<Date> lastOpened = std::nullopt) {
     return UninstallPlan{
         AppBundle{"/Applications/Editor.app", "com.example.Editor", "Editor", std::move(version),
-                  fromAppStore, std::nullopt},
+                  fromAppStore, std::nullopt, AppBundle::Kind::bundle, std::nullopt},
         250'000'000,
         {leftover("/h/Library/Containers/com.example.Editor", 10'000'000, Match::bundleID),
          leftover("/h/Library/Caches/editor", 2'000'000, Match::name),

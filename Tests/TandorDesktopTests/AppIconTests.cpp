@@ -114,21 +114,27 @@ QSize shownSize(QQmlEngine& engine, const AppBundle& app) {
         source);
 }
 
-// While it lives, the icon theme is one of a 48-pixel application icon in
-// folder, or none at all.
+// A square PNG of side pixels at path.
+void writePng(const std::string& path, int side) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    QImage icon(side, side, QImage::Format_ARGB32);
+    icon.fill(Qt::green);
+    EXPECT_TRUE(icon.save(QString::fromStdString(path)));
+}
+
+// While it lives, the icon theme is one of a 48-pixel application icon and
+// a 24-pixel "org.example.editor" in folder, or none at all.
 class FixtureTheme {
   public:
     FixtureTheme(const std::string& folder, bool withIcon)
         : searchPaths_(QIcon::themeSearchPaths()), name_(QIcon::themeName()) {
         if (withIcon) {
             testing::writeFile(folder + "/Fixture/index.theme",
-                               "[Icon Theme]\nName=Fixture\nDirectories=48x48/apps\n\n"
-                               "[48x48/apps]\nSize=48\nType=Fixed\n");
-            std::filesystem::create_directories(folder + "/Fixture/48x48/apps");
-            QImage icon(48, 48, QImage::Format_ARGB32);
-            icon.fill(Qt::green);
-            EXPECT_TRUE(icon.save(QString::fromStdString(
-                folder + "/Fixture/48x48/apps/application-x-executable.png")));
+                               "[Icon Theme]\nName=Fixture\nDirectories=48x48/apps,24x24/apps\n\n"
+                               "[48x48/apps]\nSize=48\nType=Fixed\n\n"
+                               "[24x24/apps]\nSize=24\nType=Fixed\n");
+            writePng(folder + "/Fixture/48x48/apps/application-x-executable.png", 48);
+            writePng(folder + "/Fixture/24x24/apps/org.example.editor.png", 24);
         }
         QIcon::setThemeSearchPaths({QString::fromStdString(folder)});
         QIcon::setThemeName(withIcon ? QStringLiteral("Fixture") : QString());
@@ -144,7 +150,8 @@ class FixtureTheme {
 };
 
 TEST_F(BundleIcons, WithoutItsOwnIconAnAppShowsTheThemesThenNothing) {
-    const AppBundle own{bundle, "org.example.editor", "Editor", std::nullopt, false, "Editor"};
+    const AppBundle own{bundle,   "org.example.editor",    "Editor",    std::nullopt, false,
+                        "Editor", AppBundle::Kind::bundle, std::nullopt};
     const std::vector<std::optional<std::string>> without{"Damaged", "Outside", std::nullopt};
     for (const bool themeHasOne : {true, false}) {
         const FixtureTheme theme(folder / (themeHasOne ? "with" : "without"), themeHasOne);
@@ -158,6 +165,49 @@ TEST_F(BundleIcons, WithoutItsOwnIconAnAppShowsTheThemesThenNothing) {
             // draw its own.
             EXPECT_EQ(shownSize(engine, app), themeHasOne ? QSize(48, 48) : QSize(1, 1))
                 << iconFile.value_or("(none)");
+        }
+    }
+}
+
+// An AppImage shows the image file or the theme's icon its desktop entry
+// names, else the theme's application icon, else nothing.
+TEST(AppImageIcons, TheEntrysIconElseTheThemesApplicationIconElseNothing) {
+    const testing::TemporaryFolder folder;
+    writePng(folder / "icons/editor.png", 20);
+    struct Case {
+        std::optional<std::string> icon;
+        QSize withTheme;
+    };
+    const std::vector<Case> cases{
+        {folder / "icons/editor.png", {20, 20}},
+        {folder / "icons/missing.png", {48, 48}},
+        {"org.example.editor", {24, 24}},
+        {"org.example.unknown", {40, 40}},
+        {std::nullopt, {40, 40}},
+    };
+    for (const bool themeHasOne : {true, false}) {
+        const FixtureTheme theme(folder / (themeHasOne ? "with" : "without"), themeHasOne);
+        QQmlEngine engine;
+        engine.addImageProvider(QLatin1String(AppIconProvider::name), new AppIconProvider);
+        engine.addImageProvider(QLatin1String(AppThemeIconProvider::name),
+                                new AppThemeIconProvider);
+        for (const auto& [icon, withTheme] : cases) {
+            const AppBundle app{folder / "Editor.AppImage",
+                                "org.example.Editor",
+                                "Editor",
+                                std::nullopt,
+                                false,
+                                icon,
+                                AppBundle::Kind::appImage,
+                                std::nullopt};
+            const QSize shown = testing::loadedImageSize(
+                engine,
+                "import QtQuick\nImage { cache: false; sourceSize.width: 40; "
+                "sourceSize.height: 40 }",
+                AppIconProvider::sourceFor(app));
+            const bool ownFile = icon && icon->ends_with("editor.png");
+            EXPECT_EQ(shown, themeHasOne || ownFile ? withTheme : QSize(1, 1))
+                << icon.value_or("(none)") << (themeHasOne ? " with" : " without") << " a theme";
         }
     }
 }

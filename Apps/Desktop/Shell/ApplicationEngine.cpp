@@ -17,6 +17,7 @@ void prepare(QQmlEngine& engine, ScanModel& model) {
                             new SwipeThumbnailProvider);
     engine.addImageProvider(QLatin1String(SwipeIconProvider::name), new SwipeIconProvider);
     engine.addImageProvider(QLatin1String(AppIconProvider::name), new AppIconProvider);
+    engine.addImageProvider(QLatin1String(AppThemeIconProvider::name), new AppThemeIconProvider);
 }
 
 }  // namespace tandor::ApplicationEngine

@@ -29,9 +29,9 @@ void stopIfAsked(const std::stop_token& stop, const std::string& home) {
     }
 }
 
-std::vector<std::string> installedAppNames(const std::string& home) {
+std::vector<std::string> installedAppNames(const HomePlaces& places) {
     std::vector<std::string> names;
-    for (const auto& app : InstalledApps::list(InstalledApps::defaultFolders(home))) {
+    for (const auto& app : InstalledApps::list(InstalledApps::defaultPlaces(places))) {
         names.push_back(app.name);
     }
     return names;
@@ -52,8 +52,8 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
 
     const std::string normalizedHome = FileNode::normalize(home);
     HomePlaces places = HomePlaces::read(normalizedHome);
-    const AnalysisContext context(places, std::chrono::system_clock::now(), installedAppNames(home),
-                                  InstalledPackages::read());
+    const AnalysisContext context(places, std::chrono::system_clock::now(),
+                                  installedAppNames(places), InstalledPackages::read());
     std::vector<Suggestion> suggestions =
         RuleAnalyzer(BuiltInRules::all()).analyze(scanned.root, context);
     stopIfAsked(stop, home);

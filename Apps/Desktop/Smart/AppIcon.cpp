@@ -79,6 +79,19 @@ QImage largestPicture(QByteArray bytes) {
     return largest;
 }
 
+// The picture of the icon file's bytes, its largest scaled down to fit box.
+QImage fitted(const std::optional<QByteArray>& bytes, QSize box) {
+    if (!bytes) {
+        return {};
+    }
+    const QImage picture = largestPicture(*bytes);
+    if (picture.isNull() || box.isEmpty() ||
+        (picture.width() <= box.width() && picture.height() <= box.height())) {
+        return picture;
+    }
+    return picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace
 
 std::string resourceName(const std::string& iconFile) {
@@ -89,17 +102,17 @@ QImage read(const std::string& bundlePath, const std::string& iconFile, QSize bo
     if (iconFile.empty()) {
         return {};
     }
-    const auto bytes =
-        contents(openInside(bundlePath, "Contents/Resources/" + resourceName(iconFile)));
-    if (!bytes) {
+    return fitted(contents(openInside(bundlePath, "Contents/Resources/" + resourceName(iconFile))),
+                  box);
+}
+
+QImage readFile(const std::string& path, QSize box) {
+    if (!path.starts_with('/')) {
         return {};
     }
-    const QImage picture = largestPicture(*bytes);
-    if (picture.isNull() || box.isEmpty() ||
-        (picture.width() <= box.width() && picture.height() <= box.height())) {
-        return picture;
-    }
-    return picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return fitted(contents(FileDescriptor(
+                      ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY))),
+                  box);
 }
 
 }  // namespace tandor::AppIcon

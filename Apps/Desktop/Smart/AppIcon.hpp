@@ -21,4 +21,9 @@ std::string resourceName(const std::string& iconFile);
 // an ".icns" needs Qt's ICNS image plugin.
 QImage read(const std::string& bundlePath, const std::string& iconFile, QSize box);
 
+// The picture of the image file at an absolute path (an icon a desktop entry
+// names), scaled down as read does; a null image when it is not absolute, is
+// not a regular file, is larger than maximumFileSize or cannot be decoded.
+QImage readFile(const std::string& path, QSize box);
+
 }  // namespace tandor::AppIcon

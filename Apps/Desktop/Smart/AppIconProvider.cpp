@@ -16,13 +16,28 @@ namespace tandor {
 namespace {
 
 // Where an application's icon lies: its bundle and the name its Info.plist
-// gives the icon.
+// gives the icon, an image file, or a name in the icon theme.
 struct IconPlace {
+    enum class Source { bundle, imageFile, themeName };
+
+    Source source;
     std::string bundlePath;
-    std::string iconFile;
+    // The bundle's icon name, the image file's absolute path or the theme's
+    // icon name.
+    std::string icon;
 
     friend auto operator<=>(const IconPlace&, const IconPlace&) = default;
 };
+
+IconPlace placeOf(const AppBundle& app) {
+    auto icon = app.iconFile.value_or("");
+    if (app.kind == AppBundle::Kind::bundle) {
+        return {IconPlace::Source::bundle, app.path, std::move(icon)};
+    }
+    const auto source =
+        icon.starts_with('/') ? IconPlace::Source::imageFile : IconPlace::Source::themeName;
+    return {source, {}, std::move(icon)};
+}
 
 // The places the views asked about, numbered in the order they first came.
 struct PlaceRegistry {
@@ -65,16 +80,34 @@ class IconResponse : public PooledImageResponse {
 
   private:
     QImage draw() override {
-        return place_ ? AppIcon::read(place_->bundlePath, place_->iconFile, box_) : QImage();
+        if (!place_) {
+            return {};
+        }
+        switch (place_->source) {
+            case IconPlace::Source::bundle:
+                return AppIcon::read(place_->bundlePath, place_->icon, box_);
+            case IconPlace::Source::imageFile:
+                return AppIcon::readFile(place_->icon, box_);
+            case IconPlace::Source::themeName:
+                break;
+        }
+        return {};
     }
 
     std::optional<IconPlace> place_;
     QSize box_;
 };
 
+const QString applicationIconName = QStringLiteral("application-x-executable");
+
 QImage drawnThemeIcon() {
-    const QIcon icon = QIcon::fromTheme(QStringLiteral("application-x-executable"));
+    const QIcon icon = QIcon::fromTheme(applicationIconName);
     return icon.isNull() ? QImage() : icon.pixmap(AppIconProvider::largestSide / 2).toImage();
+}
+
+int sideOf(int requested) {
+    return requested > 0 ? std::min(requested, AppIconProvider::largestSide)
+                         : AppIconProvider::largestSide;
 }
 
 }  // namespace
@@ -88,20 +121,47 @@ AppIconProvider::~AppIconProvider() {
 }
 
 QString AppIconProvider::sourceFor(const AppBundle& app) {
-    const int id = PlaceRegistry::shared().idFor({app.path, app.iconFile.value_or("")});
-    return QStringLiteral("image://%1/%2").arg(QLatin1String(name)).arg(id);
+    auto place = placeOf(app);
+    const auto* provider =
+        place.source == IconPlace::Source::themeName ? AppThemeIconProvider::name : name;
+    const int id = PlaceRegistry::shared().idFor(std::move(place));
+    return QStringLiteral("image://%1/%2").arg(QLatin1String(provider)).arg(id);
 }
 
 QQuickImageResponse* AppIconProvider::requestImageResponse(const QString& id,
                                                            const QSize& requestedSize) {
-    const auto side = [](int value) {
-        return value > 0 ? std::min(value, largestSide) : largestSide;
-    };
-    auto* response =
-        new IconResponse(PlaceRegistry::shared().placeOf(id),
-                         {side(requestedSize.width()), side(requestedSize.height())}, themeIcon_);
+    auto* response = new IconResponse(
+        PlaceRegistry::shared().placeOf(id),
+        {sideOf(requestedSize.width()), sideOf(requestedSize.height())}, themeIcon_);
     pool_.start(response);
     return response;
+}
+
+AppThemeIconProvider::AppThemeIconProvider() : QQuickImageProvider(QQuickImageProvider::Pixmap) {
+}
+
+QPixmap AppThemeIconProvider::requestPixmap(const QString& id, QSize* size,
+                                            const QSize& requestedSize) {
+    const auto place = PlaceRegistry::shared().placeOf(id);
+    QIcon icon;
+    if (place && place->source == IconPlace::Source::themeName && !place->icon.empty()) {
+        icon = QIcon::fromTheme(QString::fromStdString(place->icon));
+    }
+    if (icon.isNull()) {
+        icon = QIcon::fromTheme(applicationIconName);
+    }
+    QPixmap pixmap =
+        icon.isNull()
+            ? QPixmap()
+            : icon.pixmap(QSize(sideOf(requestedSize.width()), sideOf(requestedSize.height())));
+    if (pixmap.isNull()) {
+        pixmap = QPixmap(1, 1);
+        pixmap.fill(Qt::transparent);
+    }
+    if (size != nullptr) {
+        *size = pixmap.size();
+    }
+    return pixmap;
 }
 
 }  // namespace tandor

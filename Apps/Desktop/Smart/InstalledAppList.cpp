@@ -5,7 +5,8 @@
 
 #include "Shell/BackgroundPool.hpp"
 #include "Smart/AppIconProvider.hpp"
-#include "TandorApps/InstalledApps.hpp"
+#include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -15,10 +16,10 @@ namespace {
 
 // Lists on the calling thread, ordered by a collator of the interface
 // language (one per call: a collator is not shared between threads).
-std::vector<AppBundle> listed(const std::vector<std::string>& folders, const QLocale& locale) {
+std::vector<AppBundle> listed(const InstalledApps::Places& places, const QLocale& locale) {
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return InstalledApps::list(folders, [&collator](const std::string& a, const std::string& b) {
+    return InstalledApps::list(places, [&collator](const std::string& a, const std::string& b) {
         return collator.compare(ui::fromEngine(a), ui::fromEngine(b)) < 0;
     });
 }
@@ -26,13 +27,18 @@ std::vector<AppBundle> listed(const std::vector<std::string>& folders, const QLo
 }  // namespace
 
 InstalledAppList::InstalledAppList(QObject* parent)
-    : InstalledAppList([] { return InstalledApps::defaultFolders(homeFolderPath()); }, parent) {
+    : InstalledAppList(
+          [] {
+              return InstalledApps::defaultPlaces(
+                  HomePlaces::read(FileNode::normalize(homeFolderPath())));
+          },
+          parent) {
 }
 
-InstalledAppList::InstalledAppList(Folders folders, QObject* parent) : QAbstractListModel(parent) {
-    QtConcurrent::run(BackgroundPool::shared(), [folders = std::move(folders),
+InstalledAppList::InstalledAppList(Places places, QObject* parent) : QAbstractListModel(parent) {
+    QtConcurrent::run(BackgroundPool::shared(), [places = std::move(places),
                                                  locale = ui::Texts::locale()] {
-        return listed(folders(), locale);
+        return listed(places(), locale);
     }).then(this, [this](std::vector<AppBundle> apps) { publish(std::move(apps)); });
 }
 

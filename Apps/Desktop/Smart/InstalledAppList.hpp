@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TandorApps/AppBundle.hpp"
+#include "TandorApps/InstalledApps.hpp"
 
 namespace tandor {
 
@@ -35,12 +36,13 @@ class InstalledAppList : public QAbstractListModel {
     };
     Q_ENUM(Role)
 
-    // The folders to list, read on the worker.
-    using Folders = std::function<std::vector<std::string>()>;
+    // Where to look, asked on the worker.
+    using Places = std::function<InstalledApps::Places()>;
 
-    // The user's and the system's Applications folders.
+    // The user's and the system's Applications folders, ~/.local/bin and the
+    // user's desktop entries.
     explicit InstalledAppList(QObject* parent = nullptr);
-    InstalledAppList(Folders folders, QObject* parent = nullptr);
+    InstalledAppList(Places places, QObject* parent = nullptr);
 
     bool isLoading() const { return loading_; }
     QString filter() const { return filter_; }

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
 
-#include "TandorApps/AppBundle.hpp"
 #include "TandorApps/FolderEntries.hpp"
+#include "TandorApps/SmallFile.hpp"
 #include "TandorCore/Paths.hpp"
 
 namespace tandor {
@@ -21,6 +24,9 @@ bool isProcessFolder(const std::string& name) {
     });
 }
 
+// A process's environment is at most a few hundred kilobytes.
+constexpr std::size_t maximumEnvironmentSize = 4 * 1024 * 1024;
+
 std::optional<std::string> linkTarget(const std::string& path) {
     std::array<char, 4096> buffer{};
     const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
@@ -28,6 +34,28 @@ std::optional<std::string> linkTarget(const std::string& path) {
         return std::nullopt;
     }
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+// The value of APPIMAGE in a /proc environ file (NUL-separated entries).
+std::optional<std::string> appImageVariable(const std::string& environFile) {
+    constexpr std::string_view name = "APPIMAGE=";
+    const auto environment = smallFile(environFile, maximumEnvironmentSize);
+    std::string_view rest = environment ? std::string_view(*environment) : std::string_view();
+    while (!rest.empty()) {
+        const auto end = rest.find('\0');
+        const auto entry = rest.substr(0, end);
+        if (entry.starts_with(name)) {
+            return std::string(entry.substr(name.size()));
+        }
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> resolvedPath(const std::string& path) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+    return resolved ? std::optional<std::string>(resolved.get()) : std::nullopt;
 }
 
 }  // namespace
@@ -45,33 +73,45 @@ std::optional<std::string> ProcRunningApps::enclosingBundle(const std::string& e
     return std::nullopt;
 }
 
-std::set<std::string> ProcRunningApps::bundleIDs() const {
-    std::set<std::string> identifiers;
+ProcRunningApps::Snapshot ProcRunningApps::snapshot() const {
+    Snapshot running;
     std::set<std::string> bundlesSeen;
     for (const auto& name : folderEntries(procFolder_).value_or(std::vector<std::string>{})) {
         if (!isProcessFolder(name)) {
             continue;
         }
-        const auto executable = linkTarget(paths::join(paths::join(procFolder_, name), "exe"));
-        const auto bundle = executable ? enclosingBundle(*executable) : std::nullopt;
+        const auto process = paths::join(procFolder_, name);
+        if (auto appImage = appImageVariable(paths::join(process, "environ"))) {
+            running.programs.insert(std::move(*appImage));
+        }
+        const auto executable = linkTarget(paths::join(process, "exe"));
+        if (!executable) {
+            continue;
+        }
+        running.programs.insert(*executable);
+        const auto bundle = enclosingBundle(*executable);
         if (!bundle || !bundlesSeen.insert(*bundle).second) {
             continue;
         }
         if (const auto app = AppBundle::read(*bundle)) {
-            identifiers.insert(app->bundleID);
+            running.bundleIDs.insert(app->bundleID);
         }
     }
-    return identifiers;
+    return running;
 }
 
-bool ProcRunningApps::isRunning(const std::string& bundleID) const {
+bool ProcRunningApps::isRunning(const AppBundle& app) const {
     const std::lock_guard lock(mutex_);
     const auto now = Clock::now();
     if (!readAt_ || now - *readAt_ >= cacheLifetime) {
-        cached_ = bundleIDs();
+        cached_ = snapshot();
         readAt_ = now;
     }
-    return cached_.contains(bundleID);
+    if (app.kind == AppBundle::Kind::bundle) {
+        return cached_.bundleIDs.contains(app.bundleID);
+    }
+    const auto real = resolvedPath(app.path);
+    return cached_.programs.contains(app.path) || (real && cached_.programs.contains(*real));
 }
 
 }  // namespace tandor

@@ -10,6 +10,7 @@
 #include "TandorApps/LeftoverFinder.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorScanner/LastUsedText.hpp"
@@ -92,8 +93,9 @@ void UninstallDetailModel::buildPlan() {
         return;
     }
     QtConcurrent::run(BackgroundPool::shared(), [app = *shown] {
-        return UninstallPlan::make(app, LeftoverFinder(FileNode::normalize(homeFolderPath())),
-                                   RecentlyUsedXbelReader());
+        return UninstallPlan::make(
+            app, LeftoverFinder(HomePlaces::read(FileNode::normalize(homeFolderPath()))),
+            RecentlyUsedXbelReader());
     }).then(this, [this, path = shown->path](UninstallPlan plan) {
         // A plan for an application no longer shown is dropped.
         if (app() == nullptr || app()->path != path) {
@@ -179,7 +181,7 @@ void UninstallDetailModel::refreshFooter() {
     if (!plan_ || shown == nullptr) {
         footer_ = {};
     } else {
-        const bool running = running_ && running_->isRunning(shown->bundleID);
+        const bool running = running_ && running_->isRunning(*shown);
         footer_ = UninstallFooter::make(
             *plan_, chosen_, scanModel_ ? scanModel_->pile() : ReviewPile(), running, now());
     }

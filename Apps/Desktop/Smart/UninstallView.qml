@@ -85,6 +85,19 @@ SplitView {
                 visible: appList.loading
                 running: visible
             }
+
+            // In the list's content, which has no height while it is empty.
+            Text {
+                objectName: "noAppsText"
+                x: 16
+                y: 16
+                width: list.width - 32
+                visible: !appList.loading && appList.count === 0
+                text: Texts.tr("No apps found.")
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                color: Theme.secondaryText
+            }
         }
     }
 
