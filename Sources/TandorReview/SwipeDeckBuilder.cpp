@@ -65,10 +65,12 @@ void sortDeck(std::vector<SwipeCard>& deck) {
 
 }  // namespace
 
-SwipeDeckBuilder::SwipeDeckBuilder(std::string home, Date now, std::int64_t downloadsMinimumBytes,
+SwipeDeckBuilder::SwipeDeckBuilder(const HomePlaces& places, Date now,
+                                   std::int64_t downloadsMinimumBytes,
                                    std::int64_t installerMinimumBytes, std::int64_t largeVideoBytes,
                                    std::int64_t oldFileBytes, std::int64_t oldFileDays)
-    : home(FileNode::normalize(home)),
+    : home(places.home()),
+      downloadsFolders(places.foldersOf(HomePlaces::UserFolder::download)),
       now(now),
       downloadsMinimumBytes(downloadsMinimumBytes),
       installerMinimumBytes(installerMinimumBytes),
@@ -112,13 +114,15 @@ std::string SwipeDeckBuilder::age(std::int64_t days) {
 }
 
 void SwipeDeckBuilder::dealDownloads(const FileNodePtr& root, std::vector<SwipeCard>& deck) const {
-    const FileNodePtr downloads = root->nodeAt(paths::join(home, "Downloads"));
-    if (!downloads) {
-        return;
-    }
-    for (const auto& child : downloads->children()) {
-        if (!isHidden(*child) && child->allocatedSize() >= downloadsMinimumBytes) {
-            deck.push_back(card(*child, SwipeDeckKind::downloads));
+    for (const auto& folder : downloadsFolders) {
+        const FileNodePtr downloads = root->nodeAt(folder);
+        if (!downloads) {
+            continue;
+        }
+        for (const auto& child : downloads->children()) {
+            if (!isHidden(*child) && child->allocatedSize() >= downloadsMinimumBytes) {
+                deck.push_back(card(*child, SwipeDeckKind::downloads));
+            }
         }
     }
 }

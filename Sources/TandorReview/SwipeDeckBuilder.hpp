@@ -7,6 +7,7 @@
 
 #include "TandorCore/Date.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorReview/SwipeCard.hpp"
 #include "TandorReview/SwipeDeckKind.hpp"
 
@@ -15,12 +16,16 @@ namespace tandor {
 // Deals a scanned tree into the four swipe decks. Reads only the tree and its
 // own fields, so it may run on any thread while the tree stays unchanged.
 struct SwipeDeckBuilder {
-    // home is normalised here; a value assigned later is taken as it is.
-    SwipeDeckBuilder(std::string home, Date now, std::int64_t downloadsMinimumBytes,
+    // Takes the home folder and the Downloads folders from places.
+    SwipeDeckBuilder(const HomePlaces& places, Date now, std::int64_t downloadsMinimumBytes,
                      std::int64_t installerMinimumBytes, std::int64_t largeVideoBytes,
                      std::int64_t oldFileBytes, std::int64_t oldFileDays);
 
+    // Normalised by the constructor; a value assigned later is taken as it is.
     std::string home;
+    // The folders whose items form the Downloads deck: the user's Downloads
+    // folder, and ~/Downloads when that is another folder.
+    std::vector<std::string> downloadsFolders;
     // Ages are measured against this moment.
     Date now;
     std::int64_t downloadsMinimumBytes;
@@ -30,7 +35,7 @@ struct SwipeDeckBuilder {
     std::int64_t oldFileDays;
 
     // All four decks (each possibly empty), largest first, equal sizes by path.
-    // The items directly in home/Downloads form their own deck; every file of the
+    // The items directly in a Downloads folder form their own deck; every file of the
     // tree outside hidden folders, packages and home's Library and Applications
     // goes to at most one of the other three.
     std::map<SwipeDeckKind, std::vector<SwipeCard>> decks(const FileNodePtr& root) const;
