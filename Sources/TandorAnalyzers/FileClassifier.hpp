@@ -13,9 +13,10 @@
 
 namespace tandor {
 
-// Names what a file or folder of a scanned tree is, from names and
-// home-relative paths alone: it never touches the disk. Its tables are
-// constants built once on first use, safely from any thread.
+// Names what a file or folder of a scanned tree is, from names and the paths
+// of the home's places alone: it never touches the disk. Its tables of names
+// are constants built once on first use, safely from any thread; its tables of
+// places are built with it and only read afterwards.
 class FileClassifier {
   public:
     // The kind of a recognised folder and who it belongs to (a display name).
