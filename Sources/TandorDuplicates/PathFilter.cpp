@@ -79,13 +79,9 @@ bool PathFilter::rejectsFolder(std::string_view name) const {
 }
 
 std::vector<std::string> PathFilter::defaultExcludedPaths(const HomePlaces& places) {
-    const std::string& home = places.home();
-    std::vector<std::string> excluded{paths::join(home, "Library"), places.trashFolder()};
-    for (const auto* folder :
-         {&places.cacheHome(), &places.configHome(), &places.dataHome(), &places.stateHome()}) {
-        if (*folder != home && !paths::isInside(home, *folder)) {
-            excluded.push_back(*folder);
-        }
+    std::vector<std::string> excluded{paths::join(places.home(), "Library"), places.trashFolder()};
+    for (auto& folder : places.programFolders()) {
+        excluded.push_back(std::move(folder));
     }
     return excluded;
 }

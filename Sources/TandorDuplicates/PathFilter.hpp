@@ -34,9 +34,8 @@ struct PathFilter {
     bool allows(std::string_view path) const;
 
     // The paths every filter of the application excludes for the home of
-    // places: the programs' data (home's Library, and the XDG cache, config,
-    // data and state folders unless one of them is home or holds it) and the
-    // home Trash, whose content is already on its way out. The name ".Trash"
+    // places: the programs' data (home's Library and places.programFolders())
+    // and the home Trash, whose content is already on its way out. The name ".Trash"
     // among the skipped names covers the Trash folders at the top of other
     // disks.
     static std::vector<std::string> defaultExcludedPaths(const HomePlaces& places);

@@ -54,6 +54,12 @@ std::int64_t wholeDays(Date from, Date to) {
     return seconds > 0 ? seconds / secondsPerDay : 0;
 }
 
+std::vector<std::string> programFoldersAndTrash(const HomePlaces& places) {
+    std::vector<std::string> folders = places.programFolders();
+    folders.push_back(places.trashFolder());
+    return folders;
+}
+
 void sortDeck(std::vector<SwipeCard>& deck) {
     std::stable_sort(deck.begin(), deck.end(), [](const SwipeCard& a, const SwipeCard& b) {
         if (a.bytes != b.bytes) {
@@ -71,6 +77,7 @@ SwipeDeckBuilder::SwipeDeckBuilder(const HomePlaces& places, Date now,
                                    std::int64_t oldFileBytes, std::int64_t oldFileDays)
     : home(places.home()),
       downloadsFolders(places.foldersOf(HomePlaces::UserFolder::download)),
+      shieldedPlaces(programFoldersAndTrash(places)),
       now(now),
       downloadsMinimumBytes(downloadsMinimumBytes),
       installerMinimumBytes(installerMinimumBytes),
@@ -129,7 +136,7 @@ void SwipeDeckBuilder::dealDownloads(const FileNodePtr& root, std::vector<SwipeC
 
 void SwipeDeckBuilder::dealTree(const FileNodePtr& root,
                                 std::map<SwipeDeckKind, std::vector<SwipeCard>>& decks) const {
-    std::vector<std::string> shielded;
+    std::vector<std::string> shielded = shieldedPlaces;
     for (const auto name : shieldedHomeFolders) {
         shielded.push_back(paths::join(home, name));
     }

@@ -26,6 +26,9 @@ struct SwipeDeckBuilder {
     // The folders whose items form the Downloads deck: the user's Downloads
     // folder, and ~/Downloads when that is another folder.
     std::vector<std::string> downloadsFolders;
+    // Never dealt out, like home's Library: the programs' data folders and
+    // the home Trash, which are hidden unless the XDG variables move them.
+    std::vector<std::string> shieldedPlaces;
     // Ages are measured against this moment.
     Date now;
     std::int64_t downloadsMinimumBytes;
@@ -36,8 +39,8 @@ struct SwipeDeckBuilder {
 
     // All four decks (each possibly empty), largest first, equal sizes by path.
     // The items directly in a Downloads folder form their own deck; every file of the
-    // tree outside hidden folders, packages and home's Library and Applications
-    // goes to at most one of the other three.
+    // tree outside hidden folders, packages, home's Library and Applications
+    // and the shielded places goes to at most one of the other three.
     std::map<SwipeDeckKind, std::vector<SwipeCard>> decks(const FileNodePtr& root) const;
     std::vector<SwipeCard> cards(SwipeDeckKind kind, const FileNodePtr& root) const;
 

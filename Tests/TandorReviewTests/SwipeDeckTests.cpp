@@ -159,6 +159,27 @@ TEST(SwipeDeckBuilder, DownloadsDeckDealsTheUserDirsDownloadsAndTheMacOneOnce) {
     }
 }
 
+TEST(SwipeDeckBuilder, ProgramFoldersAndTheTrashAreNeverDealtWhereverTheXDGFoldersPutThem) {
+    const std::map<std::string, std::string> variables{
+        {"XDG_DATA_HOME", "/home/u/Data"},
+        {"XDG_CACHE_HOME", "/home/u/Cache"},
+        {"XDG_CONFIG_HOME", "/home/u"},
+    };
+    const auto places = HomePlaces::read("/home/u", [&variables](const char* name) -> const char* {
+        const auto found = variables.find(name);
+        return found != variables.end() ? found->second.c_str() : nullptr;
+    });
+    const auto decks = applicationBuilder(places).decks(
+        tree("/home/u", {{"Data/Trash/files/Setup.dmg", 3'000'000, now},
+                         {"Data/app/old.bin", 60'000'000, twoYearsAgo},
+                         {"Cache/app/film.mp4", 300'000'000, now},
+                         {"Documents/Setup.dmg", 3'000'000, now}}));
+    EXPECT_THAT(cardPaths(decks.at(SwipeDeckKind::installers)),
+                ElementsAre("/home/u/Documents/Setup.dmg"));
+    EXPECT_TRUE(decks.at(SwipeDeckKind::oldFiles).empty());
+    EXPECT_TRUE(decks.at(SwipeDeckKind::largeVideos).empty());
+}
+
 TEST(SwipeDeckBuilder, OldFileCardsSayHowOldAndDecksAreLargestFirstThenByPath) {
     const auto decks =
         applicationBuilder().decks(tree("/", {{"elsewhere/b.bin", 60'000'000, twoYearsAgo},
