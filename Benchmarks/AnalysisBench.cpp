@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
 
         const tandor::AnalysisContext context(argv[1], std::chrono::system_clock::now(), {});
         const tandor::RuleAnalyzer analyzer(tandor::BuiltInRules::all());
-        const tandor::FileClassifier classifier(context.home);
+        const tandor::FileClassifier classifier(context.places);
         std::size_t suggestions = 0;
         const double analyze =
             medianSeconds([&] { suggestions = analyzer.analyze(result.root, context).size(); });

@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
             1'000'000,
             tandor::PathFilter({}, true, tandor::PathFilter::defaultSkippedFolderNames(),
                                tandor::PathFilter::defaultPackageExtensions()),
-            65'536};
+            65'536,
+            {}};
         const auto report = tandor::DuplicateFinder(options).find(*scan.root);
         const auto found = Clock::now();
         printSets(report.groups());

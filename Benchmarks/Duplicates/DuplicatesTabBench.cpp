@@ -154,7 +154,8 @@ tandor::DuplicateReport manyGroups(int count) {
             std::vector<tandor::DuplicateFile>{
                 {folder + "/a/report.pdf", 2'000'000, std::nullopt, std::nullopt},
                 {folder + "/b/report.pdf", 2'000'000, std::nullopt, std::nullopt},
-                {folder + "/report copy.pdf", 2'000'000, std::nullopt, std::nullopt}});
+                {folder + "/report copy.pdf", 2'000'000, std::nullopt, std::nullopt}},
+            std::vector<std::string>{});
     }
     return tandor::DuplicateReport(std::move(groups), {}, 0, 0, {}, 0);
 }
@@ -210,11 +211,13 @@ int main(int argc, char** argv) {
     // The real finders over the generated tree.
     DuplicatesModel real(scan);
     // 5,000 identical groups and 1,000 photo groups of 5, handed over at once.
-    DuplicatesModel large(scan, {[](tandor::FileNode&, const tandor::DuplicateFinder::Progress&,
-                                    std::stop_token) { return manyGroups(5'000); },
-                                 [](tandor::FileNode&, const std::set<std::string>&,
-                                    const tandor::SimilarPhotoFinder::Progress&,
-                                    std::stop_token) { return manyPhotoGroups(1'000, 5); }});
+    DuplicatesModel large(
+        scan,
+        {[](tandor::FileNode&, const tandor::HomePlaces&, const tandor::DuplicateFinder::Progress&,
+            std::stop_token) { return manyGroups(5'000); },
+         [](tandor::FileNode&, const tandor::HomePlaces&, const std::set<std::string>&,
+            const tandor::SimilarPhotoFinder::Progress&,
+            std::stop_token) { return manyPhotoGroups(1'000, 5); }});
     QQmlApplicationEngine engine;
     tandor::ApplicationEngine::prepare(engine, scan);
     const bool thumbnailsOnly = argc > 1 && std::string(argv[1]) == "thumbnails";

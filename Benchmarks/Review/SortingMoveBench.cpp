@@ -181,11 +181,10 @@ int main(int argc, char** argv) {
     const auto now = [] { return std::chrono::system_clock::now(); };
     tandor::SwipeModel model(tandor::SwipeModel::Services{
         tandor::SwipeMemory::defaultURL(),
-        home.path(),
         now,
         {tandor::SortingStore::defaultURL(), home.path(), now, nullptr}});
     model.sorting()->setDestinationID(folders.front().id);
-    model.refresh(downloadsTree(home.path(), names), {});
+    model.refresh(downloadsTree(home.path(), names), tandor::HomePlaces(home.path()), {});
     waitUntil(
         &model, [&] { return !model.decks().empty(); }, &tandor::SwipeModel::decksChanged);
     model.setBatchSize(decisions + 1);

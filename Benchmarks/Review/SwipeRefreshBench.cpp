@@ -76,12 +76,12 @@ int main(int argc, char** argv) {
         const auto now = [] { return std::chrono::system_clock::now(); };
         tandor::SwipeModel model(tandor::SwipeModel::Services{
             tandor::SwipeMemory::defaultURL(),
-            home.path(),
             now,
             {tandor::SortingStore::defaultURL(), home.path(), now, nullptr}});
 
+        const tandor::HomePlaces places(home.path());
         const tandor::SwipeDeckBuilder builder(
-            home.path(), now(), tandor::SwipeModel::downloadsMinimumBytes,
+            places, now(), tandor::SwipeModel::downloadsMinimumBytes,
             tandor::SwipeModel::installerMinimumBytes, tandor::SwipeModel::largeVideoBytes,
             tandor::SwipeModel::oldFileBytes, tandor::SwipeModel::oldFileDays);
         std::size_t dealt = 0;
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         QEventLoop published;
         QObject::connect(&model, &tandor::SwipeModel::decksChanged, &published, &QEventLoop::quit);
         const auto start = Clock::now();
-        model.refresh(root, pile);
+        model.refresh(root, places, pile);
         const double firstBlocked = millisecondsSince(start);
         if (model.decks().empty()) {
             published.exec();
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
         const double firstPublished = millisecondsSince(start);
 
         const std::vector<double> cached =
-            timeRuns(cachedRefreshes, [&] { model.refresh(root, pile); });
+            timeRuns(cachedRefreshes, [&] { model.refresh(root, places, pile); });
         std::printf(
             "swipe-refresh: nodes=%lld cards=%zu deal=%.1f ms; first refresh blocks %.1f ms, "
             "published after %.1f ms; cached refresh median=%.1f ms p95=%.1f ms max=%.1f ms\n",

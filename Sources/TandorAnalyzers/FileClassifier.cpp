@@ -8,7 +8,6 @@
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
-#include "TandorCore/SupportFolder.hpp"
 #include "TandorCore/UnicodeText.hpp"
 
 namespace tandor {
@@ -16,30 +15,58 @@ namespace {
 
 using Names = std::unordered_set<std::string_view>;
 
-struct KnownFolder {
+struct KnownPlace {
+    // A place path of HomePlaces::resolve.
+    std::string_view place;
     FileKind kind;
     std::string_view owner;
 };
 
-const std::unordered_map<std::string_view, KnownFolder>& knownFolders() {
-    static const std::unordered_map<std::string_view, KnownFolder> table{
-        {".ollama", {FileKind::aiModels, "Ollama"}},
-        {".lmstudio", {FileKind::aiModels, "LM Studio"}},
-        {".cache/huggingface", {FileKind::aiModels, "Hugging Face"}},
-        {"Library/Application Support/MobileSync", {FileKind::deviceBackups, "Finder"}},
-        {"Library/Messages", {FileKind::messaging, "Messages"}},
-        {"Library/Mail", {FileKind::messaging, "Mail"}},
-        {"Parallels", {FileKind::virtualMachines, "Parallels"}},
-        {"Virtual Machines.localized", {FileKind::virtualMachines, "VMware Fusion"}},
-        {"Library/Fonts", {FileKind::fonts, "Fonts"}},
-        {".npm", {FileKind::appCaches, "npm"}},
-        {".gradle", {FileKind::appCaches, "Gradle"}},
-        {".cocoapods", {FileKind::appCaches, "CocoaPods"}},
-        {".cargo", {FileKind::developerTools, "Rust"}},
-        {".rustup", {FileKind::developerTools, "Rust"}},
-    };
-    return table;
-}
+// The Mac places, and beside them where the same programs keep the same things
+// here.
+constexpr std::array<KnownPlace, 22> knownPlaces{{
+    {".ollama", FileKind::aiModels, "Ollama"},
+    {".lmstudio", FileKind::aiModels, "LM Studio"},
+    {".cache/huggingface", FileKind::aiModels, "Hugging Face"},
+    {"$XDG_CACHE_HOME/huggingface", FileKind::aiModels, "Hugging Face"},
+    {"Library/Application Support/MobileSync", FileKind::deviceBackups, "Finder"},
+    {"Library/Messages", FileKind::messaging, "Messages"},
+    {"Library/Mail", FileKind::messaging, "Mail"},
+    {"Library/Developer", FileKind::developerTools, "Xcode"},
+    {"Parallels", FileKind::virtualMachines, "Parallels"},
+    {"Virtual Machines.localized", FileKind::virtualMachines, "VMware Fusion"},
+    {"VirtualBox VMs", FileKind::virtualMachines, "VirtualBox"},
+    {"vmware", FileKind::virtualMachines, "VMware"},
+    {"$XDG_DATA_HOME/gnome-boxes", FileKind::virtualMachines, "GNOME Boxes"},
+    {"$XDG_DATA_HOME/libvirt", FileKind::virtualMachines, "libvirt"},
+    {".docker", FileKind::virtualMachines, "Docker"},
+    {"Library/Fonts", FileKind::fonts, "Fonts"},
+    {"$XDG_DATA_HOME/fonts", FileKind::fonts, "Fonts"},
+    {".npm", FileKind::appCaches, "npm"},
+    {".gradle", FileKind::appCaches, "Gradle"},
+    {".cocoapods", FileKind::appCaches, "CocoaPods"},
+    {".cargo", FileKind::developerTools, "Rust"},
+    {".rustup", FileKind::developerTools, "Rust"},
+}};
+
+struct ApplicationFolder {
+    std::string_view place;
+    // The kind of a child whose name implies no family.
+    FileKind kind;
+};
+
+// Folders in which each child folder belongs to one application, named by the
+// child's name.
+constexpr std::array<ApplicationFolder, 8> applicationFolders{{
+    {"Library/Caches", FileKind::appCaches},
+    {"Library/Containers", FileKind::appData},
+    {"Library/Group Containers", FileKind::appData},
+    {"Library/Application Support", FileKind::appData},
+    {"$XDG_CACHE_HOME", FileKind::appCaches},
+    {"$XDG_CONFIG_HOME", FileKind::appData},
+    {"$XDG_DATA_HOME", FileKind::appData},
+    {".var/app", FileKind::appData},
+}};
 
 const std::unordered_map<std::string_view, std::vector<std::string_view>>& buildFolderTable() {
     static const std::unordered_map<std::string_view, std::vector<std::string_view>> table{
@@ -244,12 +271,23 @@ bool hasMarkerAmong(const std::vector<std::string_view>& markers,
 
 }  // namespace
 
-FileClassifier::FileClassifier(std::string_view home)
-    : FileClassifier(home, trashFolderPath(home)) {
-}
-
-FileClassifier::FileClassifier(std::string_view home, std::string_view trashFolder)
-    : home_(FileNode::normalize(home)), trashFolder_(FileNode::normalize(trashFolder)) {
+FileClassifier::FileClassifier(const HomePlaces& places)
+    : home_(places.home()), trashFolder_(places.trashFolder()) {
+    for (const auto& known : knownPlaces) {
+        for (auto& path : places.resolve(known.place)) {
+            knownFolders_.emplace(std::move(path),
+                                  FolderMatch{known.kind, std::string(known.owner)});
+        }
+    }
+    for (const auto& folder : applicationFolders) {
+        for (auto& path : places.resolve(folder.place)) {
+            // An XDG folder set to home, or above it, would make the user's
+            // own folders application data.
+            if (path != home_ && !paths::isInside(home_, path)) {
+                applicationFolders_.emplace(std::move(path), folder.kind);
+            }
+        }
+    }
 }
 
 std::optional<std::string_view> FileClassifier::relativePath(
@@ -261,37 +299,20 @@ std::optional<std::string_view> FileClassifier::relativePath(
     return normalizedPath.substr(dropped);
 }
 
-std::optional<FileClassifier::FolderMatch> FileClassifier::homeFolderMatch(
-    std::string_view path) const {
+std::optional<FileClassifier::FolderMatch> FileClassifier::placeMatch(std::string_view path) const {
     std::string storage;
     const std::string_view normalizedPath = normalized(path, storage);
     if (normalizedPath == trashFolder_) {
         return FolderMatch{FileKind::trash, "Trash"};
     }
-    const auto relative = relativePath(normalizedPath);
-    if (!relative) {
-        return std::nullopt;
+    if (const auto known = knownFolders_.find(normalizedPath); known != knownFolders_.end()) {
+        return known->second;
     }
-    const auto& known = knownFolders();
-    if (const auto found = known.find(*relative); found != known.end()) {
-        return FolderMatch{found->second.kind, std::string(found->second.owner)};
-    }
-    if (!relative->starts_with("Library/")) {
-        return std::nullopt;
-    }
-    const auto parts = paths::components(*relative);
-    if (parts.size() == 3 && parts[0] == "Library") {
-        if (parts[1] == "Caches") {
-            return FolderMatch{familyKind(parts[2]).value_or(FileKind::appCaches),
-                               appName(parts[2])};
-        }
-        if (parts[1] == "Containers" || parts[1] == "Group Containers" ||
-            parts[1] == "Application Support") {
-            return FolderMatch{familyKind(parts[2]).value_or(FileKind::appData), appName(parts[2])};
-        }
-    }
-    if (parts.size() == 2 && parts[0] == "Library" && parts[1] == "Developer") {
-        return FolderMatch{FileKind::developerTools, "Xcode"};
+    const auto slash = normalizedPath.rfind('/');
+    const std::string_view parent = normalizedPath.substr(0, std::max<std::size_t>(slash, 1));
+    if (const auto folder = applicationFolders_.find(parent); folder != applicationFolders_.end()) {
+        const std::string_view name = normalizedPath.substr(slash + 1);
+        return FolderMatch{familyKind(name).value_or(folder->second), appName(name)};
     }
     return std::nullopt;
 }
@@ -299,7 +320,7 @@ std::optional<FileClassifier::FolderMatch> FileClassifier::homeFolderMatch(
 std::optional<FileClassifier::FolderMatch> FileClassifier::folderMatch(
     std::string_view path, std::string_view name,
     std::span<const std::string_view> siblings) const {
-    if (auto match = homeFolderMatch(path)) {
+    if (auto match = placeMatch(path)) {
         return match;
     }
     if (auto match = bundleMatch(name)) {

@@ -75,8 +75,8 @@ JSONValue TandorAssistant::categories(const JSONValue& arguments) {
     const auto found = find(arguments, toolArguments::flag(arguments, "refresh"), ".");
     const auto top =
         static_cast<std::size_t>(toolArguments::count(arguments, "top", 5, maximumTop));
-    const auto breakdown =
-        StorageBreakdown::compute(found.node, FileClassifier(allowedRoot_), top, top);
+    const auto breakdown = StorageBreakdown::compute(
+        found.node, FileClassifier(HomePlaces::read(allowedRoot_)), top, top);
     JSONValue::Array kinds;
     for (const auto& total : breakdown.kinds()) {
         kinds.push_back(kindObject(total));

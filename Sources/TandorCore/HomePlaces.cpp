@@ -190,6 +190,16 @@ std::string HomePlaces::trashFolder() const {
     return paths::join(dataHome_, "Trash");
 }
 
+std::vector<std::string> HomePlaces::programFolders() const {
+    std::vector<std::string> folders;
+    for (const auto* folder : {&cacheHome_, &configHome_, &dataHome_, &stateHome_}) {
+        if (*folder != home_ && !paths::isInside(home_, *folder)) {
+            appendUnique(folders, *folder);
+        }
+    }
+    return folders;
+}
+
 const std::string& HomePlaces::userFolder(UserFolder folder) const {
     return userFolderPaths_[static_cast<std::size_t>(folder)];
 }

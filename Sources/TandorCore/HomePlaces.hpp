@@ -48,6 +48,9 @@ class HomePlaces {
     const std::string& stateHome() const { return stateHome_; }
     // The freedesktop.org home Trash: dataHome()/Trash.
     std::string trashFolder() const;
+    // Where programs keep their data, never the user's own files: the cache,
+    // config, data and state folders, without any that is home or holds it.
+    std::vector<std::string> programFolders() const;
 
     // The platform's folder for it.
     const std::string& userFolder(UserFolder folder) const;

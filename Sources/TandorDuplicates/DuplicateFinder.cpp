@@ -283,7 +283,8 @@ class Search {
                 files.push_back(
                     {facts.path, facts.allocatedSize, facts.modificationDate, facts.clone});
             }
-            DuplicateGroup group(key, members.front().logicalSize, std::move(files));
+            DuplicateGroup group(key, members.front().logicalSize, std::move(files),
+                                 options_.downloadsFolders);
             (group.sharesAllSpace() ? cloneGroups : groups).push_back(std::move(group));
         }
         sortGroups(groups, &DuplicateGroup::reclaimableBytes);

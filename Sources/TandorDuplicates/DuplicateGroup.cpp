@@ -14,14 +14,16 @@ namespace {
 
 constexpr std::int64_t smallestCloneSavings = 4'096;
 
-std::string keeperReasonFor(const std::vector<DuplicateFile>& ranked) {
+std::string keeperReasonFor(const std::vector<DuplicateFile>& ranked,
+                            KeeperPolicy::DownloadsFolders downloadsFolders) {
     if (ranked.size() == 1) {
         return "Only copy";
     }
     const auto& keeper = ranked[0];
     const auto& runnerUp = ranked[1];
     for (const auto& factor : KeeperPolicy::factors()) {
-        if (factor.matches(runnerUp.path) && !factor.matches(keeper.path)) {
+        if (factor.matches(runnerUp.path, downloadsFolders) &&
+            !factor.matches(keeper.path, downloadsFolders)) {
             return factor.reason;
         }
     }
@@ -39,13 +41,16 @@ bool hasCloneFacts(const DuplicateFile& file) {
 }  // namespace
 
 DuplicateGroup::DuplicateGroup(std::string id, std::int64_t logicalSize,
-                               std::vector<DuplicateFile> files)
-    : id_(std::move(id)), logicalSize_(logicalSize), files_(KeeperPolicy::rank(std::move(files))) {
+                               std::vector<DuplicateFile> files,
+                               std::span<const std::string> downloadsFolders)
+    : id_(std::move(id)),
+      logicalSize_(logicalSize),
+      files_(KeeperPolicy::rank(std::move(files), downloadsFolders)) {
     if (files_.empty()) {
         throw std::invalid_argument("A duplicate group needs at least one file");
     }
     keeperPath_ = files_.front().path;
-    keeperReason_ = keeperReasonFor(files_);
+    keeperReason_ = keeperReasonFor(files_, downloadsFolders);
 }
 
 DuplicateGroup DuplicateGroup::restored(std::string id, std::int64_t logicalSize,

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +21,10 @@ class DuplicateGroup {
   public:
     static constexpr std::string_view ruleID = "duplicates";
 
-    // Ranks files with KeeperPolicy and keeps the first. files must not be empty.
-    DuplicateGroup(std::string id, std::int64_t logicalSize, std::vector<DuplicateFile> files);
+    // Ranks files with KeeperPolicy and keeps the first. files must not be
+    // empty; downloadsFolders are the user's Downloads folders.
+    DuplicateGroup(std::string id, std::int64_t logicalSize, std::vector<DuplicateFile> files,
+                   std::span<const std::string> downloadsFolders);
 
     // Restores stored fields as they are: no ranking, no new keeper.
     static DuplicateGroup restored(std::string id, std::int64_t logicalSize,

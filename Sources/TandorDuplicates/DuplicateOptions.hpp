@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "TandorDuplicates/PathFilter.hpp"
 
@@ -14,6 +16,8 @@ struct DuplicateOptions {
     PathFilter filter;
     // Bytes taken from each end of a file when sampling; in [1, 2^62).
     std::int64_t sampleSize;
+    // The user's Downloads folders, where a copy is the less wanted one.
+    std::vector<std::string> downloadsFolders;
 };
 
 }  // namespace tandor

@@ -9,16 +9,21 @@
 namespace tandor {
 namespace {
 
-bool isInTemporaryFolder(std::string_view path) {
+using DownloadsFolders = KeeperPolicy::DownloadsFolders;
+
+bool isInTemporaryFolder(std::string_view path, DownloadsFolders /*downloadsFolders*/) {
     return path.starts_with("/private/var/folders/") || path.starts_with("/tmp/") ||
            path.starts_with("/private/tmp/");
 }
 
-bool isInDownloads(std::string_view path) {
-    return path.find("/Downloads/") != std::string_view::npos;
+bool isInDownloads(std::string_view path, DownloadsFolders downloadsFolders) {
+    return path.find("/Downloads/") != std::string_view::npos ||
+           std::ranges::any_of(downloadsFolders, [path](const std::string& folder) {
+               return paths::isInside(path, folder);
+           });
 }
 
-bool isNamedLikeCopy(std::string_view path) {
+bool isNamedLikeCopy(std::string_view path, DownloadsFolders /*downloadsFolders*/) {
     return KeeperPolicy::looksLikeCopy(paths::lastComponent(path));
 }
 
@@ -34,9 +39,10 @@ Date dateOrLatest(const DuplicateFile& file) {
     return file.modificationDate.value_or(Date::max());
 }
 
-bool ranksBefore(const DuplicateFile& a, const DuplicateFile& b) {
-    const auto penaltyA = KeeperPolicy::penalty(a.path);
-    const auto penaltyB = KeeperPolicy::penalty(b.path);
+bool ranksBefore(const DuplicateFile& a, const DuplicateFile& b,
+                 DownloadsFolders downloadsFolders) {
+    const auto penaltyA = KeeperPolicy::penalty(a.path, downloadsFolders);
+    const auto penaltyB = KeeperPolicy::penalty(b.path, downloadsFolders);
     if (penaltyA != penaltyB) {
         return penaltyA < penaltyB;
     }
@@ -71,18 +77,22 @@ bool KeeperPolicy::looksLikeCopy(std::string_view name) {
     });
 }
 
-std::int64_t KeeperPolicy::penalty(std::string_view path) {
+std::int64_t KeeperPolicy::penalty(std::string_view path, DownloadsFolders downloadsFolders) {
     std::int64_t total = 0;
     for (const auto& factor : factors()) {
-        if (factor.matches(path)) {
+        if (factor.matches(path, downloadsFolders)) {
             total += factor.weight;
         }
     }
     return total;
 }
 
-std::vector<DuplicateFile> KeeperPolicy::rank(std::vector<DuplicateFile> files) {
-    std::stable_sort(files.begin(), files.end(), ranksBefore);
+std::vector<DuplicateFile> KeeperPolicy::rank(std::vector<DuplicateFile> files,
+                                              DownloadsFolders downloadsFolders) {
+    std::stable_sort(files.begin(), files.end(),
+                     [downloadsFolders](const DuplicateFile& a, const DuplicateFile& b) {
+                         return ranksBefore(a, b, downloadsFolders);
+                     });
     return files;
 }
 

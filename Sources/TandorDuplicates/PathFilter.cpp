@@ -2,7 +2,6 @@
 
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/Paths.hpp"
-#include "TandorCore/SupportFolder.hpp"
 #include "TandorCore/UnicodeText.hpp"
 
 namespace tandor {
@@ -10,6 +9,13 @@ namespace {
 
 bool isHidden(std::string_view name) {
     return !name.empty() && name.front() == '.';
+}
+
+// ".Trash-" and a user id.
+bool isUserTrashOfADisk(std::string_view name) {
+    constexpr std::string_view prefix = ".Trash-";
+    return name.size() > prefix.size() && name.starts_with(prefix) &&
+           name.find_first_not_of("0123456789", prefix.size()) == std::string_view::npos;
 }
 
 }  // namespace
@@ -64,13 +70,20 @@ bool PathFilter::rejectsFolder(std::string_view name) const {
     if (skippedFolderNames.contains(std::string(name))) {
         return true;
     }
+    if (isUserTrashOfADisk(name) && skippedFolderNames.contains(".Trash")) {
+        return true;
+    }
     const auto dot = name.rfind('.');
     return dot != std::string_view::npos &&
            packageExtensions.contains(unicode::lowercased(name.substr(dot + 1)));
 }
 
-std::vector<std::string> PathFilter::defaultExcludedPaths(std::string_view home) {
-    return {trashFolderPath(home)};
+std::vector<std::string> PathFilter::defaultExcludedPaths(const HomePlaces& places) {
+    std::vector<std::string> excluded{paths::join(places.home(), "Library"), places.trashFolder()};
+    for (auto& folder : places.programFolders()) {
+        excluded.push_back(std::move(folder));
+    }
+    return excluded;
 }
 
 const std::set<std::string>& PathFilter::defaultSkippedFolderNames() {

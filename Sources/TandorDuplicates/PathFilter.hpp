@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TandorCore/HomePlaces.hpp"
+
 namespace tandor {
 
 // Decides from the path text alone whether a finder may look at a file: not
@@ -19,7 +21,9 @@ struct PathFilter {
     // assigned later is used as it stands.
     std::vector<std::string> excludedPaths;
     bool skipsHiddenItems;
-    // Names of folders whose content is rejected; case-sensitive.
+    // Names of folders whose content is rejected; case-sensitive. ".Trash"
+    // also stands for ".Trash-<uid>", the other name freedesktop.org gives a
+    // Trash at the top of a disk.
     std::set<std::string> skippedFolderNames;
     // Lowercase extensions of package folders whose content is rejected.
     std::set<std::string> packageExtensions;
@@ -29,11 +33,12 @@ struct PathFilter {
     // folders above the file are tested against the names and extensions.
     bool allows(std::string_view path) const;
 
-    // The paths every filter of the application excludes for a user whose
-    // home folder is home: the home Trash (trashFolderPath), whose content is
-    // already on its way out. The name ".Trash" among the skipped names covers
-    // the Trash folders at the top of other disks.
-    static std::vector<std::string> defaultExcludedPaths(std::string_view home);
+    // The paths every filter of the application excludes for the home of
+    // places: the programs' data (home's Library and places.programFolders())
+    // and the home Trash, whose content is already on its way out. The name ".Trash"
+    // among the skipped names covers the Trash folders at the top of other
+    // disks.
+    static std::vector<std::string> defaultExcludedPaths(const HomePlaces& places);
     static const std::set<std::string>& defaultSkippedFolderNames();
     static const std::set<std::string>& defaultPackageExtensions();
 

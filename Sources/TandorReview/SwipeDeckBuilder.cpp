@@ -54,6 +54,12 @@ std::int64_t wholeDays(Date from, Date to) {
     return seconds > 0 ? seconds / secondsPerDay : 0;
 }
 
+std::vector<std::string> programFoldersAndTrash(const HomePlaces& places) {
+    std::vector<std::string> folders = places.programFolders();
+    folders.push_back(places.trashFolder());
+    return folders;
+}
+
 void sortDeck(std::vector<SwipeCard>& deck) {
     std::stable_sort(deck.begin(), deck.end(), [](const SwipeCard& a, const SwipeCard& b) {
         if (a.bytes != b.bytes) {
@@ -65,10 +71,13 @@ void sortDeck(std::vector<SwipeCard>& deck) {
 
 }  // namespace
 
-SwipeDeckBuilder::SwipeDeckBuilder(std::string home, Date now, std::int64_t downloadsMinimumBytes,
+SwipeDeckBuilder::SwipeDeckBuilder(const HomePlaces& places, Date now,
+                                   std::int64_t downloadsMinimumBytes,
                                    std::int64_t installerMinimumBytes, std::int64_t largeVideoBytes,
                                    std::int64_t oldFileBytes, std::int64_t oldFileDays)
-    : home(FileNode::normalize(home)),
+    : home(places.home()),
+      downloadsFolders(places.foldersOf(HomePlaces::UserFolder::download)),
+      shieldedPlaces(programFoldersAndTrash(places)),
       now(now),
       downloadsMinimumBytes(downloadsMinimumBytes),
       installerMinimumBytes(installerMinimumBytes),
@@ -112,20 +121,22 @@ std::string SwipeDeckBuilder::age(std::int64_t days) {
 }
 
 void SwipeDeckBuilder::dealDownloads(const FileNodePtr& root, std::vector<SwipeCard>& deck) const {
-    const FileNodePtr downloads = root->nodeAt(paths::join(home, "Downloads"));
-    if (!downloads) {
-        return;
-    }
-    for (const auto& child : downloads->children()) {
-        if (!isHidden(*child) && child->allocatedSize() >= downloadsMinimumBytes) {
-            deck.push_back(card(*child, SwipeDeckKind::downloads));
+    for (const auto& folder : downloadsFolders) {
+        const FileNodePtr downloads = root->nodeAt(folder);
+        if (!downloads) {
+            continue;
+        }
+        for (const auto& child : downloads->children()) {
+            if (!isHidden(*child) && child->allocatedSize() >= downloadsMinimumBytes) {
+                deck.push_back(card(*child, SwipeDeckKind::downloads));
+            }
         }
     }
 }
 
 void SwipeDeckBuilder::dealTree(const FileNodePtr& root,
                                 std::map<SwipeDeckKind, std::vector<SwipeCard>>& decks) const {
-    std::vector<std::string> shielded;
+    std::vector<std::string> shielded = shieldedPlaces;
     for (const auto name : shieldedHomeFolders) {
         shielded.push_back(paths::join(home, name));
     }

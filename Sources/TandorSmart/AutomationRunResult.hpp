@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/StorageCategory.hpp"
 #include "TandorCore/Suggestion.hpp"
 #include "TandorSmart/AutomationPreview.hpp"
@@ -11,7 +12,7 @@
 namespace tandor {
 
 // One automation's run: the automation as it was passed in, the preview taken by
-// the run and the verdict.
+// the run, the verdict and the category its suggestion goes under.
 struct AutomationRunResult {
     struct Status {
         enum class Case { needsNewPreview, ready, nothingToDo };
@@ -34,16 +35,18 @@ struct AutomationRunResult {
     EnabledAutomation automation;
     AutomationPreview preview;
     Status status;
+    StorageCategory category;
 
-    // For a ready result, what goes onto the pile: the rule's id, title, safety
-    // and summary (as reason), the preview's evidence then the rule's why lines,
-    // and the preview's items; nothing otherwise.
+    // For a ready result, what goes onto the pile: the rule's id, title,
+    // category, safety and summary (as reason), the preview's evidence then the
+    // rule's why lines, and the preview's items; nothing otherwise.
     std::optional<Suggestion> suggestion() const;
 
-  private:
-    // downloads for a folder that begins with "Downloads", else other; a built-in
-    // rule's own category, other for an unknown id.
-    StorageCategory category() const;
+    // For a file filter, downloads when its folder begins with "Downloads" or
+    // is, or lies in, one of the Downloads folders of places (a localised one
+    // included), else other; a built-in rule's own category, other for an
+    // unknown id.
+    static StorageCategory categoryOf(const AutomationRule& rule, const HomePlaces& places);
 };
 
 }  // namespace tandor

@@ -38,7 +38,8 @@ std::vector<AutomationRunResult> AutomationRunner::run(
         }
         AutomationPreview preview = evaluator_.preview(automation.rule, tree, context);
         auto verdict = status(automation, preview);
-        results.push_back({automation, std::move(preview), std::move(verdict)});
+        results.push_back({automation, std::move(preview), std::move(verdict),
+                           AutomationRunResult::categoryOf(automation.rule, context.places)});
     }
     return results;
 }

@@ -172,8 +172,8 @@ TEST_F(AnalysisEndToEndTest, ScannedHomeYieldsTheExpectedSuggestions) {
 
 TEST_F(AnalysisEndToEndTest, ScannedHomeBreaksDownByKindAndOwner) {
     const auto result = scanHome();
-    const auto breakdown =
-        StorageBreakdown::compute(result.root, FileClassifier(home_.path()), 12, 20);
+    const auto breakdown = StorageBreakdown::compute(
+        result.root, FileClassifier(HomePlaces::read(home_.path())), 12, 20);
     EXPECT_EQ(breakdown.totalBytes(), result.root->allocatedSize());
 
     std::map<FileKind, const StorageBreakdown::KindTotal*> kinds;
@@ -224,8 +224,8 @@ TEST_F(AnalysisEndToEndTest, TrashedItemsAreCountedAsTrashButNeverProposed) {
         }
     }
 
-    const auto breakdown =
-        StorageBreakdown::compute(result.root, FileClassifier(home_.path()), 12, 20);
+    const auto breakdown = StorageBreakdown::compute(
+        result.root, FileClassifier(HomePlaces::read(home_.path())), 12, 20);
     const auto trash =
         std::find_if(breakdown.kinds().begin(), breakdown.kinds().end(),
                      [](const auto& total) { return total.kind == FileKind::trash; });

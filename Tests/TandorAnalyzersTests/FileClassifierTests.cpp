@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "TandorAnalyzers/FileClassifier.hpp"
-#include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
@@ -15,7 +16,7 @@ struct FolderCase {
 };
 
 TEST(FileClassifierTest, FolderMatchFollowsPlaceBundleAndBuildFolderSteps) {
-    const FileClassifier classifier("/home/ana/", "/home/ana/.local/share/Trash/");
+    const FileClassifier classifier(HomePlaces("/home/ana/"));
     const std::vector<FolderCase> cases{
         {"/home/ana/.local/share/Trash", {}, FileClassifier::FolderMatch{FileKind::trash, "Trash"}},
         {"/home/ana/.local/share/Trash/files", {}, std::nullopt},
@@ -42,6 +43,46 @@ TEST(FileClassifierTest, FolderMatchFollowsPlaceBundleAndBuildFolderSteps) {
         {"/home/ana/Library/Developer",
          {},
          FileClassifier::FolderMatch{FileKind::developerTools, "Xcode"}},
+        {"/home/ana/Virtual Machines.localized",
+         {},
+         FileClassifier::FolderMatch{FileKind::virtualMachines, "VMware Fusion"}},
+        // The same kinds of folders where programs keep them here.
+        {"/home/ana/.cache/mozilla",
+         {},
+         FileClassifier::FolderMatch{FileKind::appCaches, "mozilla"}},
+        {"/home/ana/.cache/com.discordapp.Discord",
+         {},
+         FileClassifier::FolderMatch{FileKind::messaging, "Discord"}},
+        {"/home/ana/.config/Code", {}, FileClassifier::FolderMatch{FileKind::appData, "Code"}},
+        {"/home/ana/.config/Slack", {}, FileClassifier::FolderMatch{FileKind::messaging, "Slack"}},
+        {"/home/ana/.local/share/Steam", {}, FileClassifier::FolderMatch{FileKind::games, "Steam"}},
+        {"/home/ana/.local/share/TelegramDesktop",
+         {},
+         FileClassifier::FolderMatch{FileKind::messaging, "Telegram"}},
+        {"/home/ana/.var/app/com.valvesoftware.Steam",
+         {},
+         FileClassifier::FolderMatch{FileKind::games, "Steam"}},
+        {"/home/ana/.var/app/org.gnome.Builder",
+         {},
+         FileClassifier::FolderMatch{FileKind::appData, "Builder"}},
+        {"/home/ana/VirtualBox VMs",
+         {},
+         FileClassifier::FolderMatch{FileKind::virtualMachines, "VirtualBox"}},
+        {"/home/ana/vmware", {}, FileClassifier::FolderMatch{FileKind::virtualMachines, "VMware"}},
+        {"/home/ana/.local/share/gnome-boxes",
+         {},
+         FileClassifier::FolderMatch{FileKind::virtualMachines, "GNOME Boxes"}},
+        {"/home/ana/.local/share/libvirt",
+         {},
+         FileClassifier::FolderMatch{FileKind::virtualMachines, "libvirt"}},
+        {"/home/ana/.docker", {}, FileClassifier::FolderMatch{FileKind::virtualMachines, "Docker"}},
+        {"/home/ana/.local/share/fonts", {}, FileClassifier::FolderMatch{FileKind::fonts, "Fonts"}},
+        // Only the children of those folders belong to one application each.
+        {"/home/ana/.cache", {}, std::nullopt},
+        {"/home/ana/.cache/mozilla/firefox", {}, std::nullopt},
+        {"/home/ana/.var/app", {}, std::nullopt},
+        {"/home/ana/.var/other/org.gnome.Builder", {}, std::nullopt},
+        {"/home/ana/.local/state/wireplumber", {}, std::nullopt},
         // Deeper than Library/<place>/<app>, or another Library folder: no path match.
         {"/home/ana/Library/Caches/com.apple.Safari/WebKit", {}, std::nullopt},
         {"/home/ana/Library/Developer/Xcode", {}, std::nullopt},
@@ -79,24 +120,48 @@ TEST(FileClassifierTest, FolderMatchFollowsPlaceBundleAndBuildFolderSteps) {
     }
 }
 
-TEST(FileClassifierTest, TrashFollowsTheDataHomeWhereverItLies) {
-    struct TrashCase {
-        std::optional<std::string> dataHome;
-        std::string trash;
+TEST(FileClassifierTest, XDGFoldersAreFollowedWhereverTheyLie) {
+    const std::map<std::string, std::string> variables{
+        {"XDG_CACHE_HOME", "/srv/cache/ana/"},
+        {"XDG_DATA_HOME", "/srv/data/ana"},
     };
-    const std::vector<TrashCase> cases{
-        {std::nullopt, "/home/ana/.local/share/Trash"},
-        {"relative/share", "/home/ana/.local/share/Trash"},
-        {"/srv/data/ana/", "/srv/data/ana/Trash"},
+    const FileClassifier classifier(
+        HomePlaces::read("/home/ana", [&variables](const char* name) -> const char* {
+            const auto found = variables.find(name);
+            return found != variables.end() ? found->second.c_str() : nullptr;
+        }));
+    const std::vector<std::pair<std::string, Match>> cases{
+        {"/srv/data/ana/Trash", FileClassifier::FolderMatch{FileKind::trash, "Trash"}},
+        {"/home/ana/.local/share/Trash", std::nullopt},
+        {"/srv/cache/ana/pip", FileClassifier::FolderMatch{FileKind::appCaches, "pip"}},
+        {"/srv/cache/ana/huggingface",
+         FileClassifier::FolderMatch{FileKind::aiModels, "Hugging Face"}},
+        {"/srv/data/ana/gnome-boxes",
+         FileClassifier::FolderMatch{FileKind::virtualMachines, "GNOME Boxes"}},
+        {"/srv/data/ana/Steam", FileClassifier::FolderMatch{FileKind::games, "Steam"}},
+        // The places of a Mac and of the defaults below home still count.
+        {"/home/ana/.cache/huggingface",
+         FileClassifier::FolderMatch{FileKind::aiModels, "Hugging Face"}},
+        {"/home/ana/Library/Caches/com.apple.Safari",
+         FileClassifier::FolderMatch{FileKind::appCaches, "Safari"}},
     };
-    for (const auto& c : cases) {
-        testing::EnvironmentOverride environment;
-        environment.set("XDG_DATA_HOME", c.dataHome);
-        const FileClassifier classifier("/home/ana");
-        EXPECT_EQ(classifier.trashFolder(), c.trash);
-        EXPECT_EQ(classifier.folderMatch(c.trash, "Trash", {}),
-                  (FileClassifier::FolderMatch{FileKind::trash, "Trash"}))
-            << c.trash;
+    for (const auto& [path, expected] : cases) {
+        EXPECT_EQ(classifier.folderMatch(path, path.substr(path.rfind('/') + 1), {}), expected)
+            << path;
+    }
+}
+
+TEST(FileClassifierTest, AnXDGFolderSetToHomeOrAboveLeavesTheUsersFoldersAlone) {
+    for (const char* configHome : {"/home/ana", "/home", "/"}) {
+        const FileClassifier classifier(
+            HomePlaces::read("/home/ana", [configHome](const char* name) -> const char* {
+                return std::string_view(name) == "XDG_CONFIG_HOME" ? configHome : nullptr;
+            }));
+        EXPECT_EQ(classifier.folderMatch("/home/ana/Documents", "Documents", {}), std::nullopt)
+            << configHome;
+        EXPECT_EQ(classifier.folderMatch("/home/ana/.cache/pip", "pip", {}),
+                  (FileClassifier::FolderMatch{FileKind::appCaches, "pip"}))
+            << configHome;
     }
 }
 
@@ -132,7 +197,7 @@ TEST(FileClassifierTest, FileKindFromNameAlone) {
 }
 
 TEST(FileClassifierTest, TopFolderIsTheFirstComponentBelowHome) {
-    const FileClassifier classifier("/home/ana");
+    const FileClassifier classifier(HomePlaces("/home/ana"));
     EXPECT_EQ(classifier.topFolder("/home/ana/Documents/a/b.txt"), "Documents");
     EXPECT_EQ(classifier.topFolder("/home/ana/notes.txt"), "notes.txt");
     EXPECT_EQ(classifier.topFolder("/home/ana/./Music//a/../b.mp3"), "Music");

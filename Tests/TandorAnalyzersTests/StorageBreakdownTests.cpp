@@ -17,7 +17,7 @@ using CategoryTotal = StorageBreakdown::CategoryTotal;
 const std::string home = "/home/ana";
 
 StorageBreakdown compute(const FileNodePtr& root, std::size_t owners = 12, std::size_t items = 20) {
-    return StorageBreakdown::compute(root, FileClassifier(home), owners, items);
+    return StorageBreakdown::compute(root, FileClassifier(HomePlaces(home)), owners, items);
 }
 
 const StorageBreakdown::KindTotal* kindTotal(const StorageBreakdown& breakdown, FileKind kind) {

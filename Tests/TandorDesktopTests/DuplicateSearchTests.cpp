@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -12,7 +13,9 @@
 #include "Duplicates/DuplicateSearch.hpp"
 #include "TandorDuplicates/CancellationError.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/FileNodes.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
@@ -66,21 +69,23 @@ TEST_F(DuplicateSearchTest, RunsBothFindersWithTheExtraCopiesLeftOutOfThePhotos)
     std::set<std::string> excluded;
     std::vector<QString> lines;
     const DuplicateFinders finders{
-        [](FileNode&, const DuplicateFinder::Progress& progress, std::stop_token) {
+        [](FileNode&, const HomePlaces&, const DuplicateFinder::Progress& progress,
+           std::stop_token) {
             progress(DuplicateFinder::Stage::hashing, 1, 2);
             auto clones = group("c", {"/c/1", "/c/2"});
             return DuplicateReport({group("g", {"/a/keep.jpg", "/b/copy.jpg", "/c/copy 2.jpg"})},
                                    {clones}, 3, 0, {"/x", "/y"}, 0);
         },
-        [&](FileNode&, const std::set<std::string>& excluding,
+        [&](FileNode&, const HomePlaces&, const std::set<std::string>& excluding,
             const SimilarPhotoFinder::Progress& progress, std::stop_token) {
             excluded = excluding;
             progress(3, 7);
             return SimilarPhotoReport{{}, 0, {"/z"}};
         },
     };
-    const auto found = DuplicateSearch::search(
-        finders, *root, [&](const QString& line) { lines.push_back(line); }, {});
+    const auto found =
+        DuplicateSearch::search(finders, HomePlaces("/home/user"), *root,
+                                [&](const QString& line) { lines.push_back(line); }, {});
 
     EXPECT_EQ(excluded, (std::set<std::string>{"/b/copy.jpg", "/c/copy 2.jpg"}));
     EXPECT_THAT(lines, ElementsAre("Comparing whole files… 1 of 2",
@@ -91,6 +96,36 @@ TEST_F(DuplicateSearchTest, RunsBothFindersWithTheExtraCopiesLeftOutOfThePhotos)
                             "3 files could not be read.",
                             "Files under 1 MB, app data in Library, app bundles and photo "
                             "libraries are not compared."));
+}
+
+// The application's finders on files: the copy in a localised Downloads
+// folder is the one offered, and the programs' data folders are left out.
+TEST_F(DuplicateSearchTest, TheApplicationsFindersFollowTheHomesPlaces) {
+    const testing::FixtureHome home;
+    const std::string content(1'000'000, 'x');
+    std::vector<FileNodePtr> folders;
+    for (const char* folder : {"Scaricati", "Documenti", "Data/app"}) {
+        const std::string path = home / (std::string(folder) + "/a.bin");
+        testing::writeFile(path, content);
+        folders.push_back(folderNode(home / folder, {testing::fileNode(path, 1'000'000)}));
+    }
+    std::filesystem::last_write_time(
+        home / "Scaricati/a.bin",
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(48));
+    const std::string dataHome = home / "Data";
+    HomePlaces places = HomePlaces::read(home.path(), [&dataHome](const char* name) {
+        return std::string_view(name) == "XDG_DATA_HOME" ? dataHome.c_str() : nullptr;
+    });
+    places.applyUserDirs("XDG_DOWNLOAD_DIR=\"$HOME/Scaricati\"\n");
+
+    const auto found =
+        DuplicateSearch::search(DuplicateFinders::standard(), places,
+                                *folderNode(home.path(), folders), [](const QString&) {}, {});
+    ASSERT_EQ(found.duplicates.groups().size(), 1U);
+    const DuplicateGroup& group = found.duplicates.groups().front();
+    EXPECT_EQ(group.keeperPath(), home / "Documenti/a.bin");
+    EXPECT_EQ(group.keeperReason(), "Keeps the copy outside Downloads");
+    EXPECT_EQ(group.files().size(), 2U);
 }
 
 // The phase as each step of a search leaves it; each step is applied to the
@@ -187,7 +222,7 @@ TEST_F(DuplicateSearchTest, ForgetDropsEveryFileAtOrBelowAMovedPath) {
     for (const auto& c : cases) {
         DuplicateSearch fresh;
         fresh.publish(fresh.start(), outcome({group("g", {"/h/b/x", "/h/a/x", "/h/c/x"})}), root);
-        EXPECT_EQ(fresh.forget(c.moved), c.groups.size() != 1 || c.groups.front().size() != 3)
+        EXPECT_EQ(fresh.forget(c.moved, {}), c.groups.size() != 1 || c.groups.front().size() != 3)
             << c.name;
         ASSERT_EQ(fresh.groups().size(), c.groups.size()) << c.name;
         if (!c.groups.empty()) {
@@ -199,6 +234,13 @@ TEST_F(DuplicateSearchTest, ForgetDropsEveryFileAtOrBelowAMovedPath) {
     }
 }
 
+TEST_F(DuplicateSearchTest, ForgetPicksAfreshAwayFromTheDownloadsFolders) {
+    search.publish(search.start(), outcome({group("g", {"/h/b/x", "/h/a/x", "/h/c/x"})}), root);
+    EXPECT_TRUE(search.forget({"/h/b/x"}, {"/h/a"}));
+    EXPECT_EQ(search.groups().front().keeperPath(), "/h/c/x");
+    EXPECT_EQ(search.groups().front().keeperReason(), "Keeps the copy outside Downloads");
+}
+
 TEST_F(DuplicateSearchTest, ForgetKeepsTheUsersChoiceOrPicksAfresh) {
     search.publish(search.start(),
                    outcome({group("g", {"/h/a/x", "/h/b/x", "/h/c/x"})},
@@ -208,14 +250,14 @@ TEST_F(DuplicateSearchTest, ForgetKeepsTheUsersChoiceOrPicksAfresh) {
     ASSERT_TRUE(search.keep("/h/c/x", "g"));
     ASSERT_TRUE(search.keepPhoto("/p/3.jpg", "/p/1.jpg"));
 
-    EXPECT_TRUE(search.forget({"/h/b/x", "/p/2.jpg"}));
+    EXPECT_TRUE(search.forget({"/h/b/x", "/p/2.jpg"}, {}));
     EXPECT_EQ(search.groups().front().keeperPath(), "/h/c/x");
     EXPECT_EQ(search.photoGroups().front().bestPath(), "/p/3.jpg");
     EXPECT_THAT(pathsOf(search.photoGroups().front()), ElementsAre("/p/1.jpg", "/p/3.jpg"));
 
-    EXPECT_TRUE(search.forget({"/p/3.jpg"}));
+    EXPECT_TRUE(search.forget({"/p/3.jpg"}, {}));
     EXPECT_THAT(search.photoGroups(), IsEmpty());
-    EXPECT_TRUE(search.forget({"/h/c"}));
+    EXPECT_TRUE(search.forget({"/h/c"}, {}));
     EXPECT_THAT(search.groups(), IsEmpty());
 }
 

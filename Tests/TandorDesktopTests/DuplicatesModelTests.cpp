@@ -41,7 +41,7 @@ DuplicateReport reportWith(const std::string& id, const std::string& home) {
     const std::vector<DuplicateFile> files = {
         {home + "/a/" + id, 2'000'000, std::nullopt, std::nullopt},
         {home + "/b/" + id, 2'000'000, std::nullopt, std::nullopt}};
-    return DuplicateReport({DuplicateGroup(id, 2'000'000, files)}, {}, 2, 0, {}, 0);
+    return DuplicateReport({DuplicateGroup(id, 2'000'000, files, {})}, {}, 2, 0, {}, 0);
 }
 
 // A scanned fixture home and a duplicates model beside its scan model.
@@ -71,11 +71,12 @@ TEST_F(DuplicatesModelTest, StopEndsOnTheStartCardAndPublishesNothing) {
     scan();
     std::atomic<int> searches = 0;
     DuplicatesModel model(
-        scanModel, {[&](FileNode&, const DuplicateFinder::Progress& progress, std::stop_token) {
+        scanModel, {[&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress& progress,
+                        std::stop_token) {
                         progress(DuplicateFinder::Stage::reading, 1, 1);
                         return reportWith("g" + std::to_string(++searches), home.path());
                     },
-                    [&](FileNode&, const std::set<std::string>&,
+                    [&](FileNode&, const HomePlaces&, const std::set<std::string>&,
                         const SimilarPhotoFinder::Progress&, std::stop_token stop) {
                         if (searches == 2) {
                             waitForStop(stop);
@@ -102,24 +103,25 @@ TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
     scan();
     std::atomic<int> searches = 0;
     std::atomic<bool> olderReturned = false;
-    DuplicatesModel model(scanModel,
-                          {[&](FileNode&, const DuplicateFinder::Progress&, std::stop_token stop) {
-                               const int number = ++searches;
-                               if (number == 1) {
-                                   waitForStop(stop);
-                               } else {
-                                   while (!olderReturned) {
-                                       std::this_thread::sleep_for(std::chrono::milliseconds(2));
-                                   }
-                                   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                               }
-                               return reportWith("search " + std::to_string(number), home.path());
-                           },
-                           [&](FileNode&, const std::set<std::string>&,
-                               const SimilarPhotoFinder::Progress&, std::stop_token) {
-                               olderReturned = true;
-                               return SimilarPhotoReport{};
-                           }});
+    DuplicatesModel model(
+        scanModel,
+        {[&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&, std::stop_token stop) {
+             const int number = ++searches;
+             if (number == 1) {
+                 waitForStop(stop);
+             } else {
+                 while (!olderReturned) {
+                     std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                 }
+                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
+             }
+             return reportWith("search " + std::to_string(number), home.path());
+         },
+         [&](FileNode&, const HomePlaces&, const std::set<std::string>&,
+             const SimilarPhotoFinder::Progress&, std::stop_token) {
+             olderReturned = true;
+             return SimilarPhotoReport{};
+         }});
     QAbstractItemModelTester tester(model.identical());
     model.run();
     ASSERT_TRUE(QTest::qWaitFor([&] { return searches == 1; }, 5'000));
@@ -135,11 +137,12 @@ TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
 
 TEST_F(DuplicatesModelTest, AFailureShowsItsMessage) {
     scan();
-    DuplicatesModel model(scanModel, {[](FileNode&, const DuplicateFinder::Progress&,
-                                         std::stop_token) -> DuplicateReport {
-                                          throw std::runtime_error("The disk went away.");
-                                      },
-                                      testing::noSimilarPhotos});
+    DuplicatesModel model(scanModel,
+                          {[](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&,
+                              std::stop_token) -> DuplicateReport {
+                               throw std::runtime_error("The disk went away.");
+                           },
+                           testing::noSimilarPhotos});
     model.run();
     ASSERT_TRUE(waitForPhase(model, "failed"));
     EXPECT_EQ(model.phaseText(), "The disk went away.");
@@ -184,15 +187,17 @@ TEST_F(DuplicatesModelTest, MovedCopiesLeaveTheGroupsWithoutAnyView) {
 TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
     scan();
     DuplicatesModel model(
-        scanModel, {[&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
-                        return DuplicateReport(
-                            {DuplicateGroup("g", 2'000'000,
-                                            {{"/h/a/x", 2'000'000, std::nullopt, std::nullopt},
-                                             {"/h/b/x", 2'000'000, std::nullopt, std::nullopt},
-                                             {"/h/c/x", 2'000'000, std::nullopt, std::nullopt}})},
-                            {}, 3, 0, {}, 0);
-                    },
-                    testing::noSimilarPhotos});
+        scanModel,
+        {[&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&, std::stop_token) {
+             return DuplicateReport(
+                 {DuplicateGroup("g", 2'000'000,
+                                 {{"/h/a/x", 2'000'000, std::nullopt, std::nullopt},
+                                  {"/h/b/x", 2'000'000, std::nullopt, std::nullopt},
+                                  {"/h/c/x", 2'000'000, std::nullopt, std::nullopt}},
+                                 {})},
+                 {}, 3, 0, {}, 0);
+         },
+         testing::noSimilarPhotos});
     auto* list = model.identical();
     QAbstractItemModelTester tester(list);
     model.run();
@@ -240,14 +245,16 @@ TEST_F(DuplicatesModelTest, APileChangeRedrawsOnlyTheRowsItTouches) {
     const auto group = [](const std::string& name) {
         return DuplicateGroup(name, 2'000'000,
                               {{"/h/a/" + name, 2'000'000, std::nullopt, std::nullopt},
-                               {"/h/b/" + name, 2'000'000, std::nullopt, std::nullopt}});
+                               {"/h/b/" + name, 2'000'000, std::nullopt, std::nullopt}},
+                              {});
     };
     DuplicatesModel model(
-        scanModel, {[&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
-                        return DuplicateReport({group("g0"), group("g1"), group("g2"), group("g3")},
-                                               {}, 8, 0, {}, 0);
-                    },
-                    testing::noSimilarPhotos});
+        scanModel,
+        {[&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&, std::stop_token) {
+             return DuplicateReport({group("g0"), group("g1"), group("g2"), group("g3")}, {}, 8, 0,
+                                    {}, 0);
+         },
+         testing::noSimilarPhotos});
     auto* list = model.identical();
     QAbstractItemModelTester tester(list);
     model.run();

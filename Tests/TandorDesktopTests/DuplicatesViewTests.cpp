@@ -235,15 +235,15 @@ TEST_F(DuplicatesTabTest, PhotoTilesGoOntoThePileAndOffWithAClick) {
 
 TEST_F(DuplicatesTabTest, StopReturnsToTheStartCard) {
     std::atomic<bool> searching = false;
-    load(DuplicateFinders{
-        [&](FileNode&, const DuplicateFinder::Progress&, std::stop_token stop) -> DuplicateReport {
-            searching = true;
-            while (true) {
-                CancellationError::checkCancellation(stop);
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-        },
-        testing::noSimilarPhotos});
+    load(DuplicateFinders{[&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&,
+                              std::stop_token stop) -> DuplicateReport {
+                              searching = true;
+                              while (true) {
+                                  CancellationError::checkCancellation(stop);
+                                  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                              }
+                          },
+                          testing::noSimilarPhotos});
     DuplicatesModel& duplicates = *model;
     showTab("Duplicates");
     click(first("findDuplicatesButton"));
@@ -355,7 +355,7 @@ TEST_F(DuplicatesTabTest, AddOthersLeavesOnePhotoAlways) {
 TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
     const std::string documents = home / "Documents";
     loadAndFind(DuplicateFinders{
-        [&](FileNode&, const DuplicateFinder::Progress&, std::stop_token) {
+        [&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&, std::stop_token) {
             const auto copy = [&](const char* name, std::int64_t privateSize) {
                 return DuplicateFile{
                     documents + "/" + name, 2'000'000, std::nullopt,
@@ -363,11 +363,11 @@ TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
             };
             return DuplicateReport(
                 {DuplicateGroup("shared", 2'000'000,
-                                {copy("a.mov", 1'500'000), copy("b.mov", 600'000)})},
-                {DuplicateGroup(
-                    "clones", 3'000'000,
-                    {{documents + "/c.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}},
-                     {documents + "/d.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}}})},
+                                {copy("a.mov", 1'500'000), copy("b.mov", 600'000)}, {})},
+                {DuplicateGroup("clones", 3'000'000,
+                                {{documents + "/c.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}},
+                                 {documents + "/d.mov", 3'000'000, std::nullopt, CloneInfo{7, 0}}},
+                                {})},
                 4, 0, {}, 0);
         },
         testing::noSimilarPhotos});

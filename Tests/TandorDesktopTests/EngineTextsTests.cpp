@@ -259,8 +259,8 @@ TEST_F(EngineTextsInItalian, EveryProposedAutomationAndItsPreview) {
 
 // The swipe cards' evidence, over every age band of the change line.
 TEST_F(EngineTextsInItalian, TheSwipeCardsEvidence) {
-    const SwipeDeckBuilder builder(home, now, megabyte, megabyte, 200 * megabyte, 50 * megabyte,
-                                   365);
+    const SwipeDeckBuilder builder(HomePlaces(home), now, megabyte, megabyte, 200 * megabyte,
+                                   50 * megabyte, 365);
     const auto decks = builder.decks(
         folderOf(home, {{"Downloads/today.zip", 2 * megabyte, now - hours(2), std::nullopt},
                         {"Downloads/yesterday.zip", 2 * megabyte, now - days(1), std::nullopt},

@@ -341,7 +341,7 @@ StorageBreakdown breakdownOf(const std::string& home, const std::vector<std::str
         size *= 3;
     }
     auto root = folderNode(home, children);
-    return StorageBreakdown::compute(root, FileClassifier(home), 3, 5);
+    return StorageBreakdown::compute(root, FileClassifier(HomePlaces(home)), 3, 5);
 }
 
 TEST(Categories, HeadersThenKindsAndTheLargestKindUntilOneIsChosen) {

@@ -124,8 +124,9 @@ TEST(ResultsViewLoading, EachViewLoadsWithoutAWarningEmptyAndFilled) {
             files.push_back(fileNode(std::string("/home/u/") + name, 3'000'000));
         }
         auto root = folderNode("/home/u", files);
-        model->setContent(StorageBreakdown::compute(root, FileClassifier("/home/u"), 3, 5),
-                          sampleSuggestions(), scanModel.pile());
+        model->setContent(
+            StorageBreakdown::compute(root, FileClassifier(HomePlaces("/home/u")), 3, 5),
+            sampleSuggestions(), scanModel.pile());
         shown.settle();
         model->select(model->rowCount() - 1);
         shown.saveImage("categories");

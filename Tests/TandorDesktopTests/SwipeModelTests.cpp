@@ -68,7 +68,7 @@ class SwipeModelTest : public ::testing::Test {
     std::unique_ptr<SwipeModel> makeModel() {
         const auto now = [] { return std::chrono::system_clock::now(); };
         return std::make_unique<SwipeModel>(SwipeModel::Services{
-            SwipeMemory::defaultURL(), home.path(), now,
+            SwipeMemory::defaultURL(), now,
             SortingModel::Services{SortingStore::defaultURL(), home.path(), now, nullptr}});
     }
 
@@ -78,9 +78,9 @@ class SwipeModelTest : public ::testing::Test {
     }
 
     // Refreshes and waits for the decks.
-    static void refreshNow(SwipeModel& model, const FileNodePtr& root, const ReviewPile& pile) {
+    void refreshNow(SwipeModel& model, const FileNodePtr& root, const ReviewPile& pile) {
         QSignalSpy published(&model, &SwipeModel::decksChanged);
-        model.refresh(root, pile);
+        model.refresh(root, HomePlaces(home.path()), pile);
         ASSERT_TRUE(published.wait(10'000));
     }
 

@@ -34,7 +34,7 @@ PathFilter plainFilter() {
 
 DuplicateFinder finder(std::int64_t minimumSize = 1,
                        FileFactsReader reader = FileFactsReader::standard()) {
-    return DuplicateFinder(DuplicateOptions{minimumSize, plainFilter(), smallSample},
+    return DuplicateFinder(DuplicateOptions{minimumSize, plainFilter(), smallSample, {}},
                            std::move(reader));
 }
 
@@ -255,7 +255,7 @@ TEST(DuplicateFinderStage, RawValues) {
 
 TEST(DuplicateFinderOptions, RefusesASampleSizeOutsideItsRange) {
     for (const std::int64_t size : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{1} << 62}) {
-        EXPECT_THROW(DuplicateFinder(DuplicateOptions{1, plainFilter(), size}),
+        EXPECT_THROW(DuplicateFinder(DuplicateOptions{1, plainFilter(), size, {}}),
                      std::invalid_argument);
     }
 }

@@ -34,22 +34,32 @@ TEST(DuplicateGroup, KeeperAndReasonComeFromTheRunnerUp) {
         {file("/b/f", year(2019)), file("/a/f"), "/b/f", "Keeps the copy with the shortest path"},
     };
     for (const auto& c : cases) {
-        const DuplicateGroup group("id", 10, {c.first, c.second});
+        const DuplicateGroup group("id", 10, {c.first, c.second}, {});
         EXPECT_EQ(group.keeperPath(), c.keeper) << c.reason;
         EXPECT_EQ(group.keeperReason(), c.reason) << c.keeper;
         EXPECT_EQ(group.files().front().path, c.keeper);
     }
 }
 
+TEST(DuplicateGroup, TheCopyInALocalisedDownloadsFolderGoesFirst) {
+    const std::vector<DuplicateFile> files{file("/home/u/Scaricati/a.zip", year(2020)),
+                                           file("/home/u/Documenti/a.zip", year(2022))};
+    const std::vector<std::string> downloadsFolders{"/home/u/Scaricati", "/home/u/Downloads"};
+    const DuplicateGroup group("id", 10, files, downloadsFolders);
+    EXPECT_EQ(group.keeperPath(), "/home/u/Documenti/a.zip");
+    EXPECT_EQ(group.keeperReason(), "Keeps the copy outside Downloads");
+    EXPECT_EQ(DuplicateGroup("id", 10, files, {}).keeperPath(), "/home/u/Scaricati/a.zip");
+}
+
 TEST(DuplicateGroup, SingleFileIsItsOwnKeeper) {
-    const DuplicateGroup group("id", 10, {file("/a/f")});
+    const DuplicateGroup group("id", 10, {file("/a/f")}, {});
     EXPECT_EQ(group.keeperReason(), "Only copy");
     EXPECT_TRUE(group.extraCopies().empty());
     EXPECT_EQ(group.reclaimableBytes(), 0);
 }
 
 TEST(DuplicateGroup, KeepingAnotherCopyKeepsTheOrder) {
-    const DuplicateGroup group("id", 10, {file("/a/f", year(2019)), file("/b/f", year(2020))});
+    const DuplicateGroup group("id", 10, {file("/a/f", year(2019)), file("/b/f", year(2020))}, {});
     const auto chosen = group.keeping("/b/f");
     EXPECT_EQ(chosen.keeper().path, "/b/f");
     EXPECT_EQ(chosen.keeperReason(), "You chose this copy");
@@ -61,7 +71,7 @@ TEST(DuplicateGroup, KeepingAnotherCopyKeepsTheOrder) {
 }
 
 TEST(DuplicateGroup, LeavesACopy) {
-    const DuplicateGroup group("id", 10, {file("/a/f"), file("/b/f"), file("/c/f")});
+    const DuplicateGroup group("id", 10, {file("/a/f"), file("/b/f"), file("/c/f")}, {});
     EXPECT_TRUE(group.leavesACopy({}));
     EXPECT_FALSE(group.leavesACopy({"/a/f", "/b/f", "/c/f"}));
     EXPECT_TRUE(group.leavesACopy({"/b/f", "/c/f"}));
@@ -94,19 +104,22 @@ TEST(DuplicateGroup, SharesAllSpace) {
     for (const auto& c : cases) {
         const DuplicateGroup group("id", c.logicalSize,
                                    {file("/a/f", year(2019), 2'000'000, c.keeperClone),
-                                    file("/b/f", year(2020), 2'000'000, c.extraClone)});
+                                    file("/b/f", year(2020), 2'000'000, c.extraClone)},
+                                   {});
         EXPECT_EQ(group.sharesAllSpace(), c.shares) << c.logicalSize;
     }
 }
 
 TEST(DuplicateGroup, SuggestionListsExtraCopiesGroupByGroup) {
     const DuplicateGroup two("2", 10,
-                             {file("/a/x", year(2019), 100), file("/b/x", year(2020), 100)});
+                             {file("/a/x", year(2019), 100), file("/b/x", year(2020), 100)}, {});
     const DuplicateGroup three("3", 10,
                                {file("/a/y", year(2019), 50), file("/b/y", year(2020), 50),
-                                file("/c/y", std::nullopt, 50, CloneInfo{9, 20})});
+                                file("/c/y", std::nullopt, 50, CloneInfo{9, 20})},
+                               {});
     const DuplicateGroup clones(
-        "c", 10, {file("/a/z", {}, 10, CloneInfo{4, 0}), file("/b/z", {}, 10, CloneInfo{4, 0})});
+        "c", 10, {file("/a/z", {}, 10, CloneInfo{4, 0}), file("/b/z", {}, 10, CloneInfo{4, 0})},
+        {});
     EXPECT_FALSE(DuplicateGroup::suggestion({}).has_value());
     EXPECT_FALSE(DuplicateGroup::suggestion({clones}).has_value());
 
@@ -133,7 +146,7 @@ TEST(DuplicateGroup, SuggestionListsExtraCopiesGroupByGroup) {
 TEST(DuplicateGroup, JSONKeepsStoredFieldsWithoutRanking) {
     const auto chosen =
         DuplicateGroup("9:ab", 9,
-                       {file("/a/\xff", year(2019), 4'096, CloneInfo{~0ULL, -1}), file("/b/f")})
+                       {file("/a/\xff", year(2019), 4'096, CloneInfo{~0ULL, -1}), file("/b/f")}, {})
             .keeping("/b/f");
     const nlohmann::json value = chosen;
     EXPECT_FALSE(value["files"][1].contains("modificationDate"));

@@ -33,7 +33,8 @@ TEST(DuplicateSearchOfAScan, FindsTheCopiesOfAScannedTree) {
     const DuplicateOptions options{1'000,
                                    PathFilter({}, true, PathFilter::defaultSkippedFolderNames(),
                                               PathFilter::defaultPackageExtensions()),
-                                   64};
+                                   64,
+                                   {}};
     const auto found = DuplicateFinder(options).find(*scan.root);
 
     ASSERT_EQ(found.groups().size(), 1U);
@@ -67,11 +68,12 @@ TEST(DuplicateSearchOfAScan, CopiesInTheTrashAreNeverOffered) {
 
         const ScanOptions scanOptions(false, std::nullopt, 0, {}, 1, true, {});
         const auto scan = DirectoryScanner(scanOptions).scan(home.path());
-        const PathFilter filter(PathFilter::defaultExcludedPaths(home.path()), c.skipsHidden,
-                                PathFilter::defaultSkippedFolderNames(),
+        const PathFilter filter(PathFilter::defaultExcludedPaths(HomePlaces::read(home.path())),
+                                c.skipsHidden, PathFilter::defaultSkippedFolderNames(),
                                 PathFilter::defaultPackageExtensions());
         EXPECT_FALSE(filter.allows(trashFiles + "/IMG_0001.jpg")) << c.dataHome;
-        const auto found = DuplicateFinder(DuplicateOptions{1'000, filter, 64}).find(*scan.root);
+        const auto found =
+            DuplicateFinder(DuplicateOptions{1'000, filter, 64, {}}).find(*scan.root);
         EXPECT_TRUE(found.groups().empty()) << c.dataHome;
         EXPECT_EQ(found.filesCompared(), 0) << c.dataHome;
     }

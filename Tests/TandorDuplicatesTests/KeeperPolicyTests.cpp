@@ -33,6 +33,7 @@ TEST(KeeperPolicy, LooksLikeCopy) {
 }
 
 TEST(KeeperPolicy, Penalty) {
+    const std::vector<std::string> downloadsFolders{"/home/u/Scaricati", "/home/u/Downloads"};
     const std::pair<const char*, std::int64_t> cases[] = {
         {"/private/tmp/x/Downloads/Report copy.pdf", 7},
         {"/Users/ann/Documents/Report.pdf", 0},
@@ -43,15 +44,20 @@ TEST(KeeperPolicy, Penalty) {
         {"/Users/ann/Downloads/a.zip", 2},
         {"/Users/ann/downloads/a.zip", 0},
         {"/Users/ann/Downloads", 0},
+        {"/home/u/Scaricati/a.zip", 2},
+        {"/home/u/Scaricati/Downloads/a.zip", 2},
+        {"/home/u/Scaricati", 0},
+        {"/home/u/Scaricati2/a.zip", 0},
     };
     for (const auto& [path, expected] : cases) {
-        EXPECT_EQ(KeeperPolicy::penalty(path), expected) << path;
+        EXPECT_EQ(KeeperPolicy::penalty(path, downloadsFolders), expected) << path;
     }
+    EXPECT_EQ(KeeperPolicy::penalty("/home/u/Scaricati/a.zip", {}), 0);
 }
 
 std::vector<std::string> rankedPaths(std::vector<DuplicateFile> files) {
     std::vector<std::string> paths;
-    for (const auto& ranked : KeeperPolicy::rank(std::move(files))) {
+    for (const auto& ranked : KeeperPolicy::rank(std::move(files), {})) {
         paths.push_back(ranked.path);
     }
     return paths;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "TandorDuplicates/PathFilter.hpp"
 
 namespace tandor {
@@ -45,9 +47,46 @@ TEST(PathFilter, DefaultTablesRejectHiddenSkippedAndPackageFolders) {
 
 TEST(PathFilter, HiddenItemsPassWhenNotSkippedButSkippedNamesStillApply) {
     const auto filter = defaultFilter({}, false);
-    EXPECT_TRUE(filter.allows("/Users/a/.config/x"));
-    EXPECT_TRUE(filter.allows("/Users/a/.profile"));
-    EXPECT_FALSE(filter.allows("/Users/a/project/.git/objects/ab"));
+    const FilterCase cases[] = {
+        {"/Users/a/.config/x", true},
+        {"/Users/a/.profile", true},
+        {"/Users/a/project/.git/objects/ab", false},
+        // The Trash folders at the top of a disk, shared or one per user.
+        {"/media/usb/.Trash/1000/files/a.jpg", false},
+        {"/media/usb/.Trash-1000/files/a.jpg", false},
+        {"/media/usb/.Trash-/files/a.jpg", true},
+        {"/media/usb/.Trash-old/files/a.jpg", true},
+        {"/media/usb/.Trash-1000", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(filter.allows(c.path), c.allowed) << c.path;
+    }
+    EXPECT_TRUE(PathFilter({}, false, {}, {}).allows("/media/usb/.Trash-1000/files/a.jpg"));
+}
+
+TEST(PathFilter, DefaultExcludedPathsAreTheProgramsDataAndTheTrash) {
+    const std::map<std::string, std::string> variables{
+        {"XDG_CACHE_HOME", "/home/u/Cache"},
+        {"XDG_CONFIG_HOME", "/home/u"},
+        {"XDG_DATA_HOME", "/srv/data/u"},
+    };
+    const auto places = HomePlaces::read("/home/u", [&variables](const char* name) -> const char* {
+        const auto found = variables.find(name);
+        return found != variables.end() ? found->second.c_str() : nullptr;
+    });
+    const auto filter = defaultFilter(PathFilter::defaultExcludedPaths(places), false);
+    const FilterCase cases[] = {
+        {"/home/u/Library/Caches/a.jpg", false},
+        {"/home/u/Cache/thumbnails/a.jpg", false},
+        {"/srv/data/u/Trash/files/a.jpg", false},
+        {"/srv/data/u/app/a.jpg", false},
+        {"/home/u/.local/state/app/a.jpg", false},
+        // A config folder set to home leaves the user's own files in.
+        {"/home/u/Documents/a.jpg", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(filter.allows(c.path), c.allowed) << c.path;
+    }
 }
 
 TEST(PathFilter, ExcludedPathsRejectTheirSubtreeOnlyAtAFolderBoundary) {

@@ -82,7 +82,7 @@ class ReflinkCloneTest : public ::testing::Test {
 
     static DuplicateReport find(const std::vector<std::string>& paths) {
         const DuplicateOptions options{
-            1, PathFilter({}, true, PathFilter::defaultSkippedFolderNames(), {}), 4'096};
+            1, PathFilter({}, true, PathFilter::defaultSkippedFolderNames(), {}), 4'096, {}};
         return DuplicateFinder(options).find(paths);
     }
 

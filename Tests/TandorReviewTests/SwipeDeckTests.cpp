@@ -48,8 +48,16 @@ FileNodePtr tree(const std::string& root, const std::vector<FileSpec>& files) {
                           std::move(children));
 }
 
-SwipeDeckBuilder applicationBuilder() {
-    return SwipeDeckBuilder("/home/u/", now, 1'000'000, 1'000'000, 200'000'000, 50'000'000, 365);
+SwipeDeckBuilder applicationBuilder(const HomePlaces& places = HomePlaces("/home/u/")) {
+    return SwipeDeckBuilder(places, now, 1'000'000, 1'000'000, 200'000'000, 50'000'000, 365);
+}
+
+std::vector<std::string> cardPaths(const std::vector<SwipeCard>& cards) {
+    std::vector<std::string> paths;
+    for (const auto& card : cards) {
+        paths.push_back(card.path);
+    }
+    return paths;
 }
 
 std::vector<SwipeDeckKind> decksHolding(
@@ -128,6 +136,48 @@ TEST(SwipeDeckBuilder, DownloadsFolderCardsCountTheirFilesAndTheirInsideIsStillD
     ASSERT_EQ(videos.size(), 1u);
     EXPECT_EQ(videos[0].evidence.front(), Evidence::observed("Last changed 3 days ago"));
     EXPECT_EQ(videos[0].ruleID(), "swipe.largeVideos");
+}
+
+TEST(SwipeDeckBuilder, DownloadsDeckDealsTheUserDirsDownloadsAndTheMacOneOnce) {
+    const auto root = tree("/home/u", {{"Scaricati/a.zip", 3'000'000, now},
+                                       {"Downloads/b.zip", 2'000'000, now},
+                                       {"Desktop/c.zip", 1'000'000, now}});
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {"", {"/home/u/Downloads/b.zip"}},
+        {"XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"", {"/home/u/Downloads/b.zip"}},
+        {"XDG_DOWNLOAD_DIR=\"$HOME/Scaricati\"",
+         {"/home/u/Scaricati/a.zip", "/home/u/Downloads/b.zip"}},
+        {"XDG_DOWNLOAD_DIR=\"$HOME/Desktop\"",
+         {"/home/u/Downloads/b.zip", "/home/u/Desktop/c.zip"}},
+    };
+    for (const auto& [userDirs, expected] : cases) {
+        HomePlaces places("/home/u");
+        places.applyUserDirs(userDirs);
+        EXPECT_EQ(cardPaths(applicationBuilder(places).decks(root).at(SwipeDeckKind::downloads)),
+                  expected)
+            << userDirs;
+    }
+}
+
+TEST(SwipeDeckBuilder, ProgramFoldersAndTheTrashAreNeverDealtWhereverTheXDGFoldersPutThem) {
+    const std::map<std::string, std::string> variables{
+        {"XDG_DATA_HOME", "/home/u/Data"},
+        {"XDG_CACHE_HOME", "/home/u/Cache"},
+        {"XDG_CONFIG_HOME", "/home/u"},
+    };
+    const auto places = HomePlaces::read("/home/u", [&variables](const char* name) -> const char* {
+        const auto found = variables.find(name);
+        return found != variables.end() ? found->second.c_str() : nullptr;
+    });
+    const auto decks = applicationBuilder(places).decks(
+        tree("/home/u", {{"Data/Trash/files/Setup.dmg", 3'000'000, now},
+                         {"Data/app/old.bin", 60'000'000, twoYearsAgo},
+                         {"Cache/app/film.mp4", 300'000'000, now},
+                         {"Documents/Setup.dmg", 3'000'000, now}}));
+    EXPECT_THAT(cardPaths(decks.at(SwipeDeckKind::installers)),
+                ElementsAre("/home/u/Documents/Setup.dmg"));
+    EXPECT_TRUE(decks.at(SwipeDeckKind::oldFiles).empty());
+    EXPECT_TRUE(decks.at(SwipeDeckKind::largeVideos).empty());
 }
 
 TEST(SwipeDeckBuilder, OldFileCardsSayHowOldAndDecksAreLargestFirstThenByPath) {

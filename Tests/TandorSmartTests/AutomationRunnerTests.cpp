@@ -113,12 +113,17 @@ TEST(AutomationRunResult, ReadySuggestionCarriesTheRuleAndThePreview) {
 }
 
 TEST(AutomationRunResult, CategoryFollowsTheFolderOrTheBuiltInRule) {
+    HomePlaces places(home);
+    places.applyUserDirs("XDG_DOWNLOAD_DIR=\"$HOME/Scaricati\"\n");
     const struct {
         Condition condition;
         StorageCategory category;
     } cases[] = {
         {Condition::files(filterOn("Downloads/Installers")), StorageCategory::downloads},
         {Condition::files(filterOn("DownloadsOld")), StorageCategory::downloads},
+        {Condition::files(filterOn("Scaricati")), StorageCategory::downloads},
+        {Condition::files(filterOn("Scaricati/Installer/")), StorageCategory::downloads},
+        {Condition::files(filterOn("ScaricatiVecchi")), StorageCategory::other},
         {Condition::files(filterOn("downloads")), StorageCategory::other},
         {Condition::files(filterOn("Desktop")), StorageCategory::other},
         {Condition::builtInRule("cache.npm"), StorageCategory::caches},
@@ -126,11 +131,7 @@ TEST(AutomationRunResult, CategoryFollowsTheFolderOrTheBuiltInRule) {
     };
     for (const auto& test : cases) {
         const auto rule = ruleWith(test.condition);
-        const AutomationRunResult result{
-            enabled(rule, 1),
-            AutomationPreview{rule.id, rule.fingerprint(), fixedNow(), {{"/x", 1, {}, {}}}, {}, 0},
-            Status::ready()};
-        EXPECT_EQ(result.suggestion()->category, test.category) << rule.summary();
+        EXPECT_EQ(AutomationRunResult::categoryOf(rule, places), test.category) << rule.summary();
     }
 }
 

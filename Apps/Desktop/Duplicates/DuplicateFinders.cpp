@@ -4,26 +4,28 @@ namespace tandor {
 
 namespace {
 
-PathFilter applicationFilter(const std::string& home) {
-    return PathFilter({home + "/Library"}, true, PathFilter::defaultSkippedFolderNames(),
+PathFilter applicationFilter(const HomePlaces& places) {
+    return PathFilter(PathFilter::defaultExcludedPaths(places), true,
+                      PathFilter::defaultSkippedFolderNames(),
                       PathFilter::defaultPackageExtensions());
 }
 
 }  // namespace
 
-DuplicateFinders DuplicateFinders::standard(const std::string& home) {
-    const PathFilter filter = applicationFilter(home);
-    const DuplicateFinder duplicateFinder(DuplicateOptions{1'000'000, filter, 65'536});
-    const SimilarPhotoFinder photoFinder(
-        SimilarPhotoFinder::Options{0.35F, 1'800.0, 200, 100'000, filter});
+DuplicateFinders DuplicateFinders::standard() {
     return {
-        [duplicateFinder](FileNode& root, const DuplicateFinder::Progress& progress,
-                          std::stop_token stop) {
-            return duplicateFinder.find(root, progress, std::move(stop));
+        [](FileNode& root, const HomePlaces& places, const DuplicateFinder::Progress& progress,
+           std::stop_token stop) {
+            const DuplicateFinder finder(
+                DuplicateOptions{1'000'000, applicationFilter(places), 65'536,
+                                 places.foldersOf(HomePlaces::UserFolder::download)});
+            return finder.find(root, progress, std::move(stop));
         },
-        [photoFinder](FileNode& root, const std::set<std::string>& excluding,
-                      const SimilarPhotoFinder::Progress& progress, std::stop_token stop) {
-            return photoFinder.find(root, excluding, progress, std::move(stop));
+        [](FileNode& root, const HomePlaces& places, const std::set<std::string>& excluding,
+           const SimilarPhotoFinder::Progress& progress, std::stop_token stop) {
+            const SimilarPhotoFinder finder(SimilarPhotoFinder::Options{
+                0.35F, 1'800.0, 200, 100'000, applicationFilter(places)});
+            return finder.find(root, excluding, progress, std::move(stop));
         },
     };
 }

@@ -63,16 +63,16 @@ QVariant count(Number value) {
 }  // namespace
 
 DuplicateSearch::Outcome DuplicateSearch::search(
-    const DuplicateFinders& finders, FileNode& root,
+    const DuplicateFinders& finders, const HomePlaces& places, FileNode& root,
     const std::function<void(const QString&)>& progress, const std::stop_token& stop) {
     DuplicateReport duplicates = finders.duplicates(
-        root,
+        root, places,
         [&](DuplicateFinder::Stage stage, std::int64_t done, std::int64_t total) {
             progress(progressLine(stage, done, total));
         },
         stop);
     SimilarPhotoReport photos = finders.photos(
-        root, excludedPhotoPaths(duplicates),
+        root, places, excludedPhotoPaths(duplicates),
         [&](std::int64_t done, std::int64_t total) { progress(photoProgressLine(done, total)); },
         stop);
     return {std::move(duplicates), std::move(photos)};
@@ -219,15 +219,17 @@ bool DuplicateSearch::keepPhoto(const std::string& path, const std::string& grou
     return differs;
 }
 
-bool DuplicateSearch::forget(const std::set<std::string>& movedPaths) {
+bool DuplicateSearch::forget(const std::set<std::string>& movedPaths,
+                             const std::vector<std::string>& downloadsFolders) {
     if (movedPaths.empty()) {
         return false;
     }
     const MovedPaths moved(movedPaths.begin(), movedPaths.end());
     const bool groupsChanged = dropMoved(
         groups_, moved, [](const DuplicateGroup& group) -> const auto& { return group.files(); },
-        [](const DuplicateGroup& group, std::vector<DuplicateFile> files) {
-            return DuplicateGroup(group.id(), group.logicalSize(), std::move(files))
+        [&downloadsFolders](const DuplicateGroup& group, std::vector<DuplicateFile> files) {
+            return DuplicateGroup(group.id(), group.logicalSize(), std::move(files),
+                                  downloadsFolders)
                 .keeping(group.keeperPath());
         });
     const bool photoGroupsChanged = dropMoved(

@@ -37,10 +37,11 @@ class DuplicateSearch {
     };
 
     // Runs the identical-file finder and then the photo finder over root, the
-    // extra copies of the identical groups left out of the photos. progress
-    // gets each line, localized, on the calling thread. Throws what the
-    // finders throw (CancellationError when stop is requested).
-    static Outcome search(const DuplicateFinders& finders, FileNode& root,
+    // extra copies of the identical groups left out of the photos. places are
+    // those of the scan that made root. progress gets each line, localized, on
+    // the calling thread. Throws what the finders throw (CancellationError
+    // when stop is requested).
+    static Outcome search(const DuplicateFinders& finders, const HomePlaces& places, FileNode& root,
                           const std::function<void(const QString&)>& progress,
                           const std::stop_token& stop);
     // The paths of every extra copy of the groups.
@@ -81,9 +82,11 @@ class DuplicateSearch {
     bool keep(const std::string& path, const std::string& groupID);
     bool keepPhoto(const std::string& path, const std::string& groupID);
     // Drops every file at or below a moved path from the groups; a group left
-    // with one file goes, a kept copy that stays is still kept. False when
-    // nothing was dropped.
-    bool forget(const std::set<std::string>& movedPaths);
+    // with one file goes, a kept copy that stays is still kept, and a group
+    // that lost its kept copy chooses again, avoiding the user's
+    // downloadsFolders. False when nothing was dropped.
+    bool forget(const std::set<std::string>& movedPaths,
+                const std::vector<std::string>& downloadsFolders);
 
   private:
     bool isLatest(std::uint64_t generation) const { return generation == generation_; }

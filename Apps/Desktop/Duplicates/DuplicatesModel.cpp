@@ -1,7 +1,5 @@
 #include "Duplicates/DuplicatesModel.hpp"
 
-#include <QDir>
-#include <QFile>
 #include <QQmlEngine>
 #include <exception>
 #include <utility>
@@ -20,14 +18,10 @@ DuplicatesModel*& registeredModel() {
     return model;
 }
 
-std::string homeFolder() {
-    return QFile::encodeName(QDir::homePath()).toStdString();
-}
-
 }  // namespace
 
 DuplicatesModel::DuplicatesModel(ScanModel& scan, QObject* parent)
-    : DuplicatesModel(scan, DuplicateFinders::standard(homeFolder()), parent) {
+    : DuplicatesModel(scan, DuplicateFinders::standard(), parent) {
 }
 
 DuplicatesModel::DuplicatesModel(ScanModel& scan, DuplicateFinders finders, QObject* parent)
@@ -100,21 +94,22 @@ void DuplicatesModel::run() {
     const std::uint64_t generation = search_.start();
     emit phaseChanged();
     auto done = std::make_shared<std::atomic<bool>>(false);
-    workers_.push_back(
-        {std::jthread([this, root = std::move(root), generation, done](std::stop_token stop) {
-             searchOn(root, generation, std::move(stop));
-             done->store(true);
-         }),
-         done});
+    workers_.push_back({std::jthread([this, root = std::move(root), places = scan_.homePlaces(),
+                                      generation, done](std::stop_token stop) {
+                            searchOn(root, places, generation, std::move(stop));
+                            done->store(true);
+                        }),
+                        done});
 }
 
 // On the worker. Posts to the model, which outlives the worker (its
 // destructor joins it), so the posts reach a living object or are dropped
 // with it.
-void DuplicatesModel::searchOn(FileNodePtr root, std::uint64_t generation, std::stop_token stop) {
+void DuplicatesModel::searchOn(FileNodePtr root, const HomePlaces& places, std::uint64_t generation,
+                               std::stop_token stop) {
     try {
         auto outcome = DuplicateSearch::search(
-            finders_, *root,
+            finders_, places, *root,
             [&](const QString& line) {
                 QMetaObject::invokeMethod(
                     this,
@@ -183,7 +178,8 @@ bool DuplicatesModel::keepPhoto(const std::string& path, const std::string& grou
 }
 
 void DuplicatesModel::forget(const std::set<std::string>& movedPaths) {
-    if (search_.forget(movedPaths)) {
+    if (search_.forget(movedPaths,
+                       scan_.homePlaces().foldersOf(HomePlaces::UserFolder::download))) {
         emit resultsChanged();
     }
 }

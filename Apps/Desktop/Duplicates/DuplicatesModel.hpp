@@ -92,7 +92,8 @@ class DuplicatesModel : public QObject {
         std::shared_ptr<std::atomic<bool>> done;
     };
 
-    void searchOn(FileNodePtr root, std::uint64_t generation, std::stop_token stop);
+    void searchOn(FileNodePtr root, const HomePlaces& places, std::uint64_t generation,
+                  std::stop_token stop);
     void finish(std::uint64_t generation, DuplicateSearch::Outcome outcome, FileNodePtr root);
     void joinFinishedWorkers();
 

@@ -63,8 +63,7 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
     stopIfAsked(stop, home);
 
     Outcome outcome;
-    outcome.breakdown =
-        StorageBreakdown::compute(scanned.root, FileClassifier(normalizedHome), 12, 20);
+    outcome.breakdown = StorageBreakdown::compute(scanned.root, FileClassifier(places), 12, 20);
     stopIfAsked(stop, home);
     outcome.root = scanned.root;
     outcome.places = std::move(places);

@@ -8,7 +8,6 @@
 
 #include "Shell/BackgroundPool.hpp"
 #include "TandorCore/CheckedMath.hpp"
-#include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/SwipeDeckBuilder.hpp"
 #include "TandorShared/DisplayText.hpp"
@@ -25,8 +24,8 @@ QString couldNotSave(const std::exception& error) {
 }  // namespace
 
 SwipeModel::Services SwipeModel::Services::standard() {
-    return {SwipeMemory::defaultURL(), homeFolderPath(),
-            [] { return std::chrono::system_clock::now(); }, SortingModel::Services::standard()};
+    return {SwipeMemory::defaultURL(), [] { return std::chrono::system_clock::now(); },
+            SortingModel::Services::standard()};
 }
 
 SwipeModel::SwipeModel(Services services, QObject* parent)
@@ -71,7 +70,8 @@ int SwipeModel::dayOf(Date date) const {
     return (local.tm_year + 1900) * 10'000 + (local.tm_mon + 1) * 100 + local.tm_mday;
 }
 
-void SwipeModel::refresh(const FileNodePtr& root, const ReviewPile& pile) {
+void SwipeModel::refresh(const FileNodePtr& root, const HomePlaces& places,
+                         const ReviewPile& pile) {
     if (!root) {
         return;
     }
@@ -79,7 +79,7 @@ void SwipeModel::refresh(const FileNodePtr& root, const ReviewPile& pile) {
     const int day = dayOf(services_.now());
     std::shared_ptr<const Decks> dealt =
         deal_ && deal_->root == root && deal_->day == day ? deal_->decks : nullptr;
-    const SwipeDeckBuilder builder(services_.home, services_.now(), downloadsMinimumBytes,
+    const SwipeDeckBuilder builder(places, services_.now(), downloadsMinimumBytes,
                                    installerMinimumBytes, largeVideoBytes, oldFileBytes,
                                    oldFileDays);
     using Outcome = std::pair<std::shared_ptr<const Decks>, Decks>;
@@ -239,11 +239,12 @@ void SwipeModel::undo(ReviewPile& pile) {
     }
 }
 
-void SwipeModel::showKeptAgain(const FileNodePtr& root, const ReviewPile& pile) {
+void SwipeModel::showKeptAgain(const FileNodePtr& root, const HomePlaces& places,
+                               const ReviewPile& pile) {
     if (memory_) {
         changeMemory([](SwipeMemory& memory) { memory.forgetAll(); });
     }
-    refresh(root, pile);
+    refresh(root, places, pile);
 }
 
 void SwipeModel::changeMemory(const std::function<void(SwipeMemory&)>& change) {

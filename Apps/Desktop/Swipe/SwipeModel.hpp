@@ -15,6 +15,7 @@
 #include "Sorting/SortingModel.hpp"
 #include "TandorCore/Date.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorCore/HomePlaces.hpp"
 #include "TandorReview/ReviewPile.hpp"
 #include "TandorReview/SwipeCard.hpp"
 #include "TandorReview/SwipeDecision.hpp"
@@ -59,8 +60,6 @@ class SwipeModel : public QObject {
     struct Services {
         // "swipe-kept.json".
         std::string memoryURL;
-        // Normalised before dealing.
-        std::string home;
         Clock now;
         SortingModel::Services sorting;
 
@@ -99,8 +98,9 @@ class SwipeModel : public QObject {
 
     // Deals root again (unless this root was dealt today) and publishes the
     // decks without the cards pile covers, the kept ones and those whose file
-    // is gone, once the worker is done. Never touches a running session.
-    void refresh(const FileNodePtr& root, const ReviewPile& pile);
+    // is gone, once the worker is done. places are those of the scan that made
+    // root. Never touches a running session.
+    void refresh(const FileNodePtr& root, const HomePlaces& places, const ReviewPile& pile);
     // A new session on the kind's cards in the current order and batch size.
     void start(SwipeDeckKind kind);
     // Back to the deck picker.
@@ -117,7 +117,7 @@ class SwipeModel : public QObject {
     // taken back only once its item is back where it came from.
     void undo(ReviewPile& pile);
     // Forgets every kept file, then refreshes.
-    void showKeptAgain(const FileNodePtr& root, const ReviewPile& pile);
+    void showKeptAgain(const FileNodePtr& root, const HomePlaces& places, const ReviewPile& pile);
 
   signals:
     void decksChanged();

@@ -242,7 +242,7 @@ bool SwipeReview::hasDestination() const {
 
 void SwipeReview::refresh() {
     if (scanModel_ && !swipe()->session()) {
-        swipe()->refresh(scanModel_->root(), scanModel_->pile());
+        swipe()->refresh(scanModel_->root(), scanModel_->homePlaces(), scanModel_->pile());
     }
 }
 
@@ -260,7 +260,7 @@ void SwipeReview::close() {
     if (scanModel_) {
         setPending(false);
         swipe()->endSession();
-        swipe()->refresh(scanModel_->root(), scanModel_->pile());
+        swipe()->refresh(scanModel_->root(), scanModel_->homePlaces(), scanModel_->pile());
     }
 }
 
@@ -303,7 +303,7 @@ void SwipeReview::startNextBatch() {
 
 void SwipeReview::showKeptAgain() {
     if (scanModel_) {
-        swipe()->showKeptAgain(scanModel_->root(), scanModel_->pile());
+        swipe()->showKeptAgain(scanModel_->root(), scanModel_->homePlaces(), scanModel_->pile());
     }
 }
 
