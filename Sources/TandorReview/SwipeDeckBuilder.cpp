@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::int64_t secondsPerDay = 86400;
 
-constexpr std::array<std::string_view, 5> installerExtensions{"dmg", "pkg", "mpkg", "xip", "iso"};
+// Installers and disk images of both platforms.
+constexpr std::array<std::string_view, 7> installerExtensions{"dmg", "pkg", "mpkg", "xip",
+                                                              "iso", "deb", "rpm"};
 
 constexpr std::array<std::string_view, 13> videoExtensions{
     "mov", "mp4", "m4v", "mkv", "avi", "webm", "mts", "m2ts", "wmv", "flv", "mpg", "mpeg", "3gp"};

@@ -103,6 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                                {downloads, installers}},
                       DealCase{{"disk.dmg", 500'000, twoYearsAgo}, {}},
                       DealCase{{"disk.dmg", 3'000'000, twoYearsAgo}, {installers}},
+                      DealCase{{"tool_1.0_amd64.deb", 3'000'000, now}, {installers}},
+                      DealCase{{"tool-1.0.x86_64.RPM", 3'000'000, now}, {installers}},
                       DealCase{{"movie.mov", 100'000'000, twoYearsAgo}, {oldFiles}},
                       DealCase{{"movie.MOV", 200'000'000, now}, {largeVideos}},
                       DealCase{{"clip.mp4", 250'000'000, std::nullopt}, {largeVideos}},
