@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "SmartTestSupport.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
 
 namespace tandor {
@@ -48,6 +49,16 @@ TEST(LastUsedEnricher, WordsTheLatestDateAndWhatItRestsOn) {
     EXPECT_EQ(lineFor(3, {{"/elsewhere", now}}), std::nullopt);
     EXPECT_EQ(lineFor(0, {}), std::nullopt);
     EXPECT_EQ(lineFor(3, {{"/f/0", now}}, 0), std::nullopt);
+}
+
+TEST(LastUsedEnricher, WordsTheAccessTimeOfAFileTheRecentListDoesNotName) {
+    const Date now = fixedNow();
+    const auto tree = homeTree({file("photo.jpg", 3, daysBefore(now, 100), daysBefore(now, 3))});
+    const LastUsedEnricher enricher(
+        std::make_shared<RecentListOrAccessTimeReader>(readerOf(), mountsWith(0), tree), 200, {});
+    const auto line = enricher.evidence({{"/home/u/photo.jpg", 3, {}, {}}}, now);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->text, "Last opened 3 days ago");
 }
 
 TEST(LastUsedEnricher, LooksUpOnlyTheLargestItemsUpToTheLimit) {

@@ -9,6 +9,7 @@
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorScanner/RecentlyUsedXbelReader.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -48,18 +49,25 @@ std::vector<HistoryRecord> historyOrNothing(
 AutomationModel::Services AutomationModel::Services::standard() {
     return {AutomationStore::defaultURL(),
             [] { return CleanupHistory(CleanupHistory::defaultURL()).records(); },
-            std::make_shared<RecentlyUsedXbelReader>(),
+            [recentList = std::make_shared<const RecentlyUsedXbelReader>(),
+             mounts = std::make_shared<const MountAccessTimes>()](const FileNodePtr& tree) {
+                return std::make_shared<const RecentListOrAccessTimeReader>(recentList, mounts,
+                                                                            tree);
+            },
             [] { return std::chrono::system_clock::now(); }, homeFolderPath()};
 }
 
-AutomationModel::AutomationModel(Services services)
-    : services_(std::move(services)), evaluator_(services_.lastUsed, BuiltInRules::all()) {
+AutomationModel::AutomationModel(Services services) : services_(std::move(services)) {
     store_ = openStore(services_.storeURL, message_);
     republishEnabled();
 }
 
 AnalysisContext AutomationModel::context() const {
     return AnalysisContext(FileNode::normalize(services_.home), services_.now(), {});
+}
+
+AutomationEvaluator AutomationModel::evaluator(const FileNodePtr& tree) const {
+    return AutomationEvaluator(services_.lastUsed(tree), BuiltInRules::all());
 }
 
 void AutomationModel::republishEnabled() {
@@ -77,7 +85,7 @@ void AutomationModel::refresh(const std::vector<Suggestion>& suggestions) {
 }
 
 void AutomationModel::preview(const AutomationRule& rule, const FileNodePtr& tree) {
-    previews_.insert_or_assign(rule.id, evaluator_.preview(rule, tree, context()));
+    previews_.insert_or_assign(rule.id, evaluator(tree).preview(rule, tree, context()));
 }
 
 bool AutomationModel::canEnable(const AutomationRule& rule) const {
@@ -123,7 +131,7 @@ void AutomationModel::run(const FileNodePtr& tree, const PileSink& pile, bool on
 
 std::function<AutomationModel::RunResults()> AutomationModel::evaluation(const FileNodePtr& tree,
                                                                          bool onlyDue) const {
-    return [runner = AutomationRunner(evaluator_, growthFactorLimit, growthBytesLimit),
+    return [runner = AutomationRunner(evaluator(tree), growthFactorLimit, growthBytesLimit),
             automations = enabled_, tree, context = context(), onlyDue, store = store_,
             now = services_.now] {
         RunResults results = runner.run(automations, tree, context, onlyDue);

@@ -41,12 +41,14 @@ class AutomationModel {
         std::string storeURL;
         // The whole cleanup history; may throw, which counts as no history.
         std::function<std::vector<HistoryRecord>()> loadHistory;
-        std::shared_ptr<const LastUsedReader> lastUsed;
+        // Makes the reader of last-used dates for one scanned tree.
+        std::function<std::shared_ptr<const LastUsedReader>(const FileNodePtr& tree)> lastUsed;
         std::function<Date()> now;
         // The home folder as the scan read it.
         std::string home;
 
-        // The support folder's files, the recently used list and the clock.
+        // The support folder's files, the recently used list (read once) with
+        // the access times of the tree, and the clock.
         static Services standard();
     };
 
@@ -90,10 +92,10 @@ class AutomationModel {
 
   private:
     AnalysisContext context() const;
+    AutomationEvaluator evaluator(const FileNodePtr& tree) const;
     void republishEnabled();
 
     Services services_;
-    AutomationEvaluator evaluator_;
     // Shared with a run's evaluation, which may outlive the model.
     std::shared_ptr<AutomationStore> store_;
     std::vector<AutomationRule> proposals_;
