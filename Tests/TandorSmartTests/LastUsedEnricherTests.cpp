@@ -41,7 +41,7 @@ TEST(LastUsedEnricher, WordsTheLatestDateAndWhatItRestsOn) {
     EXPECT_EQ(lineFor(5, {{"/f/0", daysBefore(now, 9)},
                           {"/f/2", daysBefore(now, 3)},
                           {"/f/4", daysBefore(now, 20)}}),
-              "Last opened 3 days ago (most recent; the recently used list knows 3 of 5 items)");
+              "Last opened 3 days ago (most recent; dates known for 3 of 5 items)");
     EXPECT_EQ(lineFor(2, {{"/f/0", daysBefore(now, 9)}, {"/f/1", now}}),
               "Last opened today (the most recent of 2 items)");
     EXPECT_EQ(lineFor(1, {{"/f/0", daysBefore(now, 1)}}), "Last opened yesterday");
