@@ -4,8 +4,8 @@
 <context>
     <name>Tandor</name>
     <message>
-        <source>%@ (most recent; the recently used list knows %lld of %lld items)</source>
-        <translation>%@ (il più recente; l'elenco dei file usati di recente ne conosce %lld su %lld)</translation>
+        <source>%@ (most recent; dates known for %lld of %lld items)</source>
+        <translation>%@ (il più recente; date note per %lld elementi su %lld)</translation>
     </message>
     <message>
         <source>%@ (the most recent of %lld items)</source>

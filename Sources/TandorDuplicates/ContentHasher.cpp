@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "TandorCore/FileError.hpp"
+#include "TandorCore/OpenWithoutAccessTime.hpp"
 #include "TandorDuplicates/CancellationError.hpp"
 
 namespace tandor {
@@ -23,7 +24,7 @@ class OpenFile {
     // given identity: a path swapped for a symbolic link fails to open, one
     // swapped for a pipe or another file fails the check, and neither blocks.
     OpenFile(const std::string& path, const FileIdentity& identity) : path_(path) {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        fd_ = openWithoutAccessTime(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd_ < 0) {
             throw FileError("Cannot open", path, errno);
         }

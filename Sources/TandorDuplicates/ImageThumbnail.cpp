@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "TandorCore/FileDescriptor.hpp"
+#include "TandorCore/OpenWithoutAccessTime.hpp"
 #include "TandorDuplicates/VipsSupport.hpp"
 
 namespace tandor {
@@ -16,7 +17,7 @@ using vips::Source;
 
 FileDescriptor openRegularFile(const std::string& path) {
     FileDescriptor file(
-        ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW));
+        openWithoutAccessTime(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW));
     struct stat facts {};
     // libvips aborts the process on an empty source, so an empty file never
     // reaches it.

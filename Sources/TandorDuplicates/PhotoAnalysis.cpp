@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "TandorCore/FileDescriptor.hpp"
+#include "TandorCore/OpenWithoutAccessTime.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/UnicodeText.hpp"
 #include "TandorDuplicates/ExifDate.hpp"
@@ -245,7 +246,8 @@ SimilarPhotoFinder::Analyzed SimilarPhotoFinder::analyze(const std::string& path
         fail(Code::unreadable);
     }
     // Non-blocking, so that a pipe with a photo's name cannot stall the search.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const FileDescriptor file(
+        openWithoutAccessTime(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat facts {};
     // libvips aborts the process on an empty source, so an empty file never
     // reaches it.

@@ -57,8 +57,8 @@ std::optional<Evidence> LastUsedEnricher::evidence(const std::vector<SuggestionI
     if (looked > 1 && found == looked) {
         text += " (the most recent of " + std::to_string(looked) + " items)";
     } else if (looked > 1) {
-        // The dates come from the desktop's list of recently used files.
-        text += " (most recent; the recently used list knows " + std::to_string(found) + " of " +
+        // The dates come from the recently used list and from access times.
+        text += " (most recent; dates known for " + std::to_string(found) + " of " +
                 std::to_string(looked) + " items)";
     }
     return Evidence::observed(std::move(text));

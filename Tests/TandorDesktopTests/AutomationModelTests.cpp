@@ -31,6 +31,10 @@ using ::testing::SizeIs;
 constexpr std::int64_t megabytes = 1'000'000;
 constexpr std::int64_t gigabytes = 1'000'000'000;
 
+std::shared_ptr<const LastUsedReader> noDates(const FileNodePtr&) {
+    return testing::readerOf();
+}
+
 const AutomationRule dmgRule = filesRule(filterOn("Downloads", {"dmg"}), "rule.dmg");
 const AutomationRule zipRule = filesRule(filterOn("Downloads", {"zip"}), "rule.zip");
 
@@ -51,7 +55,7 @@ class AutomationModelTest : public ::testing::Test {
     std::string storeURL() const { return supportFolder() + "/automations.json"; }
 
     AutomationModel make() {
-        return AutomationModel({storeURL(), [this] { return history; }, testing::readerOf(),
+        return AutomationModel({storeURL(), [this] { return history; }, noDates,
                                 [this] { return now; }, testing::home, packageStatus});
     }
 
@@ -214,7 +218,7 @@ TEST_F(AutomationModelTest, RefreshNeverProposesARuleThatIsOn) {
 TEST_F(AutomationModelTest, AnUnreadableHistoryProposesFromTheScanAlone) {
     auto model = AutomationModel(
         {storeURL(), []() -> std::vector<HistoryRecord> { throw std::runtime_error("unreadable"); },
-         testing::readerOf(), [this] { return now; }, testing::home, ""});
+         noDates, [this] { return now; }, testing::home, ""});
     model.refresh({});
     EXPECT_THAT(model.proposals(), IsEmpty());
 }

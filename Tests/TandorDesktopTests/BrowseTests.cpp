@@ -370,7 +370,9 @@ TEST_F(BrowseStateTest, LastOpenedDatesArriveForFilesAndBundles) {
     FolderListModel& list = *browse.folder();
     QSignalSpy loaded(&list, &FolderListModel::lastOpenedLoaded);
     list.setLastUsedSource(
-        [now] { return std::make_shared<StaticReader>("/h/Tool.app", now - hours(24 * 3)); },
+        [now](const FileNodePtr&) {
+            return std::make_shared<StaticReader>("/h/Tool.app", now - hours(24 * 3));
+        },
         [now] { return now; });
     ASSERT_TRUE(loaded.wait(5000));
     EXPECT_EQ(roleOf(list, 2, FolderListModel::LastOpenedRole).toString(),

@@ -1,14 +1,15 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -30,7 +31,7 @@ using testing::clickAndSettle;
 using testing::itemWithText;
 
 // A file of `bytes` allocated bytes, large enough for the scan to keep it,
-// last changed two months ago.
+// last changed and last read two months ago.
 void makeFile(const std::string& path, std::int64_t bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path).put('x');
@@ -38,8 +39,9 @@ void makeFile(const std::string& path, std::int64_t bytes) {
     ASSERT_NE(file, nullptr);
     ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
     std::fclose(file);
-    std::filesystem::last_write_time(
-        path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 60));
+    const timespec twoMonthsAgo{.tv_sec = ::time(nullptr) - 60 * 86'400, .tv_nsec = 0};
+    const timespec times[] = {twoMonthsAgo, twoMonthsAgo};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
 // The main window on a fixture home whose history holds three .dmg files

@@ -1,8 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/statvfs.h>
 
 #include "SmartTestSupport.hpp"
 #include "TandorAnalyzers/BuiltInRules.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorSmart/AutomationEvaluator.hpp"
 
 namespace tandor {
@@ -138,6 +140,46 @@ TEST(AutomationEvaluator, RecentlyOpenedFilesStayAndOnlyThoseWithADateAreCounted
         preview.evidence(),
         (std::vector{Evidence::observed("Today it would pick 2 items, 10 bytes"),
                      Evidence::observed("2 more match but were opened recently, so they stay")}));
+}
+
+TEST(AutomationEvaluator, AccessTimesKeepOpenedFilesUnlessTheMountDoesNotRecordThem) {
+    const Date now = fixedNow();
+    const auto tree =
+        homeTree({folder("D", {
+                                  file("photo.jpg", 3, daysBefore(now, 100), daysBefore(now, 3)),
+                                  file("listed.jpg", 2, daysBefore(now, 100), daysBefore(now, 3)),
+                                  file("unread.dmg", 1, daysBefore(now, 10), daysBefore(now, 11)),
+                              })});
+    const auto list = readerOf({{"/home/u/D/listed.jpg", daysBefore(now, 40)}});
+    struct Case {
+        const char* mount;
+        unsigned long flags;
+        std::vector<std::string> picked;
+        std::int64_t kept;
+        std::map<std::string, Date> lastOpened;
+    };
+    const Case cases[] = {
+        {"relatime",
+         0,
+         {"/home/u/D/listed.jpg"},
+         1,
+         {{"/home/u/D/listed.jpg", daysBefore(now, 40)},
+          {"/home/u/D/photo.jpg", daysBefore(now, 3)}}},
+        // As without access times: the modification date decides, uncounted.
+        {"noatime",
+         ST_NOATIME,
+         {"/home/u/D/photo.jpg", "/home/u/D/listed.jpg"},
+         0,
+         {{"/home/u/D/listed.jpg", daysBefore(now, 40)}}},
+    };
+    for (const auto& c : cases) {
+        const auto reader =
+            std::make_shared<RecentListOrAccessTimeReader>(list, mountsWith(c.flags), tree);
+        const auto preview = previewOf(filesRule(filterOn("D", {}, {}, 30)), tree, reader);
+        EXPECT_EQ(pathsOf(preview), c.picked) << c.mount;
+        EXPECT_EQ(preview.keptBecauseRecentlyOpened, c.kept) << c.mount;
+        EXPECT_EQ(preview.lastOpened, c.lastOpened) << c.mount;
+    }
 }
 
 TEST(AutomationEvaluator, ReaderIsAskedOnlyAfterTheCheapTestsAndDatesAreKeptWithoutALimit) {

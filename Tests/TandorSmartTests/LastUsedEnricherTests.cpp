@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "SmartTestSupport.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
 
 namespace tandor {
@@ -40,7 +41,7 @@ TEST(LastUsedEnricher, WordsTheLatestDateAndWhatItRestsOn) {
     EXPECT_EQ(lineFor(5, {{"/f/0", daysBefore(now, 9)},
                           {"/f/2", daysBefore(now, 3)},
                           {"/f/4", daysBefore(now, 20)}}),
-              "Last opened 3 days ago (most recent; the recently used list knows 3 of 5 items)");
+              "Last opened 3 days ago (most recent; dates known for 3 of 5 items)");
     EXPECT_EQ(lineFor(2, {{"/f/0", daysBefore(now, 9)}, {"/f/1", now}}),
               "Last opened today (the most recent of 2 items)");
     EXPECT_EQ(lineFor(1, {{"/f/0", daysBefore(now, 1)}}), "Last opened yesterday");
@@ -48,6 +49,16 @@ TEST(LastUsedEnricher, WordsTheLatestDateAndWhatItRestsOn) {
     EXPECT_EQ(lineFor(3, {{"/elsewhere", now}}), std::nullopt);
     EXPECT_EQ(lineFor(0, {}), std::nullopt);
     EXPECT_EQ(lineFor(3, {{"/f/0", now}}, 0), std::nullopt);
+}
+
+TEST(LastUsedEnricher, WordsTheAccessTimeOfAFileTheRecentListDoesNotName) {
+    const Date now = fixedNow();
+    const auto tree = homeTree({file("photo.jpg", 3, daysBefore(now, 100), daysBefore(now, 3))});
+    const LastUsedEnricher enricher(
+        std::make_shared<RecentListOrAccessTimeReader>(readerOf(), mountsWith(0), tree), 200, {});
+    const auto line = enricher.evidence({{"/home/u/photo.jpg", 3, {}, {}}}, now);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->text, "Last opened 3 days ago");
 }
 
 TEST(LastUsedEnricher, LooksUpOnlyTheLargestItemsUpToTheLimit) {

@@ -10,6 +10,7 @@
 
 #include "TandorAnalyzers/AnalysisContext.hpp"
 #include "TandorCore/FileNode.hpp"
+#include "TandorScanner/MountAccessTimes.hpp"
 #include "TandorScanner/StaticLastUsedReader.hpp"
 #include "TandorSmart/AutomationRule.hpp"
 #include "TandorSmart/FileFilter.hpp"
@@ -42,21 +43,23 @@ struct Node {
     std::int64_t bytes = 0;
     std::optional<Date> modified;
     std::optional<std::vector<Node>> children;
+    std::optional<Date> accessed;
 };
 
-inline Node file(std::string name, std::int64_t bytes, std::optional<Date> modified = {}) {
-    return {std::move(name), bytes, modified, std::nullopt};
+inline Node file(std::string name, std::int64_t bytes, std::optional<Date> modified = {},
+                 std::optional<Date> accessed = {}) {
+    return {std::move(name), bytes, modified, std::nullopt, accessed};
 }
 
 inline Node folder(std::string name, std::vector<Node> children,
                    std::optional<Date> modified = {}) {
-    return {std::move(name), 0, modified, std::move(children)};
+    return {std::move(name), 0, modified, std::move(children), std::nullopt};
 }
 
 inline FileNodePtr build(const std::string& path, const Node& node) {
     if (!node.children) {
         return FileNode::make(path, node.name, false, node.bytes, node.bytes, 0, node.modified,
-                              std::nullopt, {});
+                              node.accessed, {});
     }
     std::vector<FileNodePtr> children;
     for (const auto& child : *node.children) {
@@ -69,6 +72,12 @@ inline FileNodePtr build(const std::string& path, const Node& node) {
 // The home folder holding children.
 inline FileNodePtr homeTree(std::vector<Node> children) {
     return build(home, folder("u", std::move(children)));
+}
+
+// Stands in for statvfs: every mount answers these flags (ST_NOATIME or 0).
+inline std::shared_ptr<const MountAccessTimes> mountsWith(unsigned long flags) {
+    return std::make_shared<MountAccessTimes>(
+        [flags](const std::string&) { return std::optional<unsigned long>(flags); });
 }
 
 inline std::shared_ptr<const StaticLastUsedReader> readerOf(

@@ -12,7 +12,7 @@
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorScanner/LastUsedText.hpp"
-#include "TandorScanner/RecentlyUsedXbelReader.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -33,7 +33,8 @@ struct LastOpenedAnswer {
 FolderListModel::FolderListModel(BrowseState* browse)
     : QAbstractListModel(browse),
       browse_(browse),
-      readerFactory_([] { return std::make_shared<const RecentlyUsedXbelReader>(); }),
+      readerFactory_(
+          [](const FileNodePtr& tree) { return RecentListOrAccessTimeReader::standard(tree); }),
       now_([] { return std::chrono::system_clock::now(); }) {
     connect(browse, &BrowseState::stackChanged, this, &FolderListModel::rebuild);
     connect(browse, &BrowseState::treeChanged, this, &FolderListModel::rebuild);
@@ -202,10 +203,11 @@ void FolderListModel::loadLastOpened() {
     }
     auto* watcher = new QFutureWatcher<LastOpenedAnswer>(this);
     connect(watcher, &QFutureWatcher<LastOpenedAnswer>::finished, this,
-            [this, watcher, generation] {
+            [this, watcher, generation, tree = treeRoot_] {
                 watcher->deleteLater();
                 LastOpenedAnswer answer = watcher->result();
-                if (reader_ == nullptr) {
+                // A reader made for an older tree would answer from its dates.
+                if (reader_ == nullptr && tree == treeRoot_) {
                     reader_ = answer.reader;
                 }
                 if (generation != generation_ || answer.dates.size() != lastOpened_.size()) {
@@ -218,10 +220,10 @@ void FolderListModel::loadLastOpened() {
                 emit lastOpenedLoaded();
             });
     watcher->setFuture(QtConcurrent::run(
-        BackgroundPool::shared(),
-        [reader = reader_, factory = readerFactory_, paths = std::move(paths)]() mutable {
+        BackgroundPool::shared(), [reader = reader_, factory = readerFactory_, tree = treeRoot_,
+                                   paths = std::move(paths)]() mutable {
             if (reader == nullptr) {
-                reader = factory();
+                reader = factory(tree);
             }
             LastOpenedAnswer answer{reader, {}};
             for (const auto& path : paths) {

@@ -56,7 +56,8 @@ class FolderListModel : public QAbstractListModel {
     };
     Q_ENUM(Role)
 
-    using ReaderFactory = std::function<std::shared_ptr<const LastUsedReader>()>;
+    using ReaderFactory =
+        std::function<std::shared_ptr<const LastUsedReader>(const FileNodePtr& tree)>;
 
     explicit FolderListModel(BrowseState* browse);
     ~FolderListModel() override;

@@ -10,7 +10,7 @@
 #include "TandorApps/InstalledApps.hpp"
 #include "TandorCore/InstalledPackages.hpp"
 #include "TandorScanner/DirectoryScanner.hpp"
-#include "TandorScanner/RecentlyUsedXbelReader.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorScanner/ScanError.hpp"
 #include "TandorSmart/LastUsedEnricher.hpp"
 #include "TandorSystem/LiveSystemProbe.hpp"
@@ -39,8 +39,8 @@ std::vector<std::string> installedAppNames(const HomePlaces& places) {
 
 }  // namespace
 
-std::shared_ptr<const LastUsedReader> recentlyUsedReader() {
-    return std::make_shared<RecentlyUsedXbelReader>();
+std::shared_ptr<const LastUsedReader> lastUsedReader(const FileNodePtr& tree) {
+    return RecentListOrAccessTimeReader::standard(tree);
 }
 
 Outcome run(const std::string& home, const std::function<void(const ScanProgress&)>& onProgress,
@@ -58,7 +58,7 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
         RuleAnalyzer(BuiltInRules::all()).analyze(scanned.root, context);
     stopIfAsked(stop, home);
 
-    const LastUsedEnricher enricher(makeReader(), 200, {});
+    const LastUsedEnricher enricher(makeReader(scanned.root), 200, {});
     suggestions = enricher.enrich(suggestions, std::chrono::system_clock::now());
     stopIfAsked(stop, home);
 

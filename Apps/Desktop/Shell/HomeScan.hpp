@@ -31,11 +31,12 @@ struct Outcome {
     int inaccessibleCount = 0;
 };
 
-// Makes the last-used reader of one scan (tests pass a fixed one).
-using ReaderFactory = std::function<std::shared_ptr<const LastUsedReader>()>;
+// Makes the last-used reader of one scanned tree (tests pass a fixed one).
+using ReaderFactory = std::function<std::shared_ptr<const LastUsedReader>(const FileNodePtr& tree)>;
 
-// The desktop's recently-used list, read once for the scan.
-std::shared_ptr<const LastUsedReader> recentlyUsedReader();
+// The desktop's recently-used list, read once for the scan, else the access
+// times the scan read into tree.
+std::shared_ptr<const LastUsedReader> lastUsedReader(const FileNodePtr& tree);
 
 // Scans home (as the platform gives it), lists the installed applications,
 // runs the built-in rules, adds the last-opened evidence and computes the
@@ -43,7 +44,7 @@ std::shared_ptr<const LastUsedReader> recentlyUsedReader();
 // ScanError when home cannot be read, and ScanError::cancelled when stop is
 // requested, during the walk or between the steps after it.
 Outcome run(const std::string& home, const std::function<void(const ScanProgress&)>& onProgress,
-            std::stop_token stop, const ReaderFactory& makeReader = recentlyUsedReader);
+            std::stop_token stop, const ReaderFactory& makeReader = lastUsedReader);
 
 // Used bytes of the volume holding path, as df counts them (the blocks kept
 // back for root are not in use); absent when the figures cannot be read.

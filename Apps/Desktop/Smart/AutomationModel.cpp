@@ -10,6 +10,7 @@
 #include "TandorCore/InstalledPackages.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorScanner/RecentlyUsedXbelReader.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -49,14 +50,17 @@ std::vector<HistoryRecord> historyOrNothing(
 AutomationModel::Services AutomationModel::Services::standard() {
     return {AutomationStore::defaultURL(),
             [] { return CleanupHistory(CleanupHistory::defaultURL()).records(); },
-            std::make_shared<RecentlyUsedXbelReader>(),
+            [recentList = std::make_shared<const RecentlyUsedXbelReader>(),
+             mounts = std::make_shared<const MountAccessTimes>()](const FileNodePtr& tree) {
+                return std::make_shared<const RecentListOrAccessTimeReader>(recentList, mounts,
+                                                                            tree);
+            },
             [] { return std::chrono::system_clock::now(); },
             homeFolderPath(),
             std::string(InstalledPackages::defaultStatusPath)};
 }
 
-AutomationModel::AutomationModel(Services services)
-    : services_(std::move(services)), evaluator_(services_.lastUsed, BuiltInRules::all()) {
+AutomationModel::AutomationModel(Services services) : services_(std::move(services)) {
     store_ = openStore(services_.storeURL, message_);
     republishEnabled();
 }
@@ -66,6 +70,10 @@ AnalysisContext AutomationModel::context() const {
                            services_.packageStatus.empty()
                                ? InstalledPackages()
                                : InstalledPackages::read(services_.packageStatus));
+}
+
+AutomationEvaluator AutomationModel::evaluator(const FileNodePtr& tree) const {
+    return AutomationEvaluator(services_.lastUsed(tree), BuiltInRules::all());
 }
 
 void AutomationModel::republishEnabled() {
@@ -83,7 +91,7 @@ void AutomationModel::refresh(const std::vector<Suggestion>& suggestions) {
 }
 
 void AutomationModel::preview(const AutomationRule& rule, const FileNodePtr& tree) {
-    previews_.insert_or_assign(rule.id, evaluator_.preview(rule, tree, context()));
+    previews_.insert_or_assign(rule.id, evaluator(tree).preview(rule, tree, context()));
 }
 
 bool AutomationModel::canEnable(const AutomationRule& rule) const {
@@ -129,7 +137,7 @@ void AutomationModel::run(const FileNodePtr& tree, const PileSink& pile, bool on
 
 std::function<AutomationModel::RunResults()> AutomationModel::evaluation(const FileNodePtr& tree,
                                                                          bool onlyDue) const {
-    return [runner = AutomationRunner(evaluator_, growthFactorLimit, growthBytesLimit),
+    return [runner = AutomationRunner(evaluator(tree), growthFactorLimit, growthBytesLimit),
             automations = enabled_, tree, context = context(), onlyDue, store = store_,
             now = services_.now] {
         RunResults results = runner.run(automations, tree, context, onlyDue);

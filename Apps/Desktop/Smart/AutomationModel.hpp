@@ -41,15 +41,16 @@ class AutomationModel {
         std::string storeURL;
         // The whole cleanup history; may throw, which counts as no history.
         std::function<std::vector<HistoryRecord>()> loadHistory;
-        std::shared_ptr<const LastUsedReader> lastUsed;
+        // Makes the reader of last-used dates for one scanned tree.
+        std::function<std::shared_ptr<const LastUsedReader>(const FileNodePtr& tree)> lastUsed;
         std::function<Date()> now;
         // The home folder as the scan read it.
         std::string home;
         // dpkg's status file, read for the installed packages; none when empty.
         std::string packageStatus;
 
-        // The support folder's files, the recently used list, the clock and
-        // dpkg's status file.
+        // The support folder's files, the recently used list (read once) with
+        // the access times of the tree, the clock and dpkg's status file.
         static Services standard();
     };
 
@@ -93,10 +94,10 @@ class AutomationModel {
 
   private:
     AnalysisContext context() const;
+    AutomationEvaluator evaluator(const FileNodePtr& tree) const;
     void republishEnabled();
 
     Services services_;
-    AutomationEvaluator evaluator_;
     // Shared with a run's evaluation, which may outlive the model.
     std::shared_ptr<AutomationStore> store_;
     std::vector<AutomationRule> proposals_;

@@ -14,7 +14,7 @@
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorScanner/LastUsedText.hpp"
-#include "TandorScanner/RecentlyUsedXbelReader.hpp"
+#include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -95,7 +95,7 @@ void UninstallDetailModel::buildPlan() {
     QtConcurrent::run(BackgroundPool::shared(), [app = *shown] {
         return UninstallPlan::make(
             app, LeftoverFinder(HomePlaces::read(FileNode::normalize(homeFolderPath()))),
-            RecentlyUsedXbelReader());
+            *RecentListOrAccessTimeReader::standard());
     }).then(this, [this, path = shown->path](UninstallPlan plan) {
         // A plan for an application no longer shown is dropped.
         if (app() == nullptr || app()->path != path) {

@@ -79,7 +79,7 @@ const QStringList& StringTemplates::keys() {
         QStringLiteral("%lld groups of files with identical content (same size and SHA-256)"),
         QStringLiteral("Last opened %lld days ago"),
         QStringLiteral("%@ (the most recent of %lld items)"),
-        QStringLiteral("%@ (most recent; the recently used list knows %lld of %lld items)"),
+        QStringLiteral("%@ (most recent; dates known for %lld of %lld items)"),
         QStringLiteral("App %@, %lld leftover %@ %@"),
         QStringLiteral("Version %@, %@"),
         QStringLiteral("Uninstall %@"),
