@@ -10,6 +10,7 @@
 #include <cerrno>
 
 #include "TandorCore/FileDescriptor.hpp"
+#include "TandorCore/OpenWithoutAccessTime.hpp"
 #include "TandorCore/UnicodeText.hpp"
 
 namespace tandor::AppImageFile {
@@ -65,8 +66,9 @@ bool startsVersionOrPlatform(std::string_view rest) {
 }  // namespace
 
 bool isAppImage(const std::string& path) {
+    // Reading the mark must not make the application look opened today.
     const FileDescriptor file(
-        ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+        openWithoutAccessTime(path, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return false;

@@ -1,9 +1,11 @@
 // AppImages as installed applications: recognised by their mark, named by the
 // desktop entry that starts them or by their file name.
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "TandorApps/AppImageFile.hpp"
@@ -39,6 +41,20 @@ TEST(AppImageFile, OnlyARegularFileWithTheMarkIsOne) {
         EXPECT_FALSE(AppImageFile::isAppImage(folder / (std::string(other) + ".AppImage")))
             << other;
     }
+}
+
+TEST(AppImageFile, LookingForTheMarkLeavesTheAccessTimeAlone) {
+    const testing::TemporaryFolder folder;
+    const std::string path = folder / "Editor.AppImage";
+    writeAppImage(path);
+    const timespec twoDaysAgo{::time(nullptr) - 2 * 86'400, 0};
+    const timespec times[2] = {twoDaysAgo, {0, UTIME_OMIT}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+
+    ASSERT_TRUE(AppImageFile::isAppImage(path));
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_atim.tv_sec, twoDaysAgo.tv_sec);
 }
 
 TEST(AppImageFile, TheNameLeavesOutVersionAndArchitecture) {
