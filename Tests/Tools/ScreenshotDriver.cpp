@@ -53,8 +53,9 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 //   tandor-screenshots FOLDER first-launch          the onboarding and the
 //   tandor-screenshots FOLDER first-launch-italian  tutorial sheet, still
 //                                         (fresh settings, reduce motion on)
-//   tandor-screenshots FILE.icns icon COLOUR LETTER
-//                                         writes a fixture bundle's icon
+//   tandor-screenshots FILE icon COLOUR LETTER
+//                                         writes a fixture application's icon
+//                                         (FILE.icns or FILE.png)
 namespace {
 
 // Software rendering of a frame or two, and the cards' short animations.
@@ -619,8 +620,9 @@ void runItalian(Driver& driver, tandor::DuplicatesModel& duplicates) {
     runSmart(driver, true);
 }
 
-// A fixture bundle's icon: a rounded square of one colour with a letter,
-// written through Qt's ICNS plugin.
+// A fixture application's icon: a rounded square of one colour with a
+// letter, in the format the file name's suffix names (ICNS for a bundle, PNG
+// for an icon theme).
 int writeIcon(const QString& path, const QColor& colour, const QString& letter) {
     QImage icon(256, 256, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
@@ -636,7 +638,7 @@ int writeIcon(const QString& path, const QColor& colour, const QString& letter) 
     painter.setPen(Qt::white);
     painter.drawText(icon.rect(), Qt::AlignCenter, letter);
     painter.end();
-    QImageWriter writer(path, "icns");
+    QImageWriter writer(path);
     if (!writer.write(icon)) {
         std::fprintf(stderr, "tandor-screenshots: %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));
