@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "TandorApps/AppImageFile.hpp"
-#include "TandorApps/SmallFile.hpp"
+#include "TandorCore/SmallFile.hpp"
 #include "TandorCore/HashCombiner.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/UnicodeText.hpp"

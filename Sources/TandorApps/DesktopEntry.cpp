@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "TandorApps/SmallFile.hpp"
+#include "TandorCore/SmallFile.hpp"
 #include "TandorCore/Paths.hpp"
 
 namespace tandor {

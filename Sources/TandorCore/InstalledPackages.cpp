@@ -1,14 +1,9 @@
 #include "TandorCore/InstalledPackages.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <optional>
 
-#include "TandorCore/FileDescriptor.hpp"
+#include "TandorCore/SmallFile.hpp"
 
 namespace tandor {
 namespace {
@@ -73,39 +68,10 @@ struct Paragraph {
     }
 };
 
-std::optional<std::string> regularFileText(const std::string& path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > InstalledPackages::sizeLimit) {
-        return std::nullopt;
-    }
-    std::string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    std::array<char, 65536> buffer{};
-    for (;;) {
-        const ssize_t count = ::read(file.get(), buffer.data(), buffer.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            return std::nullopt;
-        }
-        if (count == 0) {
-            return text;
-        }
-        text.append(buffer.data(), static_cast<std::size_t>(count));
-        // The file may have grown since fstat.
-        if (text.size() > InstalledPackages::sizeLimit) {
-            return std::nullopt;
-        }
-    }
-}
-
 }  // namespace
 
 InstalledPackages InstalledPackages::read(const std::string& path) {
-    const auto text = regularFileText(path);
+    const auto text = smallFile(path, sizeLimit);
     return text ? parse(*text) : InstalledPackages();
 }
 

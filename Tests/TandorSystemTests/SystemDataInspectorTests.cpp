@@ -1,10 +1,7 @@
 // Runs the inspector against a scripted probe and small scan trees, and with
 // the live probe over a system root built in a temporary folder.
 #include <gmock/gmock.h>
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -15,6 +12,7 @@
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
+#include "TestSupport/Unprivileged.hpp"
 
 namespace tandor {
 namespace {
@@ -370,45 +368,11 @@ TEST_F(LinuxSystemRoot, EachPartIsMeasuredUnderItsKind) {
     EXPECT_EQ(report.measuredTotal(), bytesUnder({""}));
 }
 
-// Runs the inspection in a child process that first drops root's privileges
-// as `setpriv --reuid=1000 --regid=1000 --clear-groups` does; the report comes
-// back as JSON, or "" when the child failed.
-std::string inspectedAsAnOrdinaryUser(const SystemDataInspector& inspector) {
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        return {};
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        if (::getuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setregid(1000, 1000) != 0 ||
-                                ::setreuid(1000, 1000) != 0)) {
-            std::_Exit(2);
-        }
-        const std::string said = nlohmann::json(inspector.inspect(nullptr)).dump();
-        const bool written =
-            ::write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
-        std::_Exit(written ? 0 : 1);
-    }
-    ::close(channel[1]);
-    std::string said;
-    char buffer[4096];
-    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
-        said.append(buffer, static_cast<std::size_t>(count));
-    }
-    ::close(channel[0]);
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        return {};
-    }
-    return said;
-}
-
 TEST_F(LinuxSystemRoot, AFolderTheUserCannotReadMakesItsPartPartial) {
     std::filesystem::permissions(root / "var/lib/docker", std::filesystem::perms(0700));
-    const auto said = inspectedAsAnOrdinaryUser(inspector());
-    ASSERT_FALSE(said.empty()) << "the unprivileged child failed";
+    const auto said = testing::runUnprivileged(
+        [inspector = inspector()] { return nlohmann::json(inspector.inspect(nullptr)).dump(); });
+    ASSERT_TRUE(nlohmann::json::accept(said)) << said;
     const auto report = nlohmann::json::parse(said).get<SystemDataReport>();
 
     const auto* machines = itemOf(report, Kind::virtualMachines);

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "TandorApps/FolderEntries.hpp"
-#include "TandorApps/SmallFile.hpp"
+#include "TandorCore/SmallFile.hpp"
 #include "TandorCore/Paths.hpp"
 
 namespace tandor {

@@ -1,4 +1,4 @@
-#include "TandorApps/SmallFile.hpp"
+#include "TandorCore/SmallFile.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,6 +20,7 @@ std::optional<std::string> smallFile(const std::string& path, std::size_t maximu
         return std::nullopt;
     }
     std::string contents;
+    contents.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 65536> buffer{};
     for (;;) {
         const ssize_t count = ::read(file.get(), buffer.data(), buffer.size());
@@ -33,6 +34,7 @@ std::optional<std::string> smallFile(const std::string& path, std::size_t maximu
             return contents;
         }
         contents.append(buffer.data(), static_cast<std::size_t>(count));
+        // The file may have grown since fstat.
         if (contents.size() > maximumSize) {
             return std::nullopt;
         }
