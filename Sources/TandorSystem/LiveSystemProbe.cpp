@@ -1,6 +1,8 @@
 #include "TandorSystem/LiveSystemProbe.hpp"
 
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/statvfs.h>
 
 #include <fstream>
@@ -89,6 +91,14 @@ std::vector<std::string> LiveSystemProbe::swapFiles(const std::string& swapTable
     std::ifstream file(swapTable, std::ios::binary);
     const std::string table{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     return SwapTableParser::swapFiles(table);
+}
+
+bool LiveSystemProbe::isInMemory(const std::string& path) {
+    struct statfs figures {};
+    if (::statfs(path.c_str(), &figures) != 0) {
+        return false;
+    }
+    return figures.f_type == TMPFS_MAGIC || figures.f_type == RAMFS_MAGIC;
 }
 
 }  // namespace tandor

@@ -30,6 +30,8 @@ class LiveSystemProbe final : public SystemProbe {
                                              const std::vector<std::string>& excluded) override;
     // Reads the file at swapTable (the format of /proc/swaps).
     std::vector<std::string> swapFiles(const std::string& swapTable) override;
+    // From the statfs file system type of path; false when it cannot be read.
+    bool isInMemory(const std::string& path) override;
 
     // The figures as df shows them: used is the blocks less the free blocks,
     // available the blocks an ordinary user may still fill. The blocks kept

@@ -143,8 +143,9 @@ SystemDataReport SystemDataInspector::inspect(const FileNodePtr& tree) const {
     for (const auto& definition : definitions) {
         tablePaths.insert(tablePaths.end(), definition.paths.begin(), definition.paths.end());
     }
+    const bool skipsMemory = !probe_->isInMemory(systemRoot_);
     for (const auto& definition : definitions) {
-        if (auto item = folderItem(definition, tree, tablePaths)) {
+        if (auto item = folderItem(definition, tree, tablePaths, skipsMemory)) {
             items.push_back(std::move(*item));
         }
     }
@@ -173,11 +174,14 @@ std::optional<SystemDataItem> SystemDataInspector::snapshotsItem() const {
 
 std::optional<SystemDataItem> SystemDataInspector::folderItem(
     const FolderDefinition& definition, const FileNodePtr& tree,
-    const std::vector<std::string>& tablePaths) const {
+    const std::vector<std::string>& tablePaths, bool skipsMemory) const {
     std::int64_t bytes = 0;
     std::int64_t unreadable = 0;
     std::vector<std::string> found;
     for (const auto& path : definition.paths) {
+        if (skipsMemory && probe_->isInMemory(path)) {
+            continue;
+        }
         const auto nested = pathsInside(path, tablePaths);
         if (const auto node = tree ? tree->nodeAt(path) : nullptr) {
             bytes = saturatingAdd(bytes, sizeWithout(node, nested));

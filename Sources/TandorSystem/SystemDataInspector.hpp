@@ -50,7 +50,9 @@ class SystemDataInspector {
 
     // Builds the report without throwing. The system root's volume figures and the
     // snapshot list are read once each; then every listed folder missing from
-    // tree (the last home scan's root, or null; left unchanged) is sized.
+    // tree (the last home scan's root, or null; left unchanged) is sized. A
+    // folder kept in memory (a tmpfs /tmp) takes no disk space and is left
+    // out, unless the system root itself is kept in memory.
     SystemDataReport inspect(const FileNodePtr& tree) const;
 
     // The folder groups, computed on each call from the places, the
@@ -69,9 +71,12 @@ class SystemDataInspector {
     std::optional<SystemDataItem> snapshotsItem() const;
     // tablePaths: every path of the table, so that those inside one of the
     // definition's paths are left out of its size.
+    // skipsMemory: a folder kept in memory is left out (its files take no
+    // room on the disk).
     std::optional<SystemDataItem> folderItem(const FolderDefinition& definition,
                                              const FileNodePtr& tree,
-                                             const std::vector<std::string>& tablePaths) const;
+                                             const std::vector<std::string>& tablePaths,
+                                             bool skipsMemory) const;
     // The path below the system root.
     std::string systemPath(std::string_view path) const;
 

@@ -29,6 +29,9 @@ class SystemProbe {
     // The swap files that the kernel's swap table at swapTable lists, as the
     // table names them; empty when it cannot be read or lists none.
     virtual std::vector<std::string> swapFiles(const std::string& swapTable) = 0;
+    // True when path lies on a file system kept in memory (tmpfs, ramfs),
+    // whose files take no room on any disk.
+    virtual bool isInMemory(const std::string& path) = 0;
 };
 
 }  // namespace tandor

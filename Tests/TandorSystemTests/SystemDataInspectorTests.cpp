@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "TandorSystem/LiveSystemProbe.hpp"
 #include "TandorSystem/SystemDataInspector.hpp"
@@ -32,6 +33,7 @@ class FakeProbe final : public SystemProbe {
     std::optional<std::vector<LocalSnapshot>> snapshots;
     std::map<std::string, FolderMeasurement> folders;
     std::vector<std::string> swaps;
+    std::set<std::string> inMemory;
     std::vector<std::string> questions;
     // The paths left out of each measurement that had some.
     std::map<std::string, std::vector<std::string>> exclusions;
@@ -57,6 +59,7 @@ class FakeProbe final : public SystemProbe {
         questions.push_back("swaps " + swapTable);
         return swaps;
     }
+    bool isInMemory(const std::string& path) override { return inMemory.contains(path); }
 };
 
 const Date reportDate = Date{} + std::chrono::seconds(1'800'000'000);
@@ -245,6 +248,24 @@ TEST(SystemDataInspector, APathInsideAnotherOrListedTwiceIsCountedOnce) {
     ASSERT_NE(temporary, nullptr);
     EXPECT_THAT(temporary->paths, ElementsAre(home + "/Library/Caches", cacheHome));
     EXPECT_EQ(temporary->measurement, Measurement::measured(5'000));
+}
+
+TEST(SystemDataInspector, AFolderKeptInMemoryCountsOnlyWhenTheSystemIsToo) {
+    const auto probe = std::make_shared<FakeProbe>();
+    probe->folders = {{"/tmp", {7'000, 0}}, {"/var/tmp", {100, 0}}};
+    probe->inMemory = {"/tmp"};
+    auto report = inspector(probe).inspect(nullptr);
+    const auto* temporary = itemOf(report, Kind::temporary);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_THAT(temporary->paths, ElementsAre("/var/tmp"));
+    EXPECT_EQ(temporary->measurement, Measurement::measured(100));
+
+    // A system that runs from memory, as a live system does: all of it counts.
+    probe->inMemory = {"/", "/tmp", "/var/tmp"};
+    report = inspector(probe).inspect(nullptr);
+    temporary = itemOf(report, Kind::temporary);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_THAT(temporary->paths, ElementsAre("/var/tmp", "/tmp"));
 }
 
 TEST(SystemDataInspector, TemporaryFolderParentJoinsOnlyUnderTheSystemFolders) {
