@@ -117,6 +117,29 @@ TEST(AssistantSetup, APathThatIsNotUTF8GivesNoSnippetAndTheSheetSaysWhy) {
     EXPECT_FALSE(model.copied());
 }
 
+TEST(AssistantSetup, AReplacedExecutableIsNamedByItsPathAndAMovedOneBySayingSo) {
+    const testing::TemporaryFolder folder;
+    testing::writeFile(folder / "tandor", "the upgrade");
+    testing::writeFile(folder / "odd (deleted)", "still here");
+    using AssistantSetup::runningExecutable;
+    EXPECT_EQ(runningExecutable(folder / "tandor"), folder / "tandor");
+    EXPECT_EQ(runningExecutable(folder / "tandor (deleted)"), folder / "tandor");
+    EXPECT_EQ(runningExecutable(folder / "odd (deleted)"), folder / "odd (deleted)");
+    EXPECT_EQ(runningExecutable(folder / "gone (deleted)"), std::nullopt);
+
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    AssistantSheetModel model({"/nowhere/assistant.json",
+                               "/nowhere/p.json",
+                               "/home/ann",
+                               std::nullopt,
+                               {},
+                               [](const QString&) { FAIL() << "nothing to copy"; }});
+    EXPECT_TRUE(model.snippet().isEmpty());
+    EXPECT_THAT(model.snippetError().toStdString(), ::testing::HasSubstr("moved or removed"));
+    model.copySnippet();
+    EXPECT_FALSE(model.copied());
+}
+
 AssistantProposal proposal(std::string path, std::int64_t bytes) {
     return {std::move(path), bytes, "old", std::chrono::system_clock::now()};
 }
