@@ -229,6 +229,23 @@ TEST(AssistantSheetModel, AddingEveryProposalAnnouncesThePileOnce) {
     EXPECT_EQ(announced.count(), 1);
 }
 
+// The proposals the sheet shows once its first read is done.
+std::vector<std::string> shownPaths(const std::string& home, const std::string& proposals) {
+    AssistantSheetModel model({home + "/assistant.json", proposals, home, "/usr/bin/tandor",
+                               [] { return std::chrono::system_clock::now(); }, nullptr});
+    model.reload();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !model.isReading(); }, 5000));
+    return pathsOf(model.proposals());
+}
+
+TEST(AssistantSheetModel, AHomeWrittenWithATrailingSlashStillShowsItsProposals) {
+    const testing::TemporaryFolder home;
+    testing::writeFile(home / "a.bin", "a");
+    AssistantProposalStore(home / "p.json").add({proposal(home / "a.bin", 1)});
+    EXPECT_THAT(shownPaths(home.path() + "/", home / "p.json"),
+                ::testing::ElementsAre(home / "a.bin"));
+}
+
 TEST(AssistantSheetModel, CopiedHoldsUntilAnotherAppIsChosen) {
     std::vector<QString> copied;
     AssistantSheetModel model({"/nowhere/assistant.json",
