@@ -246,6 +246,32 @@ TEST(AssistantSheetModel, AHomeWrittenWithATrailingSlashStillShowsItsProposals) 
                 ::testing::ElementsAre(home / "a.bin"));
 }
 
+// Another program may write the file: what the proposal tool would not write is
+// left out, and reading leaves the file as it is.
+TEST(AssistantSheetModel, OnlyWellFormedProposalsShowAndTheFileStaysAsWritten) {
+    const testing::TemporaryFolder home;
+    nlohmann::json stored = nlohmann::json::array();
+    const auto store = [&](const std::string& name, std::int64_t bytes, const std::string& reason) {
+        testing::writeFile(home / name, "x");
+        stored.push_back({{"bytes", bytes},
+                          {"path", home / name},
+                          {"proposedAt", "2026-01-02T03:04:05Z"},
+                          {"reason", reason}});
+    };
+    store("negative.bin", -8'999'999'999'999'999'995, "Old.");
+    store("empty-reason.bin", 5, "");
+    store("blank-reason.bin", 5, " \n\t");
+    store("long-reason.bin", 5, std::string(maximumReasonLength + 1, 'x'));
+    store("longest-reason.bin", 5, std::string(maximumReasonLength, 'x'));
+    store("empty.bin", 0, "Nothing in it.");
+    const std::string contents = stored.dump(2);
+    testing::writeFile(home / "p.json", contents);
+
+    EXPECT_THAT(shownPaths(home.path(), home / "p.json"),
+                ::testing::ElementsAre(home / "longest-reason.bin", home / "empty.bin"));
+    EXPECT_EQ(testing::contentsOf(home / "p.json"), contents);
+}
+
 TEST(AssistantSheetModel, CopiedHoldsUntilAnotherAppIsChosen) {
     std::vector<QString> copied;
     AssistantSheetModel model({"/nowhere/assistant.json",

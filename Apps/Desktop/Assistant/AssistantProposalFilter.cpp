@@ -26,8 +26,8 @@ std::vector<AssistantProposal> offered(std::vector<AssistantProposal> stored,
     const std::string realHome = realPath(normalHome).value_or(normalHome);
     std::erase_if(stored, [&](const AssistantProposal& proposal) {
         const std::string& path = proposal.path;
-        if (!path.starts_with('/') || paths::holdsNul(path) || FileNode::normalize(path) != path ||
-            !paths::isInside(path, normalHome)) {
+        if (!isWellFormed(proposal) || !path.starts_with('/') || paths::holdsNul(path) ||
+            FileNode::normalize(path) != path || !paths::isInside(path, normalHome)) {
             return true;
         }
         const auto real = realPath(path);
