@@ -9,6 +9,15 @@ Button {
     property bool primary: false
     readonly property bool prominent: primary && enabled
 
-    palette.button: prominent ? Theme.wine : Theme.palette.button
-    palette.buttonText: prominent ? "white" : Theme.palette.buttonText
+    // The colours below hold for every state of the button, so a disabled one
+    // names the system's disabled colours itself: it must look unavailable.
+    SystemPalette {
+        id: disabledColours
+        colorGroup: SystemPalette.Disabled
+    }
+
+    palette.button: prominent ? Theme.wine
+                              : enabled ? Theme.palette.button : disabledColours.button
+    palette.buttonText: prominent ? "white"
+                                  : enabled ? Theme.palette.buttonText : disabledColours.buttonText
 }

@@ -1944,6 +1944,10 @@
         <translation>Il percorso di Tandor, %@, non è UTF-8 valido, quindi nessun testo di configurazione può indicarlo. Sposta Tandor in una cartella il cui nome sia UTF-8 valido.</translation>
     </message>
     <message>
+        <source>Tandor's program file was moved or removed after it started, so no set-up text can name it. Start Tandor again from where it is now.</source>
+        <translation>Il file del programma Tandor è stato spostato o rimosso dopo l'avvio, quindi nessun testo di configurazione può indicarlo. Avvia di nuovo Tandor da dove si trova ora.</translation>
+    </message>
+    <message>
         <source>Telegram downloaded media</source>
         <translation>Media scaricati da Telegram</translation>
     </message>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,6 +21,14 @@ struct AssistantProposal {
 
     friend bool operator==(const AssistantProposal&, const AssistantProposal&) = default;
 };
+
+// The proposal tool cuts a longer reason to this many characters.
+inline constexpr std::size_t maximumReasonLength = 200;
+
+// True when proposal holds what the proposal tool writes: a size of at least 0
+// and a reason that is not blank and at most maximumReasonLength characters
+// long. The proposal file is anyone's to write, so readers check this.
+bool isWellFormed(const AssistantProposal& proposal);
 
 }  // namespace tandor
 

@@ -15,7 +15,6 @@ namespace tandor {
 namespace {
 
 constexpr std::size_t maximumItems = 200;
-constexpr std::size_t maximumReasonLength = 200;
 
 // The real total of a folder that the cached tree does not hold: a scan that
 // keeps only the root as a node. 0 when it cannot be read.

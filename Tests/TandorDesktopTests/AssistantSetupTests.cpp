@@ -117,6 +117,29 @@ TEST(AssistantSetup, APathThatIsNotUTF8GivesNoSnippetAndTheSheetSaysWhy) {
     EXPECT_FALSE(model.copied());
 }
 
+TEST(AssistantSetup, AReplacedExecutableIsNamedByItsPathAndAMovedOneBySayingSo) {
+    const testing::TemporaryFolder folder;
+    testing::writeFile(folder / "tandor", "the upgrade");
+    testing::writeFile(folder / "odd (deleted)", "still here");
+    using AssistantSetup::runningExecutable;
+    EXPECT_EQ(runningExecutable(folder / "tandor"), folder / "tandor");
+    EXPECT_EQ(runningExecutable(folder / "tandor (deleted)"), folder / "tandor");
+    EXPECT_EQ(runningExecutable(folder / "odd (deleted)"), folder / "odd (deleted)");
+    EXPECT_EQ(runningExecutable(folder / "gone (deleted)"), std::nullopt);
+
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    AssistantSheetModel model({"/nowhere/assistant.json",
+                               "/nowhere/p.json",
+                               "/home/ann",
+                               std::nullopt,
+                               {},
+                               [](const QString&) { FAIL() << "nothing to copy"; }});
+    EXPECT_TRUE(model.snippet().isEmpty());
+    EXPECT_THAT(model.snippetError().toStdString(), ::testing::HasSubstr("moved or removed"));
+    model.copySnippet();
+    EXPECT_FALSE(model.copied());
+}
+
 AssistantProposal proposal(std::string path, std::int64_t bytes) {
     return {std::move(path), bytes, "old", std::chrono::system_clock::now()};
 }
@@ -204,6 +227,49 @@ TEST(AssistantSheetModel, AddingEveryProposalAnnouncesThePileOnce) {
     model.addAllToPile();
     EXPECT_EQ(scan.pileCount(), 3);
     EXPECT_EQ(announced.count(), 1);
+}
+
+// The proposals the sheet shows once its first read is done.
+std::vector<std::string> shownPaths(const std::string& home, const std::string& proposals) {
+    AssistantSheetModel model({home + "/assistant.json", proposals, home, "/usr/bin/tandor",
+                               [] { return std::chrono::system_clock::now(); }, nullptr});
+    model.reload();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !model.isReading(); }, 5000));
+    return pathsOf(model.proposals());
+}
+
+TEST(AssistantSheetModel, AHomeWrittenWithATrailingSlashStillShowsItsProposals) {
+    const testing::TemporaryFolder home;
+    testing::writeFile(home / "a.bin", "a");
+    AssistantProposalStore(home / "p.json").add({proposal(home / "a.bin", 1)});
+    EXPECT_THAT(shownPaths(home.path() + "/", home / "p.json"),
+                ::testing::ElementsAre(home / "a.bin"));
+}
+
+// Another program may write the file: what the proposal tool would not write is
+// left out, and reading leaves the file as it is.
+TEST(AssistantSheetModel, OnlyWellFormedProposalsShowAndTheFileStaysAsWritten) {
+    const testing::TemporaryFolder home;
+    nlohmann::json stored = nlohmann::json::array();
+    const auto store = [&](const std::string& name, std::int64_t bytes, const std::string& reason) {
+        testing::writeFile(home / name, "x");
+        stored.push_back({{"bytes", bytes},
+                          {"path", home / name},
+                          {"proposedAt", "2026-01-02T03:04:05Z"},
+                          {"reason", reason}});
+    };
+    store("negative.bin", -8'999'999'999'999'999'995, "Old.");
+    store("empty-reason.bin", 5, "");
+    store("blank-reason.bin", 5, " \n\t");
+    store("long-reason.bin", 5, std::string(maximumReasonLength + 1, 'x'));
+    store("longest-reason.bin", 5, std::string(maximumReasonLength, 'x'));
+    store("empty.bin", 0, "Nothing in it.");
+    const std::string contents = stored.dump(2);
+    testing::writeFile(home / "p.json", contents);
+
+    EXPECT_THAT(shownPaths(home.path(), home / "p.json"),
+                ::testing::ElementsAre(home / "longest-reason.bin", home / "empty.bin"));
+    EXPECT_EQ(testing::contentsOf(home / "p.json"), contents);
 }
 
 TEST(AssistantSheetModel, CopiedHoldsUntilAnotherAppIsChosen) {

@@ -140,14 +140,14 @@ TEST_F(AssistantSheetTest, TheSwitchTheSetUpTextAndEscape) {
     ASSERT_NE(one("setupCard"), nullptr);
     EXPECT_EQ(one("snippet")->property("text").toString().toStdString(),
               *AssistantSetup::snippet(AssistantSetup::Client::claudeCode,
-                                       AssistantSetup::executablePath()));
+                                       *AssistantSetup::executablePath()));
 
     chooseClient("Codex");
     EXPECT_EQ(one("setupHint")->property("text").toString(), "Add this to ~/.codex/config.toml.");
     click("copySnippet");
     EXPECT_EQ(
         QGuiApplication::clipboard()->text().toStdString(),
-        *AssistantSetup::snippet(AssistantSetup::Client::codex, AssistantSetup::executablePath()));
+        *AssistantSetup::snippet(AssistantSetup::Client::codex, *AssistantSetup::executablePath()));
     EXPECT_EQ(one("copySnippet")->property("text").toString(), "Copied");
     chooseClient("Claude Desktop");
     EXPECT_EQ(one("copySnippet")->property("text").toString(), "Copy");

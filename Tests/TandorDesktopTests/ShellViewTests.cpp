@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QColor>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
@@ -182,6 +183,33 @@ TEST_F(MainWindowTest, ASuggestionGoesOnThePileComesOffWithUndoAndThenToTheTrash
     EXPECT_FALSE(std::filesystem::exists(cache));
     EXPECT_TRUE(std::filesystem::exists(home / ".local/share/Trash/files/com.example.app/blob"));
     EXPECT_THAT(model.lastCommitMessage().toStdString(), ::testing::StartsWith("Moved 1 items"));
+}
+
+// The text colour a button is drawn with.
+QColor textColour(QQuickItem* button) {
+    return button->property("contentItem").value<QQuickItem*>()->property("color").value<QColor>();
+}
+
+TEST_F(MainWindowTest, AnEmptyPilesButtonsAreDisabledAndLookIt) {
+    auto* pile = item("pilePanel");
+    auto* undo = itemWithText(pile, QStringLiteral("Undo"));
+    auto* trash = itemWithText(pile, QStringLiteral("Move to Trash"));
+    ASSERT_NE(undo, nullptr);
+    ASSERT_NE(trash, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(trash->isEnabled());
+    EXPECT_EQ(textColour(trash), textColour(undo));
+    const QColor disabled = textColour(trash);
+    click(trash);
+    QTest::qWait(300);
+    EXPECT_FALSE(pile->property("confirming").toBool());
+
+    model.addToPile({home / "Documents/notes.txt", 5, std::nullopt});
+    EXPECT_TRUE(trash->isEnabled());
+    EXPECT_NE(textColour(trash), disabled);
+    model.removeFromPile(home / "Documents/notes.txt");
+    EXPECT_FALSE(trash->isEnabled());
+    EXPECT_EQ(textColour(trash), disabled);
 }
 
 TEST_F(MainWindowTest, TheToolbarsScanButtonStartsAScanAgain) {

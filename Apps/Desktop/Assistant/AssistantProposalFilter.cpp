@@ -22,11 +22,12 @@ std::optional<std::string> realPath(const std::string& path) {
 
 std::vector<AssistantProposal> offered(std::vector<AssistantProposal> stored,
                                        const std::string& home) {
-    const std::string realHome = realPath(home).value_or(home);
+    const std::string normalHome = FileNode::normalize(home);
+    const std::string realHome = realPath(normalHome).value_or(normalHome);
     std::erase_if(stored, [&](const AssistantProposal& proposal) {
         const std::string& path = proposal.path;
-        if (!path.starts_with('/') || paths::holdsNul(path) || FileNode::normalize(path) != path ||
-            !paths::isInside(path, home)) {
+        if (!isWellFormed(proposal) || !path.starts_with('/') || paths::holdsNul(path) ||
+            FileNode::normalize(path) != path || !paths::isInside(path, normalHome)) {
             return true;
         }
         const auto real = realPath(path);

@@ -10,10 +10,11 @@ namespace tandor::AssistantProposalFilter {
 // The stored proposals the sheet may offer, largest first (a stable sort, so
 // equal sizes keep their stored order). Any local process can write the
 // proposal file, so a proposal is kept only when the assistant server could
-// have made it: an absolute, normalised path without NUL bytes strictly
-// inside home, that
-// exists and resolves (links followed) strictly inside home too, and is none
-// of the places no assistant may propose. Reads the disk; any thread.
+// have made it: well formed (a size and a reason the proposal tool would
+// write), with an absolute, normalised path without NUL bytes strictly inside
+// home (compared normalised, as the server does), that exists and resolves
+// (links followed) strictly inside home too, and is none of the places no
+// assistant may propose. Reads the disk; any thread.
 std::vector<AssistantProposal> offered(std::vector<AssistantProposal> stored,
                                        const std::string& home);
 

@@ -1,5 +1,6 @@
 #include "Assistant/AssistantSetup.hpp"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -22,6 +23,11 @@ std::optional<std::string> processExecutable() {
         return std::nullopt;
     }
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+bool isFile(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 }  // namespace
@@ -103,9 +109,19 @@ std::optional<std::string> snippet(Client client, std::string_view path) {
     return std::nullopt;
 }
 
-std::string executablePath() {
-    if (auto path = processExecutable()) {
-        return *path;
+std::optional<std::string> runningExecutable(const std::string& link) {
+    constexpr std::string_view deletedMarker = " (deleted)";
+    // A file whose own name ends in the marker is still where it was.
+    if (!link.ends_with(deletedMarker) || isFile(link)) {
+        return link;
+    }
+    std::string path = link.substr(0, link.size() - deletedMarker.size());
+    return isFile(path) ? std::optional(std::move(path)) : std::nullopt;
+}
+
+std::optional<std::string> executablePath() {
+    if (auto link = processExecutable()) {
+        return runningExecutable(*link);
     }
     const QString application = QCoreApplication::applicationFilePath();
     if (!application.isEmpty()) {

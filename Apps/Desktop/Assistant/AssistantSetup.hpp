@@ -32,7 +32,13 @@ std::string tomlString(std::string_view path);
 std::string jsonString(std::string_view path);
 
 // This executable's path: the file the running process was started from,
-// else where the build installs it.
-std::string executablePath();
+// else where the build installs it. Absent when that file has gone from its
+// path since the process started.
+std::optional<std::string> executablePath();
+
+// The path of the running executable from what its /proc/self/exe link reads.
+// Once the file was replaced, as an upgrade does, the link reads
+// "<path> (deleted)": the path itself while a file is there, else absent.
+std::optional<std::string> runningExecutable(const std::string& link);
 
 }  // namespace tandor::AssistantSetup

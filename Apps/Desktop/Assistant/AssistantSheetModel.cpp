@@ -102,19 +102,31 @@ QString AssistantSheetModel::hint() const {
     return {};
 }
 
+std::optional<std::string> AssistantSheetModel::setupText() const {
+    if (!services_.executablePath) {
+        return std::nullopt;
+    }
+    return AssistantSetup::snippet(client_, *services_.executablePath);
+}
+
 QString AssistantSheetModel::snippet() const {
-    const auto text = AssistantSetup::snippet(client_, services_.executablePath);
+    const auto text = setupText();
     return text ? ui::fromEngine(*text) : QString();
 }
 
 QString AssistantSheetModel::snippetError() const {
-    if (AssistantSetup::snippet(client_, services_.executablePath)) {
+    if (setupText()) {
         return {};
+    }
+    if (!services_.executablePath) {
+        return ui::Texts::tr(
+            QStringLiteral("Tandor's program file was moved or removed after it started, so no "
+                           "set-up text can name it. Start Tandor again from where it is now."));
     }
     return ui::Texts::tr(
         QStringLiteral("Tandor's path, %@, is not valid UTF-8, so no set-up text can name it. "
                        "Move Tandor to a folder whose name is valid UTF-8."),
-        {ui::displayPath(services_.executablePath)});
+        {ui::displayPath(*services_.executablePath)});
 }
 
 QString AssistantSheetModel::proposalSummary() const {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,8 @@ class AssistantSheetModel : public QObject {
     Q_PROPERTY(int client READ client WRITE setClient NOTIFY clientChanged)
     // Where the chosen app takes its set-up text, translated.
     Q_PROPERTY(QString hint READ hint NOTIFY clientChanged)
-    // The set-up text; empty when the executable's path cannot be written
-    // into it, and snippetError says why.
+    // The set-up text; empty when the executable has no path that can be
+    // written into it, and snippetError says why.
     Q_PROPERTY(QString snippet READ snippet NOTIFY clientChanged)
     Q_PROPERTY(QString snippetError READ snippetError NOTIFY clientChanged)
     // "Copy" was pressed and the app has not changed since.
@@ -63,7 +64,8 @@ class AssistantSheetModel : public QObject {
         std::string settingsPath;
         std::string proposalsPath;
         std::string home;
-        std::string executablePath;
+        // Absent when the executable is no longer where it was started from.
+        std::optional<std::string> executablePath;
         Clock now;
         CopyText copy;
 
@@ -123,6 +125,7 @@ class AssistantSheetModel : public QObject {
     void proposalsChanged();
 
   private:
+    std::optional<std::string> setupText() const;
     void add(const std::vector<AssistantProposal>& items);
     void dismiss(const std::vector<AssistantProposal>& items);
     void readSettings();
