@@ -936,6 +936,18 @@
         <translation>Risultati intermedi di build. Xcode li ricrea alla build successiva.</translation>
     </message>
     <message>
+        <source>It could not be moved: %@</source>
+        <translation>Non è stato possibile spostarlo: %@</translation>
+    </message>
+    <message>
+        <source>It is in use.</source>
+        <translation>È in uso.</translation>
+    </message>
+    <message>
+        <source>It is no longer there.</source>
+        <translation>Non è più lì.</translation>
+    </message>
+    <message>
         <source>It is safe to remove: it is rebuilt automatically when needed.</source>
         <translation>Si può rimuovere senza rischi: viene ricreato automaticamente quando serve.</translation>
     </message>
@@ -946,6 +958,14 @@
     <message>
         <source>It takes %@ today</source>
         <translation>Oggi occupa %@</translation>
+    </message>
+    <message>
+        <source>Its disk has no Trash that can be used safely.</source>
+        <translation>Il suo disco non ha un Cestino che si possa usare in sicurezza.</translation>
+    </message>
+    <message>
+        <source>Its disk is full.</source>
+        <translation>Il suo disco è pieno.</translation>
     </message>
     <message>
         <source>KEEP</source>
@@ -1920,6 +1940,10 @@
         <translation>Tandor lo sposta subito. Puoi ripristinarlo quando vuoi.</translation>
     </message>
     <message>
+        <source>Tandor never moves this to the Trash.</source>
+        <translation>Tandor non sposta mai questo elemento nel Cestino.</translation>
+    </message>
+    <message>
         <source>Tandor only reads during a scan. Nothing moves until you confirm.</source>
         <translation>Durante l'analisi Tandor legge soltanto. Nulla si sposta finché non confermi.</translation>
     </message>
@@ -1998,6 +2022,10 @@
     <message>
         <source>The app's settings; some apps keep all their data here too.</source>
         <translation>Le impostazioni dell'app; alcune app tengono qui anche tutti i loro dati.</translation>
+    </message>
+    <message>
+        <source>The cleanup history could not be written, so it stayed.</source>
+        <translation>Non è stato possibile scrivere la cronologia delle pulizie, quindi è rimasto qui.</translation>
     </message>
     <message>
         <source>The list below shows the same items.</source>
@@ -2250,6 +2278,10 @@
     <message>
         <source>You could free</source>
         <translation>Potresti liberare</translation>
+    </message>
+    <message>
+        <source>You have no permission to move it.</source>
+        <translation>Non hai il permesso di spostarlo.</translation>
     </message>
     <message>
         <source>You moved %lld .%@ files from %@ to the Trash in the last %lld months (%@)</source>

@@ -1,10 +1,14 @@
 #include "TandorReview/ReviewCommitter.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <span>
 #include <unordered_set>
 
 #include "TandorCore/CheckedMath.hpp"
+#include "TandorCore/FileError.hpp"
+#include "TandorReview/MoveError.hpp"
+#include "TandorReview/ReviewError.hpp"
 
 namespace tandor {
 namespace {
@@ -29,6 +33,48 @@ std::unordered_set<std::string> originalPaths(const std::vector<HistoryRecord>& 
         paths.insert(record.originalPath);
     }
     return paths;
+}
+
+CommitResult::Failure::Reason reasonOf(int errorNumber) {
+    using enum CommitResult::Failure::Reason;
+    switch (errorNumber) {
+        case ENOENT:
+        case ENOTDIR:
+            return gone;
+        case EBUSY:
+        case ETXTBSY:
+            return inUse;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return noPermission;
+        case ENOSPC:
+        case EDQUOT:
+            return noSpace;
+        default:
+            return other;
+    }
+}
+
+CommitResult::Failure::Reason reasonOf(const std::exception& error) {
+    using enum CommitResult::Failure::Reason;
+    if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
+        return reasonOf(fileError->errorNumber());
+    }
+    if (const auto* reviewError = dynamic_cast<const ReviewError*>(&error)) {
+        switch (reviewError->errorCase()) {
+            case ReviewError::Case::protectedFromTrash:
+                return protectedPlace;
+            case ReviewError::Case::noTrashOnVolume:
+                return noTrash;
+            default:
+                return other;
+        }
+    }
+    if (const auto* moveError = dynamic_cast<const MoveError*>(&error)) {
+        return moveError->errorCase() == MoveError::Case::sourceMissing ? gone : other;
+    }
+    return other;
 }
 
 }  // namespace
@@ -69,7 +115,8 @@ CommitResult ReviewCommitter::commit(ReviewPile& pile) const {
         }
         for (std::size_t i = 0; i < batch.size(); ++i) {
             if (journalError) {
-                result.failed.push_back({batch[i].path, *journalError});
+                result.failed.push_back(
+                    {batch[i].path, *journalError, CommitResult::Failure::Reason::notRecorded});
             } else {
                 move(batch[i], std::move(records[i].record), *journal, result);
             }
@@ -100,7 +147,7 @@ void ReviewCommitter::move(const ReviewPile::Entry& entry, HistoryRecord record,
     try {
         outcome = trasher_->trash(entry.path);
     } catch (const std::exception& error) {
-        result.failed.push_back({entry.path, error.what()});
+        result.failed.push_back({entry.path, error.what(), reasonOf(error)});
         return;
     }
     record.trashedPath = std::move(outcome.path);

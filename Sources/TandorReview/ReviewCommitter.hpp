@@ -19,8 +19,22 @@ namespace tandor {
 // The outcome of one commit.
 struct CommitResult {
     struct Failure {
+        // What stopped the item, for a short reason beside it; other when
+        // only the error's text says.
+        enum class Reason {
+            gone,
+            inUse,
+            noPermission,
+            noSpace,
+            protectedPlace,
+            noTrash,
+            notRecorded,
+            other,
+        };
+
         std::string path;
         std::string error;
+        Reason reason = Reason::other;
     };
 
     struct PartialMove {

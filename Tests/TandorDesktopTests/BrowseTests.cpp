@@ -397,6 +397,22 @@ TEST_F(BrowseStateTest, AddingToThePileUsesTheExactPath) {
     EXPECT_EQ(model.pileCount(), 1);
 }
 
+TEST_F(BrowseStateTest, AFolderHoldingTheTrashIsNotOfferedForThePile) {
+    ScanModel model;
+    browse.setScanModel(&model);
+    browse.setRoot(folderNode(
+        home.path(),
+        {folderNode(home / ".local", {folderNode(home / ".local/share",
+                                                 {fileNode(home / ".local/share/Trash", 900)})}),
+         fileNode(home / "notes.txt", 100)}));
+    FolderListModel& list = *browse.folder();
+    EXPECT_TRUE(roleOf(list, 0, FolderListModel::IsProtectedRole).toBool());
+    EXPECT_FALSE(roleOf(list, 1, FolderListModel::IsProtectedRole).toBool());
+    EXPECT_FALSE(list.addToPile(0));
+    EXPECT_TRUE(list.addToPile(1));
+    EXPECT_EQ(model.pileCount(), 1);
+}
+
 // ---- File manager ------------------------------------------------------------
 
 TEST(FileManagerReveal, UrisKeepTheBytesAndParentsAreFolders) {

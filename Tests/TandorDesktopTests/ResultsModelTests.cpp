@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QFile>
 #include <QSettings>
+#include <QSignalSpy>
 #include <filesystem>
 #include <fstream>
 
@@ -11,9 +12,11 @@
 #include "Results/PileListModel.hpp"
 #include "Results/ResultsText.hpp"
 #include "Results/SuggestionListModel.hpp"
+#include "Shell/PileCommit.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorAnalyzers/FileClassifier.hpp"
 #include "TandorCore/ByteFormat.hpp"
+#include "TandorShared/Texts.hpp"
 #include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -230,6 +233,48 @@ TEST_F(PileListTest, CommitMovesToTheTrashAndKeepsWhatFailed) {
     EXPECT_EQ(model.lastCommitMessage(), scanModel.lastCommitMessage());
 }
 
+TEST_F(PileListTest, AFailedRowSaysWhyUntilItLeavesThePile) {
+    model.setScanModel(&scanModel);
+    const std::string missing = home / "missing";
+    scanModel.addToPile({missing, 5, std::nullopt});
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    model.commit();
+
+    // Nothing moved, so only the reasons tell the view something changed.
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(changed.last().at(2).value<QList<int>>().contains(PileListModel::ReasonRole));
+    EXPECT_EQ(cell(model, 0, PileListModel::ReasonRole).toString(), "It is no longer there.");
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_EQ(cell(model, 0, PileListModel::ReasonRole).toString(), "Non è più lì.");
+    ui::Texts::setLanguage(QStringLiteral("en"));
+
+    model.remove(0);
+    scanModel.addToPile({missing, 5, std::nullopt});
+    EXPECT_EQ(cell(model, 0, PileListModel::ReasonRole).toString(), "");
+
+    model.commit();
+    std::ofstream(missing) << "back";
+    addFile("other", 1);
+    model.commit();
+    EXPECT_TRUE(model.isEmpty());
+    EXPECT_EQ(scanModel.pileFailure(missing), nullptr);
+}
+
+TEST(PileFailureReason, AnUnknownErrorShowsTheEnginesSentenceInEitherLanguage) {
+    const std::string path = "/h/caf\xC3\xA9";
+    const CommitResult::Failure failure{path,
+                                        "Cannot move to the Trash " + path + ": Input/output error",
+                                        CommitResult::Failure::Reason::other};
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_EQ(PileCommit::failureReason(failure),
+              "Non è stato possibile spostarlo: Cannot move to the Trash /h/café: Input/output "
+              "error");
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(PileCommit::failureReason(failure),
+              "It could not be moved: Cannot move to the Trash /h/café: Input/output error");
+}
+
 TEST_F(PileListTest, ShowsANameThatIsNotUtf8AndRemovesThatVeryEntry) {
     model.setScanModel(&scanModel);
     const std::string odd = home / "caf\xE9";
@@ -408,6 +453,29 @@ TEST(Categories, DetailSharesRelatedSuggestionsAndLargestItems) {
     EXPECT_TRUE(detail.largest()[0].toMap()["inPile"].toBool());
     ASSERT_EQ(detail.owners().size(), 1);
     EXPECT_DOUBLE_EQ(detail.owners()[0].toMap()["fraction"].toDouble(), 1.0);
+}
+
+TEST(Categories, TheTrashAmongTheLargestItemsIsNotOfferedForThePile) {
+    testing::FixtureHome home;
+    CategoryListModel model;
+    model.setContent(breakdownOf(home.path(), {"notes.txt", ".local/share/Trash"}), {}, {});
+    ScanModel scanModel;
+    model.detail()->setScanModel(&scanModel);
+    std::map<QString, bool> offered;
+    for (int kind = 0; kind < model.rowCount(); ++kind) {
+        model.select(kind);
+        for (const QVariant& item : model.detail()->largest()) {
+            offered[item.toMap()["path"].toString()] = !item.toMap()["isProtected"].toBool();
+        }
+        for (int item = 0; item < model.detail()->largest().size(); ++item) {
+            model.detail()->addToPile(item);
+        }
+    }
+    EXPECT_EQ(offered,
+              (std::map<QString, bool>{{QString::fromStdString(home / ".local/share/Trash"), false},
+                                       {QString::fromStdString(home / "notes.txt"), true}}));
+    ASSERT_EQ(scanModel.pile().count(), 1u);
+    EXPECT_EQ(scanModel.pile().entries()[0].path, home / "notes.txt");
 }
 
 TEST(FeatureTips, ClosingOneTipIsRememberedAndLeavesTheOtherOpen) {

@@ -472,6 +472,31 @@ TEST_F(ScanModelTest, ThePileChangesOnlyThroughTheModelAndAnnouncesEachChange) {
     EXPECT_EQ(pileChanges.count(), 4);
 }
 
+TEST_F(ScanModelTest, ThePileRefusesThePlacesThatAreNeverMovedToTheTrash) {
+    std::filesystem::create_directories(home / ".local/share/Trash/files/old");
+    const std::string refused[] = {
+        home / ".local/share/Trash",
+        home / ".local/share/Trash/files/old",
+        home / ".local",
+        home.path(),
+        std::filesystem::path(home.path()).parent_path(),
+        "/",
+        supportFolderPath(),
+    };
+    for (const std::string& path : refused) {
+        EXPECT_FALSE(model.addToPile({path, 1, std::nullopt})) << path;
+    }
+    std::vector<SuggestionItem> items;
+    for (const std::string& path : refused) {
+        items.push_back({path, 1, std::nullopt, std::nullopt});
+    }
+    items.push_back({home / "Documents/notes.txt", 10, std::nullopt, std::nullopt});
+    model.addSuggestionToPile(Suggestion("rule", "title", StorageCategory::caches, std::nullopt,
+                                         SafetyLevel::needsReview, "reason", {}, std::move(items)));
+    ASSERT_EQ(model.pileCount(), 1);
+    EXPECT_EQ(model.pile().entries()[0].path, home / "Documents/notes.txt");
+}
+
 TEST_F(ScanModelTest, ABatchIsAnnouncedOnceWhenTheOutermostEndsAndOnlyIfThePileChanged) {
     QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
     {

@@ -1,14 +1,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "ReviewTestSupport.hpp"
+#include "TandorCore/FileError.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/HistoryJournal.hpp"
+#include "TandorReview/MoveError.hpp"
 #include "TandorReview/QuarantineTrasher.hpp"
 #include "TandorReview/ReviewCommitter.hpp"
+#include "TandorReview/ReviewError.hpp"
 #include "TandorReview/SystemTrasher.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -70,6 +76,7 @@ TEST(ReviewCommitter, OneFailureStaysOnThePileWhileTheOthersGo) {
     ASSERT_EQ(result.failed.size(), 1u);
     EXPECT_EQ(result.failed[0].path, f.home / "b");
     EXPECT_THAT(result.failed[0].error, ::testing::HasSubstr("No such file or directory"));
+    EXPECT_EQ(result.failed[0].reason, CommitResult::Failure::Reason::gone);
     EXPECT_EQ(pile.entries(), (std::vector<Entry>{{f.home / "b", 2000, std::nullopt}}));
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records(), result.moved);
 }
@@ -139,6 +146,7 @@ TEST(ReviewCommitter, AnItemWhoseRecordCannotBeWrittenAheadStaysWhereItIsAndSays
     ASSERT_EQ(result.failed.size(), 2u);
     for (const auto& failure : result.failed) {
         EXPECT_THAT(failure.error, ::testing::HasSubstr(supportFolderPath() + ": Not a directory"));
+        EXPECT_EQ(failure.reason, CommitResult::Failure::Reason::notRecorded);
     }
     EXPECT_EQ(contentsOf(f.home / "a"), "a");
     EXPECT_EQ(contentsOf(f.home / "b"), "b");
@@ -206,6 +214,57 @@ TEST(ReviewCommitter, APartialMoveIsRecordedAndListedWithWhatStayedBehind) {
     EXPECT_EQ(result.partiallyMoved[0].originalPath, home / "partly");
     EXPECT_EQ(result.partiallyMoved[0].leftBehind, std::vector<std::string>{home / "partly/late"});
     EXPECT_TRUE(pile.isEmpty());
+}
+
+// Throws, for each path, the error the test gave for it.
+class RefusingTrasher final : public Trasher {
+  public:
+    explicit RefusingTrasher(std::map<std::string, std::function<void()>> throwers)
+        : throwers_(std::move(throwers)) {}
+
+    MoveOutcome trash(const std::string& path) const override {
+        throwers_.at(path)();
+        return {};
+    }
+
+  private:
+    std::map<std::string, std::function<void()>> throwers_;
+};
+
+TEST(ReviewCommitter, EachFailureCarriesTheKindOfItsError) {
+    using enum CommitResult::Failure::Reason;
+    const struct {
+        std::function<void()> thrower;
+        CommitResult::Failure::Reason reason;
+    } cases[] = {
+        {[] { throw FileError("Cannot move to the Trash", "/x", ENOENT); }, gone},
+        {[] { throw MoveError::sourceMissing("/x"); }, gone},
+        {[] { throw FileError("Cannot move to the Trash", "/x", EBUSY); }, inUse},
+        {[] { throw FileError("Cannot move to the Trash", "/x", EACCES); }, noPermission},
+        {[] { throw FileError("Cannot move to the Trash", "/x", EROFS); }, noPermission},
+        {[] { throw FileError("Cannot create", "/x", ENOSPC); }, noSpace},
+        {[] { throw ReviewError::protectedFromTrash("/x"); }, protectedPlace},
+        {[] { throw ReviewError::noTrashOnVolume("/x"); }, noTrash},
+        {[] { throw FileError("Cannot move to the Trash", "/x", EIO); }, other},
+        {[] { throw std::runtime_error("odd"); }, other},
+    };
+    FixtureHome home;
+    std::map<std::string, std::function<void()>> throwers;
+    ReviewPile pile;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string path = home / std::to_string(i);
+        throwers[path] = cases[i].thrower;
+        pile.add(Entry{path, 1, std::nullopt});
+    }
+    const ReviewCommitter committer(std::make_shared<RefusingTrasher>(throwers),
+                                    std::make_shared<CleanupHistory>(CleanupHistory::defaultURL()));
+
+    const auto result = committer.commit(pile);
+
+    ASSERT_EQ(result.failed.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(result.failed[i].reason, cases[i].reason) << result.failed[i].error;
+    }
 }
 
 TEST(ReviewCommitter, ANameThatIsNotUTF8GoesToTheTrashAndComesBack) {

@@ -87,6 +87,8 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const {
             return QString();
         case InPileRole:
             return pileSource_ != nullptr && pileSource_->pile().contains(child->path());
+        case IsProtectedRole:
+            return ScanModel::isProtected(child->path());
         default:
             return {};
     }
@@ -101,7 +103,8 @@ QHash<int, QByteArray> FolderListModel::roleNames() const {
             {HoveredRole, "isHovered"},
             {ShowsLastOpenedRole, "showsLastOpened"},
             {LastOpenedRole, "lastOpened"},
-            {InPileRole, "inPile"}};
+            {InPileRole, "inPile"},
+            {IsProtectedRole, "isProtected"}};
 }
 
 QString FolderListModel::title() const {

@@ -53,6 +53,8 @@ class FolderListModel : public QAbstractListModel {
         LastOpenedRole,
         // bool: exactly this path is on the review pile.
         InPileRole,
+        // bool: the pile refuses this item (ScanModel::isProtected).
+        IsProtectedRole,
     };
     Q_ENUM(Role)
 

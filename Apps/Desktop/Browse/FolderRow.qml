@@ -20,6 +20,7 @@ ItemDelegate {
     required property bool showsLastOpened
     required property string lastOpened
     required property bool inPile
+    required property bool isProtected
 
     hoverEnabled: true
     padding: 6
@@ -47,8 +48,9 @@ ItemDelegate {
     Menu {
         id: menu
         MenuItem {
-            text: row.inPile ? Texts.tr("In Pile") : Texts.tr("Add to Pile")
-            enabled: !row.inPile
+            text: row.isProtected ? Texts.tr("Tandor never moves this to the Trash.")
+                                  : row.inPile ? Texts.tr("In Pile") : Texts.tr("Add to Pile")
+            enabled: !row.inPile && !row.isProtected
             onTriggered: row.folder.addToPile(row.index)
         }
         MenuItem {

@@ -251,6 +251,7 @@ Item {
                                     onClicked: view.detail.showInFileManager(item.index)
                                 }
                                 ToolButton {
+                                    visible: !item.modelData.isProtected
                                     text: item.modelData.inPile ? "▣" : "⇩"
                                     enabled: !item.modelData.inPile
                                     hoverEnabled: true

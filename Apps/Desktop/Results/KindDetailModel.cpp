@@ -96,9 +96,11 @@ QVariantList KindDetailModel::largest() const {
         return rows;
     }
     for (const auto& item : total_->largest) {
-        rows.append(QVariantMap{{QStringLiteral("path"), results::displayPath(item.path)},
-                                {QStringLiteral("sizeText"), bytesText(item.bytes)},
-                                {QStringLiteral("inPile"), pile_.covers(item.path)}});
+        rows.append(
+            QVariantMap{{QStringLiteral("path"), results::displayPath(item.path)},
+                        {QStringLiteral("sizeText"), bytesText(item.bytes)},
+                        {QStringLiteral("inPile"), pile_.covers(item.path)},
+                        {QStringLiteral("isProtected"), ScanModel::isProtected(item.path)}});
     }
     return rows;
 }

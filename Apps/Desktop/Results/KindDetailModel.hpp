@@ -36,7 +36,8 @@ class KindDetailModel : public QObject {
     Q_PROPERTY(QString relatedText READ relatedText NOTIFY changed)
     // [{name, sizeText, fraction}], fraction of the largest owner's bytes.
     Q_PROPERTY(QVariantList owners READ owners NOTIFY changed)
-    // [{path, sizeText, inPile}]; inPile when the pile already covers it.
+    // [{path, sizeText, inPile, isProtected}]; inPile when the pile already
+    // covers it, isProtected when the pile refuses it (ScanModel::isProtected).
     Q_PROPERTY(QVariantList largest READ largest NOTIFY largestChanged)
 
   public:

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "Results/ResultsText.hpp"
+#include "Shell/PileCommit.hpp"
 
 namespace tandor {
 
@@ -32,6 +33,10 @@ void PileListModel::setScanModel(ScanModel* model) {
 void PileListModel::followPile() {
     if (scanModel_) {
         setPile(scanModel_->pile());
+        // A commit that moves nothing changes no row, only the reasons.
+        if (!rows_.empty()) {
+            emit dataChanged(index(0), index(rowCount() - 1), {ReasonRole});
+        }
     }
 }
 
@@ -164,13 +169,21 @@ QVariant PileListModel::data(const QModelIndex& index, int role) const {
             return results::displayPath(entry.path);
         case SizeTextRole:
             return results::bytesText(entry.bytes);
+        case ReasonRole:
+            return reason(entry.path);
         default:
             return {};
     }
 }
 
+QString PileListModel::reason(const std::string& path) const {
+    const CommitResult::Failure* failure = scanModel_ ? scanModel_->pileFailure(path) : nullptr;
+    return failure ? PileCommit::failureReason(*failure) : QString();
+}
+
 QHash<int, QByteArray> PileListModel::roleNames() const {
-    return {{NameRole, "name"}, {PathRole, "path"}, {SizeTextRole, "sizeText"}};
+    return {
+        {NameRole, "name"}, {PathRole, "path"}, {SizeTextRole, "sizeText"}, {ReasonRole, "reason"}};
 }
 
 void PileListModel::remove(int row) {

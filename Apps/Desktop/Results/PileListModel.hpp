@@ -36,6 +36,7 @@ class PileListModel : public QAbstractListModel {
         NameRole = Qt::UserRole + 1,  // QString: last component of the path
         PathRole,                     // QString: the full path, for the tooltip
         SizeTextRole,                 // QString: the entry's bytes, formatted
+        ReasonRole,                   // QString: why the last commit left it; or ""
     };
     Q_ENUM(Role)
 
@@ -76,6 +77,7 @@ class PileListModel : public QAbstractListModel {
     // Once only rows still on the pile are left: inserts what joined and
     // refreshes what changed.
     void insertAndRefreshRows(const std::vector<ReviewPile::Entry>& next, std::size_t from);
+    QString reason(const std::string& path) const;
 
     QPointer<ScanModel> scanModel_;
     std::vector<ReviewPile::Entry> rows_;

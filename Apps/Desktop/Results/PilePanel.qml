@@ -62,6 +62,7 @@ Item {
                 required property string name
                 required property string path
                 required property string sizeText
+                required property string reason
                 width: ListView.view.width
                 hoverEnabled: true
                 PlainToolTip {
@@ -70,13 +71,26 @@ Item {
                     delay: 600
                 }
                 contentItem: RowLayout {
-                    Text {
+                    ColumnLayout {
                         Layout.fillWidth: true
-                        text: row.name
-                        textFormat: Text.PlainText
-                        elide: Text.ElideMiddle
-                        maximumLineCount: 1
-                        color: Theme.primaryText
+                        spacing: 2
+                        Text {
+                            Layout.fillWidth: true
+                            text: row.name
+                            textFormat: Text.PlainText
+                            elide: Text.ElideMiddle
+                            maximumLineCount: 1
+                            color: Theme.primaryText
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            visible: row.reason !== ""
+                            text: row.reason
+                            textFormat: Text.PlainText
+                            wrapMode: Text.Wrap
+                            font.pixelSize: 11
+                            color: Theme.secondaryText
+                        }
                     }
                     Text {
                         text: row.sizeText

@@ -48,6 +48,47 @@ QString historyFailure(const std::string& error) {
                          {ui::fromEngine(error)});
 }
 
+namespace {
+
+// The engine's sentence with the entry's path, where it appears, decoded from
+// the path's own bytes: a name that is not UTF-8 reads as the file manager
+// shows it.
+QString errorText(const CommitResult::Failure& failure) {
+    const std::string_view error = failure.error;
+    const auto at = failure.path.empty() ? std::string_view::npos : error.find(failure.path);
+    if (at == std::string_view::npos) {
+        return ui::fromEngine(error);
+    }
+    return ui::fromEngine(error.substr(0, at)) + ui::displayPath(failure.path) +
+           ui::fromEngine(error.substr(at + failure.path.size()));
+}
+
+}  // namespace
+
+QString failureReason(const CommitResult::Failure& failure) {
+    using enum CommitResult::Failure::Reason;
+    switch (failure.reason) {
+        case gone:
+            return ui::Texts::tr(QStringLiteral("It is no longer there."));
+        case inUse:
+            return ui::Texts::tr(QStringLiteral("It is in use."));
+        case noPermission:
+            return ui::Texts::tr(QStringLiteral("You have no permission to move it."));
+        case noSpace:
+            return ui::Texts::tr(QStringLiteral("Its disk is full."));
+        case protectedPlace:
+            return ui::Texts::tr(QStringLiteral("Tandor never moves this to the Trash."));
+        case noTrash:
+            return ui::Texts::tr(QStringLiteral("Its disk has no Trash that can be used safely."));
+        case notRecorded:
+            return ui::Texts::tr(
+                QStringLiteral("The cleanup history could not be written, so it stayed."));
+        case other:
+            break;
+    }
+    return ui::Texts::tr(QStringLiteral("It could not be moved: %@"), {errorText(failure)});
+}
+
 QString message(std::int64_t movedCount, std::int64_t freedBytes, std::int64_t failedCount,
                 const std::optional<std::string>& historySaveError) {
     QString text = ui::Texts::tr(

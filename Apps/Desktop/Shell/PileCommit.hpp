@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TandorCore/Suggestion.hpp"
+#include "TandorReview/ReviewCommitter.hpp"
 
 namespace tandor {
 
@@ -34,6 +35,11 @@ QString message(std::int64_t movedCount, std::int64_t freedBytes, std::int64_t f
 
 // "Could not update the cleanup history: %@" in the current language.
 QString historyFailure(const std::string& error);
+
+// Why a failed entry stayed on the pile, in one short sentence of the current
+// language. A failure of no known kind shows the engine's own sentence, with
+// the entry's path in it shown from its bytes.
+QString failureReason(const CommitResult::Failure& failure);
 
 }  // namespace PileCommit
 }  // namespace tandor

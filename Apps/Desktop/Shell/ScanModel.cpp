@@ -17,6 +17,7 @@
 
 #include "Shell/HomeScan.hpp"
 #include "Shell/PileCommit.hpp"
+#include "TandorAssistant/ProtectedPlaces.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
@@ -179,7 +180,14 @@ void ScanModel::addSuggestionToPile(const Suggestion& suggestion) {
     }
 }
 
+bool ScanModel::isProtected(const std::string& path) {
+    return protectedPlaces::refusal(path).has_value();
+}
+
 bool ScanModel::addEntryKeepingAbsorbed(ReviewPile::Entry entry) {
+    if (isProtected(entry.path)) {
+        return false;
+    }
     std::vector<ReviewPile::Entry> inside;
     std::copy_if(
         pile_.entries().begin(), pile_.entries().end(), std::back_inserter(inside),
@@ -238,6 +246,8 @@ void ScanModel::changePile(const std::function<void(ReviewPile&)>& change) {
 }
 
 void ScanModel::announcePileChange() {
+    std::erase_if(pileFailures_,
+                  [&](const auto& failure) { return !pile_.contains(failure.first); });
     if (pileBatches_ > 0) {
         pileChangeHeld_ = true;
         return;
@@ -272,6 +282,11 @@ qint64 ScanModel::pileBytes() const {
 
 QString ScanModel::lastCommitMessage() const {
     return lastCommitMessage_;
+}
+
+const CommitResult::Failure* ScanModel::pileFailure(const std::string& path) const {
+    const auto found = pileFailures_.find(path);
+    return found != pileFailures_.end() ? &found->second : nullptr;
 }
 
 const std::set<std::string>& ScanModel::lastMovedPaths() const {
@@ -393,6 +408,10 @@ void ScanModel::commitPile() {
     const ReviewCommitter committer(std::make_shared<SystemTrasher>(), history);
     const CommitResult result = committer.commit(pile_);
     unsavedHistory_ = result.saveError ? history : nullptr;
+    pileFailures_.clear();
+    for (const auto& failure : result.failed) {
+        pileFailures_.emplace(failure.path, failure);
+    }
     announcePileChange();
 
     // The moved items are gone from their places whether or not the history

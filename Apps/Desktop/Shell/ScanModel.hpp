@@ -23,6 +23,7 @@
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/Suggestion.hpp"
+#include "TandorReview/ReviewCommitter.hpp"
 #include "TandorReview/ReviewPile.hpp"
 #include "TandorScanner/ScanProgress.hpp"
 
@@ -129,8 +130,15 @@ class ScanModel : public QObject {
     // from display text: QML asks the C++ view models by row, and they pass
     // the byte paths they hold.
     const ReviewPile& pile() const;
+    // Refuses (false) an entry the pile already covers and one of the places
+    // that are never moved to the Trash (isProtected).
     bool addToPile(ReviewPile::Entry entry);
+    // Adds the suggestion's items that addToPile would take.
     void addSuggestionToPile(const Suggestion& suggestion);
+    // The home folder, a folder holding it, Tandor's data or the Trash, with
+    // what is inside or holds either of the last two: the screens offer no
+    // "add to pile" for it and the pile refuses it.
+    static bool isProtected(const std::string& path);
     void removeFromPile(const std::string& path);
     Q_INVOKABLE void undoLastPileAddition();
     // Lets change act on the pile in place (a swipe decision, a finished
@@ -159,6 +167,9 @@ class ScanModel : public QObject {
     SwipeModel* swipe() const { return swipe_; }
 
     QString lastCommitMessage() const;
+    // Why the last commit left the entry with this path on the pile; null for
+    // an entry it did not fail on. Forgotten when the entry leaves the pile.
+    const CommitResult::Failure* pileFailure(const std::string& path) const;
     // The original paths of the items the last commit moved to the Trash;
     // lastMovedPathsChanged follows every commit.
     const std::set<std::string>& lastMovedPaths() const;
@@ -226,6 +237,7 @@ class ScanModel : public QObject {
     // dropped; undoing the addition puts them back.
     std::map<std::string, std::vector<ReviewPile::Entry>> absorbedByAddition_;
     QString lastCommitMessage_;
+    std::map<std::string, CommitResult::Failure, std::less<>> pileFailures_;
     std::set<std::string> lastMovedPaths_;
     // What commits moved since the running scan started: the scan may have
     // read those items before they went, so its results are pruned of them.
