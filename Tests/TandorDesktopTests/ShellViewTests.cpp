@@ -277,6 +277,24 @@ TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
     settingsWindow->close();
 }
 
+TEST_F(MainWindowTest, TheRelaunchDialogSaysTheRestartEmptiesAPileThatHoldsItems) {
+    auto* dialog = window->findChild<QObject*>(QStringLiteral("relaunchDialog"));
+    ASSERT_NE(dialog, nullptr);
+    auto* message = dialog->findChild<QObject*>(QStringLiteral("relaunchMessage"));
+    ASSERT_NE(message, nullptr);
+    const auto shown = [&] { return message->property("text").toString().toStdString(); };
+    using ::testing::HasSubstr;
+    using ::testing::Not;
+
+    EXPECT_THAT(shown(), HasSubstr("the new language after a restart"));
+    EXPECT_THAT(shown(), Not(HasSubstr("pile")));
+    const std::string notes = home / "Documents/notes.txt";
+    ASSERT_TRUE(model.addToPile({notes, 5, std::nullopt}));
+    EXPECT_THAT(shown(), HasSubstr("Restarting empties the pile"));
+    model.removeFromPile(notes);
+    EXPECT_THAT(shown(), Not(HasSubstr("pile")));
+}
+
 // Every view of the shell loads on its own without a warning.
 class ShellViewLoading : public ::testing::TestWithParam<const char*> {};
 
