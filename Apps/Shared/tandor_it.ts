@@ -1628,6 +1628,10 @@
         <translation>Riavviare Tandor?</translation>
     </message>
     <message>
+        <source>Restarting empties the pile; nothing on it is moved to the Trash.</source>
+        <translation>Il riavvio svuota la pila; nulla di ciò che contiene viene spostato nel Cestino.</translation>
+    </message>
+    <message>
         <source>Restore All (%lld)</source>
         <translation>Ripristina tutti (%lld)</translation>
     </message>

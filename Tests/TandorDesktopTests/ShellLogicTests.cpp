@@ -241,6 +241,27 @@ TEST(ShellSettingsTest, RelaunchRunsTheRelauncher) {
     EXPECT_EQ(relaunches, 1);
 }
 
+TEST(ShellSettingsTest, AStoredGeometryFitsOnlyWhollyOnOneScreen) {
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const struct {
+        QRect geometry;
+        bool fits;
+    } cases[] = {
+        {QRect(100, 80, 1100, 720), true},
+        {QRect(2000, 100, 1000, 700), true},   // on the second screen
+        {QRect(1500, 100, 1100, 720), false},  // straddles both
+        {QRect(1000, 500, 1100, 720), false},  // runs off the first
+        {QRect(-50, 0, 1100, 720), false},     // left of every screen
+        {QRect(0, 0, 1920, 1080), true},       // exactly the screen
+        {QRect(3300, 100, 900, 560), false},   // a screen since unplugged
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShellSettings::fitsOnAScreen(c.geometry, screens), c.fits)
+            << c.geometry.x() << "," << c.geometry.y();
+    }
+    EXPECT_FALSE(ShellSettings::fitsOnAScreen(QRect(0, 0, 900, 560), {}));
+}
+
 // Qt draws with its global thread pool (image scaling, the raster engine's
 // fills): background work that fills our own pool must not hold a drawing up.
 TEST(BackgroundPoolTest, WorkFillingThePoolDoesNotHoldUpDrawing) {

@@ -277,6 +277,67 @@ TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
     settingsWindow->close();
 }
 
+TEST_F(MainWindowTest, TheRelaunchDialogSaysTheRestartEmptiesAPileThatHoldsItems) {
+    auto* dialog = window->findChild<QObject*>(QStringLiteral("relaunchDialog"));
+    ASSERT_NE(dialog, nullptr);
+    auto* message = dialog->findChild<QObject*>(QStringLiteral("relaunchMessage"));
+    ASSERT_NE(message, nullptr);
+    const auto shown = [&] { return message->property("text").toString().toStdString(); };
+    using ::testing::HasSubstr;
+    using ::testing::Not;
+
+    EXPECT_THAT(shown(), HasSubstr("the new language after a restart"));
+    EXPECT_THAT(shown(), Not(HasSubstr("pile")));
+    const std::string notes = home / "Documents/notes.txt";
+    ASSERT_TRUE(model.addToPile({notes, 5, std::nullopt}));
+    EXPECT_THAT(shown(), HasSubstr("Restarting empties the pile"));
+    model.removeFromPile(notes);
+    EXPECT_THAT(shown(), Not(HasSubstr("pile")));
+}
+
+// The relaunch stores where the main window is; the next main window takes
+// that place once, and only when it fits on a screen that is present.
+TEST(MainWindowRelaunchTest, TheNextMainWindowOpensWhereTheLastOneWas) {
+    const testing::SettingsFolder settings;
+    const testing::FixtureHome home;
+    const testing::QmlWarnings warnings;
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    ScanModel model;
+    ShellSettings::setRelauncher([] {});
+    ShellSettings::setScreenAreas([] { return QList<QRect>{QRect(0, 0, 2560, 1440)}; });
+    const QRect moved(230, 140, 1234, 777);
+    {
+        QQmlApplicationEngine engine;
+        ApplicationEngine::prepare(engine, model);
+        QQuickWindow* window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window));
+        window->setGeometry(moved);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->geometry() == moved; }, 2000));
+        QMetaObject::invokeMethod(window->findChild<QObject*>(QStringLiteral("relaunchDialog")),
+                                  "accept");
+        EXPECT_EQ(QSettings().value(ShellSettings::relaunchGeometryKey).toRect(), moved);
+    }
+    const auto nextWindowGeometry = [&] {
+        QQmlApplicationEngine engine;
+        ApplicationEngine::prepare(engine, model);
+        QQuickWindow* window = nullptr;
+        [&] { ASSERT_NO_FATAL_FAILURE(testing::loadMainWindow(engine, window)); }();
+        return window != nullptr ? window->geometry() : QRect();
+    };
+    EXPECT_EQ(nextWindowGeometry(), moved);
+    // Taken once: a later plain launch opens at the default size.
+    EXPECT_EQ(nextWindowGeometry().size(), QSize(1100, 720));
+
+    // Stored for a screen that has since gone: not applied.
+    QSettings().setValue(ShellSettings::relaunchGeometryKey, QRect(2600, 100, 1100, 720));
+    EXPECT_EQ(nextWindowGeometry().size(), QSize(1100, 720));
+    EXPECT_FALSE(QSettings().contains(ShellSettings::relaunchGeometryKey));
+
+    ShellSettings::setScreenAreas({});
+    ShellSettings::setRelauncher({});
+    EXPECT_TRUE(testing::QmlWarnings::messages().isEmpty()) << testing::allWarnings().toStdString();
+}
+
 // Every view of the shell loads on its own without a warning.
 class ShellViewLoading : public ::testing::TestWithParam<const char*> {};
 

@@ -20,6 +20,9 @@ ApplicationWindow {
     title: "Tandor"
     color: Theme.canvas
 
+    // Back where it was when the language change restarted Tandor.
+    Component.onCompleted: ShellSettings.placeMainWindow(window)
+
     menuBar: MenuBar {
         Menu {
             title: "Tandor"

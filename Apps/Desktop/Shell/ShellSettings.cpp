@@ -1,9 +1,13 @@
 #include "Shell/ShellSettings.hpp"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QVariantMap>
+#include <QWindow>
+#include <algorithm>
 
 namespace tandor {
 namespace {
@@ -21,6 +25,19 @@ void relaunchApplication() {
 ShellSettings::Relauncher& currentRelauncher() {
     static ShellSettings::Relauncher relauncher = relaunchApplication;
     return relauncher;
+}
+
+QList<QRect> presentScreenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.append(screen->geometry());
+    }
+    return areas;
+}
+
+ShellSettings::ScreenAreas& currentScreenAreas() {
+    static ShellSettings::ScreenAreas areas = presentScreenAreas;
+    return areas;
 }
 
 const QStringList& languageCodes() {
@@ -104,11 +121,41 @@ bool ShellSettings::chooseLanguage(const QString& code) {
 }
 
 void ShellSettings::relaunch() {
+    if (mainWindow_) {
+        QSettings settings;
+        settings.setValue(relaunchGeometryKey, mainWindow_->geometry());
+        // The new process reads it at once, before this one has quit.
+        settings.sync();
+    }
     currentRelauncher()();
+}
+
+void ShellSettings::placeMainWindow(QWindow* window) {
+    mainWindow_ = window;
+    QSettings settings;
+    const QVariant stored = settings.value(relaunchGeometryKey);
+    // Only the launch right after a relaunch takes the place.
+    settings.remove(relaunchGeometryKey);
+    if (window == nullptr || !stored.canConvert<QRect>()) {
+        return;
+    }
+    const QRect geometry = stored.toRect();
+    if (geometry.isValid() && fitsOnAScreen(geometry, currentScreenAreas()())) {
+        window->setGeometry(geometry);
+    }
+}
+
+bool ShellSettings::fitsOnAScreen(const QRect& geometry, const QList<QRect>& screens) {
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QRect& screen) { return screen.contains(geometry); });
 }
 
 void ShellSettings::setRelauncher(Relauncher relauncher) {
     currentRelauncher() = relauncher ? std::move(relauncher) : Relauncher(relaunchApplication);
+}
+
+void ShellSettings::setScreenAreas(ScreenAreas areas) {
+    currentScreenAreas() = areas ? std::move(areas) : ScreenAreas(presentScreenAreas);
 }
 
 }  // namespace tandor
