@@ -16,6 +16,14 @@
         <translation>%@ Si riforma, quindi un controllo settimanale lo tiene piccolo.</translation>
     </message>
     <message>
+        <source>%@ is a link to %@. Choose that folder itself.</source>
+        <translation>%1$@ è un collegamento a %2$@. Scegli direttamente quella cartella.</translation>
+    </message>
+    <message>
+        <source>%@ is a link, not a folder.</source>
+        <translation>%@ è un collegamento, non una cartella.</translation>
+    </message>
+    <message>
         <source>%@ is installed</source>
         <translation>%@ è installata</translation>
     </message>

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "SettingsFolder.hpp"
@@ -212,6 +213,66 @@ TEST_F(SortingModelTest, AChosenFolderIsRegisteredOnceAndOnlyWhenItIsThere) {
     model->chooseOwnFolder([&](std::optional<SortingFolder> folder) { chosen = folder; });
     EXPECT_FALSE(chosen);
     EXPECT_EQ(chooser->prompts.front(), "Use This Folder");
+}
+
+struct OwnFolderCase {
+    const char* name;
+    // Relative to the home.
+    const char* chosen;
+    // Registered under its own path, or refused with this message.
+    const char* message;
+};
+
+class OwnFolderChoice : public SortingModelTest,
+                        public ::testing::WithParamInterface<OwnFolderCase> {};
+
+// A link is refused, and the message says so, naming where it leads when that
+// is a folder; a folder reached through a link higher up is still a folder.
+TEST_P(OwnFolderChoice, ALinkIsRefusedWithTheReasonAndAFolderIsTaken) {
+    std::filesystem::create_directories(home / "Projects/Work/Drafts");
+    std::filesystem::create_directory_symlink("Projects/Work", home / "Work");
+    std::filesystem::create_symlink("Nowhere", home / "Gone");
+    std::filesystem::create_symlink(file("plain.txt"), home / "Plain");
+    const auto model = makeModel();
+    chooser->answer = home / GetParam().chosen;
+
+    std::optional<SortingFolder> chosen;
+    model->chooseOwnFolder([&](std::optional<SortingFolder> folder) { chosen = folder; });
+    EXPECT_EQ(model->message(), GetParam().message);
+    if (!std::string_view(GetParam().message).empty()) {
+        EXPECT_FALSE(chosen);
+        EXPECT_TRUE(model->folders().empty());
+        EXPECT_FALSE(model->destinationID());
+        return;
+    }
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->path, home / GetParam().chosen);
+    EXPECT_EQ(model->destinationID(), chosen->id);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OwnFolderChoice,
+    ::testing::Values(
+        OwnFolderCase{"ALinkToAFolder", "Work",
+                      "~/Work is a link to ~/Projects/Work. Choose that folder itself."},
+        OwnFolderCase{"ADanglingLink", "Gone", "~/Gone is a link, not a folder."},
+        OwnFolderCase{"ALinkToAFile", "Plain", "~/Plain is a link, not a folder."},
+        OwnFolderCase{"AFolder", "Projects/Work", ""},
+        OwnFolderCase{"AFolderThroughALink", "Work/Drafts", ""}),
+    [](const ::testing::TestParamInfo<OwnFolderCase>& shown) {
+        return std::string(shown.param.name);
+    });
+
+TEST_F(SortingModelTest, ALinkIsRefusedInItalianToo) {
+    std::filesystem::create_directories(home / "Projects/Work");
+    std::filesystem::create_directory_symlink(home / "Projects/Work", home / "Work");
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    const auto model = makeModel();
+    chooser->answer = home / "Work";
+    model->chooseOwnFolder();
+    EXPECT_EQ(model->message(),
+              "~/Work è un collegamento a ~/Projects/Work. Scegli direttamente quella cartella.");
+    ui::Texts::setLanguage(QStringLiteral("en"));
 }
 
 // The folder dialog's answer is a URL: the path is its local file in the

@@ -96,13 +96,15 @@ class SwipeTabTest : public ::testing::Test {
         QTest::qWait(50);
     }
 
-    // Answers every request of the folder chooser with folder.
+    // Answers every request of the folder chooser with folderAnswer, folder
+    // to begin with.
     void answerFolderRequestsWith(const std::string& folder) {
+        folderAnswer = folder;
         auto* chooser =
             qobject_cast<DialogFolderChooser*>(model->swipe()->sorting()->folderChooserObject());
         ASSERT_NE(chooser, nullptr);
-        QObject::connect(chooser, &DialogFolderChooser::requested, chooser, [chooser, folder] {
-            chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folder)));
+        QObject::connect(chooser, &DialogFolderChooser::requested, chooser, [this, chooser] {
+            chooser->accept(QUrl::fromLocalFile(QString::fromStdString(folderAnswer)));
         });
     }
 
@@ -143,6 +145,7 @@ class SwipeTabTest : public ::testing::Test {
 
     testing::SettingsFolder settings;
     testing::FixtureHome home;
+    std::string folderAnswer;
     const testing::QmlWarnings warnings;
     std::unique_ptr<ScanModel> model;
     QQmlApplicationEngine engine;
@@ -281,6 +284,17 @@ TEST_F(SwipeTabTest, UpWithoutADestinationAsksForOneAndMovesTheFileThere) {
     EXPECT_EQ(position(), 0u);
     EXPECT_TRUE(isThere(path));
 
+    // A link to the folder is refused: the picker stays and says why.
+    std::filesystem::create_directory_symlink(folder, home / "Link");
+    folderAnswer = home / "Link";
+    click(only("ownFolder"));
+    ASSERT_NE(only("pickerMessage"), nullptr);
+    EXPECT_EQ(only("pickerMessage")->property("text").toString(),
+              "~/Link is a link to ~/Sorted. Choose that folder itself.");
+    EXPECT_NE(only("ownFolder"), nullptr);
+    EXPECT_EQ(position(), 0u);
+
+    folderAnswer = folder;
     click(only("ownFolder"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return position() == 1u; }, 10'000));
     EXPECT_FALSE(isThere(path));

@@ -7,10 +7,13 @@ import Tandor.Shared
 // Asks where a file should go when Move has no destination yet: a sorting
 // folder, one of the user's folders or a new sorting folder becomes the
 // destination. Reports through done(chosen) and never moves a file itself.
+// The sorting model's message says why a chosen folder was not taken.
 Popup {
     id: sheet
 
     property SortingFolderList folders: null
+    readonly property SortingModel sorting: folders && folders.scanModel
+                                            ? folders.scanModel.swipe.sorting : null
     property bool reported: false
 
     signal done(bool chosen)
@@ -74,6 +77,16 @@ Popup {
                     sheet.done(true)
                 }
             }
+        }
+        Text {
+            objectName: "pickerMessage"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: sheet.sorting ? sheet.sorting.message : ""
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 11
+            color: Theme.red
         }
         RowLayout {
             Layout.fillWidth: true

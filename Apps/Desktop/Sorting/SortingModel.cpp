@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -91,6 +92,22 @@ std::vector<char> presentItems(const std::vector<MoveRecord>& moves) {
 bool isFolder(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool isLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// The folder the link at path leads to, without any link in its path; nothing
+// when it leads to no folder.
+std::optional<std::string> linkedFolder(const std::string& path) {
+    const std::unique_ptr<char, void (*)(void*)> resolved(::realpath(path.c_str(), nullptr),
+                                                          ::free);
+    if (!resolved || !isFolder(resolved.get())) {
+        return std::nullopt;
+    }
+    return std::string(resolved.get());
 }
 
 // Recently used destinations first, in the recent list's order; then by name
@@ -253,7 +270,12 @@ void SortingModel::chooseOwnFolder(FolderDone done) {
         ui::Texts::tr(QStringLiteral("Use This Folder")),
         [this, guard, done = std::move(done)](std::optional<std::string> path) {
             std::optional<SortingFolder> chosen;
-            if (guard && store_ && path && isFolder(*path)) {
+            // A link is never registered: it could later lead somewhere else,
+            // and moves would follow it there. The user is told where it
+            // leads, to choose that folder itself.
+            if (guard && store_ && path && isLink(*path)) {
+                setMessage(SortingText::linkRefused(*path, linkedFolder(*path), services_.home));
+            } else if (guard && store_ && path && isFolder(*path)) {
                 try {
                     chosen = store_->addFolder(*path, services_.now());
                     setDestinationID(chosen->id);

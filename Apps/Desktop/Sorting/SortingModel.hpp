@@ -94,8 +94,9 @@ class SortingModel : public QObject {
 
     // Asks for one of the user's folders, registers it (a folder already
     // registered comes back as it is) and makes it the destination. A path
-    // is registered only when a folder is at those bytes. done gets the folder,
-    // or nothing.
+    // is registered only when a folder is at those bytes; a link is refused
+    // with the message saying where it leads. done gets the folder, or
+    // nothing.
     using FolderDone = std::function<void(std::optional<SortingFolder>)>;
     void chooseOwnFolder(FolderDone done = {});
     // Asks for the target of folder's move-on fate. A target that is the

@@ -4,12 +4,23 @@
 
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TandorShared/TildePath.hpp"
 
 namespace tandor::SortingText {
 
 QString couldNotSave(const std::string& error) {
     return ui::Texts::tr(QStringLiteral("Could not save the list of sorting folders: %@"),
                          {ui::fromEngine(error)});
+}
+
+QString linkRefused(const std::string& path, const std::optional<std::string>& target,
+                    const std::string& home) {
+    const QString link = ui::displayPath(ui::tildePath(path, home));
+    if (target) {
+        return ui::Texts::tr(QStringLiteral("%@ is a link to %@. Choose that folder itself."),
+                             {link, ui::displayPath(ui::tildePath(*target, home))});
+    }
+    return ui::Texts::tr(QStringLiteral("%@ is a link, not a folder."), {link});
 }
 
 QString finishMessage(const SortingStore::FinishResult& result, const std::string& name) {

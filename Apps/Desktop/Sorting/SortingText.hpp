@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "TandorReview/SortingStore.hpp"
@@ -9,6 +10,11 @@ namespace tandor::SortingText {
 
 // "Could not save the list of sorting folders: %@" with the save's error.
 QString couldNotSave(const std::string& error);
+
+// Why the link at path (shown with home as "~") is not taken as a folder: it
+// names target, the folder the link leads to, when it leads to one.
+QString linkRefused(const std::string& path, const std::optional<std::string>& target,
+                    const std::string& home);
 
 // What finishing the folder named name did: what moved on and what failed,
 // else what waits on the pile, else what moved on, else that the folder stays;
