@@ -427,6 +427,32 @@ TEST_F(ScanModelTest, ACommitDuringAScanIsNotUndoneByThatScansResults) {
     EXPECT_NE(suggestion(model, "cache.user"), nullptr);
 }
 
+// The tree of a scan still holds what later commits moved; screens ask the
+// model what moved since that tree was made.
+TEST_F(ScanModelTest, WhatMovedSinceTheTreeWasMadeIsKeptUntilTheNextTree) {
+    scanToTheEnd(model);
+    model.addSuggestionToPile(*suggestion(model, "cache.npm"));
+    model.commitPile();
+    ASSERT_TRUE(model.addToPile({home / "Documents/letter.txt", 20, std::nullopt}));
+    model.commitPile();
+    EXPECT_THAT(model.movedSinceScan(),
+                ElementsAre(home / ".npm/_cacache", home / "Documents/letter.txt"));
+    EXPECT_TRUE(model.movedSinceScan(home / ".npm/_cacache/index"));
+    EXPECT_FALSE(model.movedSinceScan(home / ".npm"));
+
+    // A commit during the next scan belongs to both trees; the new tree keeps
+    // only it.
+    ASSERT_TRUE(model.scanHome());
+    const auto generation = Access::generation(model);
+    ASSERT_TRUE(model.addToPile({home / "Documents/notes.txt", 10, std::nullopt}));
+    model.commitPile();
+    EXPECT_EQ(model.movedSinceScan().size(), 3U);
+    HomeScan::Outcome next;
+    next.root = model.root();
+    Access::results(model, generation, std::move(next));
+    EXPECT_THAT(model.movedSinceScan(), ElementsAre(home / "Documents/notes.txt"));
+}
+
 TEST_F(ScanModelTest, AHistoryThatCannotBeOpenedMovesNothing) {
     scanToTheEnd(model);
     makeFile(supportFolderPath(), 3);  // a file where the folder belongs

@@ -289,6 +289,14 @@ const CommitResult::Failure* ScanModel::pileFailure(const std::string& path) con
     return found != pileFailures_.end() ? &found->second : nullptr;
 }
 
+const std::set<std::string>& ScanModel::movedSinceScan() const {
+    return movedSinceScan_;
+}
+
+bool ScanModel::movedSinceScan(const std::string& path) const {
+    return PileCommit::isCovered(path, movedSinceScan_);
+}
+
 const std::set<std::string>& ScanModel::lastMovedPaths() const {
     return lastMovedPaths_;
 }
@@ -374,6 +382,7 @@ void ScanModel::publishResults(std::uint64_t generation, HomeScan::Outcome outco
     suggestions_ = movedDuringScan_.empty()
                        ? std::move(outcome.suggestions)
                        : PileCommit::pruned(outcome.suggestions, movedDuringScan_);
+    movedSinceScan_ = std::move(movedDuringScan_);
     movedDuringScan_.clear();
     breakdown_ = std::move(outcome.breakdown);
     inaccessibleCount_ = outcome.inaccessibleCount;
@@ -420,6 +429,7 @@ void ScanModel::commitPile() {
     for (const auto& record : result.moved) {
         moved.insert(record.originalPath);
     }
+    movedSinceScan_.insert(moved.begin(), moved.end());
     lastMovedPaths_ = std::move(moved);
     std::erase_if(absorbedByAddition_, [&](const auto& addition) {
         return PileCommit::isCovered(addition.first, lastMovedPaths_);

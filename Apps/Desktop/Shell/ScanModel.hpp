@@ -173,6 +173,12 @@ class ScanModel : public QObject {
     // The original paths of the items the last commit moved to the Trash;
     // lastMovedPathsChanged follows every commit.
     const std::set<std::string>& lastMovedPaths() const;
+    // The original paths of everything a commit moved since the published
+    // tree was made (the tree still holds them), commits during its scan
+    // included; starts again with each new tree.
+    const std::set<std::string>& movedSinceScan() const;
+    // True when path, or a folder holding it, moved since the tree was made.
+    bool movedSinceScan(const std::string& path) const;
 
     // Starts a scan of the home folder in the background; refused (false)
     // while one runs.
@@ -242,6 +248,7 @@ class ScanModel : public QObject {
     // What commits moved since the running scan started: the scan may have
     // read those items before they went, so its results are pruned of them.
     std::set<std::string> movedDuringScan_;
+    std::set<std::string> movedSinceScan_;
     // A history whose last save failed. Its unsaved records go out with the
     // next commit's save instead of being lost with the object.
     std::shared_ptr<CleanupHistory> unsavedHistory_;
