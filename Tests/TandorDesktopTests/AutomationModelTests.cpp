@@ -283,6 +283,28 @@ TEST_F(AutomationModelTest, ARunPausesWhatGrewAndRecordsOnlyTheOthers) {
     EXPECT_THAT(model.paused(), IsEmpty());
 }
 
+// The evaluation runs on a worker; the user may turn an automation off before
+// its results are applied.
+TEST_F(AutomationModelTest, AnAutomationTurnedOffBeforeItsRunIsAppliedAddsNothing) {
+    auto model = make();
+    for (const auto& rule : {dmgRule, zipRule}) {
+        model.preview(rule, smallTree);
+        model.enable(rule);
+    }
+    const auto evaluation = model.evaluation(smallTree, false);
+    model.disable("rule.dmg");
+    ReviewPile pile;
+    model.applyRun(evaluation(),
+                   [&](ReviewPile::Entry entry) { return pile.add(std::move(entry)); });
+    ASSERT_EQ(pile.count(), 1U);
+    EXPECT_EQ(pile.entries()[0].path, std::string(testing::home) + "/Downloads/d.zip");
+    EXPECT_EQ(model.message().toStdString(),
+              "Automations added 1 items (1 MB) to the pile. Review them, then move them to the "
+              "Trash.");
+    ASSERT_THAT(model.enabled(), SizeIs(1));
+    EXPECT_EQ(model.enabled()[0].rule.id, "rule.zip");
+}
+
 TEST_F(AutomationModelTest, ARunWithNothingOnFindsNothingNew) {
     auto model = make();
     ReviewPile pile;

@@ -90,8 +90,13 @@ void AutomationModel::refresh(const std::vector<Suggestion>& suggestions) {
         suggester.suggest(historyOrNothing(services_.loadHistory), suggestions, on, context());
 }
 
-void AutomationModel::preview(const AutomationRule& rule, const FileNodePtr& tree) {
-    previews_.insert_or_assign(rule.id, evaluator(tree).preview(rule, tree, context()));
+void AutomationModel::preview(const AutomationRule& rule, const FileNodePtr& tree,
+                              const MovedTest& moved) {
+    AutomationPreview preview = evaluator(tree).preview(rule, tree, context());
+    if (moved) {
+        std::erase_if(preview.items, [&](const SuggestionItem& item) { return moved(item.path); });
+    }
+    previews_.insert_or_assign(rule.id, std::move(preview));
 }
 
 bool AutomationModel::canEnable(const AutomationRule& rule) const {
@@ -156,10 +161,18 @@ std::function<AutomationModel::RunResults()> AutomationModel::evaluation(const F
 }
 
 void AutomationModel::applyRun(const RunResults& results, const PileSink& pile) {
+    republishEnabled();
+    std::unordered_set<std::string> stillOn;
+    for (const auto& automation : enabled_) {
+        stillOn.insert(automation.rule.id);
+    }
     std::int64_t itemsAdded = 0;
     std::int64_t bytesAdded = 0;
     for (const auto& result : results) {
         const std::string& id = result.automation.rule.id;
+        if (!stillOn.contains(id)) {
+            continue;
+        }
         if (result.status.statusCase == AutomationRunResult::Status::Case::needsNewPreview) {
             paused_.insert_or_assign(id, result.status.reason);
             continue;
@@ -174,7 +187,6 @@ void AutomationModel::applyRun(const RunResults& results, const PileSink& pile) 
         }
         paused_.erase(id);
     }
-    republishEnabled();
     message_ = itemsAdded > 0
                    ? Texts::tr(QStringLiteral("Automations added %lld items (%@) to the pile. "
                                               "Review them, then move them to the Trash."),

@@ -56,6 +56,9 @@ class AutomationModel {
 
     // Takes one item into the pile; answers whether the pile took it.
     using PileSink = std::function<bool(ReviewPile::Entry)>;
+    // True for a path that went to the Trash, itself or in a folder, since the
+    // tree was scanned: the tree still holds it.
+    using MovedTest = std::function<bool(const std::string& path)>;
 
     explicit AutomationModel(Services services);
 
@@ -71,8 +74,9 @@ class AutomationModel {
     // Proposes rules from the history and these suggestions, leaving out those
     // that are on.
     void refresh(const std::vector<Suggestion>& suggestions);
-    // Previews rule over tree and keeps it under the rule's id.
-    void preview(const AutomationRule& rule, const FileNodePtr& tree);
+    // Previews rule over tree, leaving out the items `moved` answers true for,
+    // and keeps it under the rule's id. An empty test leaves out nothing.
+    void preview(const AutomationRule& rule, const FileNodePtr& tree, const MovedTest& moved = {});
     // A store is open and rule has a preview still valid for it.
     bool canEnable(const AutomationRule& rule) const;
     // Turns a previewed rule on; a refusal or a failed write goes to message.
@@ -87,7 +91,8 @@ class AutomationModel {
     // The same run in two halves, so that the slow one can leave the main
     // thread: `evaluation` previews every automation and records the runs of
     // those not paused in the store; it holds copies of what it needs and may
-    // run on any thread. `applyRun` then fills the pile and the model.
+    // run on any thread. `applyRun` then fills the pile and the model, leaving
+    // out the results of automations turned off since the evaluation began.
     using RunResults = std::vector<AutomationRunResult>;
     std::function<RunResults()> evaluation(const FileNodePtr& tree, bool onlyDue) const;
     void applyRun(const RunResults& results, const PileSink& pile);

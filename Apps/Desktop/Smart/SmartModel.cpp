@@ -71,7 +71,8 @@ void SmartModel::preview(int row, ScanModel* scan) {
     if (rule == nullptr || scan == nullptr || !scan->root()) {
         return;
     }
-    model_.preview(*rule, scan->root());
+    model_.preview(*rule, scan->root(),
+                   [scan](const std::string& path) { return scan->movedSinceScan(path); });
     publish();
 }
 
@@ -104,8 +105,11 @@ void SmartModel::runNow(ScanModel* scan) {
             running_ = false;
             {
                 const ScanModel::PileBatch batch(scan);
+                // Asked here rather than when the run began: a commit may
+                // have landed while the worker evaluated.
                 model_.applyRun(results, [scan](ReviewPile::Entry entry) {
-                    return scan && scan->addToPile(std::move(entry));
+                    return scan && !scan->movedSinceScan(entry.path) &&
+                           scan->addToPile(std::move(entry));
                 });
             }
             publish();

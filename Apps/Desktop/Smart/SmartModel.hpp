@@ -50,14 +50,14 @@ class SmartModel : public QObject {
 
     // The proposals from the history and the scan's current suggestions.
     Q_INVOKABLE void refresh(tandor::ScanModel* scan);
-    // Previews the proposal of this row over the scan's tree; nothing without
-    // a tree.
+    // Previews the proposal of this row over the scan's tree, without what
+    // went to the Trash since the scan; nothing without a tree.
     Q_INVOKABLE void preview(int row, tandor::ScanModel* scan);
     Q_INVOKABLE void enable(int row);
     Q_INVOKABLE void disable(int row);
     // Runs every automation that is on into the scan's pile: the previews
     // and the store's records on a worker, then the pile and the message
-    // here.
+    // here, without what went to the Trash since the scan.
     Q_INVOKABLE void runNow(tandor::ScanModel* scan);
 
   signals:
