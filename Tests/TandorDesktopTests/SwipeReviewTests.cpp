@@ -72,5 +72,32 @@ TEST_F(SwipeReviewTest, ANewScanEndsTheSessionEvenWithTheScreenGone) {
     EXPECT_TRUE(review->cards().isEmpty());
 }
 
+// Back to the decks deals again in the background; a deck opened before that
+// deal is in opens on it, not on the one that still held the tossed cards.
+TEST_F(SwipeReviewTest, ADeckOpenedRightAfterBackToDecksLeavesOutWhatWentOnThePile) {
+    model->swipe()->setBatchSize(1);
+    review->start(0);
+    ASSERT_EQ(review->screen(), "stack");
+    const std::string tossed = model->swipe()->session()->currentCard()->path;
+    ASSERT_TRUE(review->decide(QStringLiteral("toss")));
+    ASSERT_EQ(review->screen(), "summary");
+
+    review->close();
+    review->start(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return review->screen() == "stack"; }, 10'000));
+    EXPECT_EQ(model->swipe()->session()->cards().size(), 2u);
+    EXPECT_FALSE(dealt(tossed));
+
+    // A deck the new deal leaves empty does not open.
+    ASSERT_TRUE(review->decide(QStringLiteral("toss")));
+    review->startNextBatch();
+    ASSERT_TRUE(review->decide(QStringLiteral("toss")));
+    review->close();
+    review->start(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->swipe()->decks()[0].count == 0; }, 10'000));
+    EXPECT_FALSE(model->swipe()->session());
+    EXPECT_EQ(review->screen(), "picker");
+}
+
 }  // namespace
 }  // namespace tandor
