@@ -390,6 +390,9 @@ void ScanModel::publishResults(std::uint64_t generation, HomeScan::Outcome outco
         QSettings().setValue(lastScanFileCountKey, qlonglong{root_->fileCount()});
     }
     phase_ = Phase::ready;
+    // A running swipe session was dealt from the tree just replaced; the Swipe
+    // screen may not be there to end it, as it is not shown during a scan.
+    swipe_->endSession();
     emit resultsChanged();
     emit suggestionsChanged();
     emit phaseChanged();

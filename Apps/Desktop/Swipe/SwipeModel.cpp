@@ -5,6 +5,7 @@
 #include <chrono>
 #include <ctime>
 #include <exception>
+#include <utility>
 
 #include "Shell/BackgroundPool.hpp"
 #include "TandorCore/CheckedMath.hpp"
@@ -76,6 +77,7 @@ void SwipeModel::refresh(const FileNodePtr& root, const HomePlaces& places,
         return;
     }
     const std::uint64_t generation = ++refreshGeneration_;
+    dealing_ = true;
     const int day = dayOf(services_.now());
     std::shared_ptr<const Decks> dealt =
         deal_ && deal_->root == root && deal_->day == day ? deal_->decks : nullptr;
@@ -92,7 +94,12 @@ void SwipeModel::refresh(const FileNodePtr& root, const HomePlaces& places,
                 }
                 Outcome outcome = watcher->result();
                 deal_ = Deal{root, day, std::move(outcome.first)};
+                dealing_ = false;
                 publish(std::move(outcome.second));
+                if (const auto kind = std::exchange(startWhenDealt_, std::nullopt);
+                    kind && !cards_[*kind].empty()) {
+                    start(*kind);
+                }
             });
     watcher->setFuture(QtConcurrent::run(
         BackgroundPool::shared(), [builder, root, dealt, pile, memory = memory_]() {
@@ -137,6 +144,10 @@ void SwipeModel::publish(Decks cards) {
 }
 
 void SwipeModel::start(SwipeDeckKind kind) {
+    if (dealing_) {
+        startWhenDealt_ = kind;
+        return;
+    }
     const auto found = cards_.find(kind);
     std::vector<SwipeCard> cards = found == cards_.end() ? std::vector<SwipeCard>{} : found->second;
     ++sessionNumber_;
@@ -145,6 +156,7 @@ void SwipeModel::start(SwipeDeckKind kind) {
 }
 
 void SwipeModel::endSession() {
+    startWhenDealt_.reset();
     ++sessionNumber_;
     moveRecords_.clear();
     setSession(std::nullopt);

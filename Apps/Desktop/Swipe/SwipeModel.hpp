@@ -39,7 +39,9 @@ namespace tandor {
 // checking every card against the pile, the kept files and the disk take
 // longer than a frame. The deal is kept per root and calendar day, so that a
 // refresh after a pile change only filters again; the result of a refresh
-// that a newer one replaced is dropped. A Move runs on the sorting model's
+// that a newer one replaced is dropped. A session asked for while a refresh
+// runs starts on that refresh's deal: the previous one may still hold cards a
+// decision has since put on the pile. A Move runs on the sorting model's
 // worker; while it runs no decision is accepted.
 class SwipeModel : public QObject {
     Q_OBJECT
@@ -101,9 +103,11 @@ class SwipeModel : public QObject {
     // is gone, once the worker is done. places are those of the scan that made
     // root. Never touches a running session.
     void refresh(const FileNodePtr& root, const HomePlaces& places, const ReviewPile& pile);
-    // A new session on the kind's cards in the current order and batch size.
+    // A new session on the kind's cards in the current order and batch size;
+    // while a refresh runs, once it has published, and only when the kind
+    // still has cards then.
     void start(SwipeDeckKind kind);
-    // Back to the deck picker.
+    // Back to the deck picker; forgets a start that waits for a refresh.
     void endSession();
     void startNextBatch();
     // One decision on the current card. A Move goes through moveTop.
@@ -166,6 +170,10 @@ class SwipeModel : public QObject {
     std::optional<Deal> deal_;
     // Counts the refreshes started; only the latest one publishes.
     std::uint64_t refreshGeneration_ = 0;
+    // A refresh runs whose deal is not published yet.
+    bool dealing_ = false;
+    // The deck to start once that deal is published.
+    std::optional<SwipeDeckKind> startWhenDealt_;
 };
 
 }  // namespace tandor
