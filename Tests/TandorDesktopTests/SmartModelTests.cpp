@@ -1,13 +1,7 @@
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QTest>
-#include <cstdio>
-#include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,26 +9,13 @@
 #include "Shell/ScanModel.hpp"
 #include "Smart/SmartModel.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
 
 using ::testing::ElementsAre;
-
-// A file of `bytes` allocated bytes, last changed and last read two months
-// ago, so that an automation on its folder picks it.
-void makeOldFile(const std::string& path, std::int64_t bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path).put('x');
-    std::FILE* file = std::fopen(path.c_str(), "r+");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
-    std::fclose(file);
-    const timespec twoMonthsAgo{.tv_sec = ::time(nullptr) - 60 * 86'400, .tv_nsec = 0};
-    const timespec times[] = {twoMonthsAgo, twoMonthsAgo};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
 
 // A scanned fixture home whose Downloads held three old .dmg files that the
 // user then moved to the Trash, and one that is still there. The history of
@@ -45,9 +26,9 @@ class SmartModelTest : public ::testing::Test {
     void SetUp() override {
         ui::Texts::setLanguage(QStringLiteral("en"));
         for (const std::string name : {"old1.dmg", "old2.dmg", "old3.dmg"}) {
-            ASSERT_NO_FATAL_FAILURE(makeOldFile(home / ("Downloads/" + name), 2'000'000));
+            testing::writeAgedFile(home / ("Downloads/" + name), 2'000'000, 60);
         }
-        ASSERT_NO_FATAL_FAILURE(makeOldFile(keep, 3'000'000));
+        testing::writeAgedFile(keep, 3'000'000, 60);
         ASSERT_TRUE(scan.scanHome());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !scan.isScanning(); }, 60'000));
         for (const std::string name : {"old1.dmg", "old2.dmg", "old3.dmg"}) {

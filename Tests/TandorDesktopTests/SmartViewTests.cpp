@@ -1,17 +1,11 @@
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <cstdio>
-#include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +16,7 @@
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor::smart_view_tests {
@@ -30,20 +25,6 @@ namespace {
 using testing::clickAndSettle;
 using testing::itemWithText;
 
-// A file of `bytes` allocated bytes, large enough for the scan to keep it,
-// last changed and last read two months ago.
-void makeFile(const std::string& path, std::int64_t bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path).put('x');
-    std::FILE* file = std::fopen(path.c_str(), "r+");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(::posix_fallocate(::fileno(file), 0, bytes), 0);
-    std::fclose(file);
-    const timespec twoMonthsAgo{.tv_sec = ::time(nullptr) - 60 * 86'400, .tv_nsec = 0};
-    const timespec times[] = {twoMonthsAgo, twoMonthsAgo};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
 // The main window on a fixture home whose history holds three .dmg files
 // moved out of Downloads, scanned with two more there, on the Smart tab.
 class SmartTabTest : public testing::MainWindowFixture {
@@ -51,13 +32,13 @@ class SmartTabTest : public testing::MainWindowFixture {
     void SetUp() override {
         MainWindowFixture::SetUp();
         for (const std::string name : {"old1.dmg", "old2.dmg", "old3.dmg"}) {
-            makeFile(home / ("Downloads/" + name), 2'000'000);
+            testing::writeAgedFile(home / ("Downloads/" + name), 2'000'000, 60);
             ASSERT_TRUE(model.addToPile({home / ("Downloads/" + name), 2'000'000, std::nullopt}));
         }
         model.commitPile();
         ASSERT_EQ(model.pileCount(), 0);
-        makeFile(home / "Downloads/new1.dmg", 3'000'000);
-        makeFile(home / "Downloads/new2.dmg", 3'000'000);
+        testing::writeAgedFile(home / "Downloads/new1.dmg", 3'000'000, 60);
+        testing::writeAgedFile(home / "Downloads/new2.dmg", 3'000'000, 60);
         ASSERT_TRUE(model.scanHome());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isScanning(); }, 60'000));
 

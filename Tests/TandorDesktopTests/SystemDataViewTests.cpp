@@ -93,7 +93,10 @@ TEST_F(SystemDataTabTest, MeasuresWithTheScanTreeAndShowsTheLogsItFound) {
                 ::testing::StartsWith("Tandor measured "));
     EXPECT_EQ(shown("volumeBar").size(), 1);
     EXPECT_TRUE(shown("purgeableLegend").isEmpty());
-    EXPECT_TRUE(shown("systemDataHint").isEmpty());
+    // The machine's own /tmp and /var change while other tests run, so a
+    // folder may vanish between listing and reading: the hint follows the
+    // report, whatever it holds.
+    EXPECT_EQ(shown("systemDataHint").isEmpty(), systemData()->unreadableCount() == 0);
     EXPECT_TRUE(
         pathsOf(QStringLiteral("logs")).contains(QString::fromStdString(home / "Library/Logs")));
     EXPECT_TRUE(
