@@ -24,6 +24,10 @@
         <translation>%@ è un collegamento, non una cartella.</translation>
     </message>
     <message>
+        <source>%@ is in the Trash now, so this decision cannot be taken back here. History can put it back.</source>
+        <translation>%@ ora è nel Cestino, quindi questa decisione non si può annullare qui. La Cronologia può rimetterlo a posto.</translation>
+    </message>
+    <message>
         <source>%@ is installed</source>
         <translation>%@ è installata</translation>
     </message>
@@ -1990,6 +1994,10 @@
     <message>
         <source>Temporary data. Not needed without the app.</source>
         <translation>Dati temporanei. Non servono senza l'app.</translation>
+    </message>
+    <message>
+        <source>That copy is inside %@, which is on the pile, so it would leave with it. Take that folder off the pile first.</source>
+        <translation>Questa copia è dentro %@, che è nella pila, quindi se ne andrebbe con essa. Togli prima quella cartella dalla pila.</translation>
     </message>
     <message>
         <source>That is the copy Tandor keeps. Choose another copy to keep first.</source>

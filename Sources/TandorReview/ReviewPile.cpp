@@ -50,9 +50,14 @@ bool ReviewPile::contains(std::string_view path) const {
 }
 
 bool ReviewPile::covers(std::string_view path) const {
-    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+    return entryCovering(path) != nullptr;
+}
+
+const ReviewPile::Entry* ReviewPile::entryCovering(std::string_view path) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
         return entry.path == path || paths::isInside(path, entry.path);
     });
+    return found == entries_.end() ? nullptr : &*found;
 }
 
 std::int64_t ReviewPile::totalBytes() const {

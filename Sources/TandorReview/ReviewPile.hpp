@@ -49,6 +49,9 @@ class ReviewPile {
     bool contains(std::string_view path) const;
     // An entry has this path or is a folder enclosing it: add would refuse it.
     bool covers(std::string_view path) const;
+    // The entry with this path or the folder entry enclosing it; null when
+    // the pile does not cover path.
+    const Entry* entryCovering(std::string_view path) const;
 
     std::size_t count() const { return entries_.size(); }
     bool isEmpty() const { return entries_.empty(); }

@@ -9,6 +9,7 @@
 #include "SettingsFolder.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -107,8 +108,11 @@ TEST_F(DuplicatePileTest, ThePhotoGuardsCountFoldersToo) {
 
 TEST_F(DuplicatePileTest, BulkAdditionsStopBeforeTheLastCopyAndAddNothingTwice) {
     scan.addToPile({"/h/Documents", 1, std::nullopt});
-    DuplicatePile::addExtraCopies({three}, scan);
+    EXPECT_EQ(DuplicatePile::addExtraCopies({three}, scan), std::nullopt);
     EXPECT_THAT(pilePaths(), ElementsAre("/h/Documents", "/h/Downloads/report.pdf"));
+    EXPECT_EQ(
+        DuplicatePile::addExtraCopies({three}, scan),
+        QStringLiteral("That would move every copy of report copy.pdf. One copy always stays."));
 
     scan.removeFromPile("/h/Documents");
     DuplicatePile::addExtraCopies({three, three}, scan);
@@ -144,6 +148,38 @@ TEST_F(DuplicatePileTest, ACopyInsideAFolderOnThePileAddsNothingSilently) {
     scan.addToPile({"/h/Downloads", 1, std::nullopt});
     EXPECT_EQ(DuplicatePile::add(three.files()[1], three, scan), std::nullopt);
     EXPECT_THAT(pilePaths(), ElementsAre("/h/Downloads"));
+}
+
+// A copy a commit already moved is gone, not staying: with the kept copy in
+// the Trash, the last copy left in place is refused.
+TEST_F(DuplicatePileTest, ACopyACommitMovedCountsAsGone) {
+    for (const char* name :
+         {"Documents/report.pdf", "Downloads/report.pdf", "Desktop/report.pdf"}) {
+        testing::writeFile(home / name, "same");
+    }
+    const auto copies =
+        group({copy(home / "Documents/report.pdf"), copy(home / "Downloads/report.pdf"),
+               copy(home / "Desktop/report.pdf")});
+    scan.addToPile({copies.files()[0].path, 4, std::nullopt});
+    scan.commitPile();
+    ASSERT_TRUE(scan.movedSinceScan(copies.files()[0].path));
+
+    EXPECT_EQ(DuplicatePile::add(copies.files()[1], copies, scan), std::nullopt);
+    EXPECT_EQ(DuplicatePile::add(copies.files()[2], copies, scan),
+              QStringLiteral("That would move every copy of report.pdf. One copy always stays."));
+}
+
+// A copy that a folder on the pile holds would leave with the folder whatever
+// the group keeps, so it cannot be the kept one; its own entry can simply be
+// taken off.
+TEST_F(DuplicatePileTest, KeepingACopyInsideAFolderOnThePileIsRefused) {
+    scan.addToPile({"/h/Downloads", 1, std::nullopt});
+    scan.addToPile({"/h/Documents/report.pdf", 1, std::nullopt});
+    EXPECT_EQ(DuplicatePile::keepRefusal("/h/Downloads/report.pdf", scan),
+              QStringLiteral("That copy is inside /h/Downloads, which is on the pile, so it would "
+                             "leave with it. Take that folder off the pile first."));
+    EXPECT_EQ(DuplicatePile::keepRefusal("/h/Documents/report.pdf", scan), std::nullopt);
+    EXPECT_EQ(DuplicatePile::keepRefusal("/h/Desktop/report.pdf", scan), std::nullopt);
 }
 
 }  // namespace

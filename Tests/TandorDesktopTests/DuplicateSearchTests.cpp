@@ -261,5 +261,30 @@ TEST_F(DuplicateSearchTest, ForgetKeepsTheUsersChoiceOrPicksAfresh) {
     EXPECT_THAT(search.groups(), IsEmpty());
 }
 
+// The user's choice of the copy (or shot) to keep holds across searches for
+// as long as a search still finds that copy.
+TEST_F(DuplicateSearchTest, SearchAgainKeepsTheChosenCopyWhileItIsFound) {
+    const auto photos = [] {
+        return std::vector<SimilarPhotoGroup>{
+            SimilarPhotoGroup({photo("/p/1.jpg", 300), photo("/p/2.jpg", 200)})};
+    };
+    search.publish(search.start(), outcome({group("g", {"/h/a/x", "/h/b/x", "/h/c/x"})}, photos()),
+                   root);
+    ASSERT_TRUE(search.keep("/h/b/x", "g"));
+    ASSERT_TRUE(search.keep("/h/c/x", "g"));
+    ASSERT_TRUE(search.keepPhoto("/p/2.jpg", "/p/1.jpg"));
+
+    search.publish(search.start(), outcome({group("g", {"/h/a/x", "/h/b/x", "/h/c/x"})}, photos()),
+                   root);
+    EXPECT_EQ(search.groups().front().keeperPath(), "/h/c/x");
+    EXPECT_EQ(search.groups().front().keeperReason(), "You chose this copy");
+    EXPECT_EQ(search.photoGroups().front().bestPath(), "/p/2.jpg");
+
+    search.publish(search.start(), outcome({group("g", {"/h/a/x", "/h/b/x"})}), root);
+    EXPECT_EQ(search.groups().front().keeperPath(), "/h/a/x");
+    search.publish(search.start(), outcome({group("g", {"/h/a/x", "/h/b/x", "/h/c/x"})}), root);
+    EXPECT_EQ(search.groups().front().keeperPath(), "/h/a/x");
+}
+
 }  // namespace
 }  // namespace tandor

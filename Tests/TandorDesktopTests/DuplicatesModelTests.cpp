@@ -184,6 +184,49 @@ TEST_F(DuplicatesModelTest, MovedCopiesLeaveTheGroupsWithoutAnyView) {
     }
 }
 
+// The tree still holds what commits moved, before the search and while it
+// runs; neither reaches the results, not even as the kept copy.
+TEST_F(DuplicatesModelTest, WhatCommitsMovedNeverReachesTheResults) {
+    const std::string content(1'200'000, 'r');
+    for (const char* name : {"Documents/report.pdf", "Documents/Archive/report.pdf",
+                             "Downloads/report.pdf", "Desktop/old/report.pdf"}) {
+        testing::writeFile(home / name, content);
+    }
+    scan();
+    scanModel.addToPile({home / "Desktop/old", 1, std::nullopt});
+    scanModel.commitPile();
+    ASSERT_TRUE(scanModel.movedSinceScan(home / "Desktop/old/report.pdf"));
+
+    std::atomic<bool> atPhotos = false;
+    std::atomic<bool> release = false;
+    DuplicatesModel model(scanModel,
+                          {DuplicateFinders::standard().duplicates,
+                           [&](FileNode&, const HomePlaces&, const std::set<std::string>&,
+                               const SimilarPhotoFinder::Progress&, std::stop_token) {
+                               atPhotos = true;
+                               while (!release) {
+                                   std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                               }
+                               return SimilarPhotoReport{};
+                           }});
+    model.run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return atPhotos.load(); }, 20'000));
+    scanModel.addToPile({home / "Documents/report.pdf", 1, std::nullopt});
+    scanModel.commitPile();
+    release = true;
+    ASSERT_TRUE(waitForPhase(model, "ready")) << model.phaseText().toStdString();
+
+    ASSERT_EQ(model.search().groups().size(), 1u);
+    const auto& group = model.search().groups().front();
+    std::vector<std::string> paths;
+    for (const auto& file : group.files()) {
+        paths.push_back(file.path);
+    }
+    EXPECT_THAT(paths, ::testing::UnorderedElementsAre(home / "Documents/Archive/report.pdf",
+                                                       home / "Downloads/report.pdf"));
+    EXPECT_EQ(group.keeperPath(), home / "Documents/Archive/report.pdf");
+}
+
 TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {
     scan();
     DuplicatesModel model(

@@ -99,5 +99,28 @@ TEST_F(SwipeReviewTest, ADeckOpenedRightAfterBackToDecksLeavesOutWhatWentOnThePi
     EXPECT_EQ(review->screen(), "picker");
 }
 
+// A card tossed onto the pile whose file a commit has since moved to the
+// Trash does not come back as undecided: Undo says where the file is.
+TEST_F(SwipeReviewTest, UndoAfterACommitSaysTheFileIsInTheTrash) {
+    review->start(0);
+    const SwipeCard tossed = *model->swipe()->session()->currentCard();
+    ASSERT_TRUE(review->decide(QStringLiteral("toss")));
+    review->cardShown();
+    model->commitPile();
+    ASSERT_TRUE(model->movedSinceScan(tossed.path));
+
+    review->undo();
+    EXPECT_EQ(review->undoNotice().toStdString(),
+              tossed.name +
+                  " is in the Trash now, so this decision cannot be taken back here. History can "
+                  "put it back.");
+    EXPECT_EQ(model->swipe()->session()->moves().size(), 1u);
+    EXPECT_NE(model->swipe()->session()->currentCard()->path, tossed.path);
+    EXPECT_TRUE(model->pile().isEmpty());
+
+    ASSERT_TRUE(review->decide(QStringLiteral("keep")));
+    EXPECT_TRUE(review->undoNotice().isEmpty());
+}
+
 }  // namespace
 }  // namespace tandor

@@ -77,7 +77,7 @@ Item {
                 text: row.allExtrasInPile ? Texts.tr("In pile") : Texts.tr("Add copies")
                 enabled: !row.allExtrasInPile
                 font.pixelSize: 11
-                onClicked: row.list.addCopies(row.index)
+                onClicked: row.noticeSet(row.list.addCopies(row.index))
             }
         ]
 
@@ -89,6 +89,9 @@ Item {
                 required property int index
                 required property var modelData
                 readonly property bool inPile: row.inPile[index] === true
+                // A kept copy that went onto the pile from elsewhere is shown
+                // as on the pile, with its button to take it off.
+                readonly property bool keptHere: modelData.isKeeper && !inPile
 
                 objectName: "duplicateFile"
                 width: disclosure.width
@@ -99,7 +102,7 @@ Item {
                     implicitHeight: 18
                     SymbolLabel {
                         anchors.verticalCenter: parent.verticalCenter
-                        visible: fileRow.modelData.isKeeper
+                        visible: fileRow.keptHere
                         objectName: "keepMark"
                         symbol: "checkmark.seal.fill"
                         text: Texts.tr("Keep")
@@ -109,7 +112,7 @@ Item {
                     Text {
                         id: sizeText
                         anchors.verticalCenter: parent.verticalCenter
-                        visible: !fileRow.modelData.isKeeper
+                        visible: !fileRow.keptHere
                         text: fileRow.modelData.sizeText
                         textFormat: Text.PlainText
                         color: Theme.secondaryText
@@ -161,7 +164,7 @@ Item {
                         name: "ellipsis.circle"
                         color: Theme.secondaryText
                     }
-                    onClicked: row.menuRequested(row.index, fileRow.index, fileRow.modelData.isKeeper)
+                    onClicked: row.menuRequested(row.index, fileRow.index, fileRow.keptHere)
                 }
                 ToolButton {
                     id: toggleButton
@@ -170,7 +173,7 @@ Item {
                                                   : Texts.tr("Add to pile")
 
                     objectName: "togglePile"
-                    visible: !fileRow.modelData.isKeeper
+                    visible: !fileRow.keptHere
                     implicitWidth: 24
                     implicitHeight: 22
                     Accessible.name: toggleButton.tip

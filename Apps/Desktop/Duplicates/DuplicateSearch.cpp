@@ -55,6 +55,34 @@ bool dropMoved(std::vector<Group>& groups, const MovedPaths& moved, Items itemsO
     return changed;
 }
 
+// Makes each group keep the chosen item it holds, and leaves in chosen only
+// the items some group still holds.
+template <typename Group, typename Items>
+void keepChosen(std::vector<Group>& groups, std::set<std::string>& chosen, Items itemsOf) {
+    std::set<std::string> found;
+    for (auto& group : groups) {
+        const auto& items = itemsOf(group);
+        const auto kept = std::find_if(items.begin(), items.end(), [&](const auto& item) {
+            return chosen.contains(item.path);
+        });
+        if (kept != items.end()) {
+            const std::string path = kept->path;
+            group = group.keeping(path);
+            found.insert(path);
+        }
+    }
+    chosen = std::move(found);
+}
+
+// Replaces the group's earlier choice, if any, by path.
+template <typename Items>
+void choose(std::set<std::string>& chosen, const Items& items, const std::string& path) {
+    for (const auto& item : items) {
+        chosen.erase(item.path);
+    }
+    chosen.insert(path);
+}
+
 template <typename Number>
 QVariant count(Number value) {
     return QVariant::fromValue<qlonglong>(static_cast<qlonglong>(value));
@@ -169,10 +197,20 @@ bool DuplicateSearch::publish(std::uint64_t generation, Outcome outcome, const F
     cloneGroups_ = std::move(outcome.duplicates).cloneGroups();
     groups_ = std::move(outcome.duplicates).groups();
     photoGroups_ = std::move(outcome.photos.groups);
+    applyChoices();
     searchedRoot_ = root;
     phase_ = Phase::ready;
     phaseText_.clear();
     return true;
+}
+
+void DuplicateSearch::applyChoices() {
+    keepChosen(
+        groups_, chosenKeepers_,
+        [](const DuplicateGroup& group) -> const auto& { return group.files(); });
+    keepChosen(
+        photoGroups_, chosenBest_,
+        [](const SimilarPhotoGroup& group) -> const auto& { return group.photos(); });
 }
 
 bool DuplicateSearch::fail(std::uint64_t generation, const QString& message) {
@@ -200,6 +238,7 @@ bool DuplicateSearch::keep(const std::string& path, const std::string& groupID) 
     if (found == groups_.end() || found->keeperPath() == path) {
         return false;
     }
+    choose(chosenKeepers_, found->files(), path);
     DuplicateGroup changed = found->keeping(path);
     const bool differs = !(changed == *found);
     *found = std::move(changed);
@@ -213,6 +252,7 @@ bool DuplicateSearch::keepPhoto(const std::string& path, const std::string& grou
     if (found == photoGroups_.end() || found->bestPath() == path) {
         return false;
     }
+    choose(chosenBest_, found->photos(), path);
     SimilarPhotoGroup changed = found->keeping(path);
     const bool differs = !(changed == *found);
     *found = std::move(changed);

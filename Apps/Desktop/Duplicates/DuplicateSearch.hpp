@@ -78,7 +78,8 @@ class DuplicateSearch {
     bool stopped(std::uint64_t generation);
 
     // Makes path the kept copy (or best shot) of the group with this id;
-    // false when nothing changed.
+    // false when nothing changed. The choice outlives the search: a later one
+    // keeps the same copy for as long as it finds it.
     bool keep(const std::string& path, const std::string& groupID);
     bool keepPhoto(const std::string& path, const std::string& groupID);
     // Drops every file at or below a moved path from the groups; a group left
@@ -90,6 +91,9 @@ class DuplicateSearch {
 
   private:
     bool isLatest(std::uint64_t generation) const { return generation == generation_; }
+    // Applies the user's choices to freshly published groups and forgets the
+    // choices of copies the search no longer found.
+    void applyChoices();
 
     Phase phase_ = Phase::idle;
     QString phaseText_;
@@ -99,6 +103,9 @@ class DuplicateSearch {
     QStringList footnotes_;
     // The searched tree, held weakly: a new tree can never pass for it.
     std::weak_ptr<FileNode> searchedRoot_;
+    // The copies and shots the user chose to keep.
+    std::set<std::string> chosenKeepers_;
+    std::set<std::string> chosenBest_;
     std::uint64_t generation_ = 0;
 };
 

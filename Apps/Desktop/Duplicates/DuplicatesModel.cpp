@@ -91,6 +91,7 @@ void DuplicatesModel::run() {
         worker.thread.request_stop();
     }
     joinFinishedWorkers();
+    movedSinceSearchedTree_ = scan_.movedSinceScan();
     const std::uint64_t generation = search_.start();
     emit phaseChanged();
     auto done = std::make_shared<std::atomic<bool>>(false);
@@ -153,6 +154,8 @@ void DuplicatesModel::finish(std::uint64_t generation, DuplicateSearch::Outcome 
     if (!search_.publish(generation, std::move(outcome), root)) {
         return;
     }
+    search_.forget(movedSinceSearchedTree_,
+                   scan_.homePlaces().foldersOf(HomePlaces::UserFolder::download));
     emit resultsChanged();
     emit phaseChanged();
     lastCurrent_ = resultsAreCurrent();
@@ -178,6 +181,7 @@ bool DuplicatesModel::keepPhoto(const std::string& path, const std::string& grou
 }
 
 void DuplicatesModel::forget(const std::set<std::string>& movedPaths) {
+    movedSinceSearchedTree_.insert(movedPaths.begin(), movedPaths.end());
     if (search_.forget(movedPaths,
                        scan_.homePlaces().foldersOf(HomePlaces::UserFolder::download))) {
         emit resultsChanged();

@@ -79,6 +79,8 @@ class DuplicatesModel : public QObject {
     // Each returns whether the group changed.
     bool keep(const std::string& path, const std::string& groupID);
     bool keepPhoto(const std::string& path, const std::string& groupID);
+    // Drops the moved files from the groups, and from what the running
+    // search will publish.
     void forget(const std::set<std::string>& movedPaths);
 
   signals:
@@ -104,6 +106,10 @@ class DuplicatesModel : public QObject {
     IdenticalFilesListModel* identical_;
     SimilarPhotosListModel* similar_;
     bool lastCurrent_ = false;
+    // What commits moved since the tree of the latest search was made: that
+    // search read the tree, which still holds them, and may have read a file
+    // before a commit moved it.
+    std::set<std::string> movedSinceSearchedTree_;
     // Declared last: stopped and joined before the other members go.
     std::vector<Worker> workers_;
 };

@@ -86,8 +86,7 @@ ListView {
             height: visible ? implicitHeight : 0
             text: Texts.tr("Keep this copy instead")
             onTriggered: {
-                listView.noticeSet("");
-                listView.list.keep(fileMenu.row, fileMenu.file);
+                listView.noticeSet(listView.list.keep(fileMenu.row, fileMenu.file));
             }
         }
         MenuItem {

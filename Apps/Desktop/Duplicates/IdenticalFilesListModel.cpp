@@ -135,10 +135,12 @@ void IdenticalFilesListModel::setExpanded(int row, bool expanded) {
     emit dataChanged(index(row), index(row), {ExpandedRole});
 }
 
-void IdenticalFilesListModel::addCopies(int row) {
-    if (const DuplicateGroup* group = groupAt(row)) {
-        DuplicatePile::addExtraCopies({*group}, model_.scan());
+QString IdenticalFilesListModel::addCopies(int row) {
+    const DuplicateGroup* group = groupAt(row);
+    if (group == nullptr) {
+        return {};
     }
+    return DuplicatePile::addExtraCopies({*group}, model_.scan()).value_or(QString());
 }
 
 void IdenticalFilesListModel::addAll() {
@@ -153,10 +155,13 @@ QString IdenticalFilesListModel::toggle(int row, int file) {
     return DuplicatePile::toggle(*copy, *groupAt(row), pile_, model_.scan()).value_or(QString());
 }
 
-void IdenticalFilesListModel::keep(int row, int file) {
+QString IdenticalFilesListModel::keep(int row, int file) {
     const DuplicateFile* copy = fileAt(row, file);
     if (copy == nullptr) {
-        return;
+        return {};
+    }
+    if (auto refused = DuplicatePile::keepRefusal(copy->path, model_.scan())) {
+        return *refused;
     }
     const std::string path = copy->path;
     const std::string groupID = groupAt(row)->id();
@@ -165,6 +170,7 @@ void IdenticalFilesListModel::keep(int row, int file) {
         emit dataChanged(index(row), index(row));
         emit contentChanged();
     }
+    return {};
 }
 
 void IdenticalFilesListModel::showInFileManager(int row, int file) {

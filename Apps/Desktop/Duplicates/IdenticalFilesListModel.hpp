@@ -62,14 +62,16 @@ class IdenticalFilesListModel : public QAbstractListModel {
 
     Q_INVOKABLE void setExpanded(int row, bool expanded);
     // Puts every extra copy of the row's group (of every group) on the pile,
-    // as far as the guards allow.
-    Q_INVOKABLE void addCopies(int row);
+    // as far as the guards allow; returns the refusal to show when none could
+    // go, or "".
+    Q_INVOKABLE QString addCopies(int row);
     Q_INVOKABLE void addAll();
     // Takes the copy off the pile when it has its own entry, else hands it to
     // the pile; returns the refusal to show, or "" .
     Q_INVOKABLE QString toggle(int row, int file);
-    // Takes the copy off the pile and keeps it instead of the kept copy.
-    Q_INVOKABLE void keep(int row, int file);
+    // Takes the copy off the pile and keeps it instead of the kept copy;
+    // returns the refusal to show when a folder on the pile holds it, or "".
+    Q_INVOKABLE QString keep(int row, int file);
     Q_INVOKABLE void showInFileManager(int row, int file);
 
   signals:

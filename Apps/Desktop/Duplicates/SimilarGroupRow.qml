@@ -64,7 +64,7 @@ ColumnLayout {
             text: Texts.tr("Add others")
             enabled: !row.allOthersInPile
             font.pixelSize: 11
-            onClicked: row.list.addOthers(row.index)
+            onClicked: row.noticeSet(row.list.addOthers(row.index))
         }
     }
 

@@ -85,8 +85,7 @@ ListView {
             height: visible ? implicitHeight : 0
             text: Texts.tr("Keep this one as the best")
             onTriggered: {
-                listView.noticeSet("");
-                listView.list.keepBest(photoMenu.row, photoMenu.photo);
+                listView.noticeSet(listView.list.keepBest(photoMenu.row, photoMenu.photo));
             }
         }
         MenuItem {

@@ -117,10 +117,12 @@ QHash<int, QByteArray> SimilarPhotosListModel::roleNames() const {
     };
 }
 
-void SimilarPhotosListModel::addOthers(int row) {
-    if (const SimilarPhotoGroup* group = groupAt(row)) {
-        DuplicatePile::addOthers({*group}, model_.scan());
+QString SimilarPhotosListModel::addOthers(int row) {
+    const SimilarPhotoGroup* group = groupAt(row);
+    if (group == nullptr) {
+        return {};
     }
+    return DuplicatePile::addOthers({*group}, model_.scan()).value_or(QString());
 }
 
 void SimilarPhotosListModel::addAll() {
@@ -135,10 +137,13 @@ QString SimilarPhotosListModel::toggle(int row, int photo) {
     return DuplicatePile::toggle(*shot, *groupAt(row), pile_, model_.scan()).value_or(QString());
 }
 
-void SimilarPhotosListModel::keepBest(int row, int photo) {
+QString SimilarPhotosListModel::keepBest(int row, int photo) {
     const SimilarPhoto* shot = photoAt(row, photo);
     if (shot == nullptr) {
-        return;
+        return {};
+    }
+    if (auto refused = DuplicatePile::keepRefusal(shot->path, model_.scan())) {
+        return *refused;
     }
     const std::string path = shot->path;
     const std::string groupID = groupAt(row)->id();
@@ -147,6 +152,7 @@ void SimilarPhotosListModel::keepBest(int row, int photo) {
         emit dataChanged(index(row), index(row));
         emit contentChanged();
     }
+    return {};
 }
 
 void SimilarPhotosListModel::open(int row, int photo) {

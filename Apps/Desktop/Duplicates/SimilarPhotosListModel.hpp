@@ -57,13 +57,15 @@ class SimilarPhotosListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    Q_INVOKABLE void addOthers(int row);
+    // Returns the refusal to show when no photo could go, or "".
+    Q_INVOKABLE QString addOthers(int row);
     Q_INVOKABLE void addAll();
     // Takes the photo off the pile when it has its own entry, else hands it
     // to the pile; returns the refusal to show, or "".
     Q_INVOKABLE QString toggle(int row, int photo);
-    // Takes the photo off the pile and makes it the best shot.
-    Q_INVOKABLE void keepBest(int row, int photo);
+    // Takes the photo off the pile and makes it the best shot; returns the
+    // refusal to show when a folder on the pile holds it, or "".
+    Q_INVOKABLE QString keepBest(int row, int photo);
     Q_INVOKABLE void open(int row, int photo);
     Q_INVOKABLE void showInFileManager(int row, int photo);
 

@@ -81,6 +81,17 @@ Item {
             color: Theme.secondaryText
         }
         Text {
+            objectName: "undoNotice"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: summary.review ? summary.review.undoNotice : ""
+            textFormat: Text.PlainText
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            font.pixelSize: 11
+            color: Theme.secondaryText
+        }
+        Text {
             objectName: "sortingMessage"
             Layout.fillWidth: true
             visible: text.length > 0

@@ -73,6 +73,7 @@ void SwipeReview::setScanModel(ScanModel* model) {
         connect(swipe, &SwipeModel::decksChanged, this, &SwipeReview::publish);
         connect(swipe, &SwipeModel::sessionChanged, this, [this, swipe] {
             advanced_ = true;
+            undoNotice_.clear();
             // A finished batch shows no next card to wait for.
             if (!swipe->session() || swipe->session()->isBatchFinished()) {
                 setPending(false);
@@ -290,9 +291,31 @@ bool SwipeReview::decide(const QString& name) {
 }
 
 void SwipeReview::undo() {
-    if (!pending_ && swipe() != nullptr) {
-        scanModel_->changePile([&](ReviewPile& pile) { swipe()->undo(pile); });
+    if (pending_ || swipe() == nullptr) {
+        return;
     }
+    if (const auto trashed = lastDecisionTrashed()) {
+        undoNotice_ = ui::Texts::tr(
+            QStringLiteral("%@ is in the Trash now, so this decision cannot be taken back here. "
+                           "History can put it back."),
+            {ui::displayPath(trashed->name)});
+        publish();
+        return;
+    }
+    scanModel_->changePile([&](ReviewPile& pile) { swipe()->undo(pile); });
+}
+
+std::optional<SwipeCard> SwipeReview::lastDecisionTrashed() const {
+    const auto& session = swipe()->session();
+    if (!session || !session->canUndo()) {
+        return std::nullopt;
+    }
+    const SwipeMove& last = session->moves().back();
+    // A Move's file went into a sorting folder, where no commit took it from.
+    if (last.decision == SwipeDecision::move || !scanModel_->movedSinceScan(last.card.path)) {
+        return std::nullopt;
+    }
+    return last.card;
 }
 
 void SwipeReview::startNextBatch() {

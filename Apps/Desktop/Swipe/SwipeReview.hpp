@@ -50,6 +50,8 @@ class SwipeReview : public QObject {
     Q_PROPERTY(int batchLength READ batchLength NOTIFY changed)
     Q_PROPERTY(QString tossedText READ tossedText NOTIFY changed)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY changed)
+    // Why the last Undo took nothing back; empty after any other change.
+    Q_PROPERTY(QString undoNotice READ undoNotice NOTIFY changed)
     // The summary: headline, figures, moved, reassurance, next.
     Q_PROPERTY(QVariantMap summary READ summary NOTIFY changed)
     Q_PROPERTY(bool hasDestination READ hasDestination NOTIFY changed)
@@ -81,6 +83,7 @@ class SwipeReview : public QObject {
     int batchLength() const;
     QString tossedText() const;
     bool canUndo() const;
+    QString undoNotice() const { return undoNotice_; }
     QVariantMap summary() const;
     bool hasDestination() const;
     bool isPending() const { return pending_; }
@@ -121,6 +124,9 @@ class SwipeReview : public QObject {
   private:
     SwipeModel* swipe() const;
     QVariantMap cardMap(const SwipeCard& card, std::size_t position) const;
+    // The card of the last decision when a commit has since moved its file to
+    // the Trash: taking the decision back would not bring the file back.
+    std::optional<SwipeCard> lastDecisionTrashed() const;
     void setPending(bool pending);
     // Announces a change, and a new screen when there is one.
     void publish();
@@ -131,6 +137,7 @@ class SwipeReview : public QObject {
     // The session changed since the decision that made the review pending.
     bool advanced_ = false;
     QString shownScreen_;
+    QString undoNotice_;
 };
 
 }  // namespace tandor

@@ -296,6 +296,18 @@ Item {
 
         Text {
             Layout.fillWidth: true
+            visible: text.length > 0
+            objectName: "undoNotice"
+            text: stack.review ? stack.review.undoNotice : ""
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: 11
+            color: Theme.secondaryText
+        }
+
+        Text {
+            Layout.fillWidth: true
             visible: stack.swipe !== null && stack.swipe.sorting.message.length > 0
             objectName: "sortingMessage"
             text: stack.swipe ? stack.swipe.sorting.message : ""
