@@ -11,6 +11,7 @@
 
 #include "ReviewTestSupport.hpp"
 #include "TandorCore/FileError.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TandorReview/CrossDeviceMove.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/MoveError.hpp"
@@ -425,6 +426,67 @@ INSTANTIATE_TEST_SUITE_P(
                  {"tree/a.txt"},
                  {{"tree/", ""}, {"tree/a.txt", "A"}},
                  twoFilesCopied}));
+
+// A folder of the tree is moved away and a link to another folder, holding
+// files of the same names, put in its place, as a process that can write in
+// the tree could do while the move works.
+class FileMoverSwappedFolder : public FileMoverAcrossDevices {
+  protected:
+    void SetUp() override {
+        FileMoverAcrossDevices::SetUp();
+        writeFile(work / "tree/sub/a.txt", "a");
+        writeFile(work / "tree/sub/b.txt", "b");
+        writeFile(work / "outside/a.txt", "outside a");
+        writeFile(work / "outside/b.txt", "outside b");
+    }
+
+    void swapSubForALinkToOutside() {
+        ASSERT_EQ(::rename((work / "tree/sub").c_str(), (work / "away").c_str()), 0);
+        ASSERT_EQ(::symlink((work / "outside").c_str(), (work / "tree/sub").c_str()), 0);
+    }
+};
+
+TEST_F(FileMoverSwappedFolder, DuringTheCopyStopsTheMoveWithNothingTakenFromOutside) {
+    bool swapped = false;
+    const auto swapAfterTheFirstFileOfSub = [&](const std::string& copied) {
+        if (!swapped && paths::isInside(copied, work / "tree/sub")) {
+            swapped = true;
+            swapSubForALinkToOutside();
+        }
+    };
+
+    try {
+        CrossDeviceMove(work / "tree", other / "tree", swapAfterTheFirstFileOfSub).run();
+        ADD_FAILURE() << "the move went on";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), work / "tree/sub");
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("changed while it was being copied"));
+    }
+
+    EXPECT_EQ(treeOf(work / "outside"), (Tree{{"a.txt", "outside a"}, {"b.txt", "outside b"}}));
+    EXPECT_EQ(treeOf(work / "away"), (Tree{{"a.txt", "a"}, {"b.txt", "b"}}));
+    EXPECT_FALSE(isThere(other / "tree"));
+}
+
+// outside/b.txt becomes the very file copied from tree/sub/b.txt, so that only
+// the way it is reached tells it from the copied one.
+TEST_F(FileMoverSwappedFolder, AfterTheCopyRemovesNothingOutsideAndListsTheLink) {
+    const auto swapOnceAllIsCopied = [&](const std::string& copied) {
+        if (copied == work / "tree") {
+            swapSubForALinkToOutside();
+            ASSERT_EQ(::unlink((work / "outside/b.txt").c_str()), 0);
+            ASSERT_EQ(::link((work / "away/b.txt").c_str(), (work / "outside/b.txt").c_str()), 0);
+        }
+    };
+
+    const MoveOutcome outcome =
+        CrossDeviceMove(work / "tree", other / "tree", swapOnceAllIsCopied).run();
+
+    EXPECT_EQ(outcome.leftBehind, std::vector<std::string>{work / "tree/sub"});
+    EXPECT_EQ(treeOf(work / "outside"), (Tree{{"a.txt", "outside a"}, {"b.txt", "b"}}));
+    EXPECT_EQ(treeOf(work / "away"), (Tree{{"a.txt", "a"}, {"b.txt", "b"}}));
+    EXPECT_EQ(treeOf(other / "tree"), (Tree{{"sub/", ""}, {"sub/a.txt", "a"}, {"sub/b.txt", "b"}}));
+}
 
 // A read-only folder keeps its entries from an unprivileged user. The copy is
 // whole and kept, and what could not be removed is listed.
