@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
@@ -75,10 +76,30 @@ void keepModeAndTimes(int fd, const std::string& path, const struct stat& info) 
     }
 }
 
-void copyContents(int in, int out, const std::string& from, const std::string& to) {
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const ssize_t count = ::read(in, buffer.data(), buffer.size());
+void writeAt(int out, const char* bytes, std::size_t count, off_t at, const std::string& to) {
+    while (count > 0) {
+        const ssize_t written = ::pwrite(out, bytes, count, at);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0) {
+            throw FileError("Cannot write", to, errno);
+        }
+        bytes += written;
+        count -= static_cast<std::size_t>(written);
+        at += written;
+    }
+}
+
+// Copies the bytes of in from begin up to end, or up to where in ends, to the
+// same offsets of out, and returns the offset where it stopped.
+off_t copyRange(int in, int out, off_t begin, off_t end, std::vector<char>& buffer,
+                const std::string& from, const std::string& to) {
+    off_t at = begin;
+    while (at < end) {
+        const auto wanted =
+            static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(buffer.size()), end - at));
+        const ssize_t count = ::pread(in, buffer.data(), wanted, at);
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -86,21 +107,39 @@ void copyContents(int in, int out, const std::string& from, const std::string& t
             throw FileError("Cannot read", from, errno);
         }
         if (count == 0) {
-            return;
+            break;
         }
-        auto remaining = static_cast<std::size_t>(count);
-        const char* next = buffer.data();
-        while (remaining > 0) {
-            const ssize_t written = ::write(out, next, remaining);
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written < 0) {
-                throw FileError("Cannot write", to, errno);
-            }
-            remaining -= static_cast<std::size_t>(written);
-            next += written;
+        writeAt(out, buffer.data(), static_cast<std::size_t>(count), at, to);
+        at += count;
+    }
+    return at;
+}
+
+// Copies only the data of in, so that its holes stay holes in out; where the
+// file system cannot tell data from holes, all of it is data.
+void copyContents(int in, int out, const struct stat& info, const std::string& from,
+                  const std::string& to) {
+    std::vector<char> buffer(1 << 16);
+    constexpr off_t untilTheEnd = std::numeric_limits<off_t>::max();
+    off_t reached = 0;
+    for (;;) {
+        const off_t data = ::lseek(in, reached, SEEK_DATA);
+        if (data < 0 && errno == ENXIO) {
+            break;
         }
+        const off_t hole = data < 0 ? untilTheEnd : ::lseek(in, data, SEEK_HOLE);
+        if (hole < 0) {
+            throw FileError("Cannot read", from, errno);
+        }
+        const off_t begin = data < 0 ? reached : data;
+        reached = copyRange(in, out, begin, hole, buffer, from, to);
+        if (reached < hole) {
+            break;
+        }
+    }
+    // A hole at the end is only a length.
+    if (::ftruncate(out, std::max(reached, info.st_size)) != 0) {
+        throw FileError("Cannot write", to, errno);
     }
 }
 
@@ -334,7 +373,7 @@ CrossDeviceMove::Copied CrossDeviceMove::copyFile(const Place& place, bool& made
         throw FileError("Cannot create", place.target, errno);
     }
     made = true;
-    copyContents(in.get(), out.get(), place.source, place.target);
+    copyContents(in.get(), out.get(), info, place.source, place.target);
     keepModeAndTimes(out.get(), place.target, info);
     syncOrThrow(out.get(), place.target);
     reportCopied(place.source);

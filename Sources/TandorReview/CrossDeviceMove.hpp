@@ -16,7 +16,7 @@ namespace tandor {
 // still as it was copied. Both sides are walked through open folders from the
 // moved item down, never following a symbolic link below it, so a folder of
 // the tree swapped for a link meanwhile leads neither the copy nor the removal
-// out of the tree. Callers go through FileMover::moveItem; this
+// out of the tree. Holes in files stay holes. Callers go through FileMover::moveItem; this
 // type stands apart so that tests can change the source while it is being
 // copied.
 class CrossDeviceMove {

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "ReviewTestSupport.hpp"
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorReview/CrossDeviceMove.hpp"
@@ -20,6 +21,7 @@
 namespace tandor {
 namespace {
 
+using testing::allocatedBytes;
 using testing::contentsOf;
 using testing::handToUnprivileged;
 using testing::isThere;
@@ -486,6 +488,35 @@ TEST_F(FileMoverSwappedFolder, AfterTheCopyRemovesNothingOutsideAndListsTheLink)
     EXPECT_EQ(treeOf(work / "outside"), (Tree{{"a.txt", "outside a"}, {"b.txt", "b"}}));
     EXPECT_EQ(treeOf(work / "away"), (Tree{{"a.txt", "a"}, {"b.txt", "b"}}));
     EXPECT_EQ(treeOf(other / "tree"), (Tree{{"sub/", ""}, {"sub/a.txt", "a"}, {"sub/b.txt", "b"}}));
+}
+
+// A 1 GiB file with a little data after a leading hole, in its middle, and a
+// hole at its end.
+TEST_F(FileMoverAcrossDevices, KeepsTheHolesOfASparseFile) {
+    constexpr off_t size = off_t{1} << 30;
+    const std::vector<off_t> dataAt{1 << 20, size / 2};
+    const std::string sparse = work / "sparse.bin";
+    {
+        const FileDescriptor file(::open(sparse.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        ASSERT_EQ(::ftruncate(file.get(), size), 0);
+        for (const off_t at : dataAt) {
+            ASSERT_EQ(::pwrite(file.get(), "data!", 5, at), 5);
+        }
+    }
+    if (allocatedBytes(sparse) > (1 << 20)) {
+        GTEST_SKIP() << "the temporary folder's file system keeps no holes";
+    }
+
+    FileMover::moveItem(sparse, other / "sparse.bin");
+
+    EXPECT_EQ(lstatOf(other / "sparse.bin").st_size, size);
+    EXPECT_LT(allocatedBytes(other / "sparse.bin"), 1 << 20);
+    const FileDescriptor copy(::open((other / "sparse.bin").c_str(), O_RDONLY | O_CLOEXEC));
+    for (const off_t at : dataAt) {
+        std::string bytes(7, '?');
+        ASSERT_EQ(::pread(copy.get(), bytes.data(), bytes.size(), at - 1), 7);
+        EXPECT_EQ(bytes, std::string("\0data!\0", 7)) << "at " << at;
+    }
 }
 
 // A read-only folder keeps its entries from an unprivileged user. The copy is
