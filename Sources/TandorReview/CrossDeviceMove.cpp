@@ -249,7 +249,8 @@ CrossDeviceMove::Place CrossDeviceMove::Place::below(int sourceFolder, int targe
             name,
             name,
             paths::join(source, name),
-            paths::join(target, name)};
+            paths::join(target, name),
+            paths::join(targetBelow, name)};
 }
 
 MoveOutcome CrossDeviceMove::run() {
@@ -257,7 +258,8 @@ MoveOutcome CrossDeviceMove::run() {
     targetParent_ = openParent(to_);
     const std::string sourceName = paths::lastComponent(from_);
     const std::string targetName = paths::lastComponent(to_);
-    const Place top{sourceParent_.get(), targetParent_.get(), sourceName, targetName, from_, to_};
+    const Place top{sourceParent_.get(), targetParent_.get(), sourceName, targetName, from_, to_,
+                    targetName};
     bool made = false;
     Copied copied;
     try {
@@ -367,6 +369,12 @@ CrossDeviceMove::Copied CrossDeviceMove::copyFile(const Place& place, bool& made
     if (!S_ISREG(info.st_mode)) {
         throw changedWhileCopied(place.source);
     }
+    const std::pair key{info.st_dev, info.st_ino};
+    if (info.st_nlink > 1) {
+        if (const auto first = firstCopies_.find(key); first != firstCopies_.end()) {
+            return linkToFirstCopy(place, first->second, made);
+        }
+    }
     const FileDescriptor out(::openat(place.targetFolder, place.targetName.c_str(),
                                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (out.get() < 0) {
@@ -376,9 +384,35 @@ CrossDeviceMove::Copied CrossDeviceMove::copyFile(const Place& place, bool& made
     copyContents(in.get(), out.get(), info, place.source, place.target);
     keepModeAndTimes(out.get(), place.target, info);
     syncOrThrow(out.get(), place.target);
+    if (info.st_nlink > 1) {
+        FirstCopy first{
+            paths::deletingLastComponent(place.targetBelow), place.targetName, info, {}};
+        if (::fstat(out.get(), &first.target) != 0) {
+            throw FileError("Cannot read", place.target, errno);
+        }
+        firstCopies_.emplace(key, std::move(first));
+    }
     reportCopied(place.source);
     // What the copy holds is the file as fstat saw it before the first read.
     return {place.sourceName, info, {}};
+}
+
+CrossDeviceMove::Copied CrossDeviceMove::linkToFirstCopy(const Place& place, const FirstCopy& first,
+                                                         bool& made) {
+    const FolderDescriptor folder = FolderDescriptor::openBelow(targetParent_, first.folderBelow);
+    if (!folder.isValid() || ::linkat(folder.get(), first.name.c_str(), place.targetFolder,
+                                      place.targetName.c_str(), 0) != 0) {
+        throw FileError("Cannot create the link", place.target, errno);
+    }
+    made = true;
+    // The name reached the first copy through folders of the copy alone; it
+    // is still that copy unless someone replaced it there.
+    if (!isSameEntry(statAt(place.targetFolder, place.targetName, place.target), first.target)) {
+        throw changedWhileCopied(place.target);
+    }
+    reportCopied(place.source);
+    // Both names hold the file as it was copied the first time.
+    return {place.sourceName, first.copied, {}};
 }
 
 CrossDeviceMove::Copied CrossDeviceMove::copyFolder(const Place& place, bool& made) {

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TandorReview/MoveOutcome.hpp"
@@ -16,7 +18,8 @@ namespace tandor {
 // still as it was copied. Both sides are walked through open folders from the
 // moved item down, never following a symbolic link below it, so a folder of
 // the tree swapped for a link meanwhile leads neither the copy nor the removal
-// out of the tree. Holes in files stay holes. Callers go through FileMover::moveItem; this
+// out of the tree. Holes in files stay holes, and a file linked more than once
+// within the tree stays one file. Callers go through FileMover::moveItem; this
 // type stands apart so that tests can change the source while it is being
 // copied.
 class CrossDeviceMove {
@@ -42,7 +45,8 @@ class CrossDeviceMove {
         std::vector<Copied> entries;
     };
     // An entry to copy: the open folders that hold it and its copy, its name in
-    // each, and its paths for messages.
+    // each, and its paths for messages. targetBelow is the copy's path below
+    // the target's parent, through which later links reach it.
     struct Place {
         int sourceFolder;
         int targetFolder;
@@ -50,14 +54,25 @@ class CrossDeviceMove {
         std::string targetName;
         std::string source;
         std::string target;
+        std::string targetBelow;
 
         Place below(int sourceFolder, int targetFolder, const std::string& name) const;
+    };
+    // The first copy of a file linked more than once, to which the copies of
+    // its other links within the tree are linked.
+    struct FirstCopy {
+        std::string folderBelow;
+        std::string name;
+        // The source file as it was copied, and the copy.
+        struct stat copied {};
+        struct stat target {};
     };
 
     // Each copy sets made to true as soon as it has created its own item, so
     // that the caller knows whether there is anything of its own to remove.
     Copied copyItem(const Place& place, bool& made);
     Copied copyFile(const Place& place, bool& made);
+    Copied linkToFirstCopy(const Place& place, const FirstCopy& first, bool& made);
     Copied copyFolder(const Place& place, bool& made);
     Copied copyLink(const Place& place, const struct stat& info, bool& made);
     void reportCopied(const std::string& source);
@@ -79,6 +94,8 @@ class CrossDeviceMove {
     Observer afterEachCopy_;
     FolderDescriptor sourceParent_;
     FolderDescriptor targetParent_;
+    // By the device and inode of the source file.
+    std::map<std::pair<dev_t, ino_t>, FirstCopy> firstCopies_;
 };
 
 }  // namespace tandor

@@ -519,6 +519,26 @@ TEST_F(FileMoverAcrossDevices, KeepsTheHolesOfASparseFile) {
     }
 }
 
+TEST_F(FileMoverAcrossDevices, KeepsHardLinksWithinTheTreeAsOneFile) {
+    writeFile(work / "tree/a.txt", "shared");
+    std::filesystem::create_directory(work / "tree/sub");
+    ASSERT_EQ(::link((work / "tree/a.txt").c_str(), (work / "tree/sub/b.txt").c_str()), 0);
+    writeFile(work / "outside.txt", "reaches in");
+    ASSERT_EQ(::link((work / "outside.txt").c_str(), (work / "tree/c.txt").c_str()), 0);
+
+    EXPECT_FALSE(FileMover::moveItem(work / "tree", other / "tree").isPartial());
+
+    EXPECT_FALSE(isThere(work / "tree"));
+    const struct stat a = lstatOf(other / "tree/a.txt");
+    EXPECT_EQ(a.st_ino, lstatOf(other / "tree/sub/b.txt").st_ino);
+    EXPECT_EQ(a.st_nlink, 2u);
+    EXPECT_EQ(contentsOf(other / "tree/sub/b.txt"), "shared");
+    // A link from outside the tree cannot come along: its file is copied.
+    EXPECT_EQ(lstatOf(other / "tree/c.txt").st_nlink, 1u);
+    EXPECT_EQ(contentsOf(other / "tree/c.txt"), "reaches in");
+    EXPECT_EQ(contentsOf(work / "outside.txt"), "reaches in");
+}
+
 // A read-only folder keeps its entries from an unprivileged user. The copy is
 // whole and kept, and what could not be removed is listed.
 TEST_F(FileMoverAcrossDevices, WhatCannotBeRemovedStaysAndIsListed) {
