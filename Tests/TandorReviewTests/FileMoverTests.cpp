@@ -10,7 +10,9 @@
 #include <map>
 
 #include "ReviewTestSupport.hpp"
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
+#include "TandorCore/Paths.hpp"
 #include "TandorReview/CrossDeviceMove.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/MoveError.hpp"
@@ -19,6 +21,7 @@
 namespace tandor {
 namespace {
 
+using testing::allocatedBytes;
 using testing::contentsOf;
 using testing::handToUnprivileged;
 using testing::isThere;
@@ -425,6 +428,116 @@ INSTANTIATE_TEST_SUITE_P(
                  {"tree/a.txt"},
                  {{"tree/", ""}, {"tree/a.txt", "A"}},
                  twoFilesCopied}));
+
+// A folder of the tree is moved away and a link to another folder, holding
+// files of the same names, put in its place, as a process that can write in
+// the tree could do while the move works.
+class FileMoverSwappedFolder : public FileMoverAcrossDevices {
+  protected:
+    void SetUp() override {
+        FileMoverAcrossDevices::SetUp();
+        writeFile(work / "tree/sub/a.txt", "a");
+        writeFile(work / "tree/sub/b.txt", "b");
+        writeFile(work / "outside/a.txt", "outside a");
+        writeFile(work / "outside/b.txt", "outside b");
+    }
+
+    void swapSubForALinkToOutside() {
+        ASSERT_EQ(::rename((work / "tree/sub").c_str(), (work / "away").c_str()), 0);
+        ASSERT_EQ(::symlink((work / "outside").c_str(), (work / "tree/sub").c_str()), 0);
+    }
+};
+
+TEST_F(FileMoverSwappedFolder, DuringTheCopyStopsTheMoveWithNothingTakenFromOutside) {
+    bool swapped = false;
+    const auto swapAfterTheFirstFileOfSub = [&](const std::string& copied) {
+        if (!swapped && paths::isInside(copied, work / "tree/sub")) {
+            swapped = true;
+            swapSubForALinkToOutside();
+        }
+    };
+
+    try {
+        CrossDeviceMove(work / "tree", other / "tree", swapAfterTheFirstFileOfSub).run();
+        ADD_FAILURE() << "the move went on";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), work / "tree/sub");
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("changed while it was being copied"));
+    }
+
+    EXPECT_EQ(treeOf(work / "outside"), (Tree{{"a.txt", "outside a"}, {"b.txt", "outside b"}}));
+    EXPECT_EQ(treeOf(work / "away"), (Tree{{"a.txt", "a"}, {"b.txt", "b"}}));
+    EXPECT_FALSE(isThere(other / "tree"));
+}
+
+// outside/b.txt becomes the very file copied from tree/sub/b.txt, so that only
+// the way it is reached tells it from the copied one.
+TEST_F(FileMoverSwappedFolder, AfterTheCopyRemovesNothingOutsideAndListsTheLink) {
+    const auto swapOnceAllIsCopied = [&](const std::string& copied) {
+        if (copied == work / "tree") {
+            swapSubForALinkToOutside();
+            ASSERT_EQ(::unlink((work / "outside/b.txt").c_str()), 0);
+            ASSERT_EQ(::link((work / "away/b.txt").c_str(), (work / "outside/b.txt").c_str()), 0);
+        }
+    };
+
+    const MoveOutcome outcome =
+        CrossDeviceMove(work / "tree", other / "tree", swapOnceAllIsCopied).run();
+
+    EXPECT_EQ(outcome.leftBehind, std::vector<std::string>{work / "tree/sub"});
+    EXPECT_EQ(treeOf(work / "outside"), (Tree{{"a.txt", "outside a"}, {"b.txt", "b"}}));
+    EXPECT_EQ(treeOf(work / "away"), (Tree{{"a.txt", "a"}, {"b.txt", "b"}}));
+    EXPECT_EQ(treeOf(other / "tree"), (Tree{{"sub/", ""}, {"sub/a.txt", "a"}, {"sub/b.txt", "b"}}));
+}
+
+// A 1 GiB file with a little data after a leading hole, in its middle, and a
+// hole at its end.
+TEST_F(FileMoverAcrossDevices, KeepsTheHolesOfASparseFile) {
+    constexpr off_t size = off_t{1} << 30;
+    const std::vector<off_t> dataAt{1 << 20, size / 2};
+    const std::string sparse = work / "sparse.bin";
+    {
+        const FileDescriptor file(::open(sparse.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        ASSERT_EQ(::ftruncate(file.get(), size), 0);
+        for (const off_t at : dataAt) {
+            ASSERT_EQ(::pwrite(file.get(), "data!", 5, at), 5);
+        }
+    }
+    if (allocatedBytes(sparse) > (1 << 20)) {
+        GTEST_SKIP() << "the temporary folder's file system keeps no holes";
+    }
+
+    FileMover::moveItem(sparse, other / "sparse.bin");
+
+    EXPECT_EQ(lstatOf(other / "sparse.bin").st_size, size);
+    EXPECT_LT(allocatedBytes(other / "sparse.bin"), 1 << 20);
+    const FileDescriptor copy(::open((other / "sparse.bin").c_str(), O_RDONLY | O_CLOEXEC));
+    for (const off_t at : dataAt) {
+        std::string bytes(7, '?');
+        ASSERT_EQ(::pread(copy.get(), bytes.data(), bytes.size(), at - 1), 7);
+        EXPECT_EQ(bytes, std::string("\0data!\0", 7)) << "at " << at;
+    }
+}
+
+TEST_F(FileMoverAcrossDevices, KeepsHardLinksWithinTheTreeAsOneFile) {
+    writeFile(work / "tree/a.txt", "shared");
+    std::filesystem::create_directory(work / "tree/sub");
+    ASSERT_EQ(::link((work / "tree/a.txt").c_str(), (work / "tree/sub/b.txt").c_str()), 0);
+    writeFile(work / "outside.txt", "reaches in");
+    ASSERT_EQ(::link((work / "outside.txt").c_str(), (work / "tree/c.txt").c_str()), 0);
+
+    EXPECT_FALSE(FileMover::moveItem(work / "tree", other / "tree").isPartial());
+
+    EXPECT_FALSE(isThere(work / "tree"));
+    const struct stat a = lstatOf(other / "tree/a.txt");
+    EXPECT_EQ(a.st_ino, lstatOf(other / "tree/sub/b.txt").st_ino);
+    EXPECT_EQ(a.st_nlink, 2u);
+    EXPECT_EQ(contentsOf(other / "tree/sub/b.txt"), "shared");
+    // A link from outside the tree cannot come along: its file is copied.
+    EXPECT_EQ(lstatOf(other / "tree/c.txt").st_nlink, 1u);
+    EXPECT_EQ(contentsOf(other / "tree/c.txt"), "reaches in");
+    EXPECT_EQ(contentsOf(work / "outside.txt"), "reaches in");
+}
 
 // A read-only folder keeps its entries from an unprivileged user. The copy is
 // whole and kept, and what could not be removed is listed.
