@@ -218,8 +218,8 @@ TEST_F(PileListTest, SummaryAndConfirmationCountTheWholePile) {
     model.setScanModel(&scanModel);
     scanModel.addToPile({home / "big", 1'500'000, std::nullopt});
     const QString size = QString::fromStdString(ByteFormat::string(1'500'000));
-    EXPECT_EQ(model.summary(), "1 items · " + size);
-    EXPECT_EQ(model.confirmationTitle(), "Move 1 items (" + size + ") to the Trash?");
+    EXPECT_EQ(model.summary(), "1 item · " + size);
+    EXPECT_EQ(model.confirmationTitle(), "Move 1 item (" + size + ") to the Trash?");
 }
 
 TEST_F(PileListTest, CommitMovesToTheTrashAndKeepsWhatFailed) {

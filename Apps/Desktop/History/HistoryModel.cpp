@@ -4,7 +4,6 @@
 #include <exception>
 
 #include "Browse/FileManagerReveal.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorScanner/ParallelLoop.hpp"
@@ -18,7 +17,7 @@ namespace {
 constexpr double sessionGapSeconds = 60;
 
 QString bytesText(std::int64_t bytes) {
-    return QString::fromStdString(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 QString nameText(const std::string& path) {
