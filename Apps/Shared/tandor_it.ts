@@ -783,6 +783,10 @@
         <translation>I download contengono spesso cose già aperte, installate o salvate altrove.</translation>
     </message>
     <message>
+        <source>Duplicate files</source>
+        <translation>File duplicati</translation>
+    </message>
+    <message>
         <source>Duplicates</source>
         <translation>Duplicati</translation>
     </message>
@@ -925,6 +929,10 @@
     <message>
         <source>History, logs and window state the app keeps between runs.</source>
         <translation>Cronologia, log e stato delle finestre che l'app conserva tra un avvio e l'altro.</translation>
+    </message>
+    <message>
+        <source>Home folder</source>
+        <translation>Cartella Home</translation>
     </message>
     <message>
         <source>How it works</source>

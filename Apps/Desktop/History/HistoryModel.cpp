@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "Browse/FileManagerReveal.hpp"
+#include "History/RuleTitle.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorScanner/ParallelLoop.hpp"
@@ -311,8 +312,8 @@ QVariant HistoryModel::recordData(const HistoryRecord& record, int role) const {
             return nameText(record.originalPath);
         case PathRole:
             return ui::displayPath(record.originalPath);
-        case RuleIDRole:
-            return record.ruleID ? ui::fromEngine(*record.ruleID) : QString();
+        case RuleTitleRole:
+            return record.ruleID ? RuleTitle::shown(*record.ruleID) : QString();
         case SizeTextRole:
             return bytesText(record.bytes);
         case StatusRole:
@@ -337,7 +338,7 @@ QHash<int, QByteArray> HistoryModel::roleNames() const {
             {RestorableCountRole, "restorableCount"},
             {NameRole, "name"},
             {PathRole, "path"},
-            {RuleIDRole, "ruleID"},
+            {RuleTitleRole, "ruleTitle"},
             {SizeTextRole, "sizeText"},
             {StatusRole, "status"},
             {HelpRole, "help"},
