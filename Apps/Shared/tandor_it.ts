@@ -663,8 +663,8 @@
         <translation>Crea</translation>
     </message>
     <message>
-        <source>DMG, PKG and other installers you probably already used.</source>
-        <translation>DMG, PKG e altri installer che probabilmente hai già usato.</translation>
+        <source>DEB, RPM, DMG and other installers you probably already used.</source>
+        <translation>DEB, RPM, DMG e altri installer che probabilmente hai già usato.</translation>
     </message>
     <message>
         <source>Data apps keep to start faster, and files they need only for a while.</source>
@@ -839,8 +839,8 @@
         <translation>File oltre 50 MB non modificati da un anno.</translation>
     </message>
     <message>
-        <source>Files under 1 MB, app data in Library, app bundles and photo libraries are not compared.</source>
-        <translation>I file sotto 1 MB, i dati delle app in Library, i pacchetti delle app e le librerie di foto non vengono confrontati.</translation>
+        <source>Files under 1 MB, app data in Library and hidden folders, app bundles and photo libraries are not compared.</source>
+        <translation>I file sotto 1 MB, i dati delle app in Library e nelle cartelle nascoste, i pacchetti delle app e le librerie di foto non vengono confrontati.</translation>
     </message>
     <message>
         <source>Find duplicates</source>
@@ -1159,8 +1159,8 @@
         <translation>Consenti agli assistenti IA di leggere l'analisi di Tandor</translation>
     </message>
     <message>
-        <source>Let Tandor see the whole disk</source>
-        <translation>Lascia che Tandor veda tutto il disco</translation>
+        <source>Let Tandor see your whole home folder</source>
+        <translation>Lascia che Tandor veda tutta la tua cartella Home</translation>
     </message>
     <message>
         <source>Light as a balloon: drop what you don't need.</source>
@@ -1232,7 +1232,7 @@
     </message>
     <message>
         <source>Measuring your home folder</source>
-        <translation>Misuro la tua cartella Inizio</translation>
+        <translation>Misuro la tua cartella Home</translation>
     </message>
     <message>
         <source>Menu entry</source>
@@ -1763,7 +1763,7 @@
     </message>
     <message>
         <source>Scan Home Folder</source>
-        <translation>Analizza la cartella Inizio</translation>
+        <translation>Analizza la cartella Home</translation>
     </message>
     <message>
         <source>Scan again to see them in Browse.</source>
@@ -1775,7 +1775,7 @@
     </message>
     <message>
         <source>Scan home folder</source>
-        <translation>Analizza la cartella Inizio</translation>
+        <translation>Analizza la cartella Home</translation>
     </message>
     <message>
         <source>Scan to see your files by category.</source>
@@ -1811,7 +1811,7 @@
     </message>
     <message>
         <source>See where the space in your home folder goes</source>
-        <translation>Scopri dove va lo spazio della tua cartella Inizio</translation>
+        <translation>Scopri dove va lo spazio della tua cartella Home</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -2241,8 +2241,8 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source>Videos over 200 MB outside the Photos library.</source>
-        <translation>Video oltre 200 MB fuori dalla libreria Foto.</translation>
+        <source>Videos over 200 MB outside photo libraries.</source>
+        <translation>Video oltre 200 MB fuori dalle librerie di foto.</translation>
     </message>
     <message>
         <source>Virtual machines</source>

@@ -94,8 +94,8 @@ TEST_F(DuplicateSearchTest, RunsBothFindersWithTheExtraCopiesLeftOutOfThePhotos)
                 ElementsAre("1 more group is a copy-on-write clone: it already shares its "
                             "space, so there is nothing to gain.",
                             "3 files could not be read.",
-                            "Files under 1 MB, app data in Library, app bundles and photo "
-                            "libraries are not compared."));
+                            "Files under 1 MB, app data in Library and hidden folders, app "
+                            "bundles and photo libraries are not compared."));
 }
 
 // The application's finders on files: the copy in a localised Downloads
