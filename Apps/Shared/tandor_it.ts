@@ -75,13 +75,23 @@
         <source>%lld %@, %@ on disk</source>
         <translation>%lld %@, %@ su disco</translation>
     </message>
+    <message numerus="yes">
+        <source>%lld bytes</source>
+        <translation>
+            <numerusform>%lld byte</numerusform>
+            <numerusform>%lld byte</numerusform>
+        </translation>
+    </message>
     <message>
         <source>%lld copies of %@ · %@</source>
         <translation>%1$lld copie da %2$@ · %3$@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld could not be moved and stay in the pile.</source>
-        <translation>%lld non sono stati spostati e restano nella pila.</translation>
+        <translation>
+            <numerusform>%lld non è stato spostato e resta nella pila.</numerusform>
+            <numerusform>%lld non sono stati spostati e restano nella pila.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld could not be restored:</source>
@@ -91,33 +101,48 @@
         <source>%lld days ago</source>
         <translation>%lld giorni fa</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld files are in iCloud only. Tandor does not download them to compare.</source>
-        <translation>%lld file sono solo in iCloud. Tandor non li scarica per confrontarli.</translation>
+        <translation>
+            <numerusform>%lld file è solo in iCloud. Tandor non lo scarica per confrontarlo.</numerusform>
+            <numerusform>%lld file sono solo in iCloud. Tandor non li scarica per confrontarli.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld files could not be moved on and stay in %@.</source>
-        <translation>Impossibile spostare altrove %1$lld file: restano in %2$@.</translation>
+        <translation>
+            <numerusform>Impossibile spostare altrove %1$lld file: resta in %2$@.</numerusform>
+            <numerusform>Impossibile spostare altrove %1$lld file: restano in %2$@.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld files could not be read.</source>
         <translation>Non è stato possibile leggere %lld file.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld files from %@ are on the pile. Nothing moves until you confirm it.</source>
-        <translation>%1$lld file di %2$@ sono nella pila. Nulla si sposta finché non confermi.</translation>
+        <translation>
+            <numerusform>%1$lld file di %2$@ è nella pila. Nulla si sposta finché non confermi.</numerusform>
+            <numerusform>%1$lld file di %2$@ sono nella pila. Nulla si sposta finché non confermi.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld files sorted into folders</source>
-        <translation>%lld file smistati in cartelle</translation>
+        <translation>
+            <numerusform>%lld file smistato in cartelle</numerusform>
+            <numerusform>%lld file smistati in cartelle</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld files · %@</source>
         <translation>%1$lld file · %2$@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld folders could not be read. Your user account may not have permission to read them.</source>
-        <translation>Non è stato possibile leggere %lld cartelle. Il tuo account utente potrebbe non avere il permesso di leggerle.</translation>
+        <translation>
+            <numerusform>Non è stato possibile leggere %lld cartella. Il tuo account utente potrebbe non avere il permesso di leggerla.</numerusform>
+            <numerusform>Non è stato possibile leggere %lld cartelle. Il tuo account utente potrebbe non avere il permesso di leggerle.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld groups of files with identical content (same size and SHA-256)</source>
@@ -127,21 +152,30 @@
         <source>%lld groups of photos that look alike, compared on this computer by their image fingerprints</source>
         <translation>%lld gruppi di foto simili, confrontate su questo computer in base alla loro impronta visiva</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld groups · %@ besides the best shots</source>
-        <translation>%1$lld gruppi · %2$@ oltre agli scatti migliori</translation>
+        <translation>
+            <numerusform>%1$lld gruppo · %2$@ oltre agli scatti migliori</numerusform>
+            <numerusform>%1$lld gruppi · %2$@ oltre agli scatti migliori</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld groups · %@ in extra copies</source>
-        <translation>%1$lld gruppi · %2$@ in copie in più</translation>
+        <translation>
+            <numerusform>%1$lld gruppo · %2$@ in copie in più</numerusform>
+            <numerusform>%1$lld gruppi · %2$@ in copie in più</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld item, %@ on disk</source>
         <translation>%lld elemento, %@ su disco</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld items · %@</source>
-        <translation>%lld elementi · %@</translation>
+        <translation>
+            <numerusform>%lld elemento · %@</numerusform>
+            <numerusform>%lld elementi · %@</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld items, %@ on disk</source>
@@ -151,17 +185,23 @@
         <source>%lld months ago</source>
         <translation>%lld mesi fa</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld more groups are copy-on-write clones: they already share their space, so there is nothing to gain.</source>
-        <translation>Altri %lld gruppi sono cloni copy-on-write: condividono già il loro spazio, quindi non c'è nulla da guadagnare.</translation>
+        <translation>
+            <numerusform>%lld altro gruppo è un clone copy-on-write: condivide già il suo spazio, quindi non c'è nulla da guadagnare.</numerusform>
+            <numerusform>Altri %lld gruppi sono cloni copy-on-write: condividono già il loro spazio, quindi non c'è nulla da guadagnare.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld more match but were opened recently, so they stay</source>
         <translation>Altri %lld corrispondono ma sono stati aperti di recente, quindi restano</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld moved into folders</source>
-        <translation>%lld spostati in cartelle</translation>
+        <translation>
+            <numerusform>%lld spostato in cartelle</numerusform>
+            <numerusform>%lld spostati in cartelle</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld of them matched by name only: check they are not used by another app</source>
@@ -175,21 +215,33 @@
         <source>%lld photos</source>
         <translation>%lld foto</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld smaller</source>
-        <translation>%lld più piccoli</translation>
+        <translation>
+            <numerusform>%lld più piccolo</numerusform>
+            <numerusform>%lld più piccoli</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld smaller items</source>
-        <translation>%lld elementi più piccoli</translation>
+        <translation>
+            <numerusform>%lld elemento più piccolo</numerusform>
+            <numerusform>%lld elementi più piccoli</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld snapshots</source>
-        <translation>%lld istantanee</translation>
+        <translation>
+            <numerusform>%lld istantanea</numerusform>
+            <numerusform>%lld istantanee</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld suggestions · %@</source>
-        <translation>%lld suggerimenti · %@</translation>
+        <translation>
+            <numerusform>%lld suggerimento · %@</numerusform>
+            <numerusform>%lld suggerimenti · %@</numerusform>
+        </translation>
     </message>
     <message>
         <source>%lld years ago</source>
@@ -383,9 +435,12 @@
         <source>Automations</source>
         <translation>Automazioni</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Automations added %lld items (%@) to the pile. Review them, then move them to the Trash.</source>
-        <translation>Le automazioni hanno aggiunto %lld elementi (%@) alla pila. Controllali, poi spostali nel Cestino.</translation>
+        <translation>
+            <numerusform>Le automazioni hanno aggiunto %lld elemento (%@) alla pila. Controllalo, poi spostalo nel Cestino.</numerusform>
+            <numerusform>Le automazioni hanno aggiunto %lld elementi (%@) alla pila. Controllali, poi spostali nel Cestino.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Automations found nothing new.</source>
@@ -612,8 +667,8 @@
         <translation>Crea</translation>
     </message>
     <message>
-        <source>DMG, PKG and other installers you probably already used.</source>
-        <translation>DMG, PKG e altri installer che probabilmente hai già usato.</translation>
+        <source>DEB, RPM, DMG and other installers you probably already used.</source>
+        <translation>DEB, RPM, DMG e altri installer che probabilmente hai già usato.</translation>
     </message>
     <message>
         <source>Data apps keep to start faster, and files they need only for a while.</source>
@@ -732,6 +787,10 @@
         <translation>I download contengono spesso cose già aperte, installate o salvate altrove.</translation>
     </message>
     <message>
+        <source>Duplicate files</source>
+        <translation>File duplicati</translation>
+    </message>
+    <message>
         <source>Duplicates</source>
         <translation>Duplicati</translation>
     </message>
@@ -784,8 +843,8 @@
         <translation>File oltre 50 MB non modificati da un anno.</translation>
     </message>
     <message>
-        <source>Files under 1 MB, app data in Library, app bundles and photo libraries are not compared.</source>
-        <translation>I file sotto 1 MB, i dati delle app in Library, i pacchetti delle app e le librerie di foto non vengono confrontati.</translation>
+        <source>Files under 1 MB, app data in Library and hidden folders, app bundles and photo libraries are not compared.</source>
+        <translation>I file sotto 1 MB, i dati delle app in Library e nelle cartelle nascoste, i pacchetti delle app e le librerie di foto non vengono confrontati.</translation>
     </message>
     <message>
         <source>Find duplicates</source>
@@ -874,6 +933,10 @@
     <message>
         <source>History, logs and window state the app keeps between runs.</source>
         <translation>Cronologia, log e stato delle finestre che l'app conserva tra un avvio e l'altro.</translation>
+    </message>
+    <message>
+        <source>Home folder</source>
+        <translation>Cartella Home</translation>
     </message>
     <message>
         <source>How it works</source>
@@ -1100,8 +1163,8 @@
         <translation>Consenti agli assistenti IA di leggere l'analisi di Tandor</translation>
     </message>
     <message>
-        <source>Let Tandor see the whole disk</source>
-        <translation>Lascia che Tandor veda tutto il disco</translation>
+        <source>Let Tandor see your whole home folder</source>
+        <translation>Lascia che Tandor veda tutta la tua cartella Home</translation>
     </message>
     <message>
         <source>Light as a balloon: drop what you don't need.</source>
@@ -1173,7 +1236,7 @@
     </message>
     <message>
         <source>Measuring your home folder</source>
-        <translation>Misuro la tua cartella Inizio</translation>
+        <translation>Misuro la tua cartella Home</translation>
     </message>
     <message>
         <source>Menu entry</source>
@@ -1211,9 +1274,12 @@
         <source>Move</source>
         <translation>Sposta</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Move %lld items (%@) to the Trash?</source>
-        <translation>Spostare %lld elementi (%@) nel Cestino?</translation>
+        <translation>
+            <numerusform>Spostare %lld elemento (%@) nel Cestino?</numerusform>
+            <numerusform>Spostare %lld elementi (%@) nel Cestino?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Move (↑)</source>
@@ -1243,13 +1309,19 @@
         <source>Move to a folder (↑)</source>
         <translation>Sposta in una cartella (↑)</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Moved %lld files on. You can put them back from History.</source>
-        <translation>Spostati altrove %lld file. Puoi ripristinarli dalla Cronologia.</translation>
+        <translation>
+            <numerusform>Spostato altrove %lld file. Puoi ripristinarlo dalla Cronologia.</numerusform>
+            <numerusform>Spostati altrove %lld file. Puoi ripristinarli dalla Cronologia.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Moved %lld items (%@) to the Trash. Empty the Trash to get the space back.</source>
-        <translation>Spostati %lld elementi (%@) nel Cestino. Svuota il Cestino per recuperare lo spazio.</translation>
+        <translation>
+            <numerusform>Spostato %lld elemento (%@) nel Cestino. Svuota il Cestino per recuperare lo spazio.</numerusform>
+            <numerusform>Spostati %lld elementi (%@) nel Cestino. Svuota il Cestino per recuperare lo spazio.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Moves on</source>
@@ -1287,9 +1359,12 @@
         <source>Next</source>
         <translation>Avanti</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next %lld files</source>
-        <translation>Prossimi %lld file</translation>
+        <translation>
+            <numerusform>Prossimo %lld file</numerusform>
+            <numerusform>Prossimi %lld file</numerusform>
+        </translation>
     </message>
     <message>
         <source>No apps found.</source>
@@ -1579,9 +1654,12 @@
         <source>Put back %@ (%@).</source>
         <translation>Ripristinato %@ (%@).</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Put back %lld items (%@).</source>
-        <translation>Ripristinati %lld elementi (%@).</translation>
+        <translation>
+            <numerusform>Ripristinato %lld elemento (%@).</numerusform>
+            <numerusform>Ripristinati %lld elementi (%@).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quit %@ first.</source>
@@ -1689,7 +1767,7 @@
     </message>
     <message>
         <source>Scan Home Folder</source>
-        <translation>Analizza la cartella Inizio</translation>
+        <translation>Analizza la cartella Home</translation>
     </message>
     <message>
         <source>Scan again to see them in Browse.</source>
@@ -1701,7 +1779,7 @@
     </message>
     <message>
         <source>Scan home folder</source>
-        <translation>Analizza la cartella Inizio</translation>
+        <translation>Analizza la cartella Home</translation>
     </message>
     <message>
         <source>Scan to see your files by category.</source>
@@ -1737,7 +1815,7 @@
     </message>
     <message>
         <source>See where the space in your home folder goes</source>
-        <translation>Scopri dove va lo spazio della tua cartella Inizio</translation>
+        <translation>Scopri dove va lo spazio della tua cartella Home</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1751,9 +1829,12 @@
         <source>Shared caches of the iOS Simulator. They are rebuilt on the next launch.</source>
         <translation>Cache condivise del Simulatore iOS. Si ricreano al prossimo avvio.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Show %lld kept files again</source>
-        <translation>Mostra di nuovo %lld file tenuti</translation>
+        <translation>
+            <numerusform>Mostra di nuovo %lld file tenuto</numerusform>
+            <numerusform>Mostra di nuovo %lld file tenuti</numerusform>
+        </translation>
     </message>
     <message>
         <source>Show Original Location</source>
@@ -2168,8 +2249,8 @@
         <translation>Video</translation>
     </message>
     <message>
-        <source>Videos over 200 MB outside the Photos library.</source>
-        <translation>Video oltre 200 MB fuori dalla libreria Foto.</translation>
+        <source>Videos over 200 MB outside photo libraries.</source>
+        <translation>Video oltre 200 MB fuori dalle librerie di foto.</translation>
     </message>
     <message>
         <source>Virtual machines</source>
@@ -2435,9 +2516,12 @@
         <source>then to %@</source>
         <translation>poi in %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>to the pile in %lld days</source>
-        <translation>nella pila tra %lld giorni</translation>
+        <translation>
+            <numerusform>nella pila tra %lld giorno</numerusform>
+            <numerusform>nella pila tra %lld giorni</numerusform>
+        </translation>
     </message>
     <message>
         <source>today</source>
@@ -2463,13 +2547,23 @@
         <source>· %@</source>
         <translation>· %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>· %lld put back</source>
-        <translation>· %lld ripristinati</translation>
+        <translation>
+            <numerusform>· %lld ripristinato</numerusform>
+            <numerusform>· %lld ripristinati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %lld more</source>
+        <translation>
+            <numerusform>… e %lld altro</numerusform>
+            <numerusform>… e altri %lld</numerusform>
+        </translation>
     </message>
     <message>
-        <source>… and %lld more</source>
-        <translation>… e altri %lld</translation>
+        <source>← pile · → keep · ↓ later · ↑ move</source>
+        <translation>← pila · → tieni · ↓ dopo · ↑ sposta</translation>
     </message>
     <message>
         <source>← to the pile, → to keep, Space for a preview, ⌫ to undo.</source>

@@ -23,7 +23,7 @@ std::string formatted(double value, int decimals) {
 }  // namespace
 
 std::string string(std::int64_t bytes) {
-    if (bytes <= 999) {
+    if (bytes <= largestInBytes) {
         return std::to_string(bytes) + " bytes";
     }
     double value = static_cast<double>(bytes) / 1000.0;

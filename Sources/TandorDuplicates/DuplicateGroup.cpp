@@ -142,7 +142,7 @@ std::optional<Suggestion> DuplicateGroup::suggestion(const std::vector<Duplicate
         evidence.push_back(Evidence::observed(
             "Copy-on-write clones are counted only for the space they do not share"));
     }
-    return Suggestion(std::string(ruleID), "Duplicate files", StorageCategory::other, std::nullopt,
+    return Suggestion(std::string(ruleID), std::string(title), StorageCategory::other, std::nullopt,
                       SafetyLevel::existsElsewhere, "Another identical copy stays on your computer",
                       std::move(evidence), std::move(items));
 }

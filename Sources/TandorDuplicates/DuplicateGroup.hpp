@@ -20,6 +20,7 @@ namespace tandor {
 class DuplicateGroup {
   public:
     static constexpr std::string_view ruleID = "duplicates";
+    static constexpr std::string_view title = "Duplicate files";
 
     // Ranks files with KeeperPolicy and keeps the first. files must not be
     // empty; downloadsFolders are the user's Downloads folders.

@@ -130,7 +130,7 @@ std::optional<Suggestion> SimilarPhotoGroup::suggestion(
                            "by their image fingerprints"),
         Evidence::inferred(
             "The kept shot is Tandor's pick; look at each group before moving the others")};
-    return Suggestion(std::string(ruleID), "Similar photos", StorageCategory::media, std::nullopt,
+    return Suggestion(std::string(ruleID), std::string(title), StorageCategory::media, std::nullopt,
                       SafetyLevel::needsReview,
                       "Shots that look alike; the best one of each group stays",
                       std::move(evidence), std::move(items));

@@ -19,6 +19,7 @@ class SimilarPhotoGroup {
   public:
     // The rule id under which similar photos reach the pile and the suggestion.
     static constexpr std::string_view ruleID = "similar-photos";
+    static constexpr std::string_view title = "Similar photos";
 
     // Sorts the photos best shot first (a stable sort by goesBefore) and names
     // the first one as the best, with reason(). photos must not be empty.

@@ -19,9 +19,9 @@ constexpr std::array<DeckRow, allSwipeDeckKinds.size()> rows{{
     {SwipeDeckKind::downloads, "downloads", "Downloads",
      "Everything in your Downloads folder, largest first.", SafetyLevel::needsReview},
     {SwipeDeckKind::installers, "installers", "Installers and disk images",
-     "DMG, PKG and other installers you probably already used.", SafetyLevel::existsElsewhere},
+     "DEB, RPM, DMG and other installers you probably already used.", SafetyLevel::existsElsewhere},
     {SwipeDeckKind::largeVideos, "largeVideos", "Large videos",
-     "Videos over 200 MB outside the Photos library.", SafetyLevel::needsReview},
+     "Videos over 200 MB outside photo libraries.", SafetyLevel::needsReview},
     {SwipeDeckKind::oldFiles, "oldFiles", "Old files", "Files over 50 MB not changed for a year.",
      SafetyLevel::needsReview},
 }};

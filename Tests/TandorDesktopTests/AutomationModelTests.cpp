@@ -299,7 +299,7 @@ TEST_F(AutomationModelTest, AnAutomationTurnedOffBeforeItsRunIsAppliedAddsNothin
     ASSERT_EQ(pile.count(), 1U);
     EXPECT_EQ(pile.entries()[0].path, std::string(testing::home) + "/Downloads/d.zip");
     EXPECT_EQ(model.message().toStdString(),
-              "Automations added 1 items (1 MB) to the pile. Review them, then move them to the "
+              "Automations added 1 item (1 MB) to the pile. Review it, then move it to the "
               "Trash.");
     ASSERT_THAT(model.enabled(), SizeIs(1));
     EXPECT_EQ(model.enabled()[0].rule.id, "rule.zip");

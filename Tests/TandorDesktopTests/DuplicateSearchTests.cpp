@@ -91,11 +91,11 @@ TEST_F(DuplicateSearchTest, RunsBothFindersWithTheExtraCopiesLeftOutOfThePhotos)
     EXPECT_THAT(lines, ElementsAre("Comparing whole files… 1 of 2",
                                    "Looking at photos with image fingerprints… 3 of 7"));
     EXPECT_THAT(DuplicateSearch::footnotes(found.duplicates, found.photos),
-                ElementsAre("1 more groups are copy-on-write clones: they already share their "
+                ElementsAre("1 more group is a copy-on-write clone: it already shares its "
                             "space, so there is nothing to gain.",
                             "3 files could not be read.",
-                            "Files under 1 MB, app data in Library, app bundles and photo "
-                            "libraries are not compared."));
+                            "Files under 1 MB, app data in Library and hidden folders, app "
+                            "bundles and photo libraries are not compared."));
 }
 
 // The application's finders on files: the copy in a localised Downloads

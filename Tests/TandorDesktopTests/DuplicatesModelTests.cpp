@@ -163,7 +163,7 @@ TEST_F(DuplicatesModelTest, MovedCopiesLeaveTheGroupsWithoutAnyView) {
     model.run();
     ASSERT_TRUE(waitForPhase(model, "ready")) << model.phaseText().toStdString();
     ASSERT_EQ(model.identical()->rowCount(), 1);
-    EXPECT_EQ(model.identical()->header(), "1 groups · 3.6 MB in extra copies");
+    EXPECT_EQ(model.identical()->header(), "1 group · 3.6 MB in extra copies");
 
     const auto& files = model.search().groups().front().files();
     ASSERT_EQ(files.size(), 4u);

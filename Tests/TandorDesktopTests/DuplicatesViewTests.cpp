@@ -151,7 +151,7 @@ TEST_F(DuplicatesTabTest, FindsCopiesPilesThemAndKeepsOneAlways) {
     ASSERT_NE(withText("Find identical files and similar photos"), nullptr);
     findDuplicates(duplicates);
     ASSERT_EQ(shown("duplicateGroupRow").size(), 1);
-    EXPECT_NE(withText("1 groups · 3 MB in extra copies"), nullptr);
+    EXPECT_NE(withText("1 group · 3 MB in extra copies"), nullptr);
     EXPECT_TRUE(shown("staleNote").isEmpty());
 
     // Open the group: the kept copy is marked and has no pile button.
@@ -371,8 +371,8 @@ TEST_F(DuplicatesTabTest, TheCloneHelpShows) {
                 4, 0, {}, 0);
         },
         testing::noSimilarPhotos});
-    EXPECT_NE(withText("1 more groups are copy-on-write clones: they already share their space, "
-                       "so there is nothing to gain."),
+    EXPECT_NE(withText("1 more group is a copy-on-write clone: it already shares its space, so "
+                       "there is nothing to gain."),
               nullptr);
 
     click(withText("a.mov"));

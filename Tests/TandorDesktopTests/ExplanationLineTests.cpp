@@ -88,11 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, TemplateLine,
     ::testing::Values(
         TemplateCase{"en",
-                     "npm cache takes 1.5 MB. Downloaded package tarballs. It is safe to remove: "
-                     "it is rebuilt automatically when needed."},
+                     "npm cache takes 1.5 MB. It is safe to remove: it is rebuilt automatically "
+                     "when needed."},
         TemplateCase{"it",
-                     "Cache di npm occupa 1.5 MB. Downloaded package tarballs. Si può rimuovere "
-                     "senza rischi: viene ricreato automaticamente quando serve."}),
+                     "Cache di npm occupa 1.5 MB. Si può rimuovere senza rischi: viene ricreato "
+                     "automaticamente quando serve."}),
     [](const auto& test) { return std::string(test.param.language); });
 
 TEST_F(ExplanationLineTest, AModelAnswerIsShownAsWrittenAndSaysWhereItWasWritten) {

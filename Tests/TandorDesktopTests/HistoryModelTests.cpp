@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "History/HistoryModel.hpp"
+#include "History/RuleTitle.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorReview/CleanupHistory.hpp"
@@ -111,6 +112,34 @@ INSTANTIATE_TEST_SUITE_P(
         SessionGap{61, 2,
                    "4 MB moved to the Trash in 2 cleanups. Restoring never overwrites anything."}));
 
+TEST(HistoryRuleTitle, ARecordNamesTheRuleItCameFromByItsTitle) {
+    struct Case {
+        const char* language;
+        const char* ruleID;
+        const char* shown;
+    };
+    const std::vector<Case> cases{
+        {"en", "downloads.installers", "Old installers in Downloads"},
+        {"en", "swipe.downloads", "Downloads"},
+        {"en", "similar-photos", "Similar photos"},
+        {"en", "duplicates", "Duplicate files"},
+        {"en", "assistant", "Proposed by your assistant"},
+        {"it", "downloads.installers", "Vecchi programmi di installazione in Download"},
+        {"it", "swipe.largeVideos", "Video grandi"},
+        {"it", "duplicates", "File duplicati"},
+        // No title to give: nothing rather than the raw id.
+        {"en", "swipe.nothing", ""},
+        {"en", "uninstall.org.example.Editor", ""},
+        {"en", "sorting.Later", ""},
+    };
+    for (const auto& item : cases) {
+        ui::Texts::setLanguage(QString::fromUtf8(item.language));
+        EXPECT_EQ(RuleTitle::shown(item.ruleID), QString::fromUtf8(item.shown))
+            << item.language << ": " << item.ruleID;
+    }
+    ui::Texts::setLanguage(QStringLiteral("en"));
+}
+
 TEST_F(HistoryModelTest, EachRecordShowsWhatTheTrashHeldAtTheLastReload) {
     HistoryRecord restored = trashed("restored", 4'000, someDay + 1s);
     restored.restored = true;
@@ -128,8 +157,8 @@ TEST_F(HistoryModelTest, EachRecordShowsWhatTheTrashHeldAtTheLastReload) {
     EXPECT_EQ(cell(model, 0, Role::RestoredTextRole), "· 1 put back");
     EXPECT_EQ(cell(model, 0, Role::RestorableCountRole), 1);
     EXPECT_EQ(model.totalMovedBytes(), 6'000);
-    EXPECT_EQ(cell(model, 2, Role::RuleIDRole), "cache.npm");
-    EXPECT_EQ(cell(model, 1, Role::RuleIDRole), "");
+    EXPECT_EQ(cell(model, 2, Role::RuleTitleRole), "npm cache");
+    EXPECT_EQ(cell(model, 1, Role::RuleTitleRole), "");
     // The place it came from in full, home folder included: no "~" here.
     EXPECT_EQ(cell(model, 2, Role::PathRole), QString::fromStdString(taken.originalPath));
     EXPECT_EQ(cell(model, 2, Role::HelpRole),

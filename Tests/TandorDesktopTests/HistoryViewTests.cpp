@@ -100,7 +100,7 @@ TEST_F(SortingMovesSectionTest, OpensOnClickAndPutsAMoveBack) {
     ASSERT_TRUE(section->isVisible());
     EXPECT_EQ(itemWithText(section.get(), QStringLiteral("Put Back")), nullptr);
 
-    click(itemWithText(section.get(), QStringLiteral("1 files sorted into folders")));
+    click(itemWithText(section.get(), QStringLiteral("1 file sorted into folders")));
     settle();
     ASSERT_EQ(visibleItems(section.get(), QStringLiteral("putBackMove")).size(), 1);
     EXPECT_NE(itemWithText(section.get(), QStringLiteral("→ ~/Tandor/Inbox")), nullptr);

@@ -146,6 +146,24 @@ TEST(SuggestionList, DetailsListTheFirstFiftyItemsWithNotesAndPileState) {
     EXPECT_EQ(cell(model, 0, Role::SizeTextRole).toString(), "120 KB");
 }
 
+TEST(SuggestionList, TheEvidenceLeavesOutTheReasonTheCardAlreadyShows) {
+    SuggestionListModel model;
+    model.setContent({Suggestion("r", "Title", StorageCategory::caches, std::nullopt,
+                                 SafetyLevel::regenerable, "Rebuilt when needed.",
+                                 {Evidence::observed("2 items, 2 KB on disk"),
+                                  Evidence::inferred("Rebuilt when needed."),
+                                  Evidence::inferred("To get it back: open the app")},
+                                 itemsUnder("/h/r", 2))},
+                     ReviewPile());
+
+    QStringList lines;
+    for (const QVariant& line : cell(model, 0, Role::EvidenceRole).toList()) {
+        lines.append(line.toMap()["text"].toString());
+    }
+    EXPECT_EQ(lines, (QStringList{"2 items, 2 KB on disk", "To get it back: open the app"}));
+    EXPECT_EQ(cell(model, 0, Role::ReasonRole).toString(), "Rebuilt when needed.");
+}
+
 TEST(SuggestionList, AddsThroughTheScanModelItemByItemThenWhole) {
     const testing::FixtureHome home;
     ScanModel scanModel;
@@ -218,8 +236,8 @@ TEST_F(PileListTest, SummaryAndConfirmationCountTheWholePile) {
     model.setScanModel(&scanModel);
     scanModel.addToPile({home / "big", 1'500'000, std::nullopt});
     const QString size = QString::fromStdString(ByteFormat::string(1'500'000));
-    EXPECT_EQ(model.summary(), "1 items · " + size);
-    EXPECT_EQ(model.confirmationTitle(), "Move 1 items (" + size + ") to the Trash?");
+    EXPECT_EQ(model.summary(), "1 item · " + size);
+    EXPECT_EQ(model.confirmationTitle(), "Move 1 item (" + size + ") to the Trash?");
 }
 
 TEST_F(PileListTest, CommitMovesToTheTrashAndKeepsWhatFailed) {
@@ -453,6 +471,20 @@ TEST(Categories, DetailSharesRelatedSuggestionsAndLargestItems) {
     EXPECT_TRUE(detail.largest()[0].toMap()["inPile"].toBool());
     ASSERT_EQ(detail.owners().size(), 1);
     EXPECT_DOUBLE_EQ(detail.owners()[0].toMap()["fraction"].toDouble(), 1.0);
+}
+
+TEST(Categories, TheBytesOfTheHomeFolderItselfAreOwnedByTheHomeFolder) {
+    KindDetailModel detail;
+    // The breakdown's owner of what lies in no folder below the home: "/".
+    detail.setContent(
+        StorageBreakdown::KindTotal{
+            FileKind::other, 12'288, {{"Projects", 8'192}, {"/", 4'096}}, {}},
+        12'288, {}, ReviewPile());
+    QStringList names;
+    for (const QVariant& owner : detail.owners()) {
+        names.append(owner.toMap()["name"].toString());
+    }
+    EXPECT_EQ(names, (QStringList{"Projects", "Home folder"}));
 }
 
 TEST(Categories, TheTrashAmongTheLargestItemsIsNotOfferedForThePile) {

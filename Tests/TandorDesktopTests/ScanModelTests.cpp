@@ -314,7 +314,7 @@ TEST_F(ScanModelTest, CommittingASuggestionMovesItsItemsIntoTheTrashAndPrunesIt)
     EXPECT_EQ(suggestion(model, "cache.npm"), nullptr);
     EXPECT_NE(suggestion(model, "cache.user"), nullptr);
     EXPECT_EQ(model.lastCommitMessage(),
-              QStringLiteral("Moved 1 items (60 MB) to the Trash. Empty the Trash to get the "
+              QStringLiteral("Moved 1 item (60 MB) to the Trash. Empty the Trash to get the "
                              "space back."));
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 1U);
 }
@@ -338,8 +338,8 @@ TEST_F(ScanModelTest, AnItemThatCannotMoveStaysOnThePileAndIsCounted) {
     EXPECT_TRUE(model.pile().contains(home / "Documents/gone.txt"));
     EXPECT_THAT(model.lastMovedPaths(), ::testing::ElementsAre(home / "Documents/letter.txt"));
     EXPECT_EQ(model.lastCommitMessage(),
-              QStringLiteral("Moved 1 items (20 bytes) to the Trash. Empty the Trash to get the "
-                             "space back. 1 could not be moved and stay in the pile."));
+              QStringLiteral("Moved 1 item (20 bytes) to the Trash. Empty the Trash to get the "
+                             "space back. 1 could not be moved and stays in the pile."));
 }
 
 // Obvious fault 1: the items moved although the history was not saved.
@@ -357,7 +357,7 @@ TEST_F(ScanModelTest, ACommitWhoseHistoryCannotBeSavedStillReportsWhatMoved) {
                 ::testing::ElementsAre(home / "Library/Caches/com.example.Editor"));
     EXPECT_EQ(suggestion(model, "cache.user"), nullptr);
     const std::string message = model.lastCommitMessage().toStdString();
-    EXPECT_THAT(message, StartsWith("Moved 1 items (70 MB) to the Trash."));
+    EXPECT_THAT(message, StartsWith("Moved 1 item (70 MB) to the Trash."));
     EXPECT_THAT(message, HasSubstr(" Could not update the cleanup history: "));
 }
 
@@ -644,10 +644,10 @@ TEST(PileCommitMessage, TheSentencesFollowEachOtherWithOneSpace) {
                   ") to the Trash. Empty the Trash to get the space back.");
     EXPECT_EQ(
         PileCommit::message(1, 10, 2, std::string("Cannot write /s/history.json")).toStdString(),
-        "Moved 1 items (" + ByteFormat::string(10) +
-            ") to the Trash. Empty the Trash to get the space back. 2 could not be moved "
-            "and stay in the pile. Could not update the cleanup history: Cannot write "
-            "/s/history.json");
+        "Moved 1 item (10 bytes) to the Trash. Empty the Trash to get the space back. 2 could "
+        "not be moved "
+        "and stay in the pile. Could not update the cleanup history: Cannot write "
+        "/s/history.json");
 }
 
 }  // namespace

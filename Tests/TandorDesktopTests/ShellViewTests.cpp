@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, ASuggestionGoesOnThePileComesOffWithUndoAndThenToTheTrash
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.pileCount() == 0; }, 5'000));
     EXPECT_FALSE(std::filesystem::exists(cache));
     EXPECT_TRUE(std::filesystem::exists(home / ".local/share/Trash/files/com.example.app/blob"));
-    EXPECT_THAT(model.lastCommitMessage().toStdString(), ::testing::StartsWith("Moved 1 items"));
+    EXPECT_THAT(model.lastCommitMessage().toStdString(), ::testing::StartsWith("Moved 1 item ("));
 }
 
 // The text colour a button is drawn with.

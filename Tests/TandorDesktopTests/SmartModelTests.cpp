@@ -79,8 +79,8 @@ TEST_F(SmartModelTest, PreviewAndRunLeaveOutWhatAlreadyWentToTheTrash) {
     ASSERT_NO_FATAL_FAILURE(waitForTheRun());
     EXPECT_THAT(pilePaths(), ElementsAre(keep));
     EXPECT_EQ(smart.message().toStdString(),
-              std::string("Automations added 1 items (3 MB) to the pile. "
-                          "Review them, then move them to the Trash."));
+              std::string("Automations added 1 item (3 MB) to the pile. "
+                          "Review it, then move it to the Trash."));
 }
 
 // The run's results reach the pile only once the main thread gets back to

@@ -378,9 +378,9 @@ INSTANTIATE_TEST_SUITE_P(
         FinishText{"MovedOn", 2, 0, 0, false,
                    "Moved 2 files on. You can put them back from History."},
         FinishText{"SomeFailed", 2, 0, 1, false,
-                   "Moved 2 files on. You can put them back from History. 1 files could not be "
-                   "moved on and stay in Later."},
-        FinishText{"AllFailed", 0, 0, 1, false, "1 files could not be moved on and stay in Later."},
+                   "Moved 2 files on. You can put them back from History. 1 file could not be "
+                   "moved on and stays in Later."},
+        FinishText{"AllFailed", 0, 0, 1, false, "1 file could not be moved on and stays in Later."},
         FinishText{"NotSaved", 2, 0, 0, true,
                    "Moved 2 files on. You can put them back from History. Could not save the "
                    "list of sorting folders: Disk full."}),
@@ -447,7 +447,7 @@ TEST_F(SortingModelTest, MovesAreListedNewestFirstAndPutBackByRow) {
     model->moveList()->putBack(1);
     EXPECT_EQ(contentsOf(odd), "odd");
     EXPECT_TRUE(list.data(list.index(1), SortingMoveList::UndoneRole).toBool());
-    EXPECT_EQ(list.title(), "1 files sorted into folders");
+    EXPECT_EQ(list.title(), "1 file sorted into folders");
 
     // Something new where it came from: it stays, and the message says why.
     file("a.txt", "new");
@@ -520,7 +520,7 @@ TEST_F(SortingModelTest, AMoveEndingAfterAPutBackShowsThePutBack) {
 
     ASSERT_EQ(model->moves().size(), 2u);
     EXPECT_TRUE(model->moves()[1].undone);
-    EXPECT_EQ(model->moveList()->title().toStdString(), "1 files sorted into folders");
+    EXPECT_EQ(model->moveList()->title().toStdString(), "1 file sorted into folders");
 }
 
 // A move or put back whose save failed has happened: the record comes back

@@ -35,7 +35,7 @@ TEST_F(SortingFolderTextTest, FateSaysWhereTheFilesGoNext) {
     const Date due = *inAWeek.dueDate();
     const std::vector<Case> cases{
         {inAWeek, due - 84h, "to the pile in 4 days"},
-        {inAWeek, due - 1s, "to the pile in 1 days"},
+        {inAWeek, due - 1s, "to the pile in 1 day"},
         {inAWeek, due, "ready for the pile"},
         {inAWeek, due + 48h, "ready for the pile"},
         {folderWith(SortingFate::moveTo("/Volumes/Backup/Archive"), true), created,

@@ -203,7 +203,7 @@ TEST_F(SwipeTabTest, BackspaceUndoesAndReturnStartsTheNextBatch) {
     decideWith(Qt::Key_Right);
     decideWith(Qt::Key_Right);
     ASSERT_TRUE(QTest::qWaitFor([&] { return only("summaryHeadline") != nullptr; }, 2000));
-    EXPECT_EQ(only("nextBatch")->property("text").toString(), "Next 1 files");
+    EXPECT_EQ(only("nextBatch")->property("text").toString(), "Next 1 file");
     key(Qt::Key_Delete);
     ASSERT_TRUE(QTest::qWaitFor([&] { return only("topCard") != nullptr; }, 2000));
     EXPECT_EQ(position(), 1u);

@@ -71,6 +71,16 @@ TEST(TextFormat, ATranslationMustReferToTheSameValuesAsItsKey) {
     }
 }
 
+TEST(TextFormat, TheCountIsTheFirstWholeNumberValue) {
+    const std::vector<std::pair<const char*, std::optional<int>>> cases{
+        {"%lld items · %@", 1},     {"%@ · %lld files", 2},       {"%2$@ and %1$lld", 1},
+        {"%@ of %@", std::nullopt}, {"100%% done", std::nullopt},
+    };
+    for (const auto& [pattern, expected] : cases) {
+        EXPECT_EQ(TextFormat::countArgument(QString::fromUtf8(pattern)), expected) << pattern;
+    }
+}
+
 TEST(TextFormat, WholeNumbersAreGroupedForTheLanguage) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale italian(QLocale::Italian, QLocale::Italy);
@@ -202,35 +212,127 @@ TEST_F(TextsInLanguage, TooFewValuesShowTheTextUnfilled) {
               QStringLiteral("No such key %@ %@"));
 }
 
-// Every translation shipped must be filled in and refer to the same values as
-// its key; otherwise the English text would silently take its place.
-TEST(Texts, EveryItalianTranslationIsCompleteAndKeepsItsPlaceholders) {
-    const auto source =
-        std::filesystem::path(TANDOR_SOURCE_DIR) / "Apps" / "Shared" / "tandor_it.ts";
-    QFile file(QString::fromStdString(source.string()));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << source;
-    QXmlStreamReader reader(&file);
+TEST_F(TextsInLanguage, ACountOfOneReadsInTheSingularInBothLanguages) {
+    struct Case {
+        const char* language;
+        const char* key;
+        QVariantList args;
+        const char* expected;
+    };
+    const std::vector<Case> cases{
+        {"en", "%lld items · %@", {1, "5 KB"}, "1 item · 5 KB"},
+        {"en", "%lld items · %@", {2, "5 KB"}, "2 items · 5 KB"},
+        {"en", "%lld items · %@", {0, "0 KB"}, "0 items · 0 KB"},
+        // QML hands its numbers over as doubles.
+        {"en", "%lld suggestions · %@", {1.0, "5 KB"}, "1 suggestion · 5 KB"},
+        {"en", "%@ · %lld files", {"5 KB", 1}, "5 KB · 1 file"},
+        {"en", "%@ · %lld files", {"5 KB", 3}, "5 KB · 3 files"},
+        {"en",
+         "Move %lld items (%@) to the Trash?",
+         {1, "5 KB"},
+         "Move 1 item (5 KB) to the Trash?"},
+        {"en", "Swipe review", {}, "Swipe review"},
+        {"it", "%lld items · %@", {1, "5 KB"}, "1 elemento · 5 KB"},
+        {"it", "%lld items · %@", {0, "0 KB"}, "0 elementi · 0 KB"},
+        {"it", "%lld items · %@", {1234, "5 KB"}, "1.234 elementi · 5 KB"},
+        {"it",
+         "Move %lld items (%@) to the Trash?",
+         {1, "5 KB"},
+         "Spostare 1 elemento (5 KB) nel Cestino?"},
+        {"it", "· %lld put back", {1}, "· 1 ripristinato"},
+        {"it", "· %lld put back", {2}, "· 2 ripristinati"},
+        // A key without plural forms keeps its one translation for any count.
+        {"it", "Restore All (%lld)", {1}, "Ripristina tutti (1)"},
+        {"it", "Restore All (%lld)", {2}, "Ripristina tutti (2)"},
+    };
+    for (const auto& item : cases) {
+        ui::Texts::setLanguage(QString::fromUtf8(item.language));
+        EXPECT_EQ(ui::Texts::tr(QString::fromUtf8(item.key), item.args),
+                  QString::fromUtf8(item.expected))
+            << item.language << ": " << item.key;
+    }
+}
+
+TEST_F(TextsInLanguage, ByteCountsAreWordsOfTheLanguage) {
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_EQ(ui::Texts::bytes(0), QStringLiteral("0 byte"));
+    EXPECT_EQ(ui::Texts::bytes(999), QStringLiteral("999 byte"));
+    EXPECT_EQ(ui::Texts::bytes(1500), QStringLiteral("1.5 KB"));
+    // Engine sentences that carry a byte count read in Italian too.
+    EXPECT_EQ(ui::Texts::localized(QStringLiteral("It takes 12 bytes today")),
+              QStringLiteral("Oggi occupa 12 byte"));
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(ui::Texts::bytes(0), QStringLiteral("0 bytes"));
+    EXPECT_EQ(ui::Texts::bytes(1), QStringLiteral("1 byte"));
+    EXPECT_EQ(ui::Texts::localized(QStringLiteral("It takes 1 bytes today")),
+              QStringLiteral("It takes 1 bytes today"));
+}
+
+// Each message of a .ts file: its key and its translations (one, or one per
+// plural form), and whether it was marked unfinished.
+struct ShippedMessage {
     QString key;
-    int messages = 0;
+    QStringList translations;
+    bool unfinished = false;
+};
+
+QList<ShippedMessage> shippedMessages(const char* name) {
+    const auto source = std::filesystem::path(TANDOR_SOURCE_DIR) / "Apps" / "Shared" / name;
+    QFile file(QString::fromStdString(source.string()));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << source;
+    QXmlStreamReader reader(&file);
+    QList<ShippedMessage> messages;
+    bool plural = false;
     while (!reader.atEnd()) {
         if (reader.readNext() != QXmlStreamReader::StartElement) {
             continue;
         }
-        if (reader.name() == u"source") {
-            key = reader.readElementText();
+        if (reader.name() == u"message") {
+            messages.append(ShippedMessage{});
+            plural = reader.attributes().value(QStringLiteral("numerus")) == u"yes";
+        } else if (reader.name() == u"source") {
+            messages.back().key = reader.readElementText();
         } else if (reader.name() == u"translation") {
-            const bool unfinished =
+            messages.back().unfinished =
                 reader.attributes().value(QStringLiteral("type")) == u"unfinished";
-            const QString translation = reader.readElementText();
-            ++messages;
-            EXPECT_FALSE(unfinished) << key.toStdString();
-            EXPECT_FALSE(translation.isEmpty()) << key.toStdString();
-            EXPECT_TRUE(TextFormat::samePlaceholders(key, translation))
-                << key.toStdString() << " / " << translation.toStdString();
+            if (!plural) {
+                messages.back().translations.append(reader.readElementText());
+            }
+        } else if (reader.name() == u"numerusform") {
+            messages.back().translations.append(reader.readElementText());
         }
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    EXPECT_GT(messages, 0);
+    return messages;
+}
+
+// Every translation shipped must be filled in and refer to the same values as
+// its key; otherwise the English text would silently take its place. Plural
+// forms follow a count, and only texts with a count have them.
+TEST(Texts, EveryTranslationIsCompleteAndKeepsItsPlaceholders) {
+    QStringList italianKeys;
+    for (const char* name : {"tandor_it.ts", "tandor_en.ts"}) {
+        const auto messages = shippedMessages(name);
+        EXPECT_FALSE(messages.isEmpty()) << name;
+        for (const auto& message : messages) {
+            const std::string key = message.key.toStdString();
+            EXPECT_FALSE(message.unfinished) << name << ": " << key;
+            EXPECT_FALSE(message.translations.isEmpty()) << name << ": " << key;
+            if (message.translations.size() > 1) {
+                EXPECT_TRUE(TextFormat::countArgument(message.key)) << name << ": " << key;
+            }
+            for (const QString& translation : message.translations) {
+                EXPECT_FALSE(translation.isEmpty()) << name << ": " << key;
+                EXPECT_TRUE(TextFormat::samePlaceholders(message.key, translation))
+                    << name << ": " << key << " / " << translation.toStdString();
+            }
+            if (QString::fromUtf8(name) == u"tandor_it.ts") {
+                italianKeys.append(message.key);
+            } else {
+                EXPECT_TRUE(italianKeys.contains(message.key)) << "not a key: " << key;
+            }
+        }
+    }
 }
 
 }  // namespace

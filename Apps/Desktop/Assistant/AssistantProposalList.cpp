@@ -1,8 +1,8 @@
 #include "Assistant/AssistantProposalList.hpp"
 
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorShared/DisplayText.hpp"
+#include "TandorShared/Texts.hpp"
 #include "TandorShared/TildePath.hpp"
 
 namespace tandor {
@@ -38,7 +38,7 @@ QVariant AssistantProposalList::data(const QModelIndex& index, int role) const {
         case PathRole:
             return ui::displayPath(ui::tildePath(proposal.path, home_));
         case SizeTextRole:
-            return QString::fromStdString(ByteFormat::string(proposal.bytes));
+            return ui::Texts::byteCount(proposal.bytes);
         default:
             return {};
     }

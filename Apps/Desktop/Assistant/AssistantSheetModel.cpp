@@ -10,7 +10,6 @@
 #include "Assistant/AssistantProposalFilter.hpp"
 #include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
@@ -134,9 +133,8 @@ QString AssistantSheetModel::proposalSummary() const {
     for (const auto& proposal : proposals_.proposals()) {
         total = saturatingAdd(total, proposal.bytes);
     }
-    return ui::Texts::tr(
-        QStringLiteral("%lld items · %@"),
-        {qlonglong{proposalCount()}, QString::fromStdString(ByteFormat::string(total))});
+    return ui::Texts::tr(QStringLiteral("%lld items · %@"),
+                         {qlonglong{proposalCount()}, ui::Texts::byteCount(total)});
 }
 
 void AssistantSheetModel::setEnabled(bool on) {

@@ -7,7 +7,6 @@
 
 #include "Browse/FolderListModel.hpp"
 #include "Shell/ScanModel.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/IcicleLayout.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -226,7 +225,7 @@ QString BrowseState::details(const IcicleCell& cell, std::int64_t focusBytes) {
             ? ui::Texts::tr(QStringLiteral("%lld smaller items"), {qint64{cell.kind.count}})
             : ui::displayPath(cell.name);
     const QString separator = QStringLiteral(" \u00B7 ");
-    return name + separator + QString::fromStdString(ByteFormat::string(cell.bytes)) + separator +
+    return name + separator + ui::Texts::byteCount(cell.bytes) + separator +
            shareText(cell.bytes, focusBytes);
 }
 

@@ -10,7 +10,6 @@
 
 #include "Browse/BrowseState.hpp"
 #include "Browse/DiskMapGeometry.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -127,7 +126,7 @@ void DiskMapItem::paint(QPainter* painter) {
         painter->setFont(sizeFont);
         painter->setPen(secondary_);
         painter->drawText(sizeArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          QString::fromStdString(ByteFormat::string(cell.bytes)));
+                          ui::Texts::byteCount(cell.bytes));
         painter->restore();
     }
 }

@@ -10,7 +10,6 @@
 #include "Browse/FileManagerReveal.hpp"
 #include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorScanner/LastUsedText.hpp"
 #include "TandorScanner/RecentListOrAccessTimeReader.hpp"
 #include "TandorShared/DisplayText.hpp"
@@ -69,7 +68,7 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const {
         case CanOpenRole:
             return child->isDirectory() && !child->children().empty();
         case SizeTextRole:
-            return QString::fromStdString(ByteFormat::string(child->allocatedSize()));
+            return ui::Texts::byteCount(child->allocatedSize());
         case ShareRole: {
             const std::int64_t first = children_.front()->allocatedSize();
             const double largest = first > 1 ? static_cast<double>(first) : 1.0;
@@ -116,7 +115,7 @@ QString FolderListModel::subtitle() const {
         return {};
     }
     return ui::Texts::tr(QStringLiteral("%@ \u00B7 %lld files"),
-                         {QString::fromStdString(ByteFormat::string(node_->allocatedSize())),
+                         {ui::Texts::byteCount(node_->allocatedSize()),
                           QVariant::fromValue<qint64>(node_->fileCount())});
 }
 

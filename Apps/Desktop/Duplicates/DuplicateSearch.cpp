@@ -138,8 +138,8 @@ QStringList DuplicateSearch::footnotes(const DuplicateReport& duplicates,
             ui::Texts::tr(QStringLiteral("%lld files could not be read."), {count(unreadable)}));
     }
     notes.append(ui::Texts::tr(
-        QStringLiteral("Files under 1 MB, app data in Library, app bundles and photo libraries "
-                       "are not compared.")));
+        QStringLiteral("Files under 1 MB, app data in Library and hidden folders, app bundles "
+                       "and photo libraries are not compared.")));
     return notes;
 }
 

@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <chrono>
 
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/Texts.hpp"
 
 namespace tandor::DuplicatesText {
@@ -20,7 +19,7 @@ QDateTime localTime(Date date) {
 }  // namespace
 
 QString bytes(std::int64_t count) {
-    return QString::fromStdString(ByteFormat::string(count));
+    return ui::Texts::byteCount(count);
 }
 
 QString day(Date date) {

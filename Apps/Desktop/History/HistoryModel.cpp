@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "Browse/FileManagerReveal.hpp"
-#include "TandorCore/ByteFormat.hpp"
+#include "History/RuleTitle.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorScanner/ParallelLoop.hpp"
@@ -18,7 +18,7 @@ namespace {
 constexpr double sessionGapSeconds = 60;
 
 QString bytesText(std::int64_t bytes) {
-    return QString::fromStdString(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 QString nameText(const std::string& path) {
@@ -312,8 +312,8 @@ QVariant HistoryModel::recordData(const HistoryRecord& record, int role) const {
             return nameText(record.originalPath);
         case PathRole:
             return ui::displayPath(record.originalPath);
-        case RuleIDRole:
-            return record.ruleID ? ui::fromEngine(*record.ruleID) : QString();
+        case RuleTitleRole:
+            return record.ruleID ? RuleTitle::shown(*record.ruleID) : QString();
         case SizeTextRole:
             return bytesText(record.bytes);
         case StatusRole:
@@ -338,7 +338,7 @@ QHash<int, QByteArray> HistoryModel::roleNames() const {
             {RestorableCountRole, "restorableCount"},
             {NameRole, "name"},
             {PathRole, "path"},
-            {RuleIDRole, "ruleID"},
+            {RuleTitleRole, "ruleTitle"},
             {SizeTextRole, "sizeText"},
             {StatusRole, "status"},
             {HelpRole, "help"},

@@ -52,12 +52,12 @@ class HistoryModel : public QAbstractListModel {
         RestoredTextRole,     // QString: "· %lld put back"; empty when none is
         RestorableCountRole,  // int: records that can be put back now
         // Records.
-        NameRole,      // QString: last component of the original path
-        PathRole,      // QString: the original path
-        RuleIDRole,    // QString: the pile entry's source tag; empty when none
-        SizeTextRole,  // QString: bytes, formatted
-        StatusRole,    // QString: "restorable", "restored", "missingFromTrash", "originalPathTaken"
-        HelpRole,      // QString: the row's tooltip for its status
+        NameRole,       // QString: last component of the original path
+        PathRole,       // QString: the original path
+        RuleTitleRole,  // QString: the title of the rule it came from; empty when none
+        SizeTextRole,   // QString: bytes, formatted
+        StatusRole,  // QString: "restorable", "restored", "missingFromTrash", "originalPathTaken"
+        HelpRole,    // QString: the row's tooltip for its status
         CanShowInTrashRole,  // bool: the item is still in the Trash
     };
     Q_ENUM(Role)

@@ -162,7 +162,7 @@ Item {
                     required property int restorableCount
                     required property string name
                     required property string path
-                    required property string ruleID
+                    required property string ruleTitle
                     required property string sizeText
                     required property string status
                     required property string help
@@ -280,10 +280,9 @@ Item {
                                 }
                                 Text {
                                     Layout.fillWidth: true
-                                    visible: entry.ruleID.length > 0
-                                    text: entry.ruleID
+                                    visible: entry.ruleTitle.length > 0
+                                    text: entry.ruleTitle
                                     textFormat: Text.PlainText
-                                    font.family: "monospace"
                                     font.pixelSize: 10
                                     color: Theme.secondaryText
                                     opacity: 0.7

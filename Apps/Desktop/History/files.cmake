@@ -3,6 +3,8 @@
 list(APPEND TANDOR_UI_SOURCES
   History/HistoryModel.hpp
   History/HistoryModel.cpp
+  History/RuleTitle.hpp
+  History/RuleTitle.cpp
 )
 list(APPEND TANDOR_UI_QML
   History/HistoryView.qml

@@ -65,7 +65,7 @@ FittingPage {
     }
     Text {
         width: parent.width
-        text: Texts.tr("Let Tandor see the whole disk")
+        text: Texts.tr("Let Tandor see your whole home folder")
         textFormat: Text.PlainText
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter

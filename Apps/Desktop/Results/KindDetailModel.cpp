@@ -13,6 +13,16 @@ namespace tandor {
 using results::bytesText;
 using results::uiText;
 
+namespace {
+
+// The breakdown names what lies in no folder below the home "/": the home
+// folder's own entries and the files the scan folded into it.
+QString ownerName(const std::string& owner) {
+    return owner == "/" ? uiText("Home folder") : results::displayPath(owner);
+}
+
+}  // namespace
+
 KindDetailModel::KindDetailModel(QObject* parent) : QObject(parent) {
 }
 
@@ -83,7 +93,7 @@ QVariantList KindDetailModel::owners() const {
     for (const auto& owner : total_->owners) {
         const double fraction =
             largest > 0 ? double(std::max<std::int64_t>(owner.bytes, 0)) / double(largest) : 0.0;
-        rows.append(QVariantMap{{QStringLiteral("name"), results::displayPath(owner.name)},
+        rows.append(QVariantMap{{QStringLiteral("name"), ownerName(owner.name)},
                                 {QStringLiteral("sizeText"), bytesText(owner.bytes)},
                                 {QStringLiteral("fraction"), fraction}});
     }

@@ -3,7 +3,6 @@
 #include <QVariantList>
 #include <cmath>
 
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -22,7 +21,7 @@ QString displayName(const std::string& path) {
 }
 
 QString bytesText(std::int64_t bytes) {
-    return QString::fromStdString(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 QString engineText(std::string_view english) {

@@ -116,8 +116,12 @@ QVariant SuggestionListModel::data(const QModelIndex& index, int role) const {
         case PrimaryRole:
             return oneTap && !inPile(suggestion);
         case EvidenceRole: {
+            // The card shows the reason above the evidence: once is enough.
             QVariantList lines;
             for (const Evidence& evidence : suggestion.evidence) {
+                if (evidence.text == suggestion.reason) {
+                    continue;
+                }
                 lines.append(QVariantMap{
                     {QStringLiteral("text"), engineText(evidence.text)},
                     {QStringLiteral("observed"), evidence.kind == Evidence::Kind::observed}});

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -61,7 +60,7 @@ QVariantList CategoryBarModel::segments() const {
             {QStringLiteral("category"), ui::fromEngine(rawValue(category))},
             {QStringLiteral("title"), ui::fromEngine(title(category))},
             {QStringLiteral("bytes"), static_cast<double>(bytes)},
-            {QStringLiteral("bytesText"), QString::fromStdString(ByteFormat::string(bytes))},
+            {QStringLiteral("bytesText"), ui::Texts::byteCount(bytes)},
         });
     }
     return list;
@@ -72,7 +71,7 @@ QString CategoryBarModel::summary() const {
     if (scanModel_) {
         for (const auto& [category, bytes] : sums(scanModel_->suggestions())) {
             parts.append(ui::Texts::tr(ui::fromEngine(title(category))) + QLatin1Char(' ') +
-                         QString::fromStdString(ByteFormat::string(bytes)));
+                         ui::Texts::byteCount(bytes));
         }
     }
     return parts.join(QStringLiteral(", "));

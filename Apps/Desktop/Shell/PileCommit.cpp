@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -94,7 +93,7 @@ QString message(std::int64_t movedCount, std::int64_t freedBytes, std::int64_t f
     QString text = ui::Texts::tr(
         QStringLiteral(
             "Moved %lld items (%@) to the Trash. Empty the Trash to get the space back."),
-        {qlonglong{movedCount}, QString::fromStdString(ByteFormat::string(freedBytes))});
+        {qlonglong{movedCount}, ui::Texts::byteCount(freedBytes)});
     if (failedCount > 0) {
         text += QLatin1Char(' ') +
                 ui::Texts::tr(QStringLiteral("%lld could not be moved and stay in the pile."),

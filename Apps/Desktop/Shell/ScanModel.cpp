@@ -18,7 +18,6 @@
 #include "Shell/HomeScan.hpp"
 #include "Shell/PileCommit.hpp"
 #include "TandorAssistant/ProtectedPlaces.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
@@ -29,6 +28,7 @@
 #include "TandorScanner/ScanError.hpp"
 #include "TandorScanner/ScanEstimate.hpp"
 #include "TandorShared/DisplayText.hpp"
+#include "TandorShared/Texts.hpp"
 
 namespace tandor {
 namespace {
@@ -496,11 +496,11 @@ QString ScanModel::filesSeenText() const {
 }
 
 QString ScanModel::bytesSeenText() const {
-    return QString::fromStdString(ByteFormat::string(bytesSeen()));
+    return ui::Texts::byteCount(bytesSeen());
 }
 
 QString ScanModel::recoverableText() const {
-    return QString::fromStdString(ByteFormat::string(recoverableBytes()));
+    return ui::Texts::byteCount(recoverableBytes());
 }
 
 }  // namespace tandor

@@ -4,7 +4,6 @@
 #include <unordered_set>
 
 #include "TandorAnalyzers/BuiltInRules.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/InstalledPackages.hpp"
@@ -190,8 +189,7 @@ void AutomationModel::applyRun(const RunResults& results, const PileSink& pile) 
     message_ = itemsAdded > 0
                    ? Texts::tr(QStringLiteral("Automations added %lld items (%@) to the pile. "
                                               "Review them, then move them to the Trash."),
-                               {QVariant(qlonglong(itemsAdded)),
-                                ui::fromEngine(ByteFormat::string(bytesAdded))})
+                               {QVariant(qlonglong(itemsAdded)), ui::Texts::byteCount(bytesAdded)})
                    : Texts::tr(QStringLiteral("Automations found nothing new."));
 }
 

@@ -84,9 +84,13 @@ QString ExplanationLine::text() const {
         return ui::fromEngine(explanation_->text);
     }
     // Each template sentence on its own, so that the line follows the
-    // interface language.
+    // interface language; the reason is left out, as the card shows it just
+    // above the line.
     QStringList sentences;
     for (const auto& sentence : TemplateExplainer::sentences(ExplanationFacts(*explained_))) {
+        if (sentence == explained_->reason) {
+            continue;
+        }
         sentences.append(Texts::localized(ui::fromEngine(sentence)));
     }
     return sentences.join(QLatin1Char(' '));

@@ -4,7 +4,6 @@
 
 #include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorScanner/LastUsedText.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -34,13 +33,12 @@ QVariantList previewItemRows(const AutomationPreview& preview, Date now) {
     for (std::size_t index = 0; index < shown; ++index) {
         const auto& item = preview.items[index];
         const auto opened = preview.lastOpened.find(item.path);
-        rows.append(QVariantMap{
-            {QStringLiteral("sizeText"), ui::fromEngine(ByteFormat::string(item.bytes))},
-            {QStringLiteral("path"), ui::displayPath(item.path)},
-            {QStringLiteral("lastOpened"),
-             opened == preview.lastOpened.end()
-                 ? QString()
-                 : engineText(LastUsedText::describe(opened->second, now))}});
+        rows.append(QVariantMap{{QStringLiteral("sizeText"), ui::Texts::byteCount(item.bytes)},
+                                {QStringLiteral("path"), ui::displayPath(item.path)},
+                                {QStringLiteral("lastOpened"),
+                                 opened == preview.lastOpened.end()
+                                     ? QString()
+                                     : engineText(LastUsedText::describe(opened->second, now))}});
     }
     return rows;
 }

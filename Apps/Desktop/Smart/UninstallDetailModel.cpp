@@ -8,7 +8,6 @@
 #include "Shell/ScanModel.hpp"
 #include "Smart/AppIconProvider.hpp"
 #include "TandorApps/LeftoverFinder.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/HomePlaces.hpp"
 #include "TandorCore/Paths.hpp"
@@ -28,7 +27,7 @@ Date now() {
 }
 
 QString bytesText(std::int64_t bytes) {
-    return ui::fromEngine(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 std::shared_ptr<const RunningApps> machineRunningApps() {

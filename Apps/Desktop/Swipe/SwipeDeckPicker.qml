@@ -72,7 +72,7 @@ ScrollView {
             }
             InfoLine {
                 Layout.bottomMargin: 16
-                text: "← pile · → keep · ↓ later · ↑ move"
+                text: "← pile · → keep · ↓ later · ↑ move"  // text key
                 detail: Texts.tr("One file at a time, in short batches. Swipe left or press ← to put it on the pile, right or → to keep it, down or ↓ to decide later, up or ↑ to move it into a folder. Nothing goes to the Trash until you confirm the pile.")
                 color: Theme.secondaryText
             }

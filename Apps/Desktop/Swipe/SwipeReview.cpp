@@ -8,7 +8,6 @@
 #include "Swipe/SwipeGesture.hpp"
 #include "Swipe/SwipeText.hpp"
 #include "Swipe/SwipeThumbnailProvider.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/Paths.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorShared/DisplayText.hpp"
@@ -19,7 +18,7 @@ namespace tandor {
 namespace {
 
 QString bytesText(std::int64_t bytes) {
-    return QString::fromStdString(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 QString symbolOf(SwipeDeckKind kind) {

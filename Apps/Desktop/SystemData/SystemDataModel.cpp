@@ -13,7 +13,6 @@
 #include "Shell/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "SystemData/SystemDataText.hpp"
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
@@ -24,7 +23,7 @@ namespace tandor {
 namespace {
 
 QString bytesText(std::int64_t bytes) {
-    return QString::fromStdString(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 SystemDataReport inspectLive(const FileNodePtr& tree, const HomePlaces& places) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorShared/Texts.hpp"
 
@@ -10,7 +9,7 @@ namespace tandor::SystemDataText {
 namespace {
 
 QString bytesText(std::int64_t bytes) {
-    return QString::fromStdString(ByteFormat::string(bytes));
+    return ui::Texts::byteCount(bytes);
 }
 
 }  // namespace

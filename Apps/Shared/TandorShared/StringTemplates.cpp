@@ -63,6 +63,7 @@ const QStringList& StringTemplates::keys() {
         QStringLiteral("%lld days ago"),
         QStringLiteral("%lld months ago"),
         QStringLiteral("%lld years ago"),
+        QStringLiteral("%lld bytes"),
         QStringLiteral("%lld %@, %@ on disk"),
         QStringLiteral("%lld item, %@ on disk"),
         QStringLiteral("%lld items, %@ on disk"),

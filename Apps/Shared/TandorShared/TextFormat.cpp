@@ -9,11 +9,12 @@ namespace tandor::ui::TextFormat {
 namespace {
 
 // One placeholder found at `start`, `length` characters long; `argument` is
-// its 1-based number, or 0 for "%%".
+// its 1-based number, or 0 for "%%"; `wholeNumber` for "%lld", "%ld" and "%d".
 struct Placeholder {
     qsizetype start = 0;
     qsizetype length = 0;
     int argument = 0;
+    bool wholeNumber = false;
 };
 
 constexpr int maximumArgument = 99;
@@ -56,6 +57,7 @@ std::optional<QList<Placeholder>> scan(const QString& text) {
             ++digits;
         }
         int argument = 0;
+        bool wholeNumber = false;
         if (digits > 0) {
             if (cursor >= text.size() || text[cursor] != u'$') {
                 ++index;  // "%5" without "$": not a placeholder
@@ -72,6 +74,7 @@ std::optional<QList<Placeholder>> scan(const QString& text) {
                 return std::nullopt;
             }
             argument = number;
+            wholeNumber = text[cursor + 1] != u'@';
             cursor += 1 + length;
         } else {
             const qsizetype length = conversionLength(text, cursor);
@@ -80,9 +83,10 @@ std::optional<QList<Placeholder>> scan(const QString& text) {
                 continue;
             }
             argument = nextPlain++;
+            wholeNumber = text[cursor] != u'@';
             cursor += length;
         }
-        found.append({index, cursor - index, argument});
+        found.append({index, cursor - index, argument, wholeNumber});
         index = cursor;
     }
     return found;
@@ -102,6 +106,19 @@ std::optional<QList<int>> argumentNumbers(const QString& pattern) {
         }
     }
     return numbers;
+}
+
+std::optional<int> countArgument(const QString& pattern) {
+    const auto placeholders = scan(pattern);
+    if (!placeholders) {
+        return std::nullopt;
+    }
+    for (const Placeholder& placeholder : *placeholders) {
+        if (placeholder.wholeNumber) {
+            return placeholder.argument;
+        }
+    }
+    return std::nullopt;
 }
 
 bool samePlaceholders(const QString& key, const QString& translation) {

@@ -21,6 +21,11 @@ namespace TextFormat {
 // does not fit.
 std::optional<QList<int>> argumentNumbers(const QString& pattern);
 
+// The argument number (1-based) of the first whole-number placeholder of
+// `pattern`: the count that chooses a text's plural form. nullopt when there
+// is none.
+std::optional<int> countArgument(const QString& pattern);
+
 // Whether a translation may stand in for its key: both refer to exactly the
 // same set of arguments (a translation may reorder them, but not drop, add or
 // invent any).

@@ -6,6 +6,7 @@
 #include <QTranslator>
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -24,7 +25,8 @@ constexpr char context[] = "Tandor";
 // thread, so the current pair is swapped under a lock and shared out.
 struct Language {
     QString name;
-    std::shared_ptr<QTranslator> translator;  // null for English
+    // English carries only the plural forms; every other key is its own text.
+    std::shared_ptr<QTranslator> translator;
     std::shared_ptr<StringTemplates> templates;
 };
 
@@ -39,25 +41,47 @@ State& state() {
     return instance;
 }
 
-// The translation of `key`, or a null QString when there is none.
-QString lookup(const QTranslator* translator, const QString& key) {
+// The translation of `key`, or a null QString when there is none. With a
+// count, a key that has plural forms gives the one for that count; a key
+// without them gives its one translation.
+QString lookup(const QTranslator* translator, const QString& key, int count = -1) {
     if (translator == nullptr) {
         return {};
     }
-    const QString answer = translator->translate(context, key.toUtf8().constData());
+    const QByteArray source = key.toUtf8();
+    QString answer = translator->translate(context, source.constData(), nullptr, count);
+    if (answer.isEmpty() && count >= 0) {
+        answer = translator->translate(context, source.constData());
+    }
     return answer.isEmpty() ? QString() : answer;
+}
+
+// The count that chooses the plural form of `key` filled with `args`: the
+// value of its first whole-number placeholder; -1 when there is none.
+int pluralCount(const QString& key, const QVariantList& args) {
+    const auto argument = TextFormat::countArgument(key);
+    if (!argument || *argument > args.size()) {
+        return -1;
+    }
+    bool isNumber = false;
+    const double value = args[*argument - 1].toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(value)) {
+        return -1;
+    }
+    // The sign does not choose the form: -1 reads like 1.
+    return static_cast<int>(std::min(std::trunc(std::fabs(value)), double(INT_MAX)));
 }
 
 std::shared_ptr<const Language> makeLanguage(const QString& name) {
     auto language = std::make_shared<Language>();
     language->name = name;
-    if (name != QStringLiteral("en")) {
-        auto translator = std::make_shared<QTranslator>();
-        if (translator->load(QStringLiteral(":/i18n/tandor_%1.qm").arg(name))) {
-            language->translator = translator;
-        }
+    auto loaded = std::make_shared<QTranslator>();
+    if (loaded->load(QStringLiteral(":/i18n/tandor_%1.qm").arg(name))) {
+        language->translator = loaded;
     }
-    std::shared_ptr<QTranslator> translator = language->translator;
+    // The engines write English: only another language rebuilds their texts.
+    std::shared_ptr<QTranslator> translator =
+        name == QStringLiteral("en") ? nullptr : language->translator;
     language->templates = std::make_shared<StringTemplates>(
         [translator](const QString& key) { return lookup(translator.get(), key); });
     return language;
@@ -120,7 +144,7 @@ QLocale Texts::locale() {
 QString Texts::tr(const QString& key, const QVariantList& args) {
     const auto current = currentLanguage();
     const QStringList values = TextFormat::argumentTexts(args, locale());
-    QString pattern = lookup(current->translator.get(), key);
+    QString pattern = lookup(current->translator.get(), key, pluralCount(key, args));
     // A translation that refers to other values than its key would show the
     // wrong value or none: the English key is used instead.
     if (pattern.isNull() || !TextFormat::samePlaceholders(key, pattern)) {
@@ -144,7 +168,15 @@ QString Texts::count(double value) {
 QString Texts::bytes(double value) {
     // Out-of-range doubles are clamped before the conversion, never cast.
     const double clamped = std::isfinite(value) ? std::clamp(value, -9.0e18, 9.0e18) : 0.0;
-    return QString::fromStdString(ByteFormat::string(static_cast<std::int64_t>(clamped)));
+    return byteCount(static_cast<std::int64_t>(clamped));
+}
+
+QString Texts::byteCount(std::int64_t value) {
+    // Whole bytes are a count with a word of its own; larger units read alike.
+    if (value <= ByteFormat::largestInBytes) {
+        return tr(QStringLiteral("%lld bytes"), {qint64{value}});
+    }
+    return QString::fromStdString(ByteFormat::string(value));
 }
 
 QString Texts::elapsed(double seconds) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <cstdint>
 
 #include "TandorCore/Date.hpp"
 
@@ -39,8 +40,10 @@ class Texts : public QObject {
     // A whole number with the current language's digit grouping.
     Q_INVOKABLE static QString count(double value);
 
-    // A byte count as the engines write it ("1.2 GB").
+    // A byte count as the engines write it ("1.2 GB"), with whole bytes in
+    // the current language ("1 byte", "12 byte").
     Q_INVOKABLE static QString bytes(double value);
+    static QString byteCount(std::int64_t value);
 
     // Seconds as minutes and two-digit seconds ("4:07"); negative counts as 0.
     Q_INVOKABLE static QString elapsed(double seconds);
