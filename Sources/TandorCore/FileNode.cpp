@@ -81,6 +81,13 @@ void FileNode::addTotals(const FileNode& other) {
     fileCount_ = saturatingAdd(fileCount_, other.fileCount_);
 }
 
+void FileNode::subtractTotals(const FileNode& other) {
+    allocatedSize_ = saturatingSubtract(allocatedSize_, other.allocatedSize_);
+    logicalSize_ = saturatingSubtract(logicalSize_, other.logicalSize_);
+    sharedCloneSize_ = saturatingSubtract(sharedCloneSize_, other.sharedCloneSize_);
+    fileCount_ = saturatingSubtract(fileCount_, other.fileCount_);
+}
+
 std::int64_t FileNode::reclaimableSize() const {
     return allocatedSize_ > sharedCloneSize_ ? allocatedSize_ - sharedCloneSize_ : 0;
 }
@@ -122,6 +129,50 @@ FileNodePtr FileNode::nodeAt(std::string_view path) {
         current = *found;
     }
     return current;
+}
+
+FileNodePtr FileNode::without(const std::set<std::string>& paths) {
+    std::set<std::string> holding;
+    for (const auto& path : paths) {
+        for (auto slash = path.find_last_of('/'); slash != std::string::npos && slash > 0;
+             slash = path.find_last_of('/', slash - 1)) {
+            holding.insert(path.substr(0, slash));
+        }
+        if (path.size() > 1 && path.starts_with('/')) {
+            holding.insert("/");
+        }
+    }
+    return without(paths, holding);
+}
+
+FileNodePtr FileNode::without(const std::set<std::string>& paths,
+                              const std::set<std::string>& holding) {
+    if (paths.contains(path_)) {
+        return nullptr;
+    }
+    if (!holding.contains(path_)) {
+        return shared_from_this();
+    }
+    // The copy keeps the bytes folded into this folder without a node.
+    auto copy = make(path_, name_, isDirectory_, 0, 0, 0, modificationDate_, accessDate_, {});
+    copy->allocatedSize_ = allocatedSize_;
+    copy->logicalSize_ = logicalSize_;
+    copy->sharedCloneSize_ = sharedCloneSize_;
+    copy->fileCount_ = fileCount_;
+    copy->children_.reserve(children_.size());
+    for (const auto& child : children_) {
+        auto kept = child->without(paths, holding);
+        if (kept != child) {
+            copy->subtractTotals(*child);
+            if (kept != nullptr) {
+                copy->addTotals(*kept);
+            }
+        }
+        if (kept != nullptr) {
+            copy->children_.push_back(std::move(kept));
+        }
+    }
+    return copy;
 }
 
 std::string FileNode::normalize(std::string_view path) {
