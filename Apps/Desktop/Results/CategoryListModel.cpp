@@ -57,9 +57,6 @@ void CategoryListModel::recount() {
     if (!scanModel_ || !scanModel_->root() || scanModel_->movedSinceScan().empty()) {
         return;
     }
-    // Only the folders above the moved items are copied here; the walk over
-    // the whole tree is left to the background.
-    auto tree = scanModel_->root()->without(scanModel_->movedSinceScan());
     auto* watcher = new QFutureWatcher<std::optional<StorageBreakdown>>(this);
     connect(watcher, &QFutureWatcher<std::optional<StorageBreakdown>>::finished, this,
             [this, watcher, generation] {
@@ -71,12 +68,13 @@ void CategoryListModel::recount() {
             });
     watcher->setFuture(
         QtConcurrent::run(BackgroundPool::shared(),
-                          [tree = std::move(tree),
+                          [tree = scanModel_->root(), moved = scanModel_->movedSinceScan(),
                            places = scanModel_->homePlaces()]() -> std::optional<StorageBreakdown> {
-                              if (tree == nullptr) {
+                              const auto shown = tree->without(moved);
+                              if (shown == nullptr) {
                                   return std::nullopt;
                               }
-                              return HomeScan::breakdown(tree, places);
+                              return HomeScan::breakdown(shown, places);
                           }));
 }
 
