@@ -132,25 +132,29 @@ FileNodePtr FileNode::nodeAt(std::string_view path) {
 }
 
 FileNodePtr FileNode::without(const std::set<std::string>& paths) {
-    std::set<std::string> holding;
+    WayDown way;
     for (const auto& path : paths) {
-        for (auto slash = path.find_last_of('/'); slash != std::string::npos && slash > 0;
-             slash = path.find_last_of('/', slash - 1)) {
-            holding.insert(path.substr(0, slash));
-        }
-        if (path.size() > 1 && path.starts_with('/')) {
-            holding.insert("/");
+        std::string_view rest = path;
+        for (auto slash = rest.find_last_of('/'); slash != std::string_view::npos && rest != "/";
+             slash = rest.find_last_of('/')) {
+            const std::string_view folder = slash == 0 ? "/" : rest.substr(0, slash);
+            auto& names = way.try_emplace(std::string(folder)).first->second;
+            // The folders further up are on the way already.
+            if (!names.emplace(rest.substr(slash + 1)).second) {
+                break;
+            }
+            rest = folder;
         }
     }
-    return without(paths, holding);
-}
-
-FileNodePtr FileNode::without(const std::set<std::string>& paths,
-                              const std::set<std::string>& holding) {
     if (paths.contains(path_)) {
         return nullptr;
     }
-    if (!holding.contains(path_)) {
+    return withoutOnTheWay(paths, way);
+}
+
+FileNodePtr FileNode::withoutOnTheWay(const std::set<std::string>& paths, const WayDown& way) {
+    const auto names = way.find(path_);
+    if (names == way.end()) {
         return shared_from_this();
     }
     // The copy keeps the bytes folded into this folder without a node.
@@ -161,16 +165,18 @@ FileNodePtr FileNode::without(const std::set<std::string>& paths,
     copy->fileCount_ = fileCount_;
     copy->children_.reserve(children_.size());
     for (const auto& child : children_) {
-        auto kept = child->without(paths, holding);
-        if (kept != child) {
-            copy->subtractTotals(*child);
-            if (kept != nullptr) {
-                copy->addTotals(*kept);
-            }
+        const std::string_view childPath = child->path_;
+        if (!names->second.contains(childPath.substr(childPath.find_last_of('/') + 1))) {
+            copy->children_.push_back(child);
+            continue;
         }
-        if (kept != nullptr) {
-            copy->children_.push_back(std::move(kept));
+        copy->subtractTotals(*child);
+        if (paths.contains(child->path_)) {
+            continue;
         }
+        auto kept = child->withoutOnTheWay(paths, way);
+        copy->addTotals(*kept);
+        copy->children_.push_back(std::move(kept));
     }
     return copy;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
@@ -95,8 +96,10 @@ class FileNode : public std::enable_shared_from_this<FileNode> {
   private:
     void addTotals(const FileNode& other);
     void subtractTotals(const FileNode& other);
-    // holding: the folders that hold one of paths.
-    FileNodePtr without(const std::set<std::string>& paths, const std::set<std::string>& holding);
+    // For each folder holding one of the paths, the names of its children on
+    // the way down to them.
+    using WayDown = std::map<std::string, std::set<std::string, std::less<>>, std::less<>>;
+    FileNodePtr withoutOnTheWay(const std::set<std::string>& paths, const WayDown& way);
 
     std::string path_;
     std::string name_;
