@@ -81,6 +81,13 @@ void FileNode::addTotals(const FileNode& other) {
     fileCount_ = saturatingAdd(fileCount_, other.fileCount_);
 }
 
+void FileNode::subtractTotals(const FileNode& other) {
+    allocatedSize_ = saturatingSubtract(allocatedSize_, other.allocatedSize_);
+    logicalSize_ = saturatingSubtract(logicalSize_, other.logicalSize_);
+    sharedCloneSize_ = saturatingSubtract(sharedCloneSize_, other.sharedCloneSize_);
+    fileCount_ = saturatingSubtract(fileCount_, other.fileCount_);
+}
+
 std::int64_t FileNode::reclaimableSize() const {
     return allocatedSize_ > sharedCloneSize_ ? allocatedSize_ - sharedCloneSize_ : 0;
 }
@@ -122,6 +129,56 @@ FileNodePtr FileNode::nodeAt(std::string_view path) {
         current = *found;
     }
     return current;
+}
+
+FileNodePtr FileNode::without(const std::set<std::string>& paths) {
+    WayDown way;
+    for (const auto& path : paths) {
+        std::string_view rest = path;
+        for (auto slash = rest.find_last_of('/'); slash != std::string_view::npos && rest != "/";
+             slash = rest.find_last_of('/')) {
+            const std::string_view folder = slash == 0 ? "/" : rest.substr(0, slash);
+            auto& names = way.try_emplace(std::string(folder)).first->second;
+            // The folders further up are on the way already.
+            if (!names.emplace(rest.substr(slash + 1)).second) {
+                break;
+            }
+            rest = folder;
+        }
+    }
+    if (paths.contains(path_)) {
+        return nullptr;
+    }
+    return withoutOnTheWay(paths, way);
+}
+
+FileNodePtr FileNode::withoutOnTheWay(const std::set<std::string>& paths, const WayDown& way) {
+    const auto names = way.find(path_);
+    if (names == way.end()) {
+        return shared_from_this();
+    }
+    // The copy keeps the bytes folded into this folder without a node.
+    auto copy = make(path_, name_, isDirectory_, 0, 0, 0, modificationDate_, accessDate_, {});
+    copy->allocatedSize_ = allocatedSize_;
+    copy->logicalSize_ = logicalSize_;
+    copy->sharedCloneSize_ = sharedCloneSize_;
+    copy->fileCount_ = fileCount_;
+    copy->children_.reserve(children_.size());
+    for (const auto& child : children_) {
+        const std::string_view childPath = child->path_;
+        if (!names->second.contains(childPath.substr(childPath.find_last_of('/') + 1))) {
+            copy->children_.push_back(child);
+            continue;
+        }
+        copy->subtractTotals(*child);
+        if (paths.contains(child->path_)) {
+            continue;
+        }
+        auto kept = child->withoutOnTheWay(paths, way);
+        copy->addTotals(*kept);
+        copy->children_.push_back(std::move(kept));
+    }
+    return copy;
 }
 
 std::string FileNode::normalize(std::string_view path) {

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +75,12 @@ class FileNode : public std::enable_shared_from_this<FileNode> {
     void forEach(const std::function<void(const FileNodePtr&)>& body);
     // The node of this subtree at path (matched by child names), or null.
     FileNodePtr nodeAt(std::string_view path);
+    // This subtree as it is once the nodes at the given paths are gone: each
+    // folder above one of them is a new node whose totals no longer count it;
+    // every other node is shared, and this subtree is left as it is, so that
+    // other threads may go on reading it. This node itself when no path lies
+    // in it, null when its own path is one of them.
+    FileNodePtr without(const std::set<std::string>& paths);
 
     // The one path normaliser: expands a leading "~", collapses empty and "."
     // components, resolves ".." lexically in absolute paths and drops a trailing
@@ -87,6 +95,11 @@ class FileNode : public std::enable_shared_from_this<FileNode> {
 
   private:
     void addTotals(const FileNode& other);
+    void subtractTotals(const FileNode& other);
+    // For each folder holding one of the paths, the names of its children on
+    // the way down to them.
+    using WayDown = std::map<std::string, std::set<std::string, std::less<>>, std::less<>>;
+    FileNodePtr withoutOnTheWay(const std::set<std::string>& paths, const WayDown& way);
 
     std::string path_;
     std::string name_;

@@ -124,6 +124,41 @@ TEST(FileNode, NodeAtMatchesGivenNames) {
     EXPECT_EQ(root->nodeAt("/r/on-disk"), nullptr);
 }
 
+// /r holds a (x, y) and c; a also holds 5 bytes folded in without a node.
+TEST(FileNode, WithoutCountsTheGoneNodesOutOfTheirFoldersAndLeavesTheTreeAsItIs) {
+    auto x = file("/r/a/x", 100, 90, 10);
+    auto y = file("/r/a/y", 20, 20, 0);
+    auto a = folder("/r/a", {x, y});
+    a->absorbFile(5, 5, 0);
+    auto c = folder("/r/c", {file("/r/c/z", 7)});
+    auto root = folder("/r", {a, c});
+
+    auto pruned = root->without({"/r/a/x", "/r/elsewhere", "/other/x"});
+    ASSERT_NE(pruned, root);
+    EXPECT_EQ(pruned->allocatedSize(), 32);
+    EXPECT_EQ(pruned->logicalSize(), 25);
+    EXPECT_EQ(pruned->sharedCloneSize(), 0);
+    EXPECT_EQ(pruned->fileCount(), 3);
+    const auto prunedA = pruned->nodeAt("/r/a");
+    ASSERT_NE(prunedA, nullptr);
+    EXPECT_EQ(names(prunedA->children()), std::vector<std::string>{"y"});
+    EXPECT_EQ(prunedA->allocatedSize(), 25);
+    EXPECT_EQ(prunedA->children()[0], y);
+    EXPECT_EQ(pruned->nodeAt("/r/c"), c) << "an untouched folder is shared";
+
+    EXPECT_EQ(root->allocatedSize(), 132);
+    EXPECT_EQ(root->fileCount(), 4);
+    EXPECT_EQ(a->children().size(), 2U);
+    EXPECT_EQ(root->nodeAt("/r/a/x"), x);
+
+    EXPECT_EQ(root->without({"/r/c"})->allocatedSize(), 125);
+    EXPECT_EQ(root->without({"/r/a", "/r/a/y"})->fileCount(), 1);
+    EXPECT_EQ(root->without({}), root);
+    EXPECT_EQ(root->without({"/r"}), nullptr);
+    auto top = folder("/", {file("/f", 3), folder("/d", {file("/d/g", 4)})});
+    EXPECT_EQ(top->without({"/f"})->allocatedSize(), 4);
+}
+
 TEST(FileNode, JSONRoundTripKeepsEverythingAsWritten) {
     const Date modified{seconds{1700000000}};
     auto child =

@@ -10,8 +10,11 @@
 #include "Browse/DiskMapGeometry.hpp"
 #include "Browse/FileManagerReveal.hpp"
 #include "Browse/FolderListModel.hpp"
+#include "SettingsFolder.hpp"
 #include "Shell/ScanModel.hpp"
+#include "TandorCore/ByteFormat.hpp"
 #include "TandorCore/IcicleLayout.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -411,6 +414,71 @@ TEST_F(BrowseStateTest, AFolderHoldingTheTrashIsNotOfferedForThePile) {
     EXPECT_FALSE(list.addToPile(0));
     EXPECT_TRUE(list.addToPile(1));
     EXPECT_EQ(model.pileCount(), 1);
+}
+
+// ---- After a commit -----------------------------------------------------------
+
+std::vector<QString> rowNames(const FolderListModel& list) {
+    std::vector<QString> names;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        names.push_back(roleOf(list, row, FolderListModel::NameRole).toString());
+    }
+    return names;
+}
+
+// A scanned fixture home whose Downloads holds keep.bin and the folder Old;
+// Old then goes to the fixture home's Trash through the pile. The browser
+// shown at the commit has Old open and one of its files highlighted; the
+// other is made afterwards, as when the tab is shown again.
+TEST(BrowseAfterACommit, TheMovedItemLeavesTheListTheMapAndTheSizes) {
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const std::string downloads = home / "Downloads";
+    const std::string old = downloads + "/Old";
+    testing::writeAgedFile(downloads + "/keep.bin", 1'000'000, 1);
+    testing::writeAgedFile(old + "/image.iso", 3'000'000, 1);
+    ScanModel scan;
+    ASSERT_TRUE(scan.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scan.isScanning(); }, 60'000));
+    const std::int64_t homeBytes = scan.root()->allocatedSize();
+    const std::int64_t oldBytes = scan.root()->nodeAt(old)->allocatedSize();
+    const std::int64_t keptBytes = scan.root()->nodeAt(downloads + "/keep.bin")->allocatedSize();
+
+    BrowseState shown;
+    shown.setScanModel(&scan);
+    shown.openFolder(old + "/image.iso");
+    shown.hoverFromList(old + "/image.iso");
+    ASSERT_THAT(shown.stack(), ElementsAre(downloads, old));
+    ASSERT_TRUE(scan.addToPile({old, oldBytes, std::nullopt}));
+    scan.commitPile();
+    ASSERT_TRUE(scan.movedSinceScan().contains(old)) << scan.lastCommitMessage().toStdString();
+
+    BrowseState later;
+    later.setScanModel(&scan);
+    later.openFolder(downloads);
+    for (BrowseState* browse : {&shown, &later}) {
+        EXPECT_THAT(browse->stack(), ElementsAre(downloads));
+        const FolderListModel& list = *browse->folder();
+        EXPECT_THAT(rowNames(list), ElementsAre("keep.bin"));
+        EXPECT_EQ(list.subtitle().toStdString(), ByteFormat::string(keptBytes) + " \u00B7 1 files");
+        for (const auto& cell : browse->cells()) {
+            EXPECT_FALSE(cell.path.starts_with(old)) << cell.path;
+        }
+        EXPECT_EQ(browse->cells().front().bytes, keptBytes);
+        EXPECT_EQ(browse->root()->allocatedSize(), homeBytes - oldBytes);
+    }
+    EXPECT_EQ(shown.hovered(), std::nullopt);
+    shown.goBack();
+    const FolderListModel& top = *shown.folder();
+    const auto names = rowNames(top);
+    const auto downloadsRow = std::find(names.begin(), names.end(), "Downloads");
+    ASSERT_NE(downloadsRow, names.end());
+    EXPECT_EQ(
+        roleOf(top, static_cast<int>(downloadsRow - names.begin()), FolderListModel::SizeTextRole)
+            .toString()
+            .toStdString(),
+        ByteFormat::string(keptBytes));
+    EXPECT_NE(scan.root()->nodeAt(old), nullptr) << "the scanned tree stays as it was";
 }
 
 // ---- File manager ------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -12,11 +13,13 @@
 #include "Results/PileListModel.hpp"
 #include "Results/ResultsText.hpp"
 #include "Results/SuggestionListModel.hpp"
+#include "SettingsFolder.hpp"
 #include "Shell/PileCommit.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorAnalyzers/FileClassifier.hpp"
 #include "TandorCore/ByteFormat.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/FileNodes.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -508,6 +511,81 @@ TEST(Categories, TheTrashAmongTheLargestItemsIsNotOfferedForThePile) {
                                        {QString::fromStdString(home / "notes.txt"), true}}));
     ASSERT_EQ(scanModel.pile().count(), 1u);
     EXPECT_EQ(scanModel.pile().entries()[0].path, home / "notes.txt");
+}
+
+// Selects the row of kind; its row, or -1 when the sidebar has none.
+int selectKind(CategoryListModel& model, const QString& kind) {
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (cell(model, row, CategoryListModel::KindRole).toString() == kind) {
+            model.select(row);
+            return row;
+        }
+    }
+    return -1;
+}
+
+// The size shown on the header of category.
+QString categorySize(const CategoryListModel& model, const QString& category) {
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (cell(model, row, CategoryListModel::IsHeaderRole).toBool() &&
+            cell(model, row, CategoryListModel::CategoryRole).toString() == category) {
+            return cell(model, row, CategoryListModel::SizeTextRole).toString();
+        }
+    }
+    return {};
+}
+
+// A scanned fixture home with two disk images and a text file; the larger
+// image then goes to the fixture home's Trash through the pile. One sidebar
+// is shown at the commit, the other is made afterwards, as when the tab is
+// shown again.
+TEST(Categories, WhatACommitMovedLeavesTheLargestItemsAndTheSizes) {
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const std::string moved = home / "Downloads/old.iso";
+    const std::string kept = home / "Downloads/new.iso";
+    testing::writeAgedFile(moved, 3'000'000, 1);
+    testing::writeAgedFile(kept, 1'000'000, 1);
+    testing::writeAgedFile(home / "Documents/notes.txt", 1'000'000, 1);
+    ScanModel scan;
+    ASSERT_TRUE(scan.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scan.isScanning(); }, 60'000));
+    const auto bytesOf = [&](const std::string& path) {
+        return scan.root()->nodeAt(path)->allocatedSize();
+    };
+    const std::int64_t movedBytes = bytesOf(moved);
+    const std::int64_t keptBytes = bytesOf(kept);
+    const std::int64_t restBytes = scan.root()->allocatedSize() - movedBytes - keptBytes;
+    const QString images = QString::fromUtf8(rawValue(FileClassifier::fileKind("old.iso")));
+    const QString category =
+        QString::fromUtf8(rawValue(tandor::category(FileClassifier::fileKind("old.iso"))));
+
+    CategoryListModel shown;
+    shown.setScanModel(&scan);
+    ASSERT_GE(selectKind(shown, images), 0);
+    ASSERT_EQ(shown.detail()->largest().size(), 2);
+    ASSERT_TRUE(scan.addToPile({moved, movedBytes, std::nullopt}));
+    scan.commitPile();
+    ASSERT_TRUE(scan.movedSinceScan().contains(moved)) << scan.lastCommitMessage().toStdString();
+    EXPECT_EQ(shown.detail()->largest().size(), 1) << "the item leaves at once";
+
+    CategoryListModel later;
+    later.setScanModel(&scan);
+    ASSERT_GE(selectKind(later, images), 0);
+    const QString keptText = results::bytesText(keptBytes);
+    for (CategoryListModel* model : {&shown, &later}) {
+        const KindDetailModel& detail = *model->detail();
+        ASSERT_EQ(detail.largest().size(), 1);
+        EXPECT_EQ(detail.largest()[0].toMap()["path"].toString().toStdString(), kept);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return detail.sizeText() == keptText; }, 20'000))
+            << detail.sizeText().toStdString();
+        EXPECT_EQ(categorySize(*model, category), keptText);
+        EXPECT_EQ(
+            detail.shareText(),
+            results::uiText("%lld%% of the scan",
+                            {qlonglong(*results::sharePercent(keptBytes, keptBytes + restBytes))}));
+    }
 }
 
 TEST(FeatureTips, ClosingOneTipIsRememberedAndLeavesTheOtherOpen) {

@@ -6,10 +6,14 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "SettingsFolder.hpp"
+#include "Shell/ScanModel.hpp"
 #include "SystemData/SystemDataModel.hpp"
 #include "SystemData/SystemDataText.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/FileNodes.hpp"
+#include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
 namespace {
@@ -173,6 +177,32 @@ TEST(SystemDataModel, AModelGoneBeforeItsReportDropsIt) {
     model.reset();
     held.releaseOne();
     QTest::qWait(50);
+}
+
+TEST(SystemDataModel, MeasuresTheHomeWithoutWhatACommitMovedToTheTrash) {
+    testing::SettingsFolder settings;
+    testing::FixtureHome home;
+    const std::string moved = home / ".cache/app/blob";
+    testing::writeAgedFile(moved, 1'000'000, 1);
+    testing::writeAgedFile(home / ".cache/app/kept", 1'000'000, 1);
+    ScanModel scan;
+    ASSERT_TRUE(scan.scanHome());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scan.isScanning(); }, 60'000));
+    ASSERT_TRUE(scan.addToPile({moved, 1'000'000, std::nullopt}));
+    scan.commitPile();
+    ASSERT_TRUE(scan.movedSinceScan().contains(moved)) << scan.lastCommitMessage().toStdString();
+
+    HeldInspection held;
+    SystemDataModel model({held.inspect(), nullptr});
+    model.load(&scan);
+    held.releaseOne();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isLoading(); }, 5000));
+    const FileNodePtr measured = held.trees().front();
+    ASSERT_NE(measured, nullptr);
+    EXPECT_EQ(measured->nodeAt(moved), nullptr);
+    EXPECT_EQ(measured->nodeAt(home / ".cache")->allocatedSize(),
+              scan.root()->nodeAt(home / ".cache")->allocatedSize() -
+                  scan.root()->nodeAt(moved)->allocatedSize());
 }
 
 TEST(SystemDataModel, TheLegendsAndBarFollowTheVolume) {

@@ -34,10 +34,16 @@ void BrowseState::setScanModel(ScanModel* model) {
         return;
     }
     disconnect(resultsConnection_);
+    disconnect(commitConnection_);
     scanModel_ = model;
     if (model != nullptr) {
         resultsConnection_ =
             connect(model, &ScanModel::resultsChanged, this, &BrowseState::takeTreeFromScan);
+        commitConnection_ = connect(model, &ScanModel::lastMovedPathsChanged, this, [this] {
+            if (!scanModel_->lastMovedPaths().empty()) {
+                takeTreeFromScan();
+            }
+        });
     }
     folder_->watchPile(model);
     takeTreeFromScan();
@@ -45,7 +51,40 @@ void BrowseState::setScanModel(ScanModel* model) {
 }
 
 void BrowseState::takeTreeFromScan() {
-    setRoot(scanModel_ != nullptr ? scanModel_->root() : nullptr);
+    FileNodePtr tree = scanModel_ != nullptr ? scanModel_->root() : nullptr;
+    // The tree is shared with background work and stays as scanned; what is
+    // shown leaves out what went to the Trash.
+    FileNodePtr shown = tree != nullptr ? tree->without(scanModel_->movedSinceScan()) : nullptr;
+    if (tree == scanTree_) {
+        keepBrowsing(std::move(shown));
+    } else {
+        scanTree_ = std::move(tree);
+        setRoot(std::move(shown));
+    }
+}
+
+void BrowseState::keepBrowsing(FileNodePtr root) {
+    if (root == root_) {
+        return;
+    }
+    root_ = std::move(root);
+    // An open folder that went to the Trash closes with the folders below it.
+    auto stack = stack_;
+    const auto gone = std::find_if(stack.begin(), stack.end(), [this](const std::string& path) {
+        return root_ == nullptr || root_->nodeAt(path) == nullptr;
+    });
+    stack.erase(gone, stack.end());
+    if (hovered_ && (root_ == nullptr || root_->nodeAt(*hovered_) == nullptr)) {
+        setHovered(std::nullopt);
+    }
+    const bool stackChanges = stack != stack_;
+    stack_ = std::move(stack);
+    focus_.reset();
+    emit treeChanged();
+    if (stackChanges) {
+        emit stackChanged();
+    }
+    refreshFocus();
 }
 
 void BrowseState::setShowMap(bool show) {

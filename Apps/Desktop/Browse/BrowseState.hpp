@@ -26,7 +26,8 @@ class BrowseState : public QObject {
     Q_OBJECT
     QML_ELEMENT
 
-    // The scan whose tree is browsed; a newly published tree starts afresh.
+    // The scan whose tree is browsed, without what commits moved to the Trash
+    // since; a newly published tree starts afresh.
     Q_PROPERTY(
         tandor::ScanModel* scanModel READ scanModel WRITE setScanModel NOTIFY scanModelChanged)
     // Whether the map is shown; kept in the settings under "browse.showDiskMap".
@@ -102,9 +103,15 @@ class BrowseState : public QObject {
     void setHovered(std::optional<std::string> id);
     void refreshFocus();
     void takeTreeFromScan();
+    // The same tree with fewer items: the open folders and the highlight that
+    // are still there stay.
+    void keepBrowsing(FileNodePtr root);
 
     QPointer<ScanModel> scanModel_;
     QMetaObject::Connection resultsConnection_;
+    QMetaObject::Connection commitConnection_;
+    // The scan's tree as published; root_ is it without the moved items.
+    FileNodePtr scanTree_;
     bool showMap_ = true;
     FileNodePtr root_;
     std::vector<std::string> stack_;

@@ -1,8 +1,12 @@
 #include "Results/CategoryListModel.hpp"
 
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 #include "Results/ResultsText.hpp"
+#include "Shell/BackgroundPool.hpp"
+#include "Shell/HomeScan.hpp"
 
 namespace tandor {
 
@@ -19,20 +23,59 @@ void CategoryListModel::setScanModel(ScanModel* model) {
     scanModel_ = model;
     detail_.setScanModel(model);
     if (model) {
-        connect(model, &ScanModel::resultsChanged, this, &CategoryListModel::rebuild);
+        connect(model, &ScanModel::resultsChanged, this, &CategoryListModel::takeResults);
         connect(model, &ScanModel::suggestionsChanged, this, &CategoryListModel::rebuild);
         connect(model, &ScanModel::pileChanged, this, &CategoryListModel::followPile);
+        connect(model, &ScanModel::lastMovedPathsChanged, this, [this] {
+            if (!scanModel_->lastMovedPaths().empty()) {
+                rebuild();
+                recount();
+            }
+        });
     }
-    rebuild();
+    takeResults();
     emit scanModelChanged();
+}
+
+void CategoryListModel::takeResults() {
+    recounted_.reset();
+    rebuild();
+    recount();
 }
 
 void CategoryListModel::rebuild() {
     if (scanModel_) {
-        setContent(scanModel_->breakdown(), scanModel_->suggestions(), scanModel_->pile());
+        setContent(recounted_ ? recounted_ : scanModel_->breakdown(), scanModel_->suggestions(),
+                   scanModel_->pile());
     } else {
         setContent(std::nullopt, {}, {});
     }
+}
+
+void CategoryListModel::recount() {
+    const quint64 generation = ++recountGeneration_;
+    if (!scanModel_ || !scanModel_->root() || scanModel_->movedSinceScan().empty()) {
+        return;
+    }
+    auto* watcher = new QFutureWatcher<std::optional<StorageBreakdown>>(this);
+    connect(watcher, &QFutureWatcher<std::optional<StorageBreakdown>>::finished, this,
+            [this, watcher, generation] {
+                watcher->deleteLater();
+                if (generation == recountGeneration_) {
+                    recounted_ = watcher->result();
+                    rebuild();
+                }
+            });
+    watcher->setFuture(
+        QtConcurrent::run(BackgroundPool::shared(),
+                          [tree = scanModel_->root(), moved = scanModel_->movedSinceScan(),
+                           places = scanModel_->homePlaces()]() -> std::optional<StorageBreakdown> {
+                              const auto shown = tree->without(moved);
+                              if (shown == nullptr) {
+                                  return std::nullopt;
+                              }
+                              return HomeScan::breakdown(shown, places);
+                          }));
 }
 
 void CategoryListModel::followPile() {
@@ -75,6 +118,11 @@ void CategoryListModel::updateDetail() {
                                         [current](const auto& k) { return k.kind == current; });
         if (found != kinds.end()) {
             total = *found;
+            if (scanModel_) {
+                std::erase_if(total->largest, [this](const StorageBreakdown::Item& item) {
+                    return scanModel_->movedSinceScan(item.path);
+                });
+            }
         }
     }
     detail_.setContent(std::move(total), breakdown_ ? breakdown_->totalBytes() : 0, suggestions_,

@@ -16,7 +16,9 @@ namespace tandor {
 // The sidebar of the categories screen: for each category of the breakdown
 // (largest first) a header row, then a row for each of its kinds. Selecting a
 // kind row fills the detail; with nothing selected the detail shows the
-// largest kind and no row is highlighted.
+// largest kind and no row is highlighted. What commits moved to the Trash
+// since the scan is left out: at once from the largest items, and from the
+// sizes once they are counted again off the main thread.
 class CategoryListModel : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
@@ -71,11 +73,18 @@ class CategoryListModel : public QAbstractListModel {
         std::int64_t bytes;
     };
 
+    void takeResults();
     void rebuild();
     void followPile();
     void updateDetail();
+    // Counts the scan's tree again without the moved items, in the background.
+    void recount();
 
     QPointer<ScanModel> scanModel_;
+    // The scan's breakdown counted without the moved items, once it is ready.
+    std::optional<StorageBreakdown> recounted_;
+    // Tells the latest recount from older ones still running.
+    quint64 recountGeneration_ = 0;
     std::optional<StorageBreakdown> breakdown_;
     std::vector<Suggestion> suggestions_;
     ReviewPile pile_;

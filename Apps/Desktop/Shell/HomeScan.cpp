@@ -63,7 +63,7 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
     stopIfAsked(stop, home);
 
     Outcome outcome;
-    outcome.breakdown = StorageBreakdown::compute(scanned.root, FileClassifier(places), 12, 20);
+    outcome.breakdown = breakdown(scanned.root, places);
     stopIfAsked(stop, home);
     outcome.root = scanned.root;
     outcome.places = std::move(places);
@@ -73,6 +73,10 @@ Outcome run(const std::string& home, const std::function<void(const ScanProgress
             ? std::numeric_limits<int>::max()
             : static_cast<int>(scanned.inaccessiblePaths.size());
     return outcome;
+}
+
+StorageBreakdown breakdown(const FileNodePtr& root, const HomePlaces& places) {
+    return StorageBreakdown::compute(root, FileClassifier(places), 12, 20);
 }
 
 std::optional<std::int64_t> diskUsedBytes(const std::string& path) {

@@ -46,6 +46,9 @@ std::shared_ptr<const LastUsedReader> lastUsedReader(const FileNodePtr& tree);
 Outcome run(const std::string& home, const std::function<void(const ScanProgress&)>& onProgress,
             std::stop_token stop, const ReaderFactory& makeReader = lastUsedReader);
 
+// Where the space of a scanned tree goes, as a scan's outcome gives it.
+StorageBreakdown breakdown(const FileNodePtr& root, const HomePlaces& places);
+
 // Used bytes of the volume holding path, as df counts them (the blocks kept
 // back for root are not in use); absent when the figures cannot be read.
 std::optional<std::int64_t> diskUsedBytes(const std::string& path);

@@ -78,7 +78,10 @@ void SystemDataModel::load(FileNodePtr tree, HomePlaces places) {
 
 void SystemDataModel::load(ScanModel* scanModel) {
     if (scanModel) {
-        load(scanModel->root(), scanModel->homePlaces());
+        // The home's parts are sized from the tree as it is after the commits
+        // since the scan; the tree itself stays as scanned for the other readers.
+        const auto& tree = scanModel->root();
+        load(tree ? tree->without(scanModel->movedSinceScan()) : nullptr, scanModel->homePlaces());
     } else {
         load(nullptr, HomePlaces::read(homeFolderPath()));
     }
