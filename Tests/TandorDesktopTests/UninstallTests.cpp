@@ -401,6 +401,9 @@ TEST_F(AppImagePaneTest, AnAppImageGoesToTheTrashWithItsLeftoversAndComesBackFro
     for (const auto& path : {appImage, entry, settings, cache}) {
         EXPECT_FALSE(testing::isThere(path)) << path;
     }
+    // Gone from the list and the detail, so it cannot be offered again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first("appRow") == nullptr; }, 5000));
+    EXPECT_EQ(first("uninstallAddButton"), nullptr);
     const std::string trash = home / ".local/share/Trash";
     EXPECT_EQ(testing::contentsOf(trash + "/files/Editor-1.2.3-x86_64.AppImage"),
               testing::appImageBytes());

@@ -4,6 +4,8 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "Shell/BackgroundPool.hpp"
+#include "Shell/PileCommit.hpp"
+#include "Shell/ScanModel.hpp"
 #include "Smart/AppIconProvider.hpp"
 #include "TandorCore/FileNode.hpp"
 #include "TandorCore/HomePlaces.hpp"
@@ -69,10 +71,41 @@ void InstalledAppList::setFilter(const QString& filter) {
     emit filterChanged();
 }
 
+void InstalledAppList::setScanModel(ScanModel* model) {
+    if (scanModel_ == model) {
+        return;
+    }
+    if (scanModel_) {
+        disconnect(scanModel_, nullptr, this, nullptr);
+    }
+    scanModel_ = model;
+    if (scanModel_) {
+        connect(scanModel_, &ScanModel::lastMovedPathsChanged, this,
+                &InstalledAppList::forgetMoved);
+    }
+    emit scanModelChanged();
+}
+
+void InstalledAppList::forgetMoved() {
+    const auto& moved = scanModel_->lastMovedPaths();
+    if (moved.empty()) {
+        return;
+    }
+    moved_.insert(moved.begin(), moved.end());
+    applyFilter();
+}
+
+bool InstalledAppList::wasMoved(const AppBundle& app) const {
+    return !moved_.empty() && PileCommit::isCovered(app.path, moved_);
+}
+
 void InstalledAppList::applyFilter() {
     beginResetModel();
     shown_.clear();
     for (std::size_t index = 0; index < names_.size(); ++index) {
+        if (wasMoved(apps_[index])) {
+            continue;
+        }
         if (filter_.isEmpty() || names_[index].contains(filter_, Qt::CaseInsensitive)) {
             shown_.push_back(static_cast<int>(index));
         }
@@ -82,8 +115,11 @@ void InstalledAppList::applyFilter() {
 }
 
 const AppBundle* InstalledAppList::app(int appIndex) const {
-    return appIndex >= 0 && std::size_t(appIndex) < apps_.size() ? &apps_[std::size_t(appIndex)]
-                                                                 : nullptr;
+    if (appIndex < 0 || std::size_t(appIndex) >= apps_.size()) {
+        return nullptr;
+    }
+    const AppBundle& found = apps_[std::size_t(appIndex)];
+    return wasMoved(found) ? nullptr : &found;
 }
 
 int InstalledAppList::rowCount(const QModelIndex& parent) const {

@@ -51,6 +51,14 @@ void UninstallDetailModel::setScanModel(ScanModel* model) {
     scanModel_ = model;
     if (scanModel_) {
         connect(scanModel_, &ScanModel::pileChanged, this, &UninstallDetailModel::refreshFooter);
+        // What a commit moved is gone from the disk: the plan is made again
+        // from what is left, or cleared with the application itself.
+        connect(scanModel_, &ScanModel::lastMovedPathsChanged, this, [this] {
+            if (!scanModel_->lastMovedPaths().empty()) {
+                emit appChanged();
+                buildPlan();
+            }
+        });
     }
     refreshFooter();
 }

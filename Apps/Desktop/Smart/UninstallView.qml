@@ -19,6 +19,11 @@ SplitView {
     InstalledAppList {
         id: appList
         objectName: "installedAppList"
+        scanModel: view.scanModel
+        onCountChanged: {
+            if (view.selection >= 0 && !appList.isListed(view.selection))
+                view.selection = -1
+        }
     }
 
     ColumnLayout {
