@@ -113,7 +113,7 @@ SortingStore::SortingStore(std::string fileURL)
     if (auto loaded = changes_.load(file_, decodeSaved)) {
         saved_ = std::move(*loaded);
     }
-    settlePlans();
+    settle();
 }
 
 std::vector<SortingFolder> SortingStore::folders() const {
@@ -372,9 +372,9 @@ SortingStore::MoveResult SortingStore::record(MoveRecord moved, const std::strin
     return {std::move(moved), std::nullopt};
 }
 
-void SortingStore::settlePlans() {
+void SortingStore::settle() {
     const std::lock_guard guard(lock_);
-    if (saved_.planned.empty()) {
+    if (saved_.planned.empty() && !changes_.journalDamaged()) {
         return;
     }
     for (const auto& planned : std::vector<Planned>(saved_.planned)) {
@@ -388,7 +388,7 @@ void SortingStore::settlePlans() {
         changes_.save(file_, saved_, decodeSaved, encodeSaved);
     } catch (const std::exception&) {
         // Written by the next save that succeeds; a load before it settles the
-        // same plans the same way.
+        // same way.
     }
 }
 

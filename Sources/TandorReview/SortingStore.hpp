@@ -90,9 +90,10 @@ class SortingStore final {
     static void checkMoveOnTarget(const SortingFolder& folder, const std::string& target);
 
     // Loads the file, or starts empty when there is none, and settles the
-    // moves planned and never confirmed (saving that, or leaving it for the
-    // next save when it cannot be saved). Throws FileError or DecodingError
-    // when the file cannot be read or decoded.
+    // moves planned and never confirmed and a journal with lines that do not
+    // decode (saving that, or leaving it for the next save when it cannot be
+    // saved). Throws FileError or DecodingError when the file cannot be read
+    // or decoded.
     explicit SortingStore(std::string fileURL);
 
     const std::string& fileURL() const { return file_.path(); }
@@ -197,8 +198,10 @@ class SortingStore final {
     // Records a finished move into destination (cleaned); a failed save is the
     // result's saveError.
     MoveResult record(MoveRecord moved, const std::string& destination);
-    // Settles the plans the last process left unconfirmed.
-    void settlePlans();
+    // Settles what the last process left: the plans it never confirmed, and
+    // a damaged journal, folded into the file and moved aside (see
+    // StoreChanges).
+    void settle();
     void moveOn(const MoveRecord& item, const std::string& target, Date now, FinishResult& result);
 
     JSONStoreFile file_;

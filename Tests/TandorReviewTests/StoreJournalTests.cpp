@@ -130,14 +130,36 @@ INSTANTIATE_TEST_SUITE_P(
                       JournalCase{"LinesTheFileHoldsAlready", lineOf(0, "/t"), {"/s/0"}, {"/t"}}),
     [](const auto& row) { return row.param.name; });
 
-TEST(StoreJournal, ALineThatIsNotJSONBeforeTheLastIsAnErrorAndNothingIsWrittenOver) {
-    const FixtureHome home;
-    writeFile(SortingStore::defaultURL(), storeFile);
-    const std::string journal = "garbage\n" + lineOf(1, "/s");
-    writeFile(journalPath(), journal);
-    EXPECT_THROW(SortingStore{SortingStore::defaultURL()}, DecodingError);
-    EXPECT_EQ(testing::contentsOf(journalPath()), journal);
-    EXPECT_EQ(testing::contentsOf(SortingStore::defaultURL()), storeFile);
+// The journals moved aside in the folder of the store's file, by their text.
+std::vector<std::string> journalsMovedAside() {
+    std::vector<std::string> texts;
+    const auto folder = std::filesystem::path(SortingStore::defaultURL()).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with("sorting.journal.corrupt-")) {
+            texts.push_back(testing::contentsOf(entry.path()));
+        }
+    }
+    return texts;
+}
+
+// A line no crash leaves (not JSON before the last line, or JSON that is no
+// change) does not keep the store from loading: the other lines go into the
+// file, and the journal is moved aside whole for a person to look at.
+TEST(StoreJournal, ADamagedLineIsSkippedAndTheJournalMovedAsideOnceTheFileKeepsTheRest) {
+    for (const std::string damaged : {"garbage\n", "{\"other\": 1}\n"}) {
+        SCOPED_TRACE(damaged);
+        const FixtureHome home;
+        writeFile(SortingStore::defaultURL(), storeFile);
+        const std::string journal = lineOf(1, "/s") + damaged + lineOf(2, "/u");
+        writeFile(journalPath(), journal);
+
+        const SortingStore store(SortingStore::defaultURL());
+        EXPECT_THAT(movedPaths(store), ElementsAre("/s/0", "/s/1", "/s/2"));
+        EXPECT_FALSE(isThere(journalPath()));
+        EXPECT_THAT(journalsMovedAside(), ElementsAre(journal));
+        EXPECT_THAT(movedPaths(SortingStore(SortingStore::defaultURL())),
+                    ElementsAre("/s/0", "/s/1", "/s/2"));
+    }
 }
 
 TEST(StoreJournal, AJournalGrownLongIsFoldedIntoTheFileByTheNextMove) {
