@@ -227,5 +227,26 @@ INSTANTIATE_TEST_SUITE_P(Table, SortingPlanSettling,
                                                     false}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// A copy to another disk cut short before the item was removed: the item is
+// in both places, and the record says which stayed behind.
+TEST(SortingPlanSettling, ACopyToAnotherDiskIsRecordedWithTheItemLeftBehind) {
+    const FixtureHome home;
+    const OtherDeviceFolder other;
+    if (!other.isOnAnotherDeviceThan(home.path())) {
+        GTEST_SKIP() << "/dev/shm is not another device than the temporary folder here";
+    }
+    const std::string original = home / "a.txt";
+    const std::string copy = other / "Sorting/a.txt";
+    writeFile(original, "a");
+    leavePlan(original, copy, FileIdentity::of(original));
+    writeFile(copy, "a");
+
+    const auto moves = SortingStore(SortingStore::defaultURL()).moves();
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0].movedPath, copy);
+    EXPECT_EQ(moves[0].leftBehind, std::vector<std::string>{original});
+    EXPECT_EQ(moves[0].identity, FileIdentity::of(copy));
+}
+
 }  // namespace
 }  // namespace tandor
