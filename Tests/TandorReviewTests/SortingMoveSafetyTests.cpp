@@ -86,7 +86,7 @@ pid_t startSorting(const std::string& from, const std::string& into, int count) 
 void killMovesAtRandom(const std::string& home, const std::string& into, std::mt19937& random,
                        std::size_t fileSize) {
     constexpr int files = 60;
-    constexpr int kills = 20;
+    constexpr int kills = 40;
     const std::string from = home + "/files";
     const auto freshStart = [&] {
         std::filesystem::remove_all(into);
