@@ -52,6 +52,10 @@
         <translation>%@ occupa %@.</translation>
     </message>
     <message>
+        <source>%@ was not moved, because Tandor could not record the move first: %@</source>
+        <translation>%1$@ non è stato spostato, perché Tandor non ha potuto prima registrare lo spostamento: %2$@</translation>
+    </message>
+    <message>
         <source>%@ · %lld files</source>
         <translation>%@ · %lld file</translation>
     </message>
@@ -1328,6 +1332,10 @@
         <translation>Va altrove</translation>
     </message>
     <message>
+        <source>Moving on stopped, because Tandor could not record the moves first: %@</source>
+        <translation>Spostamento interrotto, perché Tandor non ha potuto prima registrare gli spostamenti: %@</translation>
+    </message>
+    <message>
         <source>Music and audio</source>
         <translation>Musica e audio</translation>
     </message>
@@ -1405,6 +1413,10 @@
     <message>
         <source>Not changed for over %lld months. Tandor cannot tell whether you still need it.</source>
         <translation>Non modificato da oltre %lld mesi. Tandor non può sapere se ti serve ancora.</translation>
+    </message>
+    <message>
+        <source>Not put back: %@ is no longer the file that was moved there.</source>
+        <translation>Non ripristinato: %@ non è più il file che era stato spostato lì.</translation>
     </message>
     <message>
         <source>Nothing has gone to the Trash yet.</source>

@@ -64,7 +64,7 @@ bool FileMover::exists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
-MoveOutcome FileMover::move(const std::string& source, const std::string& folder) const {
+std::string FileMover::destination(const std::string& source, const std::string& folder) const {
     paths::refuseNul(source, "Cannot move");
     paths::refuseNul(folder, "Cannot move");
     const std::string cleanSource = clean(source);
@@ -79,8 +79,12 @@ MoveOutcome FileMover::move(const std::string& source, const std::string& folder
         throw MoveError::intoItself(source);
     }
     createFolders(cleanFolder);
-    const std::string target = freeName(paths::lastComponent(cleanSource), cleanFolder);
-    return moveItem(cleanSource, target);
+    return freeName(paths::lastComponent(cleanSource), cleanFolder);
+}
+
+MoveOutcome FileMover::move(const std::string& source, const std::string& folder) const {
+    const std::string target = destination(source, folder);
+    return moveItem(clean(source), target);
 }
 
 MoveOutcome FileMover::moveItem(const std::string& from, const std::string& to) {

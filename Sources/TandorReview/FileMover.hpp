@@ -27,13 +27,17 @@ class FileMover {
     // counts as something there, so nothing is taken for free that is not.
     static bool exists(const std::string& path);
 
-    // Moves the item at source into folder, under its own name or a free variant,
-    // creating the folder and its parents, and returns where it went and what
-    // stayed behind, as moveItem does. Checks and acts on the cleaned source.
-    // Throws FileError(EINVAL) for a path holding a NUL and MoveError
+    // Where move would put the item at source: the free path for its name in
+    // folder, after creating the folder and its parents. Checks the cleaned
+    // source; throws FileError(EINVAL) for a path holding a NUL and MoveError
     // (sourceMissing, alreadyThere, intoItself; carrying source as passed)
-    // before touching the disk, and FileError when creating the folder or the
-    // move fails.
+    // before touching the disk, and FileError when creating the folder fails.
+    std::string destination(const std::string& source, const std::string& folder) const;
+
+    // Moves the item at source into folder, under its own name or a free variant
+    // (see destination), and returns where it went and what stayed behind, as
+    // moveItem does. Throws as destination does, and FileError when the move
+    // fails.
     MoveOutcome move(const std::string& source, const std::string& folder) const;
 
     // Moves the item at from to exactly to, failing with FileError(EEXIST) when

@@ -43,4 +43,18 @@ MoveError MoveError::targetNotAFolder(std::string path) {
     return {Case::targetNotAFolder, std::move(path), sentence};
 }
 
+MoveError MoveError::movedItemChanged(std::string path) {
+    const std::string sentence =
+        "Cannot put back: the item at " + path + " is no longer the one moved there.";
+    return {Case::movedItemChanged, std::move(path), sentence};
+}
+
+MoveError MoveError::notRecorded(std::string path, std::string reason) {
+    const std::string sentence =
+        "Did not move " + path + ": the move could not be recorded first (" + reason + ").";
+    MoveError error(Case::notRecorded, std::move(path), sentence);
+    error.reason_ = std::move(reason);
+    return error;
+}
+
 }  // namespace tandor

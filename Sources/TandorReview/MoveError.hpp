@@ -6,7 +6,8 @@
 namespace tandor {
 
 // A move, or the putting back of one, was refused. Every case carries the path
-// concerned and describes itself in one sentence (what()).
+// concerned and describes itself in one sentence (what()); notRecorded also
+// carries why.
 class MoveError : public std::runtime_error {
   public:
     enum class Case {
@@ -17,6 +18,8 @@ class MoveError : public std::runtime_error {
         originalPathTaken,
         folderNotRegistered,
         targetNotAFolder,
+        movedItemChanged,
+        notRecorded,
     };
 
     // Nothing exists at the source path.
@@ -34,12 +37,19 @@ class MoveError : public std::runtime_error {
     static MoveError folderNotRegistered(std::string path);
     // Files were to move on to path, and no folder is there.
     static MoveError targetNotAFolder(std::string path);
+    // Another item than the one moved is at the moved path (the path carried).
+    static MoveError movedItemChanged(std::string path);
+    // The item at path was not moved because its move could not be recorded
+    // first, for reason (the save's error).
+    static MoveError notRecorded(std::string path, std::string reason);
 
     Case errorCase() const { return case_; }
     const std::string& path() const { return path_; }
+    // Why, for notRecorded; empty for the other cases.
+    const std::string& reason() const { return reason_; }
 
     friend bool operator==(const MoveError& a, const MoveError& b) {
-        return a.case_ == b.case_ && a.path_ == b.path_;
+        return a.case_ == b.case_ && a.path_ == b.path_ && a.reason_ == b.reason_;
     }
 
   private:
@@ -47,6 +57,7 @@ class MoveError : public std::runtime_error {
 
     Case case_;
     std::string path_;
+    std::string reason_;
 };
 
 }  // namespace tandor

@@ -23,6 +23,19 @@ std::string MoveRecord::name() const {
 
 }  // namespace tandor
 
+namespace {
+
+std::uint64_t unsignedNumber(const nlohmann::json& object, std::string_view key) {
+    const auto& value = tandor::decode::requireKey(object, key);
+    if (!value.is_number_unsigned()) {
+        throw tandor::DecodingError("Expected an unsigned integer for \"" + std::string(key) +
+                                    "\"");
+    }
+    return value.get<std::uint64_t>();
+}
+
+}  // namespace
+
 tandor::MoveRecord nlohmann::adl_serializer<tandor::MoveRecord>::from_json(
     const nlohmann::json& value) {
     using namespace tandor;
@@ -39,6 +52,10 @@ tandor::MoveRecord nlohmann::adl_serializer<tandor::MoveRecord>::from_json(
         for (const auto& path : decode::requireArray(value, "leftBehind")) {
             record.leftBehind.push_back(decode::toString(path, "leftBehind"));
         }
+    }
+    if (!decode::isAbsent(value, "device") || !decode::isAbsent(value, "inode")) {
+        record.identity =
+            FileIdentity{unsignedNumber(value, "device"), unsignedNumber(value, "inode")};
     }
     return record;
 }
@@ -63,6 +80,10 @@ void nlohmann::adl_serializer<tandor::MoveRecord>::to_json(nlohmann::json& value
             leftBehind.push_back(pathToJSON(path));
         }
     }
+    if (record.identity) {
+        value["device"] = record.identity->device;
+        value["inode"] = record.identity->inode;
+    }
 }
 
 std::size_t std::hash<tandor::MoveRecord>::operator()(
@@ -78,6 +99,9 @@ std::size_t std::hash<tandor::MoveRecord>::operator()(
         .add(record.leftBehind.size());
     for (const auto& path : record.leftBehind) {
         combiner.add(path);
+    }
+    if (record.identity) {
+        combiner.add(record.identity->device).add(record.identity->inode);
     }
     return combiner.value();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TandorCore/Date.hpp"
+#include "TandorCore/FileIdentity.hpp"
 #include "TandorReview/UUID.hpp"
 
 namespace tandor {
@@ -29,6 +30,10 @@ struct MoveRecord {
     // What stayed at the original place when a move across file systems could
     // not take all of the item (see MoveOutcome); empty for a whole move.
     std::vector<std::string> leftBehind;
+    // Which item was at movedPath once it had moved, so that a put back moves
+    // that item and no other put there since; absent in records written before
+    // moves kept it.
+    std::optional<FileIdentity> identity;
 
     // The last component of originalPath ("/" for the root).
     std::string name() const;
@@ -43,8 +48,9 @@ struct MoveRecord {
 }  // namespace tandor
 
 // JSON form: keys named as the fields, "folderID" left out when absent and
-// "leftBehind" when empty, paths in the lossless form, dates ISO 8601. Decoding
-// requires every key but those two and throws DecodingError.
+// "leftBehind" when empty, paths in the lossless form, dates ISO 8601; the
+// identity as "device" and "inode", both left out when absent. Decoding
+// requires every key but those and throws DecodingError.
 template <>
 struct nlohmann::adl_serializer<tandor::MoveRecord> {
     static tandor::MoveRecord from_json(const nlohmann::json& value);

@@ -8,6 +8,7 @@
 
 #include "TandorCore/AtomicFile.hpp"
 #include "TandorCore/FileError.hpp"
+#include "TandorCore/FileIdentity.hpp"
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/PathJSON.hpp"
 #include "TandorCore/Paths.hpp"
@@ -62,6 +63,28 @@ bool hasID(const std::vector<Record>& records, const UUID& id) {
                        [&](const Record& record) { return record.id == id; });
 }
 
+// The record of a planned move whose end the store never heard of, as the
+// disk tells it; nothing when the item did not move, or when what is at the
+// moved path may be another item.
+std::optional<MoveRecord> settled(MoveRecord planned) {
+    const auto there = FileIdentity::of(planned.movedPath);
+    if (!there || !planned.identity) {
+        return std::nullopt;
+    }
+    if (there->device == planned.identity->device) {
+        // One rename: the item itself is there, or it never moved.
+        if (*there != *planned.identity) {
+            return std::nullopt;
+        }
+    } else if (FileIdentity::of(planned.originalPath) == planned.identity) {
+        // A copy to another disk cut short before the item was removed: it is
+        // in both places, and the record says so.
+        planned.leftBehind = {planned.originalPath};
+    }
+    planned.identity = there;
+    return planned;
+}
+
 }  // namespace
 
 std::string SortingStore::defaultURL() {
@@ -90,6 +113,7 @@ SortingStore::SortingStore(std::string fileURL)
     if (auto loaded = changes_.load(file_, decodeSaved)) {
         saved_ = std::move(*loaded);
     }
+    settle();
 }
 
 std::vector<SortingFolder> SortingStore::folders() const {
@@ -197,10 +221,26 @@ SortingStore::MoveResult SortingStore::move(const std::string& path, std::int64_
 SortingStore::MoveResult SortingStore::move(const std::string& path, std::int64_t bytes,
                                             const std::string& toPath, std::optional<UUID> folderID,
                                             Date now) {
-    MoveOutcome outcome = mover_.move(path, toPath);
-    MoveRecord moved(FileMover::clean(path), std::move(outcome.path), bytes, folderID, now);
+    Planned planned{
+        MoveRecord(FileMover::clean(path), mover_.destination(path, toPath), bytes, folderID, now),
+        FileMover::clean(toPath)};
+    MoveRecord& moved = planned.record;
+    moved.identity = FileIdentity::of(moved.originalPath);
+    if (!moved.identity) {
+        throw MoveError::sourceMissing(path);
+    }
+    plan(planned);
+    MoveOutcome outcome;
+    try {
+        outcome = FileMover::moveItem(moved.originalPath, moved.movedPath);
+    } catch (const std::exception&) {
+        abandon(moved.id);
+        throw;
+    }
+    moved.movedPath = std::move(outcome.path);
     moved.leftBehind = std::move(outcome.leftBehind);
-    return record(std::move(moved), FileMover::clean(toPath));
+    moved.identity = FileIdentity::of(moved.movedPath);
+    return record(std::move(moved), planned.destination);
 }
 
 SortingStore::UndoResult SortingStore::undo(const UUID& id) {
@@ -216,6 +256,9 @@ SortingStore::UndoResult SortingStore::undo(const UUID& id) {
     }
     if (!FileMover::exists(found->movedPath)) {
         throw MoveError::movedItemMissing(found->movedPath);
+    }
+    if (found->identity && FileIdentity::of(found->movedPath) != found->identity) {
+        throw MoveError::movedItemChanged(found->movedPath);
     }
     if (FileMover::exists(found->originalPath)) {
         throw MoveError::originalPathTaken(found->originalPath);
@@ -252,7 +295,13 @@ SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
     switch (fate.fateCase()) {
         case SortingFate::Case::moveTo:
             for (const auto& item : items(id)) {
-                moveOn(item, fate.target(), now, result);
+                if (result.recordError) {
+                    result.failed.push_back(
+                        {item.movedPath,
+                         MoveError::notRecorded(item.movedPath, *result.recordError).what()});
+                } else {
+                    moveOn(item, fate.target(), now, result);
+                }
             }
             break;
         case SortingFate::Case::pileAfter:
@@ -275,19 +324,39 @@ SortingStore::FinishResult SortingStore::finish(const UUID& id, Date now) {
 
 void SortingStore::moveOn(const MoveRecord& item, const std::string& target, Date now,
                           FinishResult& result) {
-    MoveOutcome outcome;
     try {
-        outcome = mover_.move(item.movedPath, target);
+        MoveResult recorded = move(item.movedPath, item.bytes, target, std::nullopt, now);
+        result.moved.push_back(std::move(recorded.record));
+        if (recorded.saveError) {
+            result.saveError = std::move(recorded.saveError);
+        }
+    } catch (const MoveError& error) {
+        if (error.errorCase() == MoveError::Case::notRecorded) {
+            result.recordError = error.reason();
+        }
+        result.failed.push_back({item.movedPath, error.what()});
     } catch (const std::exception& error) {
         result.failed.push_back({item.movedPath, error.what()});
-        return;
     }
-    MoveRecord moved(item.movedPath, std::move(outcome.path), item.bytes, std::nullopt, now);
-    moved.leftBehind = std::move(outcome.leftBehind);
-    MoveResult recorded = record(std::move(moved), FileMover::clean(target));
-    result.moved.push_back(std::move(recorded.record));
-    if (recorded.saveError) {
-        result.saveError = std::move(recorded.saveError);
+}
+
+void SortingStore::plan(const Planned& planned) {
+    const std::lock_guard guard(lock_);
+    try {
+        commitLine(planning(planned), encodePlanned(planned, "planned"));
+    } catch (const std::exception& error) {
+        // Nothing moves, so the plan must not stay in memory to be saved later.
+        changes_.apply(saved_, abandoning(planned.record.id));
+        throw MoveError::notRecorded(planned.record.originalPath, error.what());
+    }
+}
+
+void SortingStore::abandon(const UUID& id) {
+    const std::lock_guard guard(lock_);
+    try {
+        commitLine(abandoning(id), {{"abandoned", id.string()}});
+    } catch (const std::exception&) {
+        // Stays pending for the next save; the next load drops the plan anyway.
     }
 }
 
@@ -295,15 +364,32 @@ SortingStore::MoveResult SortingStore::record(MoveRecord moved, const std::strin
     // The item has moved: a failed save must not report it as not moved.
     try {
         const std::lock_guard guard(lock_);
-        changes_.apply(saved_, recording(moved, destination));
-        // One line in the journal instead of the whole file: a long log of
-        // moves would make every move wait for it.
-        changes_.saveLine(file_, saved_, {{"move", moved}, {"recent", pathToJSON(destination)}},
-                          decodeSaved, encodeSaved);
+        commitLine(recording(moved, destination),
+                   {{"move", moved}, {"recent", pathToJSON(destination)}});
     } catch (const std::exception& error) {
         return {std::move(moved), error.what()};
     }
     return {std::move(moved), std::nullopt};
+}
+
+void SortingStore::settle() {
+    const std::lock_guard guard(lock_);
+    if (saved_.planned.empty() && !changes_.journalDamaged()) {
+        return;
+    }
+    for (const auto& planned : std::vector<Planned>(saved_.planned)) {
+        if (auto moved = settled(planned.record)) {
+            changes_.apply(saved_, recording(*moved, planned.destination));
+        } else {
+            changes_.apply(saved_, abandoning(planned.record.id));
+        }
+    }
+    try {
+        changes_.save(file_, saved_, decodeSaved, encodeSaved);
+    } catch (const std::exception&) {
+        // Written by the next save that succeeds; a load before it settles the
+        // same way.
+    }
 }
 
 StoreChanges<SortingStore::Saved>::Change SortingStore::recording(const MoveRecord& moved,
@@ -312,6 +398,8 @@ StoreChanges<SortingStore::Saved>::Change SortingStore::recording(const MoveReco
         if (!hasID(saved.moves, moved.id)) {
             saved.moves.push_back(moved);
         }
+        std::erase_if(saved.planned,
+                      [&](const Planned& planned) { return planned.record.id == moved.id; });
         std::erase(saved.recent, destination);
         saved.recent.insert(saved.recent.begin(), destination);
         if (saved.recent.size() > recentLimit) {
@@ -320,10 +408,51 @@ StoreChanges<SortingStore::Saved>::Change SortingStore::recording(const MoveReco
     };
 }
 
+StoreChanges<SortingStore::Saved>::Change SortingStore::planning(const Planned& planned) {
+    return [planned](Saved& saved) {
+        const bool known =
+            hasID(saved.moves, planned.record.id) ||
+            std::any_of(saved.planned.begin(), saved.planned.end(),
+                        [&](const Planned& other) { return other.record.id == planned.record.id; });
+        if (!known) {
+            saved.planned.push_back(planned);
+        }
+    };
+}
+
+StoreChanges<SortingStore::Saved>::Change SortingStore::abandoning(const UUID& id) {
+    return [id](Saved& saved) {
+        std::erase_if(saved.planned,
+                      [&](const Planned& planned) { return planned.record.id == id; });
+    };
+}
+
 StoreChanges<SortingStore::Saved>::Change SortingStore::decodeLine(const nlohmann::json& line) {
     decode::requireObject(line, "sorting journal line");
-    return recording(decode::requireKey(line, "move").get<MoveRecord>(),
-                     decode::requireString(line, "recent"));
+    if (line.contains("planned")) {
+        return planning(decodePlanned(line, "planned"));
+    }
+    if (line.contains("abandoned")) {
+        return abandoning(decode::requireUUID(line, "abandoned"));
+    }
+    const Planned moved = decodePlanned(line, "move");
+    return recording(moved.record, moved.destination);
+}
+
+SortingStore::Planned SortingStore::decodePlanned(const nlohmann::json& value,
+                                                  std::string_view key) {
+    decode::requireObject(value, "planned move");
+    return {decode::requireKey(value, key).get<MoveRecord>(),
+            decode::requireString(value, "recent")};
+}
+
+nlohmann::json SortingStore::encodePlanned(const Planned& planned, std::string_view key) {
+    return {{key, planned.record}, {"recent", pathToJSON(planned.destination)}};
+}
+
+void SortingStore::commitLine(StoreChanges<Saved>::Change change, const nlohmann::json& line) {
+    changes_.apply(saved_, std::move(change));
+    changes_.saveLine(file_, saved_, line, decodeSaved, encodeSaved);
 }
 
 void SortingStore::commit(StoreChanges<Saved>::Change change) {
@@ -348,6 +477,11 @@ SortingStore::Saved SortingStore::decodeSaved(const nlohmann::json& value) {
     for (const auto& path : decode::requireArray(value, "recent")) {
         saved.recent.push_back(decode::toString(path, "recent"));
     }
+    if (!decode::isAbsent(value, "planned")) {
+        for (const auto& planned : decode::requireArray(value, "planned")) {
+            saved.planned.push_back(decodePlanned(planned, "move"));
+        }
+    }
     return saved;
 }
 
@@ -356,7 +490,15 @@ nlohmann::json SortingStore::encodeSaved(const Saved& saved) {
     for (const auto& path : saved.recent) {
         recent.push_back(pathToJSON(path));
     }
-    return {{"folders", saved.folders}, {"moves", saved.moves}, {"recent", std::move(recent)}};
+    nlohmann::json encoded = {
+        {"folders", saved.folders}, {"moves", saved.moves}, {"recent", std::move(recent)}};
+    if (!saved.planned.empty()) {
+        auto& planned = encoded["planned"] = nlohmann::json::array();
+        for (const auto& each : saved.planned) {
+            planned.push_back(encodePlanned(each, "move"));
+        }
+    }
+    return encoded;
 }
 
 }  // namespace tandor

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/JSONStoreFile.hpp"
 #include "TandorCore/StoreLock.hpp"
 #include "TandorReview/StoreJournal.hpp"
@@ -26,6 +27,11 @@ namespace tandor {
 // are written by the next save that succeeds. Each change must therefore act
 // by identity (record id, path) and be harmless when replayed on a file that
 // already holds it.
+//
+// A journal line that does not decode where no crash leaves one (before the
+// last line, or JSON that is no change) is skipped: the other lines count,
+// and the next save folds them into the file and moves the journal aside
+// instead of removing it.
 template <typename State>
 class StoreChanges {
   public:
@@ -43,7 +49,7 @@ class StoreChanges {
         : journal_(std::move(journal)), decodeLine_(std::move(decodeLine)) {}
 
     // The store's first state, read from file and the journal; nothing when
-    // neither is there. Throws what reading and decoding throw.
+    // neither is there. Throws what reading and decoding the file throw.
     std::optional<State> load(const JSONStoreFile& file, const Decoder& decodeState) {
         auto text = readFileIfPresent(file.path());
         auto lines = readJournal();
@@ -55,6 +61,10 @@ class StoreChanges {
         journalSeen_ = std::move(lines);
         return state;
     }
+
+    // True when the journal last read has lines that were skipped: the next
+    // save moves it aside.
+    bool journalDamaged() const { return journalDamaged_; }
 
     // Applies change to state now and keeps it for the next save.
     void apply(State& state, Change change) {
@@ -93,7 +103,7 @@ class StoreChanges {
     void saveLine(const JSONStoreFile& file, State& state, const nlohmann::json& line,
                   const Decoder& decodeState, const Encoder& encodeState) {
         const StoreLock lock(file.path());
-        if (pending_.size() == 1 && StoreJournal::acceptsLine(journalSeen_) &&
+        if (pending_.size() == 1 && !journalDamaged_ && StoreJournal::acceptsLine(journalSeen_) &&
             fileHolds(file.path(), seen_) && fileHolds(journal_->path(), journalSeen_)) {
             const std::string text = StoreJournal::line(line);
             journal_->append(text);
@@ -113,13 +123,21 @@ class StoreChanges {
         return journal_ ? journal_->read() : std::nullopt;
     }
 
-    // The state the file's text and the journal's lines hold.
+    // The state the file's text and the journal's lines hold; notes whether
+    // lines of the journal had to be skipped.
     State decoded(const JSONStoreFile& file, const std::optional<std::string>& text,
-                  const std::optional<std::string>& lines, const Decoder& decodeState) const {
+                  const std::optional<std::string>& lines, const Decoder& decodeState) {
         State state = text ? decodeState(file.parse(*text)) : State{};
+        journalDamaged_ = false;
         if (lines) {
-            for (const auto& line : journal_->lines(*lines)) {
-                decodeLine_(line)(state);
+            const StoreJournal::Lines read = journal_->lines(*lines);
+            journalDamaged_ = read.damaged;
+            for (const auto& line : read.decoded) {
+                try {
+                    decodeLine_(line)(state);
+                } catch (const DecodingError&) {
+                    journalDamaged_ = true;
+                }
             }
         }
         return state;
@@ -129,7 +147,7 @@ class StoreChanges {
     // when another instance wrote them since this object last saw them.
     void catchUp(const JSONStoreFile& file, const std::optional<std::string>& current,
                  const std::optional<std::string>& lines, State& state,
-                 const Decoder& decodeState) const {
+                 const Decoder& decodeState) {
         if (current == seen_ && lines == journalSeen_) {
             return;
         }
@@ -151,7 +169,12 @@ class StoreChanges {
         writeFileAtomically(file.path(), written);
         seen_ = std::move(written);
         pending_.clear();
-        journalSeen_ = journal_->remove() ? std::nullopt : std::move(lines);
+        if (journalDamaged_ ? journal_->moveAside() : journal_->remove()) {
+            journalSeen_.reset();
+            journalDamaged_ = false;
+        } else {
+            journalSeen_ = std::move(lines);
+        }
     }
 
     std::optional<StoreJournal> journal_;
@@ -162,6 +185,8 @@ class StoreChanges {
     std::optional<std::string> seen_;
     // The journal's text at that moment; nothing for no journal.
     std::optional<std::string> journalSeen_;
+    // Lines of that journal were skipped.
+    bool journalDamaged_ = false;
 };
 
 }  // namespace tandor

@@ -4,11 +4,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 
 #include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/Date.hpp"
 #include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
-#include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/Paths.hpp"
 
 namespace tandor {
@@ -30,6 +32,17 @@ std::string_view lastWholeLine(std::string_view text) {
     return unfinishedTail(text);
 }
 
+// "2026-12-09T09:30:28Z" as "20261209T093028Z", a file-name friendly stamp.
+std::string compactStamp(Date date) {
+    std::string stamp;
+    for (const char character : iso8601String(date)) {
+        if (character != '-' && character != ':') {
+            stamp += character;
+        }
+    }
+    return stamp;
+}
+
 }  // namespace
 
 std::string StoreJournal::pathFor(const std::string& storePath) {
@@ -44,23 +57,20 @@ std::optional<std::string> StoreJournal::read() const {
     return readFileIfPresent(path_);
 }
 
-std::vector<nlohmann::json> StoreJournal::lines(std::string_view text) const {
+StoreJournal::Lines StoreJournal::lines(std::string_view text) const {
     text.remove_suffix(unfinishedTail(text).size());
-    std::vector<nlohmann::json> decoded;
+    Lines lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end + 1);
         try {
-            decoded.push_back(nlohmann::json::parse(line));
-        } catch (const nlohmann::json::exception& error) {
-            if (text.empty()) {
-                break;
-            }
-            throw DecodingError("Cannot decode " + path_ + ": " + error.what());
+            lines.decoded.push_back(nlohmann::json::parse(line));
+        } catch (const nlohmann::json::exception&) {
+            lines.damaged = lines.damaged || !text.empty();
         }
     }
-    return decoded;
+    return lines;
 }
 
 bool StoreJournal::acceptsLine(const std::optional<std::string>& text) {
@@ -108,6 +118,22 @@ void StoreJournal::append(std::string_view line) const {
 
 bool StoreJournal::remove() const {
     return ::unlink(path_.c_str()) == 0 || errno == ENOENT;
+}
+
+bool StoreJournal::moveAside() const {
+    const std::string base = path_ + ".corrupt-" + compactStamp(std::chrono::system_clock::now());
+    std::string target = base;
+    for (int attempt = 2;
+         ::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0;
+         ++attempt) {
+        if (errno != EEXIST) {
+            return errno == ENOENT;
+        }
+        target = base + "-" + std::to_string(attempt);
+    }
+    std::fprintf(stderr, "tandor: %s could not be decoded; it was moved to %s\n", path_.c_str(),
+                 target.c_str());
+    return true;
 }
 
 }  // namespace tandor

@@ -33,10 +33,16 @@ class StoreJournal {
     // The journal's whole text, or nothing when there is none. Throws FileError.
     std::optional<std::string> read() const;
 
+    struct Lines {
+        std::vector<nlohmann::json> decoded;
+        // Some line before the last is not JSON: damage no crash leaves.
+        bool damaged = false;
+    };
+
     // The lines of text, decoded. A last line cut short by a crash while it
     // was written (no line break, or not JSON) is not a change and is left
-    // out; any other line that is not JSON throws DecodingError.
-    std::vector<nlohmann::json> lines(std::string_view text) const;
+    // out; any other line that is not JSON is left out as damage.
+    Lines lines(std::string_view text) const;
 
     // True when a line may go after text: no part of a torn line would run
     // into it and the journal is still short enough to grow.
@@ -53,6 +59,12 @@ class StoreJournal {
     // Removes the journal once the store's file holds its lines; false when it
     // is still there. A journal left behind only repeats what the file holds.
     bool remove() const;
+
+    // Renames a damaged journal, once the store's file holds the lines that
+    // could be decoded, to "<journal>.corrupt-<UTC stamp>" (a free variant
+    // when taken) for a person to look at, and says so on the standard
+    // error; false when it is still there.
+    bool moveAside() const;
 
   private:
     std::string path_;

@@ -346,6 +346,7 @@ struct FinishText {
     std::size_t forPile;
     std::size_t failed;
     bool saveFailed;
+    bool notRecorded;
     const char* message;
 };
 
@@ -366,22 +367,30 @@ TEST_P(SortingFinishText, SaysWhatMovedWhatFailedAndWhatWaits) {
     if (GetParam().saveFailed) {
         result.saveError = "Disk full.";
     }
+    if (GetParam().notRecorded) {
+        result.recordError = "No space.";
+    }
     EXPECT_EQ(SortingText::finishMessage(result, "Later").toStdString(), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SortingFinishText,
     ::testing::Values(
-        FinishText{"Nothing", 0, 0, 0, false, "Later stays as a normal folder."},
-        FinishText{"ForThePile", 0, 3, 0, false,
+        FinishText{"Nothing", 0, 0, 0, false, false, "Later stays as a normal folder."},
+        FinishText{"ForThePile", 0, 3, 0, false, false,
                    "3 files from Later are on the pile. Nothing moves until you confirm it."},
-        FinishText{"MovedOn", 2, 0, 0, false,
+        FinishText{"MovedOn", 2, 0, 0, false, false,
                    "Moved 2 files on. You can put them back from History."},
-        FinishText{"SomeFailed", 2, 0, 1, false,
+        FinishText{"SomeFailed", 2, 0, 1, false, false,
                    "Moved 2 files on. You can put them back from History. 1 file could not be "
                    "moved on and stays in Later."},
-        FinishText{"AllFailed", 0, 0, 1, false, "1 file could not be moved on and stays in Later."},
-        FinishText{"NotSaved", 2, 0, 0, true,
+        FinishText{"AllFailed", 0, 0, 1, false, false,
+                   "1 file could not be moved on and stays in Later."},
+        FinishText{"NotRecorded", 1, 0, 2, false, true,
+                   "Moved 1 file on. You can put them back from History. 2 files could not be "
+                   "moved on and stay in Later. Moving on stopped, because Tandor could not "
+                   "record the moves first: No space."},
+        FinishText{"NotSaved", 2, 0, 0, true, false,
                    "Moved 2 files on. You can put them back from History. Could not save the "
                    "list of sorting folders: Disk full."}),
     [](const ::testing::TestParamInfo<FinishText>& shown) {
@@ -523,20 +532,30 @@ TEST_F(SortingModelTest, AMoveEndingAfterAPutBackShowsThePutBack) {
     EXPECT_EQ(model->moveList()->title().toStdString(), "1 file sorted into folders");
 }
 
-// A move or put back whose save failed has happened: the record comes back
-// and the message says the list was not saved.
-TEST_F(SortingModelTest, AMoveWhoseSaveFailedStillReturnsItsRecord) {
+// While moves cannot be recorded, nothing moves and the message says why, in
+// the language in use; a put back whose save failed has happened, and the
+// message says the list was not saved.
+TEST_F(SortingModelTest, AMoveThatCannotBeRecordedDoesNotHappenAndSaysWhy) {
     const auto model = makeModel();
     ASSERT_TRUE(model->createTemporary("Later", SortingFate::keep()));
+    const auto moved = moveNow(*model, file("a.txt", "a"));
+    ASSERT_TRUE(moved);
+    // A folder where the lock file belongs makes every save fail.
     const std::string lock = SortingStore::defaultURL() + ".lock";
     std::filesystem::remove(lock);
     std::filesystem::create_directory(lock);
 
-    const auto moved = moveNow(*model, file("a.txt", "a"));
-    ASSERT_TRUE(moved);
-    EXPECT_EQ(contentsOf(moved->movedPath), "a");
+    EXPECT_FALSE(moveNow(*model, file("b.txt", "b")));
+    EXPECT_EQ(contentsOf(home / "b.txt"), "b");
     EXPECT_THAT(model->message().toStdString(),
-                StartsWith("Could not save the list of sorting folders: "));
+                StartsWith("~/b.txt was not moved, because Tandor could not record the move "
+                           "first: "));
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_FALSE(moveNow(*model, home / "b.txt"));
+    EXPECT_THAT(model->message().toStdString(),
+                StartsWith("~/b.txt non è stato spostato, perché Tandor non ha potuto prima "
+                           "registrare lo spostamento: "));
+    ui::Texts::setLanguage(QStringLiteral("en"));
     ASSERT_EQ(model->moves().size(), 1u);
 
     EXPECT_TRUE(model->undo(moved->id));
@@ -544,6 +563,26 @@ TEST_F(SortingModelTest, AMoveWhoseSaveFailedStillReturnsItsRecord) {
     EXPECT_THAT(model->message().toStdString(),
                 StartsWith("Could not save the list of sorting folders: "));
     EXPECT_TRUE(model->moves().front().undone);
+}
+
+TEST_F(SortingModelTest, APutBackOfAReplacedFileSaysItChanged) {
+    const auto model = makeModel();
+    ASSERT_TRUE(model->createTemporary("Later", SortingFate::keep()));
+    const auto moved = moveNow(*model, file("a.txt", "a"));
+    ASSERT_TRUE(moved);
+    std::filesystem::rename(file("replacement", "new"), moved->movedPath);
+
+    EXPECT_FALSE(model->undo(moved->id));
+    EXPECT_EQ(model->message(),
+              "Not put back: ~/Tandor/Later/a.txt is no longer the file that was moved there.");
+    ui::Texts::setLanguage(QStringLiteral("it"));
+    EXPECT_FALSE(model->undo(moved->id));
+    EXPECT_EQ(
+        model->message(),
+        "Non ripristinato: ~/Tandor/Later/a.txt non è più il file che era stato spostato lì.");
+    ui::Texts::setLanguage(QStringLiteral("en"));
+    EXPECT_FALSE(isThere(home / "a.txt"));
+    EXPECT_EQ(contentsOf(moved->movedPath), "new");
 }
 
 }  // namespace

@@ -251,9 +251,9 @@ TEST_F(SwipeModelTest, AMoveIsTakenBackOnlyOnceItsFileIsBack) {
     EXPECT_EQ(contentsOf(file), "report.pdf");
 }
 
-// A Move whose list of sorting folders could not be saved has happened: the
-// session records it, and the message says the list was not saved.
-TEST_F(SwipeModelTest, AMoveWhoseSaveFailedIsStillADecision) {
+// A Move that cannot be recorded first does not happen: the card stays, the
+// file stays, and the message says why.
+TEST_F(SwipeModelTest, AMoveThatCannotBeRecordedIsNoDecision) {
     const std::string file = download("report.pdf");
     const auto model = makeModel();
     ASSERT_TRUE(model->sorting()->createTemporary("Later", SortingFate::keep()));
@@ -266,15 +266,17 @@ TEST_F(SwipeModelTest, AMoveWhoseSaveFailedIsStillADecision) {
     ReviewPile pile;
     model->decide(SwipeDecision::move, pile);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !model->isBusy(); }, 10'000));
-    EXPECT_EQ(model->session()->position(), 1u);
-    EXPECT_FALSE(isThere(file));
+    EXPECT_EQ(model->session()->position(), 0u);
+    EXPECT_EQ(contentsOf(file), "report.pdf");
     EXPECT_THAT(model->sorting()->message().toStdString(),
-                StartsWith("Could not save the list of sorting folders: "));
+                StartsWith("~/Downloads/report.pdf was not moved, because Tandor could not "
+                           "record the move first: "));
 
     std::filesystem::remove(lock);
-    model->undo(pile);
-    EXPECT_EQ(contentsOf(file), "report.pdf");
-    EXPECT_EQ(model->session()->position(), 0u);
+    model->decide(SwipeDecision::move, pile);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model->isBusy(); }, 10'000));
+    EXPECT_EQ(model->session()->position(), 1u);
+    EXPECT_FALSE(isThere(file));
 }
 
 }  // namespace

@@ -2,14 +2,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -22,6 +20,7 @@
 #include "TandorReview/ReviewCommitter.hpp"
 #include "TandorReview/SystemTrasher.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
+#include "Tmpfs.hpp"
 
 // What a commit cut short by a kill or a full disk leaves behind, judged after
 // the next start has recovered the history's journal.
@@ -31,6 +30,7 @@ namespace {
 using testing::FixtureHome;
 using ::testing::IsEmpty;
 using testing::isThere;
+using testing::Tmpfs;
 
 // A pile of count files under folder, a hundred to a subfolder.
 ReviewPile pileUnder(const std::string& folder, int count) {
@@ -144,45 +144,6 @@ TEST(CommitSafety, ACommitKilledAtAnyMomentLosesNoRecordOnceTheNextStartRecovers
     }
 }
 
-// A tmpfs of its own on a folder for the object's lifetime.
-class Tmpfs {
-  public:
-    Tmpfs(const std::string& folder, const std::string& size) : folder_(folder) {
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + size).c_str()) != 0) {
-            failure_ = std::strerror(errno);
-        }
-    }
-    Tmpfs(const Tmpfs&) = delete;
-    Tmpfs& operator=(const Tmpfs&) = delete;
-    ~Tmpfs() {
-        if (!failure_) {
-            ::umount2(folder_.c_str(), MNT_DETACH);
-        }
-    }
-
-    const std::optional<std::string>& failure() const { return failure_; }
-
-  private:
-    std::string folder_;
-    std::optional<std::string> failure_;
-};
-
-// Fills the disk with one file, a page at a time until no page is left, then
-// gives back the given number of pages.
-void fillLeaving(const std::string& file, long pages) {
-    const long page = ::sysconf(_SC_PAGESIZE);
-    const std::string block(static_cast<std::size_t>(page), 'f');
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    ASSERT_GE(fd, 0);
-    off_t size = 0;
-    while (::write(fd, block.data(), block.size()) == page) {
-        size += page;
-    }
-    ASSERT_EQ(errno, ENOSPC);
-    ASSERT_EQ(::ftruncate(fd, size - pages * page), 0);
-    ::close(fd);
-}
-
 // The disk fills up while the commit runs: the first batch's records fit and
 // its items take the pages left, the next batch's records do not fit.
 TEST(CommitSafety, OnAFullDiskNoItemMovesWithoutItsRecord) {
@@ -194,7 +155,7 @@ TEST(CommitSafety, OnAFullDiskNoItemMovesWithoutItsRecord) {
     }
     const ReviewPile pile = pileUnder(home / "pile", 100);
     createFiles(pile);
-    fillLeaving(home / "filler", 8);
+    testing::fillLeaving(home / "filler", 8);
 
     auto history = std::make_shared<CleanupHistory>(CleanupHistory::defaultURL());
     ReviewPile remaining = pile;

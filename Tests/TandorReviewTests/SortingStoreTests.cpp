@@ -10,6 +10,7 @@
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/MoveError.hpp"
 #include "TandorReview/SortingStore.hpp"
+#include "TandorReview/StoreJournal.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -241,6 +242,35 @@ TEST_F(SortingStoreTest, UndoRefusesAMissingItemBeforeATakenPlace) {
     EXPECT_FALSE(store.moves()[0].undone);
 }
 
+// The record knows which item moved: one put at the moved path since stays
+// there. A record written before moves kept the identity puts back what is
+// there, as it always did.
+TEST_F(SortingStoreTest, UndoPutsBackOnlyTheItemThatMoved) {
+    const auto later = store.addFolder(home / "Later", someDay);
+    const auto moved = store.move(file("a.txt", "moved"), 1, later.id, someDay).record;
+    // Made beside it first, so that it cannot take the moved item's inode.
+    std::filesystem::rename(file("replacement", "replaced"), home / "Later/a.txt");
+    try {
+        store.undo(moved.id);
+        ADD_FAILURE() << "put back the replacement";
+    } catch (const MoveError& error) {
+        EXPECT_EQ(error, MoveError::movedItemChanged(home / "Later/a.txt"));
+    }
+    EXPECT_FALSE(isThere(home / "a.txt"));
+    EXPECT_EQ(contentsOf(home / "Later/a.txt"), "replaced");
+    EXPECT_FALSE(SortingStore(store.fileURL()).moves()[0].undone);
+
+    std::filesystem::remove(StoreJournal::pathFor(store.fileURL()));
+    writeFile(store.fileURL(), R"({"folders": [], "recent": [], "moves": [{
+        "id": "5F0C6A52-3C1B-4E5B-9A57-2B9C6E1D7A10", "originalPath": ")" +
+                                   home / "b.txt" + R"(", "movedPath": ")" + home / "Later/a.txt" +
+                                   R"(",
+        "bytes": 1, "date": "2025-01-02T03:04:05Z", "undone": false}]})");
+    SortingStore older(store.fileURL());
+    older.undo(older.moves()[0].id);
+    EXPECT_EQ(contentsOf(home / "b.txt"), "replaced");
+}
+
 TEST_F(SortingStoreTest, ALinkWhoseTargetIsGoneIsStillAnItemAndCanBePutBack) {
     const auto later = store.addFolder(home / "Later", someDay);
     ASSERT_EQ(::symlink("/nowhere", (home / "link").c_str()), 0);
@@ -376,55 +406,72 @@ INSTANTIATE_TEST_SUITE_P(Table, SortingStoreMoveOnTarget,
                              return std::string(shown.param.name);
                          });
 
-// Once the item has moved, a save that fails is reported beside the record:
-// the move and the put back have happened and are written by the next save.
-TEST_F(SortingStoreTest, AMoveOrPutBackWhoseSaveFailedHasHappened) {
-    const auto sorting = store.addFolder(home / "Sorting", someDay);
+// A folder where the lock file belongs makes every save fail.
+void breakSaves() {
     const std::string lock = SortingStore::defaultURL() + ".lock";
     std::filesystem::remove(lock);
     std::filesystem::create_directory(lock);
+}
 
-    const auto moved = store.move(file("a.txt", "a"), 1, sorting.id, someDay);
-    EXPECT_TRUE(moved.saveError);
-    EXPECT_EQ(moved.record.movedPath, home / "Sorting/a.txt");
-    EXPECT_EQ(contentsOf(home / "Sorting/a.txt"), "a");
-    EXPECT_THAT(store.moves(), ElementsAre(moved.record));
+void mendSaves() {
+    std::filesystem::remove(SortingStore::defaultURL() + ".lock");
+}
 
-    const auto undone = store.undo(moved.record.id);
+// A move is written down before it happens, so one that cannot be written
+// down does not happen; a put back returns the item to its own place, which
+// needs no record to be found again, and has happened once it is back.
+TEST_F(SortingStoreTest, NothingMovesUnrecordedWhileAPutBackWhoseSaveFailedHasHappened) {
+    const auto sorting = store.addFolder(home / "Sorting", someDay);
+    const auto moved = store.move(file("a.txt", "a"), 1, sorting.id, someDay).record;
+    breakSaves();
+
+    try {
+        store.move(file("b.txt", "b"), 1, sorting.id, someDay);
+        ADD_FAILURE() << "moved without a record";
+    } catch (const MoveError& error) {
+        EXPECT_EQ(error.errorCase(), MoveError::Case::notRecorded);
+        EXPECT_EQ(error.path(), home / "b.txt");
+        EXPECT_THAT(error.reason(), ::testing::HasSubstr(SortingStore::defaultURL()));
+    }
+    EXPECT_EQ(contentsOf(home / "b.txt"), "b");
+    EXPECT_FALSE(isThere(home / "Sorting/b.txt"));
+
+    const auto undone = store.undo(moved.id);
     EXPECT_TRUE(undone.saveError);
     EXPECT_EQ(contentsOf(home / "a.txt"), "a");
     EXPECT_TRUE(store.moves()[0].undone);
 
-    std::filesystem::remove(lock);
+    mendSaves();
     store.addFolder(home / "Next", someDay);
     const auto reloaded = SortingStore(SortingStore::defaultURL()).moves();
     ASSERT_EQ(reloaded.size(), 1u);
     EXPECT_TRUE(reloaded[0].undone);
 }
 
-TEST_F(SortingStoreTest, AFailedSaveAfterFinishingStillReportsWhatMoved) {
+TEST_F(SortingStoreTest, FinishingStopsMovingOnWhileMovesCannotBeRecorded) {
     const auto sorting = store.addFolder(home / "Sorting", someDay);
-    const auto a = store.move(file("a.txt"), 1, sorting.id, someDay).record;
+    for (const auto* name : {"a.txt", "b.txt", "c.txt"}) {
+        store.move(file(name), 1, sorting.id, someDay);
+    }
     std::filesystem::create_directory(home / "Archive");
     store.setFate(SortingFate::moveTo(home / "Archive"), sorting.id);
-    // A folder where the lock file belongs makes every save fail.
-    const std::string lock = SortingStore::defaultURL() + ".lock";
-    std::filesystem::remove(lock);
-    std::filesystem::create_directory(lock);
+    breakSaves();
 
-    const auto finished = store.finish(sorting.id, someDay + 1h);
-    ASSERT_EQ(finished.moved.size(), 1u);
-    EXPECT_EQ(finished.moved[0].movedPath, home / "Archive/a.txt");
+    const auto stopped = store.finish(sorting.id, someDay + 1h);
+    EXPECT_TRUE(stopped.moved.empty());
+    EXPECT_EQ(stopped.failed.size(), 3u);
+    ASSERT_TRUE(stopped.recordError);
+    EXPECT_THAT(*stopped.recordError, ::testing::HasSubstr(SortingStore::defaultURL()));
+    EXPECT_TRUE(std::filesystem::is_empty(home / "Archive"));
+    EXPECT_TRUE(store.folder(sorting.id));
+
+    mendSaves();
+    const auto finished = store.finish(sorting.id, someDay + 2h);
+    EXPECT_EQ(finished.moved.size(), 3u);
     EXPECT_TRUE(finished.failed.empty());
-    EXPECT_TRUE(finished.saveError);
-    EXPECT_TRUE(isThere(home / "Archive/a.txt"));
-
-    std::filesystem::remove(lock);
-    store.addFolder(home / "Next", someDay);
     const SortingStore reloaded(SortingStore::defaultURL());
     EXPECT_FALSE(reloaded.folder(sorting.id));
-    ASSERT_EQ(reloaded.moves().size(), 2u);
-    EXPECT_EQ(reloaded.moves()[1].originalPath, a.movedPath);
+    EXPECT_EQ(reloaded.moves().size(), 6u);
 }
 
 // A sorting folder on another disk. A read-only folder inside the item keeps

@@ -51,7 +51,8 @@ TEST(StoreJournal, AMoveIsALineOfTheJournalUntilARewriteFoldsItIntoTheFile) {
         store.move(home / name, 1, sorting.id, someDay);
     }
     EXPECT_EQ(testing::contentsOf(store.fileURL()), file);
-    EXPECT_EQ(std::ranges::count(testing::contentsOf(journalPath()), '\n'), 2);
+    // Each move is planned, then confirmed.
+    EXPECT_EQ(std::ranges::count(testing::contentsOf(journalPath()), '\n'), 4);
     EXPECT_EQ(SortingStore(store.fileURL()).moves(), store.moves());
 
     store.setFate(SortingFate::pileAfter(7), sorting.id);
@@ -129,14 +130,36 @@ INSTANTIATE_TEST_SUITE_P(
                       JournalCase{"LinesTheFileHoldsAlready", lineOf(0, "/t"), {"/s/0"}, {"/t"}}),
     [](const auto& row) { return row.param.name; });
 
-TEST(StoreJournal, ALineThatIsNotJSONBeforeTheLastIsAnErrorAndNothingIsWrittenOver) {
-    const FixtureHome home;
-    writeFile(SortingStore::defaultURL(), storeFile);
-    const std::string journal = "garbage\n" + lineOf(1, "/s");
-    writeFile(journalPath(), journal);
-    EXPECT_THROW(SortingStore{SortingStore::defaultURL()}, DecodingError);
-    EXPECT_EQ(testing::contentsOf(journalPath()), journal);
-    EXPECT_EQ(testing::contentsOf(SortingStore::defaultURL()), storeFile);
+// The journals moved aside in the folder of the store's file, by their text.
+std::vector<std::string> journalsMovedAside() {
+    std::vector<std::string> texts;
+    const auto folder = std::filesystem::path(SortingStore::defaultURL()).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with("sorting.journal.corrupt-")) {
+            texts.push_back(testing::contentsOf(entry.path()));
+        }
+    }
+    return texts;
+}
+
+// A line no crash leaves (not JSON before the last line, or JSON that is no
+// change) does not keep the store from loading: the other lines go into the
+// file, and the journal is moved aside whole for a person to look at.
+TEST(StoreJournal, ADamagedLineIsSkippedAndTheJournalMovedAsideOnceTheFileKeepsTheRest) {
+    for (const std::string damaged : {"garbage\n", "{\"other\": 1}\n"}) {
+        SCOPED_TRACE(damaged);
+        const FixtureHome home;
+        writeFile(SortingStore::defaultURL(), storeFile);
+        const std::string journal = lineOf(1, "/s") + damaged + lineOf(2, "/u");
+        writeFile(journalPath(), journal);
+
+        const SortingStore store(SortingStore::defaultURL());
+        EXPECT_THAT(movedPaths(store), ElementsAre("/s/0", "/s/1", "/s/2"));
+        EXPECT_FALSE(isThere(journalPath()));
+        EXPECT_THAT(journalsMovedAside(), ElementsAre(journal));
+        EXPECT_THAT(movedPaths(SortingStore(SortingStore::defaultURL())),
+                    ElementsAre("/s/0", "/s/1", "/s/2"));
+    }
 }
 
 TEST(StoreJournal, AJournalGrownLongIsFoldedIntoTheFileByTheNextMove) {
@@ -152,7 +175,8 @@ TEST(StoreJournal, AJournalGrownLongIsFoldedIntoTheFileByTheNextMove) {
     SortingStore store(SortingStore::defaultURL());
     writeFile(home / "new.txt", "x");
     store.move(home / "new.txt", 1, home / "Sorting", std::nullopt, someDay);
-    EXPECT_FALSE(isThere(journalPath()));
+    // The plan folded the journal in; only the confirmation follows it.
+    EXPECT_EQ(std::ranges::count(testing::contentsOf(journalPath()), '\n'), 1);
     EXPECT_EQ(SortingStore(SortingStore::defaultURL()).moves().size(),
               static_cast<std::size_t>(lines) + 2);
 }

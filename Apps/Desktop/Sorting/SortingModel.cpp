@@ -250,7 +250,7 @@ void SortingModel::setMessage(const QString& message) {
 }
 
 void SortingModel::failWith(const std::exception& error) {
-    setMessage(ui::fromEngine(error.what()));
+    setMessage(SortingText::failure(error, services_.home));
     reload();
 }
 
@@ -355,9 +355,9 @@ void SortingModel::move(const std::string& path, std::int64_t bytes, MoveDone do
         return;
     }
     setMoving(true);
-    // The store's result or the error's description, and the lists as they
-    // stand afterwards, read on the worker too.
-    using Outcome = std::pair<std::variant<std::string, SortingStore::MoveResult>, Lists>;
+    // The store's result or its error, and the lists as they stand
+    // afterwards, read on the worker too.
+    using Outcome = std::pair<std::variant<std::exception_ptr, SortingStore::MoveResult>, Lists>;
     auto* watcher = new QFutureWatcher<Outcome>(this);
     connect(
         watcher, &QFutureWatcher<Outcome>::finished, this,
@@ -372,8 +372,12 @@ void SortingModel::move(const std::string& path, std::int64_t bytes, MoveDone do
             } else {
                 reload();
             }
-            if (auto* error = std::get_if<std::string>(&outcome.first)) {
-                setMessage(ui::fromEngine(*error));
+            if (auto* error = std::get_if<std::exception_ptr>(&outcome.first)) {
+                try {
+                    std::rethrow_exception(*error);
+                } catch (const std::exception& thrown) {
+                    setMessage(SortingText::failure(thrown, services_.home));
+                }
                 done(std::nullopt);
                 return;
             }
@@ -387,8 +391,8 @@ void SortingModel::move(const std::string& path, std::int64_t bytes, MoveDone do
             try {
                 SortingStore::MoveResult moved = store->move(path, bytes, id, now);
                 return {std::move(moved), read(*store)};
-            } catch (const std::exception& error) {
-                return {std::string(error.what()), read(*store)};
+            } catch (const std::exception&) {
+                return {std::current_exception(), read(*store)};
             }
         }));
 }

@@ -112,8 +112,9 @@ class SortingModel : public QObject {
     // Moves the item into the destination on a worker, then calls done on the
     // main thread with the record, or nothing when nothing moved (no
     // destination, no store, a move running, or the move failed: see the
-    // message). A move whose save failed has happened: its record comes with
-    // the message saying so. done is called exactly once, at once when the
+    // message; one that could not be recorded first did not happen, and the
+    // message says why). A move whose save failed has happened: its record
+    // comes with the message saying so. done is called exactly once, at once when the
     // move cannot start; never after the model is gone.
     using MoveDone = std::function<void(std::optional<MoveRecord>)>;
     void move(const std::string& path, std::int64_t bytes, MoveDone done);

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "TandorReview/MoveError.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TandorShared/TildePath.hpp"
@@ -11,6 +12,27 @@ namespace tandor::SortingText {
 QString couldNotSave(const std::string& error) {
     return ui::Texts::tr(QStringLiteral("Could not save the list of sorting folders: %@"),
                          {ui::fromEngine(error)});
+}
+
+QString failure(const std::exception& error, const std::string& home) {
+    const auto* refused = dynamic_cast<const MoveError*>(&error);
+    if (refused == nullptr) {
+        return ui::fromEngine(error.what());
+    }
+    const QString path = ui::displayPath(ui::tildePath(refused->path(), home));
+    switch (refused->errorCase()) {
+        case MoveError::Case::movedItemChanged:
+            return ui::Texts::tr(
+                QStringLiteral("Not put back: %@ is no longer the file that was moved there."),
+                {path});
+        case MoveError::Case::notRecorded:
+            return ui::Texts::tr(
+                QStringLiteral("%@ was not moved, because Tandor could not record the move "
+                               "first: %@"),
+                {path, ui::fromEngine(refused->reason())});
+        default:
+            return ui::fromEngine(error.what());
+    }
 }
 
 QString linkRefused(const std::string& path, const std::optional<std::string>& target,
@@ -45,6 +67,12 @@ QString finishMessage(const SortingStore::FinishResult& result, const std::strin
             {qlonglong(result.moved.size())});
     } else {
         pieces << ui::Texts::tr(QStringLiteral("%@ stays as a normal folder."), {folder});
+    }
+    if (result.recordError) {
+        pieces << ui::Texts::tr(
+            QStringLiteral(
+                "Moving on stopped, because Tandor could not record the moves first: %@"),
+            {ui::fromEngine(*result.recordError)});
     }
     if (result.saveError) {
         pieces << couldNotSave(*result.saveError);
