@@ -83,6 +83,17 @@ class Driver {
 
     void save(const QString& name) const { save(window_, name); }
 
+    // Saves the window at its minimum size too, then gives it back its size.
+    void saveSmallToo(const QString& name) const {
+        save(name);
+        const QSize size = window_.size();
+        window_.resize(window_.minimumSize());
+        QTest::qWait(settleMilliseconds);
+        save(name + QStringLiteral("-small"));
+        window_.resize(size);
+        QTest::qWait(settleMilliseconds);
+    }
+
     template <typename T = QObject>
     T& find(const char* objectName) const {
         auto* object = window_.findChild<T*>(QString::fromLatin1(objectName));
@@ -306,7 +317,9 @@ void runHistory(Driver& driver) {
     std::ofstream(reports + "file-3.txt") << "a new report";
 
     tandor::SortingModel& sorting = *model.swipe()->sorting();
-    sorting.createTemporary("Decide later", tandor::SortingFate::pileAfter(30));
+    // A destination of a long name, as people give them.
+    sorting.createTemporary("Paperwork to file with the accountant before spring",
+                            tandor::SortingFate::pileAfter(30));
     const std::string documents = tandor::homeFolderPath() + "/Documents/Letters/";
     for (const char* name : {"file-1.txt", "file-2.txt"}) {
         bool moved = false;
@@ -320,7 +333,7 @@ void runHistory(Driver& driver) {
     QMetaObject::invokeMethod(&history, "restoreRow", Q_ARG(int, 1));
     driver.find("sortingMovesSection").setProperty("expanded", true);
     QTest::qWait(settleMilliseconds);
-    driver.save(QStringLiteral("09-history"));
+    driver.saveSmallToo(QStringLiteral("09-history"));
 }
 
 // The System Data tab once its measurement is shown.
@@ -504,6 +517,15 @@ void runSmart(Driver& driver, bool italian) {
     QTest::mouseMove(list.window(), list.mapToScene({10, list.height() - 10}).toPoint());
     QTest::qWait(settleMilliseconds);
     driver.save(QStringLiteral("smart-apps") + suffix);
+
+    // An application of a long name.
+    for (QQuickItem* row : driver.findItems(QStringLiteral("appRow"))) {
+        if (row->property("name").toString().startsWith(QStringLiteral("Professional"))) {
+            QMetaObject::invokeMethod(row, "clicked");
+        }
+    }
+    driver.waitForVisible("uninstallCount");
+    driver.saveSmallToo(QStringLiteral("smart-apps-long-name") + suffix);
 }
 
 void runEnglish(Driver& driver, tandor::DuplicatesModel& duplicates) {
@@ -605,7 +627,7 @@ void runItalian(Driver& driver, tandor::DuplicatesModel& duplicates) {
     driver.showTab("History");
     driver.find("sortingMovesSection").setProperty("expanded", true);
     QTest::qWait(settleMilliseconds);
-    driver.save(QStringLiteral("09-history-italian"));
+    driver.saveSmallToo(QStringLiteral("09-history-italian"));
     runSystemData(driver, QStringLiteral("system-data-italian"));
     runAssistantSheet(driver, QStringLiteral("assistant-sheet-italian"));
     driver.showTab("Swipe");

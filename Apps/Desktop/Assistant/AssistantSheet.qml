@@ -16,7 +16,8 @@ Popup {
     modal: true
     focus: true
     width: 560
-    height: 640
+    // Within a short window; the sheet's body scrolls.
+    height: Math.min(640, Overlay.overlay ? Overlay.overlay.height - 24 : 640)
     anchors.centerIn: Overlay.overlay
     padding: 0
     closePolicy: Popup.CloseOnEscape

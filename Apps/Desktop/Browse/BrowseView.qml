@@ -37,14 +37,17 @@ Item {
         }
 
         SplitView {
+            id: split
             Layout.fillWidth: true
             Layout.fillHeight: true
             orientation: Qt.Vertical
 
+            // In a short window the map starts smaller, so that the list
+            // keeps its own minimum height.
             Item {
                 visible: state.showMap
                 SplitView.minimumHeight: 120 + 16
-                SplitView.preferredHeight: 220 + 16
+                SplitView.preferredHeight: Math.max(120 + 16, Math.min(220 + 16, split.height - 160))
                 SplitView.maximumHeight: 360 + 16
 
                 DiskMapItem {
@@ -69,7 +72,7 @@ Item {
             }
 
             FolderView {
-                SplitView.minimumHeight: 200
+                SplitView.minimumHeight: 150
                 SplitView.fillHeight: true
                 browse: state
             }

@@ -55,11 +55,12 @@ Item {
                     color: Theme.primaryText
                     font.weight: Font.DemiBold
                 }
+                // Why the copy is kept reads in full: it wraps.
                 Text {
                     width: parent.width
                     text: row.summary
                     textFormat: Text.PlainText
-                    elide: Text.ElideRight
+                    wrapMode: Text.Wrap
                     color: Theme.secondaryText
                     font.pixelSize: 11
                 }

@@ -88,12 +88,6 @@ Item {
             opacity: 0.3
         }
 
-        SortingMovesSection {
-            objectName: "sortingMovesSection"
-            Layout.fillWidth: true
-            sorting: view.scanModel ? view.scanModel.swipe.sorting : null
-        }
-
         Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
@@ -111,46 +105,63 @@ Item {
                 color: Theme.red
             }
 
-            ColumnLayout {
-                objectName: "historyEmptyState"
-                anchors.centerIn: parent
-                width: Math.min(parent.width - 80, 420)
-                visible: history.loadError.length === 0 && !history.hasSessions
-                spacing: 12
-
-                SymbolIcon {
-                    Layout.alignment: Qt.AlignHCenter
-                    name: "clock.arrow.circlepath"
-                    size: 40
-                    color: Theme.secondaryText
-                }
-                Text {
-                    Layout.fillWidth: true
-                    horizontalAlignment: Text.AlignHCenter
-                    text: Texts.tr("No cleanups yet.")
-                    font.pixelSize: 17
-                    color: Theme.primaryText
-                }
-                Text {
-                    Layout.fillWidth: true
-                    horizontalAlignment: Text.AlignHCenter
-                    wrapMode: Text.Wrap
-                    text: Texts.tr("Anything you remove can be put back.")
-                    color: Theme.secondaryText
-                }
-            }
-
             ListView {
                 id: list
                 objectName: "historyList"
                 anchors.fill: parent
-                anchors.leftMargin: 12
-                anchors.rightMargin: 12
-                visible: history.loadError.length === 0 && history.hasSessions
+                visible: history.loadError.length === 0
                 clip: true
                 model: history
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ScrollBar {}
+
+                // The moves scroll with the cleanups: opened, they may be
+                // taller than the window.
+                header: SortingMovesSection {
+                    objectName: "sortingMovesSection"
+                    width: list.width
+                    height: visible ? implicitHeight : 0
+                    sorting: view.scanModel ? view.scanModel.swipe.sorting : null
+                }
+
+                // Below the moves, in the rest of the height.
+                footer: Item {
+                    width: list.width
+                    visible: !history.hasSessions
+                    implicitHeight: visible ? Math.max(emptyState.implicitHeight + 80,
+                                                       list.height - (list.headerItem
+                                                                      ? list.headerItem.height : 0))
+                                            : 0
+
+                    ColumnLayout {
+                        id: emptyState
+                        objectName: "historyEmptyState"
+                        anchors.centerIn: parent
+                        width: Math.min(parent.width - 80, 420)
+                        spacing: 12
+
+                        SymbolIcon {
+                            Layout.alignment: Qt.AlignHCenter
+                            name: "clock.arrow.circlepath"
+                            size: 40
+                            color: Theme.secondaryText
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            horizontalAlignment: Text.AlignHCenter
+                            text: Texts.tr("No cleanups yet.")
+                            font.pixelSize: 17
+                            color: Theme.primaryText
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            horizontalAlignment: Text.AlignHCenter
+                            wrapMode: Text.Wrap
+                            text: Texts.tr("Anything you remove can be put back.")
+                            color: Theme.secondaryText
+                        }
+                    }
+                }
 
                 delegate: Loader {
                     id: entry
@@ -168,7 +179,8 @@ Item {
                     required property string help
                     required property bool canShowInTrash
 
-                    width: ListView.view.width
+                    x: 12
+                    width: ListView.view.width - 24
                     sourceComponent: isSession ? sessionHeader : historyRow
 
                     Component {

@@ -3,7 +3,8 @@ import QtQuick.Controls
 import Tandor
 import Tandor.Shared
 
-// The tour as a modal sheet of 620 by 600 on the brand backdrop, open while
+// The tour as a modal sheet of 620 by 600 on the brand backdrop (in a shorter
+// window as tall as fits, the tour scrolling inside), open while
 // the setting "tutorialOpen" is true (the Help menu sets it); closing it, by
 // "Skip", "Get Started" or Escape, sets it back to false. Each opening starts
 // a fresh tour at its first page.
@@ -14,7 +15,7 @@ Popup {
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: 620
-    height: 600
+    height: Math.min(600, parent ? parent.height - 24 : 600)
     padding: 32
     modal: true
     focus: true
@@ -27,15 +28,30 @@ Popup {
         Accessible.ignored: true
     }
 
-    contentItem: Loader {
-        objectName: "tutorialLoader"
-        active: sheet.visible
-        focus: true
-        sourceComponent: TutorialTour {
-            objectName: "sheetTour"
+    contentItem: Flickable {
+        id: scroller
+
+        // The tour's own height, that of the full sheet.
+        readonly property real tourHeight: 600 - sheet.topPadding - sheet.bottomPadding
+
+        clip: true
+        contentHeight: tour.height
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
+
+        Loader {
+            id: tour
+            objectName: "tutorialLoader"
+            width: scroller.width
+            height: Math.max(scroller.height, scroller.tourHeight)
+            active: sheet.visible
             focus: true
-            onDone: sheet.close()
+            sourceComponent: TutorialTour {
+                objectName: "sheetTour"
+                focus: true
+                onDone: sheet.close()
+            }
+            onLoaded: item.forceActiveFocus()
         }
-        onLoaded: item.forceActiveFocus()
     }
 }

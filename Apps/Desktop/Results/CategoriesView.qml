@@ -121,9 +121,13 @@ Item {
                     RowLayout {
                         Layout.fillWidth: true
                         spacing: 8
+                        // In a narrow column the title and the share elide.
                         Text {
+                            Layout.fillWidth: true
+                            Layout.maximumWidth: implicitWidth
                             text: view.detail.title
                             textFormat: Text.PlainText
+                            elide: Text.ElideRight
                             font.pixelSize: 22
                             font.weight: Font.DemiBold
                             color: Theme.primaryText
@@ -136,9 +140,12 @@ Item {
                         }
                         Item { Layout.fillWidth: true }
                         Text {
+                            Layout.fillWidth: true
+                            Layout.maximumWidth: implicitWidth
                             visible: view.detail.shareText.length > 0
                             text: view.detail.shareText
                             textFormat: Text.PlainText
+                            elide: Text.ElideRight
                             color: Theme.secondaryText
                         }
                     }
@@ -164,6 +171,7 @@ Item {
                                 Layout.fillWidth: true
                                 text: view.detail.relatedText
                                 textFormat: Text.PlainText
+                                wrapMode: Text.Wrap
                                 font.pixelSize: 12
                                 color: Theme.primaryText
                             }
@@ -186,6 +194,8 @@ Item {
                                 required property var modelData
                                 Layout.fillWidth: true
                                 Text {
+                                    Layout.fillWidth: true
+                                    Layout.maximumWidth: 180
                                     Layout.preferredWidth: 180
                                     text: owner.modelData.name
                                     textFormat: Text.PlainText

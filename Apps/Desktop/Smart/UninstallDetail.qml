@@ -24,7 +24,10 @@ Item {
         anchors.margins: 16
         spacing: 10
 
+        // Every line takes the column's width: a long name elides or wraps
+        // instead of pushing the sizes and the button out of the column.
         RowLayout {
+            Layout.fillWidth: true
             spacing: 12
             AppIconImage {
                 objectName: "appIcon"
@@ -32,16 +35,22 @@ Item {
                 size: 48
             }
             ColumnLayout {
+                Layout.fillWidth: true
                 Text {
+                    objectName: "uninstallName"
+                    Layout.fillWidth: true
                     text: detail.name
                     textFormat: Text.PlainText
+                    elide: Text.ElideRight
                     font.pixelSize: 20
                     font.weight: Font.DemiBold
                     color: Theme.primaryText
                 }
                 Text {
+                    Layout.fillWidth: true
                     text: detail.subtitle
                     textFormat: Text.PlainText
+                    elide: Text.ElideMiddle
                     font.pixelSize: 11
                     color: Theme.secondaryText
                 }
@@ -58,25 +67,33 @@ Item {
             }
             Text {
                 Layout.alignment: Qt.AlignHCenter
+                Layout.maximumWidth: parent.width
                 text: Texts.tr("Looking for leftovers…")
+                elide: Text.ElideRight
                 color: Theme.secondaryText
             }
         }
 
         Text {
+            Layout.fillWidth: true
             visible: detail.planReady
             text: detail.factsText
             textFormat: Text.PlainText
+            wrapMode: Text.Wrap
             color: Theme.secondaryText
         }
         Text {
+            Layout.fillWidth: true
             visible: detail.planReady && detail.leftovers.length === 0
             text: Texts.tr("No leftovers found in your Library.")
+            wrapMode: Text.Wrap
             color: Theme.secondaryText
         }
         Text {
+            Layout.fillWidth: true
             visible: detail.planReady && detail.leftovers.length > 0
             text: Texts.tr("Files it keeps in your Library")
+            wrapMode: Text.Wrap
             font.pixelSize: 13
             font.weight: Font.DemiBold
             color: Theme.primaryText
@@ -114,11 +131,13 @@ Item {
                     Layout.fillWidth: true
                     spacing: 2
                     RowLayout {
+                        Layout.fillWidth: true
                         Text {
+                            Layout.fillWidth: true
+                            Layout.maximumWidth: Math.min(implicitWidth, 260)
                             text: leftoverRow.modelData.name
                             textFormat: Text.PlainText
                             elide: Text.ElideMiddle
-                            Layout.maximumWidth: 260
                             color: Theme.primaryText
                         }
                         SafetyBadge {
@@ -155,14 +174,21 @@ Item {
             visible: detail.planReady
             Layout.fillWidth: true
             Text {
+                id: uninstallNote
                 objectName: "uninstallNote"
+                Layout.fillWidth: true
                 visible: detail.noteText.length > 0
                 text: detail.noteText
                 textFormat: Text.PlainText
+                wrapMode: Text.Wrap
                 color: detail.noteKind === "quit" ? Theme.orange : Theme.secondaryText
             }
-            Item { Layout.fillWidth: true }
             Item {
+                Layout.fillWidth: !uninstallNote.visible
+                Layout.preferredWidth: 0
+            }
+            Item {
+                Layout.maximumWidth: parent.width
                 implicitWidth: addButton.implicitWidth
                 implicitHeight: addButton.implicitHeight
                 ActionButton {
@@ -182,9 +208,11 @@ Item {
         }
         Text {
             objectName: "uninstallCount"
+            Layout.fillWidth: true
             visible: detail.planReady && detail.countText.length > 0
             text: detail.countText
             textFormat: Text.PlainText
+            wrapMode: Text.Wrap
             font.pixelSize: 11
             color: Theme.secondaryText
         }

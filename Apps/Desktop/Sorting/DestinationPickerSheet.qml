@@ -23,7 +23,11 @@ Popup {
     closePolicy: Popup.CloseOnEscape
     parent: Overlay.overlay
     anchors.centerIn: parent
-    width: 480
+    // Wider when the buttons need it, never wider than the window; the
+    // folders scroll in a window too short for them all.
+    width: Math.min(Math.max(480, buttons.implicitWidth + leftPadding + rightPadding),
+                    parent ? parent.width - 24 : 480)
+    height: Math.min(implicitHeight, parent ? parent.height - 24 : implicitHeight)
     padding: 22
 
     onOpened: reported = false
@@ -45,7 +49,9 @@ Popup {
         spacing: 14
 
         Text {
+            Layout.fillWidth: true
             text: Texts.tr("Where should this file go?")
+            wrapMode: Text.Wrap
             font.pixelSize: 17
             font.weight: Font.DemiBold
             color: Theme.primaryText
@@ -56,14 +62,22 @@ Popup {
             wrapMode: Text.Wrap
             color: Theme.secondaryText
         }
-        Repeater {
+        ListView {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.preferredHeight: contentHeight
+            clip: true
+            interactive: contentHeight > height
+            boundsBehavior: Flickable.StopAtBounds
+            spacing: 14
             model: sheet.folders ? sheet.folders.folders : []
-            AbstractButton {
+            ScrollBar.vertical: ScrollBar {}
+            delegate: AbstractButton {
                 id: choice
                 required property var modelData
                 required property int index
                 objectName: "pickFolder"
-                Layout.fillWidth: true
+                width: ListView.view.width
                 focusPolicy: Qt.NoFocus
                 padding: 10
                 background: Glass {
@@ -89,6 +103,7 @@ Popup {
             color: Theme.red
         }
         RowLayout {
+            id: buttons
             Layout.fillWidth: true
             spacing: 10
             ActionButton {

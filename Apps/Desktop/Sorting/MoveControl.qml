@@ -52,8 +52,11 @@ Row {
         ToolTip.visible: hovered
         ToolTip.delay: 600
         ToolTip.text: Texts.tr("Where Move puts files")
+        // A long folder name elides rather than widen the row of controls:
+        // the button sizes its label, so the limit is on the button.
+        implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                                Math.min(implicitContentWidth, 140) + leftPadding + rightPadding)
         contentItem: Text {
-            width: Math.min(implicitWidth, 140)
             text: control.folders && control.folders.destinationName.length > 0
                   ? control.folders.destinationName : Texts.tr("Choose folder")
             textFormat: Text.PlainText

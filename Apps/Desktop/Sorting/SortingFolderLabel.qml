@@ -1,10 +1,11 @@
 import QtQuick
+import QtQuick.Layouts
 import Tandor
 import Tandor.Shared
 
 // A sorting folder's icon, name and one line of detail: its file count and
-// what happens to it next.
-Row {
+// what happens to it next. Given less width than its texts take, they elide.
+RowLayout {
     id: label
 
     // A row of SortingFolderList.folders.
@@ -13,16 +14,16 @@ Row {
     spacing: 10
 
     SymbolIcon {
-        anchors.verticalCenter: parent.verticalCenter
-        width: 26
+        Layout.preferredWidth: 26
         name: label.folder.temporary ? "folder.badge.gearshape" : "folder"
         size: 20
         color: SortingPalette.move
     }
-    Column {
-        anchors.verticalCenter: parent.verticalCenter
+    ColumnLayout {
+        Layout.fillWidth: true
         spacing: 2
         Text {
+            Layout.fillWidth: true
             text: label.folder.name || ""
             textFormat: Text.PlainText
             font.weight: Font.Medium
@@ -30,8 +31,10 @@ Row {
             color: Theme.primaryText
         }
         Text {
+            Layout.fillWidth: true
             text: label.folder.detail || ""
             textFormat: Text.PlainText
+            elide: Text.ElideRight
             font.pixelSize: 11
             color: Theme.secondaryText
         }

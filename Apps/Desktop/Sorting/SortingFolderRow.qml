@@ -43,7 +43,10 @@ Rectangle {
         anchors.margins: 8
         spacing: 10
 
+        // Its own width while there is room; a long name elides.
         SortingFolderLabel {
+            Layout.fillWidth: true
+            Layout.maximumWidth: implicitWidth
             folder: row.folder
         }
         Capsule {

@@ -144,10 +144,14 @@ Rectangle {
             spacing: 4
             Repeater {
                 model: card.value.evidence || []
+                // The icon beside the line's first line, however it wraps.
                 RowLayout {
                     required property var modelData
+                    Layout.fillWidth: true
                     spacing: 6
                     SymbolIcon {
+                        Layout.alignment: Qt.AlignTop
+                        Layout.topMargin: 1
                         name: modelData.observed ? "checkmark" : "bulb"
                         color: modelData.observed ? Theme.primaryText : Theme.secondaryText
                     }

@@ -91,8 +91,12 @@ ScrollView {
                     text: Texts.tr("Batch size")
                     color: Theme.primaryText
                 }
+                // Both choices narrow down in a narrow window.
                 SegmentedPicker {
                     objectName: "batchSizePicker"
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 120
+                    Layout.maximumWidth: 240
                     Layout.preferredWidth: 240
                     readonly property var sizes: [10, 20, 50]
                     model: ["10", "20", "50"]
@@ -104,6 +108,9 @@ ScrollView {
                     color: Theme.primaryText
                 }
                 ComboBox {
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 120
+                    Layout.maximumWidth: 220
                     Layout.preferredWidth: 220
                     focusPolicy: Qt.NoFocus
                     model: picker.review ? picker.review.orders : []

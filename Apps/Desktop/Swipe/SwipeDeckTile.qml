@@ -45,6 +45,7 @@ AbstractButton {
                 Layout.fillWidth: true
                 text: tile.deck.title
                 textFormat: Text.PlainText
+                wrapMode: Text.Wrap
                 font.pixelSize: 15
                 font.weight: Font.DemiBold
                 color: Theme.primaryText

@@ -116,14 +116,16 @@ Item {
                     text: Texts.tr("Decks")
                     onClicked: stack.review.close()
                 }
-                Item { Layout.fillWidth: true }
                 Text {
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
                     text: stack.review ? stack.review.deckTitle : ""
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
                     font.pixelSize: 15
                     font.weight: Font.DemiBold
                     color: Theme.primaryText
                 }
-                Item { Layout.fillWidth: true }
                 Text {
                     objectName: "batchProgress"
                     text: stack.review ? stack.review.progressText : ""
@@ -173,7 +175,8 @@ Item {
             readonly property real cardX: (width - cardWidth) / 2
             // Cards shrink to fit a short window, from their top edge.
             readonly property real fit: topCard.implicitHeight > 0
-                                        ? Math.min(1, (height - 28) / topCard.implicitHeight) : 1
+                                        ? Math.max(0, Math.min(1, (height - 28) / topCard.implicitHeight))
+                                        : 1
 
             Repeater {
                 model: Math.max(0, stack.cards.length - 1)
@@ -318,8 +321,20 @@ Item {
             color: Theme.secondaryText
         }
 
-        Row {
+        // One centred line of controls where it fits, two in a narrow window.
+        Flow {
+            id: controls
+            readonly property real lineWidth: {
+                let sum = -spacing
+                for (let index = 0; index < children.length; ++index) {
+                    if (children[index].visible) {
+                        sum += children[index].width + spacing
+                    }
+                }
+                return sum
+            }
             Layout.alignment: Qt.AlignHCenter
+            Layout.preferredWidth: Math.min(lineWidth, parent.width)
             spacing: 12
 
             StackButton {
