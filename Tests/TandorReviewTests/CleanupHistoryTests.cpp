@@ -6,10 +6,13 @@
 
 #include "ReviewTestSupport.hpp"
 #include "StoreContract.hpp"
+#include "TandorCore/FileError.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
 #include "TandorReview/ReviewError.hpp"
 #include "TandorReview/SystemTrasher.hpp"
+#include "TestSupport/FifoReader.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -236,6 +239,19 @@ TEST(CleanupHistory, ALinkWhoseTargetIsGoneCanBePutBack) {
     history.restore(record.id);
     EXPECT_TRUE(std::filesystem::is_symlink(home / "link"));
     EXPECT_EQ(history.status(history.records()[0]), RestoreStatus::restored);
+}
+
+// Recovery runs before the first window shows: a FIFO left where the journal
+// of a commit lies must not hold it.
+TEST(CleanupHistory, StartUpRecoveryRefusesAFifoJournalWithoutWaiting) {
+    const FixtureHome home;
+    const std::string history = CleanupHistory::defaultURL();
+    std::filesystem::create_directories(supportFolderPath());
+    const std::string journal = HistoryJournal::pathFor(history);
+    testing::makeFifo(journal);
+    EXPECT_TRUE(testing::returnsWithoutAWriter(journal, [&] {
+        EXPECT_THROW(HistoryJournal::recover(history, SystemTrasher()), FileError);
+    }));
 }
 
 }  // namespace
