@@ -151,6 +151,7 @@ void ReviewCommitter::move(const ReviewPile::Entry& entry, HistoryRecord record,
         return;
     }
     record.trashedPath = std::move(outcome.path);
+    record.identity = FileIdentity::of(record.trashedPath);
     record.date = now_();
     try {
         journal.noteMoved(record);
