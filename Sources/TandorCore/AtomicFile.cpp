@@ -82,30 +82,6 @@ void removeStaleTemporaries(const std::string& folder, const std::string& path) 
     }
 }
 
-// Opens the regular file at path for reading: an invalid descriptor when
-// nothing is there. A pipe or a device put in a store's place would block its
-// reader for good, so it is opened without waiting and refused; so is a
-// symbolic link when links are refused. Any other failure throws FileError.
-FileDescriptor openRegularFile(const std::string& path, LinkAtPath link) {
-    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY |
-                      (link == LinkAtPath::refuse ? O_NOFOLLOW : 0);
-    FileDescriptor fd(::open(path.c_str(), flags));
-    if (fd.get() < 0) {
-        if (errno == ENOENT) {
-            return fd;
-        }
-        throw FileError("Cannot read", path, errno);
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        throw FileError("Cannot read", path, errno);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        throw FileError("Cannot read", path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-    }
-    return fd;
-}
-
 // Reads the file at path a piece at a time into take, until its end or until
 // take answers false. False when no file is at path; any other failure throws
 // FileError.
@@ -132,6 +108,28 @@ bool readInPieces(const std::string& path, LinkAtPath link,
 
 }  // namespace
 
+// A pipe or a device put in a store's place would block its reader for good,
+// so it is opened without waiting, then refused.
+FileDescriptor openRegularFile(const std::string& path, LinkAtPath link) {
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY |
+                      (link == LinkAtPath::refuse ? O_NOFOLLOW : 0);
+    FileDescriptor fd(::open(path.c_str(), flags));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) {
+            return fd;
+        }
+        throw FileError("Cannot read", path, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        throw FileError("Cannot read", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError("Cannot read", path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    return fd;
+}
+
 void syncFolder(const std::string& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
@@ -147,10 +145,18 @@ FileDescriptor openForAppending(const std::string& path, int access) {
         return fd;
     }
     if (errno == EEXIST) {
-        fd.reset(::open(path.c_str(), flags));
+        // Without waiting: a pipe there would hold the writer until a reader came.
+        fd.reset(::open(path.c_str(), flags | O_NONBLOCK));
     }
     if (fd.get() < 0) {
         throw FileError("Cannot open", path, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        throw FileError("Cannot open", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError("Cannot open", path, EINVAL);
     }
     return fd;
 }

@@ -140,6 +140,8 @@ TEST(AtomicFile, ReadingRefusesAnythingButARegularFileWithoutWaiting) {
         EXPECT_THROW(readFileIfPresent(fifo), FileError);
         EXPECT_THROW(fileHolds(fifo, "text"), FileError);
         EXPECT_THROW(JSONStoreFile(fifo).read(), FileError);
+        EXPECT_THROW(openForAppending(fifo, O_WRONLY), FileError);
+        EXPECT_THROW(openForAppending(fifo, O_RDWR), FileError);
     };
     EXPECT_TRUE(testing::returnsWithoutAWriter(fifo, readers));
 
