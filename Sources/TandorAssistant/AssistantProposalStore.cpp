@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "TandorCore/AtomicFile.hpp"
+#include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/JSONStoreFile.hpp"
@@ -35,6 +37,35 @@ std::vector<AssistantProposal> decoded(const std::optional<nlohmann::json>& cont
                              decode::requireDate(object, "proposedAt")});
     }
     return proposals;
+}
+
+// The file at path decoded as it streams in, keeping no more than the first
+// limit elements of its list; nothing when there is no file. Throws FileError
+// and DecodingError.
+std::optional<nlohmann::json> firstElements(const std::string& path, std::size_t limit) {
+    FileDescriptor fd = openRegularFile(path);
+    if (fd.get() < 0) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd.get(), "r"),
+                                                               &std::fclose);
+    if (!file) {
+        throw FileError("Cannot read", path, errno);
+    }
+    // The stream closes the descriptor from now on.
+    static_cast<void>(fd.release());
+    std::size_t seen = 0;
+    const auto keepFirst = [&](int depth, nlohmann::json::parse_event_t event, nlohmann::json&) {
+        using enum nlohmann::json::parse_event_t;
+        const bool endsElement =
+            depth == 1 && (event == object_end || event == array_end || event == value);
+        return !endsElement || ++seen <= limit;
+    };
+    try {
+        return nlohmann::json::parse(file.get(), keepFirst);
+    } catch (const nlohmann::json::exception& error) {
+        throw DecodingError("Cannot decode " + path + ": " + error.what());
+    }
 }
 
 nlohmann::json encoded(const std::vector<AssistantProposal>& proposals) {
@@ -67,7 +98,7 @@ AssistantProposalStore::AssistantProposalStore(std::string path, Clock clock)
 
 std::vector<AssistantProposal> AssistantProposalStore::load() const {
     try {
-        return decoded(JSONStoreFile(path_).read());
+        return decoded(firstElements(path_, maximumLoaded));
     } catch (const std::exception&) {
         return {};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <set>
 #include <string>
@@ -24,8 +25,13 @@ class AssistantProposalStore {
 
     const std::string& path() const { return path_; }
 
-    // The proposals in file order; empty when the file is missing, unreadable
-    // or does not decode. Never throws.
+    // The most proposals load keeps: anyone may write the file, and a sheet
+    // that lists them need not hold a million.
+    static constexpr std::size_t maximumLoaded = 1000;
+
+    // The first maximumLoaded proposals in file order; empty when the file is
+    // missing, unreadable or does not decode. Those after them are read past
+    // and never kept. Never throws.
     std::vector<AssistantProposal> load() const;
 
     // Merges proposals into the file in order: one whose path is stored

@@ -85,13 +85,11 @@ void removeStaleTemporaries(const std::string& folder, const std::string& path) 
 // Reads the file at path a piece at a time into take, until its end or until
 // take answers false. False when no file is at path; any other failure throws
 // FileError.
-bool readInPieces(const std::string& path, const std::function<bool(std::string_view)>& take) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+bool readInPieces(const std::string& path, LinkAtPath link,
+                  const std::function<bool(std::string_view)>& take) {
+    const FileDescriptor fd = openRegularFile(path, link);
     if (fd.get() < 0) {
-        if (errno == ENOENT) {
-            return false;
-        }
-        throw FileError("Cannot read", path, errno);
+        return false;
     }
     char buffer[65536];
     for (;;) {
@@ -110,6 +108,28 @@ bool readInPieces(const std::string& path, const std::function<bool(std::string_
 
 }  // namespace
 
+// A pipe or a device put in a store's place would block its reader for good,
+// so it is opened without waiting, then refused.
+FileDescriptor openRegularFile(const std::string& path, LinkAtPath link) {
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY |
+                      (link == LinkAtPath::refuse ? O_NOFOLLOW : 0);
+    FileDescriptor fd(::open(path.c_str(), flags));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) {
+            return fd;
+        }
+        throw FileError("Cannot read", path, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        throw FileError("Cannot read", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError("Cannot read", path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    return fd;
+}
+
 void syncFolder(const std::string& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) != 0) {
@@ -125,10 +145,18 @@ FileDescriptor openForAppending(const std::string& path, int access) {
         return fd;
     }
     if (errno == EEXIST) {
-        fd.reset(::open(path.c_str(), flags));
+        // Without waiting: a pipe there would hold the writer until a reader came.
+        fd.reset(::open(path.c_str(), flags | O_NONBLOCK));
     }
     if (fd.get() < 0) {
         throw FileError("Cannot open", path, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        throw FileError("Cannot open", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError("Cannot open", path, EINVAL);
     }
     return fd;
 }
@@ -179,9 +207,9 @@ void writeFileAtomically(const std::string& path, std::string_view contents) {
     syncFolder(folder);
 }
 
-std::optional<std::string> readFileIfPresent(const std::string& path) {
+std::optional<std::string> readFileIfPresent(const std::string& path, LinkAtPath link) {
     std::string contents;
-    if (!readInPieces(path, [&](std::string_view piece) {
+    if (!readInPieces(path, link, [&](std::string_view piece) {
             contents.append(piece);
             return true;
         })) {
@@ -190,10 +218,10 @@ std::optional<std::string> readFileIfPresent(const std::string& path) {
     return contents;
 }
 
-bool fileHolds(const std::string& path, const std::optional<std::string>& text) {
+bool fileHolds(const std::string& path, const std::optional<std::string>& text, LinkAtPath link) {
     std::string_view rest = text ? std::string_view(*text) : std::string_view();
     bool same = true;
-    const bool present = readInPieces(path, [&](std::string_view piece) {
+    const bool present = readInPieces(path, link, [&](std::string_view piece) {
         same = rest.starts_with(piece);
         if (same) {
             rest.remove_prefix(piece.size());

@@ -30,6 +30,9 @@ class FileDescriptor {
         fd_ = fd;
     }
 
+    // Gives the descriptor up without closing it: another owner closes it.
+    [[nodiscard]] int release() { return std::exchange(fd_, -1); }
+
     // Closes now and returns close's result: some file systems report a failed
     // write only there.
     int close() { return ::close(std::exchange(fd_, -1)); }

@@ -1,6 +1,9 @@
 #include "TandorReview/CleanupHistory.hpp"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <unordered_map>
 
 #include "TandorCore/AtomicFile.hpp"
@@ -67,6 +70,52 @@ bool isStillAway(const HistoryRecord& record) {
     return !infoPath || SystemTrasher::infoDescribes(*infoPath, record.originalPath);
 }
 
+// Whether another file now sits where the record's item was put. Records
+// written before identities were kept are taken at their word.
+bool isReplaced(const HistoryRecord& record) {
+    return record.identity && FileIdentity::of(record.trashedPath) != record.identity;
+}
+
+// The path with every link on the way resolved, as far as its folders exist.
+std::string resolved(const std::string& path) {
+    std::error_code error;
+    const auto place = std::filesystem::weakly_canonical(path, error);
+    return error ? path : place.string();
+}
+
+// The device of the nearest item on path's way that exists.
+std::optional<dev_t> deviceOfNearest(std::string path) {
+    struct stat info {};
+    while (::stat(path.c_str(), &info) != 0) {
+        if (path == "/" || path.empty()) {
+            return std::nullopt;
+        }
+        path = paths::deletingLastComponent(path);
+    }
+    return info.st_dev;
+}
+
+// Whether putting the record's item back at its original path in the home
+// would put it outside the home now: a folder on the way became a link that
+// leads out. A folder linked to another disk is where the item came from when
+// the item lies in that disk's own Trash.
+bool leadsOutOfHome(const HistoryRecord& record) {
+    const std::string written = FileMover::clean(homeFolderPath());
+    const std::string home = resolved(written);
+    const std::string original = record.originalPath;
+    if (!paths::isInside(original, written) && !paths::isInside(original, home)) {
+        return false;
+    }
+    const std::string folder = resolved(paths::deletingLastComponent(original));
+    if (folder == home || paths::isInside(folder, home)) {
+        return false;
+    }
+    const bool inHomeTrash =
+        paths::isInside(resolved(record.trashedPath), resolved(SystemTrasher::homeTrashPath()));
+    const auto device = deviceOfNearest(folder);
+    return inHomeTrash || !device || device != deviceOfNearest(record.trashedPath);
+}
+
 }  // namespace
 
 std::string CleanupHistory::defaultURL() {
@@ -112,8 +161,14 @@ void CleanupHistory::putBack(HistoryRecord& record) {
     if (!isStillAway(record)) {
         throw ReviewError::trashedItemMissing(trashedPath);
     }
+    if (isReplaced(record)) {
+        throw ReviewError::trashedItemReplaced(trashedPath);
+    }
     if (FileMover::exists(originalPath)) {
         throw ReviewError::restoreTargetExists(originalPath);
+    }
+    if (leadsOutOfHome(record)) {
+        throw ReviewError::restoreLeavesHome(originalPath);
     }
     createFolders(paths::deletingLastComponent(originalPath));
     FileMover::moveItem(trashedPath, originalPath);
@@ -125,7 +180,7 @@ RestoreStatus CleanupHistory::status(const HistoryRecord& record) const {
     if (record.restored) {
         return RestoreStatus::restored;
     }
-    if (!isStillAway(record)) {
+    if (!isStillAway(record) || isReplaced(record)) {
         return RestoreStatus::missingFromTrash;
     }
     if (FileMover::exists(record.originalPath)) {

@@ -48,10 +48,14 @@ class CleanupHistory final {
     // already restored changes nothing. Throws ReviewError::trashedItemMissing
     // when nothing is at the trashed path, or when that path lies in a Trash's
     // files/ folder and its info file is gone or describes another original
-    // path (the slot went to another item), ReviewError::restoreTargetExists when
-    // something is at the original path (both tested without following a link),
-    // FileError when a folder or the move fails (the record is unchanged), and
-    // the save's error (the item is back and marked restored in memory).
+    // path (the slot went to another item), ReviewError::trashedItemReplaced
+    // when the record keeps the item's identity and another file is there now,
+    // ReviewError::restoreTargetExists when something is at the original path
+    // (both tested without following a link), ReviewError::restoreLeavesHome
+    // when the original path lies in the home and a folder on its way now
+    // leads out of it, FileError when a folder or the move fails (the record is
+    // unchanged), and the save's error (the item is back and marked restored in
+    // memory).
     void restore(const UUID& id);
 
     // The records grouped into sessions: sorted by date (ties keep their order),

@@ -16,6 +16,24 @@ HistoryRecord::HistoryRecord(std::string originalPath, std::string trashedPath, 
       date(date) {
 }
 
+namespace {
+
+std::uint64_t requireUnsigned(const nlohmann::json& object, std::string_view key) {
+    const auto& value = decode::requireKey(object, key);
+    if (!value.is_number_unsigned()) {
+        throw DecodingError("Expected an unsigned integer for " + std::string(key));
+    }
+    return value.get<std::uint64_t>();
+}
+
+std::optional<FileIdentity> optionalIdentity(const nlohmann::json& object) {
+    if (decode::isAbsent(object, "device") && decode::isAbsent(object, "inode")) {
+        return std::nullopt;
+    }
+    return FileIdentity{requireUnsigned(object, "device"), requireUnsigned(object, "inode")};
+}
+
+}  // namespace
 }  // namespace tandor
 
 tandor::HistoryRecord nlohmann::adl_serializer<tandor::HistoryRecord>::from_json(
@@ -30,6 +48,7 @@ tandor::HistoryRecord nlohmann::adl_serializer<tandor::HistoryRecord>::from_json
     record.ruleID = decode::optionalString(value, "ruleID");
     record.date = decode::requireDate(value, "date");
     record.restored = decode::requireBool(value, "restored");
+    record.identity = optionalIdentity(value);
     return record;
 }
 
@@ -47,6 +66,10 @@ void nlohmann::adl_serializer<tandor::HistoryRecord>::to_json(nlohmann::json& va
     if (record.ruleID) {
         value["ruleID"] = pathToJSON(*record.ruleID);
     }
+    if (record.identity) {
+        value["device"] = record.identity->device;
+        value["inode"] = record.identity->inode;
+    }
 }
 
 std::size_t std::hash<tandor::HistoryRecord>::operator()(
@@ -59,5 +82,7 @@ std::size_t std::hash<tandor::HistoryRecord>::operator()(
         .add(record.ruleID)
         .add(record.date)
         .add(record.restored)
+        .add(record.identity ? std::optional(record.identity->device) : std::nullopt)
+        .add(record.identity ? std::optional(record.identity->inode) : std::nullopt)
         .value();
 }

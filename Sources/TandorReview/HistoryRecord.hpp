@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TandorCore/Date.hpp"
+#include "TandorCore/FileIdentity.hpp"
 #include "TandorReview/UUID.hpp"
 
 namespace tandor {
@@ -28,6 +29,10 @@ struct HistoryRecord {
     std::optional<std::string> ruleID;
     Date date;
     bool restored = false;
+    // The identity of the item at trashedPath once it was moved there, so that
+    // another file put in its place is never taken for it; absent in records
+    // written before it was kept.
+    std::optional<FileIdentity> identity;
 
     friend bool operator==(const HistoryRecord&, const HistoryRecord&) = default;
 
@@ -40,7 +45,8 @@ struct HistoryRecord {
 
 // JSON form: keys named as the fields, "ruleID" left out when absent (missing or
 // null both read as absent), paths in the lossless form, dates ISO 8601 at whole
-// seconds. Decoding requires every other key and throws DecodingError.
+// seconds, the identity as the unsigned numbers "device" and "inode", both left
+// out when absent. Decoding requires every other key and throws DecodingError.
 template <>
 struct nlohmann::adl_serializer<tandor::HistoryRecord> {
     static tandor::HistoryRecord from_json(const nlohmann::json& value);

@@ -21,8 +21,11 @@ std::vector<HistoryJournal::Planned> planned(std::span<const ReviewPile::Entry> 
     std::vector<HistoryJournal::Planned> batch;
     batch.reserve(entries.size());
     for (const auto& entry : entries) {
-        batch.push_back({HistoryRecord(entry.path, "", entry.bytes, entry.ruleID, now),
-                         FileIdentity::of(entry.path)});
+        HistoryRecord record(entry.path, "", entry.bytes, entry.ruleID, now);
+        // A move within one disk keeps the identity, so a record recovered
+        // from its planned line knows its item too.
+        record.identity = FileIdentity::of(entry.path);
+        batch.push_back({record, record.identity});
     }
     return batch;
 }
@@ -151,6 +154,8 @@ void ReviewCommitter::move(const ReviewPile::Entry& entry, HistoryRecord record,
         return;
     }
     record.trashedPath = std::move(outcome.path);
+    // A move across disks copies, and the copy is the item from now on.
+    record.identity = FileIdentity::of(record.trashedPath);
     record.date = now_();
     try {
         journal.noteMoved(record);

@@ -23,6 +23,20 @@ ReviewError ReviewError::trashedItemMissing(std::string path) {
     return {Case::trashedItemMissing, std::move(path), sentence};
 }
 
+ReviewError ReviewError::trashedItemReplaced(std::string path) {
+    const std::string sentence =
+        "Cannot restore: another file took the place of the item in the "
+        "Trash (" +
+        path + ").";
+    return {Case::trashedItemReplaced, std::move(path), sentence};
+}
+
+ReviewError ReviewError::restoreLeavesHome(std::string path) {
+    const std::string sentence =
+        "Cannot restore to " + path + ": a folder on the way now leads outside the home folder.";
+    return {Case::restoreLeavesHome, std::move(path), sentence};
+}
+
 ReviewError ReviewError::systemTrashUnavailable() {
     return {Case::systemTrashUnavailable, "",
             "The system Trash is not available on this platform."};
@@ -31,8 +45,8 @@ ReviewError ReviewError::systemTrashUnavailable() {
 ReviewError ReviewError::protectedFromTrash(std::string path) {
     const std::string sentence = "Cannot move " + path +
                                  " to the Trash: it is the home folder, Tandor's data folder, "
-                                 "the Trash itself, something inside the Trash or a folder that "
-                                 "holds one of them.";
+                                 "the Trash itself, something inside the data folder or the "
+                                 "Trash, or a folder that holds one of them.";
     return {Case::protectedFromTrash, std::move(path), sentence};
 }
 

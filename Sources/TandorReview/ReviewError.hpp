@@ -13,6 +13,8 @@ class ReviewError : public std::runtime_error {
         trashLocationUnknown,
         restoreTargetExists,
         trashedItemMissing,
+        trashedItemReplaced,
+        restoreLeavesHome,
         systemTrashUnavailable,
         protectedFromTrash,
         noTrashOnVolume,
@@ -24,10 +26,16 @@ class ReviewError : public std::runtime_error {
     static ReviewError restoreTargetExists(std::string path);
     // Nothing is left at the record's path in the Trash.
     static ReviewError trashedItemMissing(std::string path);
+    // Another file took the place of the item at the record's path in the
+    // Trash.
+    static ReviewError trashedItemReplaced(std::string path);
+    // A folder on the way to the record's original path inside the home now
+    // leads out of the home (the path).
+    static ReviewError restoreLeavesHome(std::string path);
     static ReviewError systemTrashUnavailable();
     // The path is the home folder, the support folder, the Trash, something
-    // inside the Trash or a folder that holds one of them; moving it would wreck
-    // the Trash, the home or Tandor's stores.
+    // inside the support folder or the Trash, or a folder that holds one of
+    // them; moving it would wreck the Trash, the home or Tandor's stores.
     static ReviewError protectedFromTrash(std::string path);
     // The item lies on another disk whose own Trash cannot be used safely.
     static ReviewError noTrashOnVolume(std::string path);

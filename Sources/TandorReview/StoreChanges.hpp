@@ -104,7 +104,8 @@ class StoreChanges {
                   const Decoder& decodeState, const Encoder& encodeState) {
         const StoreLock lock(file.path());
         if (pending_.size() == 1 && !journalDamaged_ && StoreJournal::acceptsLine(journalSeen_) &&
-            fileHolds(file.path(), seen_) && fileHolds(journal_->path(), journalSeen_)) {
+            fileHolds(file.path(), seen_) &&
+            fileHolds(journal_->path(), journalSeen_, LinkAtPath::refuse)) {
             const std::string text = StoreJournal::line(line);
             journal_->append(text);
             if (!journalSeen_) {

@@ -54,7 +54,9 @@ StoreJournal::StoreJournal(std::string path) : path_(std::move(path)) {
 }
 
 std::optional<std::string> StoreJournal::read() const {
-    return readFileIfPresent(path_);
+    // Only this program writes the journal, and it appends without following
+    // a link: a link there is not its journal.
+    return readFileIfPresent(path_, LinkAtPath::refuse);
 }
 
 StoreJournal::Lines StoreJournal::lines(std::string_view text) const {

@@ -30,7 +30,8 @@ class StoreJournal {
 
     const std::string& path() const { return path_; }
 
-    // The journal's whole text, or nothing when there is none. Throws FileError.
+    // The journal's whole text, or nothing when there is none. Throws FileError,
+    // also for a link or anything but a regular file at its path.
     std::optional<std::string> read() const;
 
     struct Lines {

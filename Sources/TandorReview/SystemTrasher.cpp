@@ -15,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "TandorCore/AtomicFile.hpp"
@@ -29,14 +30,6 @@ namespace tandor {
 namespace {
 
 constexpr std::string_view infoSuffix = ".trashinfo";
-
-struct stat lstatOrThrow(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        throw FileError("Cannot move to the Trash", path, errno);
-    }
-    return info;
-}
 
 // The folder with every symbolic link resolved.
 std::string canonicalFolder(const std::string& folder) {
@@ -57,14 +50,47 @@ std::string absolutePath(const std::string& path) {
     return FileMover::clean(paths::join(canonicalFolder("."), path));
 }
 
-// The item's real place: its folder with links resolved, then its own name, so
-// that a symbolic link is judged as the link it is.
-std::string canonicalItemPath(const std::string& absolute) {
-    const std::string name = paths::lastComponent(absolute);
-    if (absolute == "/") {
-        return absolute;
+// The folder that holds the item being moved, open. The checks and the move
+// itself go through this descriptor, never through the path again: a folder on
+// the way swapped for a link meanwhile cannot send the move elsewhere.
+struct ItemFolder {
+    FileDescriptor fd;
+    // The folder's place with every link resolved, as it was when opened.
+    std::string realPath;
+};
+
+// Whether the path leads to the open folder now.
+bool leadsTo(const std::string& path, int fd) {
+    struct stat there {};
+    struct stat opened {};
+    return ::stat(path.c_str(), &there) == 0 && ::fstat(fd, &opened) == 0 &&
+           there.st_dev == opened.st_dev && there.st_ino == opened.st_ino;
+}
+
+// Opens the folder of the item at absolute. Its real place is read only once
+// the folder is open, and must lead to the same folder: a swap in between is
+// refused as a move to try again.
+ItemFolder openItemFolder(const std::string& given, const std::string& absolute) {
+    const std::string folder = paths::deletingLastComponent(absolute);
+    FileDescriptor fd(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        throw FileError("Cannot move to the Trash", absolute, errno);
     }
-    return paths::join(canonicalFolder(paths::deletingLastComponent(absolute)), name);
+    std::string realPath = canonicalFolder(folder);
+    if (!leadsTo(realPath, fd.get())) {
+        throw FileError("Cannot move to the Trash", given, EAGAIN);
+    }
+    return {std::move(fd), std::move(realPath)};
+}
+
+// The item itself, a link as the link, as its open folder holds it.
+struct stat itemIn(const ItemFolder& folder, const std::string& absolute) {
+    struct stat info {};
+    if (::fstatat(folder.fd.get(), paths::lastComponent(absolute).c_str(), &info,
+                  AT_SYMLINK_NOFOLLOW) != 0) {
+        throw FileError("Cannot move to the Trash", absolute, errno);
+    }
+    return info;
 }
 
 bool touches(const std::string& item, const std::string& folder) {
@@ -88,14 +114,16 @@ std::vector<std::string> spellingsOf(const std::string& folder) {
 }
 
 // Refuses what would wreck the Trash, the home folder or Tandor's own stores if
-// it moved: the home and every folder holding it, the support folder and every
-// folder holding it, and the Trash with what is inside or holds it.
+// it moved: the home and every folder holding it, and the support folder and
+// the Trash with what is inside or holds them. A store's file moved away under
+// its open store would be written back with only what that store holds.
 void refuseProtected(const std::string& given, const std::string& item, const std::string& trash) {
     bool isProtected = item == "/" || touches(item, trash);
-    for (const auto& folder : {homeFolderPath(), supportFolderPath()}) {
-        for (const auto& spelling : spellingsOf(folder)) {
-            isProtected = isProtected || isOrHolds(item, spelling);
-        }
+    for (const auto& spelling : spellingsOf(homeFolderPath())) {
+        isProtected = isProtected || isOrHolds(item, spelling);
+    }
+    for (const auto& spelling : spellingsOf(supportFolderPath())) {
+        isProtected = isProtected || touches(item, spelling);
     }
     if (isProtected) {
         throw ReviewError::protectedFromTrash(given);
@@ -315,7 +343,8 @@ bool reserve(const std::string& infoPath, const std::string& contents) {
 }
 
 std::string moveIntoTrash(const std::string& given, const std::string& absolute,
-                          const std::string& trash) {
+                          const ItemFolder& folder, const std::string& trash,
+                          const SystemTrasher::Observer& beforeMove) {
     const std::string name = paths::lastComponent(absolute);
     const std::string contents = trashInfo(absolute);
     for (unsigned long long number = 1;; ++number) {
@@ -325,11 +354,18 @@ std::string moveIntoTrash(const std::string& given, const std::string& absolute,
             continue;
         }
         const std::string target = trash + "/files/" + candidate;
-        if (::renameat2(AT_FDCWD, absolute.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) ==
-            0) {
-            return target;
+        if (beforeMove) {
+            beforeMove(absolute);
         }
-        const int error = errno;
+        // The info file's Path= must still lead to the folder the item leaves.
+        int error = EAGAIN;
+        if (leadsTo(paths::deletingLastComponent(absolute), folder.fd.get())) {
+            if (::renameat2(folder.fd.get(), name.c_str(), AT_FDCWD, target.c_str(),
+                            RENAME_NOREPLACE) == 0) {
+                return target;
+            }
+            error = errno;
+        }
         ::unlink(infoPath.c_str());
         if (error != EEXIST) {
             throw FileError("Cannot move to the Trash", given, error);
@@ -347,28 +383,39 @@ std::string SystemTrasher::homeTrashPath() {
     return paths::join(base, "Trash");
 }
 
+SystemTrasher::SystemTrasher(Observer beforeMove) : beforeMove_(std::move(beforeMove)) {
+}
+
 MoveOutcome SystemTrasher::trash(const std::string& path) const {
     // The system would read the path only up to the NUL and move another item
     // under a name cut short.
     paths::refuseNul(path, "Cannot move to the Trash");
     const std::string absolute = absolutePath(path);
-    const struct stat info = lstatOrThrow(absolute);
-    const std::string item = canonicalItemPath(absolute);
+    if (absolute == "/") {
+        throw ReviewError::protectedFromTrash(path);
+    }
+    const ItemFolder folder = openItemFolder(path, absolute);
+    const struct stat info = itemIn(folder, absolute);
+    // The item is judged in its real place, a symbolic link as the link it is.
+    const std::string item = paths::join(folder.realPath, paths::lastComponent(absolute));
     const std::string home = homeTrash(path);
     refuseProtected(path, item, home);
 
-    const std::string folder = paths::deletingLastComponent(item);
-    const dev_t device = deviceOf(folder);
+    struct stat folderInfo {};
+    if (::fstat(folder.fd.get(), &folderInfo) != 0) {
+        throw FileError("Cannot move to the Trash", path, errno);
+    }
+    const dev_t device = folderInfo.st_dev;
     if (info.st_dev != device) {
         // A mounted disk cannot be renamed away; say so before making any Trash.
         throw FileError("Cannot move to the Trash", path, EBUSY);
     }
     if (device == deviceOf(home)) {
-        return {moveIntoTrash(path, absolute, home), {}};
+        return {moveIntoTrash(path, absolute, folder, home, beforeMove_), {}};
     }
-    const std::string volume = volumeTrash(path, folder, device);
+    const std::string volume = volumeTrash(path, folder.realPath, device);
     refuseProtected(path, item, volume);
-    return {moveIntoTrash(path, absolute, volume), {}};
+    return {moveIntoTrash(path, absolute, folder, volume, beforeMove_), {}};
 }
 
 void SystemTrasher::forgetTrashInfo(const std::string& trashedPath,

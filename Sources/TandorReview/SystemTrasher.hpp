@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,15 +18,27 @@ namespace tandor {
 // item is renamed to files/<name> without replacing anything. A name too long to
 // leave room for ".trashinfo" is shortened inside the Trash; the info file keeps
 // the full original path, so the item goes back under its own name.
+//
+// The item's folder is opened once; the checks and the move go through that
+// descriptor, so a folder on the way swapped for a link meanwhile cannot make
+// it move a protected folder.
 class SystemTrasher final : public Trasher {
   public:
+    // Called with the item's path once its info file is written, right before
+    // the item is moved.
+    using Observer = std::function<void(const std::string& path)>;
+
+    explicit SystemTrasher(Observer beforeMove = {});
+
     // Returns the item's path in files/. Throws ReviewError::protectedFromTrash
-    // for the home folder, the support folder (supportFolderPath()), the Trash,
-    // anything inside the Trash or any folder holding one of them;
-    // ReviewError::noTrashOnVolume when the item's disk has no usable Trash;
-    // FileError when the item is missing or cannot be moved (its .trashinfo is
-    // then removed again and the item stays where it was), with EINVAL before
-    // anything is touched when the path holds a NUL byte.
+    // for the home folder, the support folder (supportFolderPath()) and
+    // anything inside it, the Trash, anything inside the Trash or any folder
+    // holding one of them; ReviewError::noTrashOnVolume when the item's disk
+    // has no usable Trash; FileError when the item is missing or cannot be
+    // moved (its .trashinfo is then removed again and the item stays where it
+    // was), with EINVAL before anything is touched when the path holds a NUL
+    // byte and EAGAIN when a folder on the item's path was replaced while it
+    // was being moved.
     MoveOutcome trash(const std::string& path) const override;
 
     // The home Trash folder, computed only.
@@ -59,6 +72,9 @@ class SystemTrasher final : public Trasher {
     // True when the info file at infoPath can be read and its Path= line names
     // originalPath: the Trash's own word that the item there came from there.
     static bool infoDescribes(const std::string& infoPath, const std::string& originalPath);
+
+  private:
+    Observer beforeMove_;
 };
 
 }  // namespace tandor

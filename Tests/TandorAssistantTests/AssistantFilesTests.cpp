@@ -124,6 +124,21 @@ TEST_F(AssistantProposalStoreTests, LoadGivesNothingForAFileThatDoesNotDecode) {
     }
 }
 
+// Anyone may write the file: however long it grows, load keeps only its first
+// proposals.
+TEST_F(AssistantProposalStoreTests, LoadKeepsOnlyTheFirstProposalsOfALongFile) {
+    std::vector<AssistantProposal> many;
+    for (std::size_t i = 0; i < AssistantProposalStore::maximumLoaded + 5; ++i) {
+        many.push_back(proposal("/h/" + std::to_string(i)));
+    }
+    store.add(many);
+    const auto loaded = store.load();
+    ASSERT_EQ(loaded.size(), AssistantProposalStore::maximumLoaded);
+    EXPECT_EQ(loaded.front().path, "/h/0");
+    EXPECT_EQ(loaded.back().path,
+              "/h/" + std::to_string(AssistantProposalStore::maximumLoaded - 1));
+}
+
 TEST_F(AssistantProposalStoreTests, AFileThatDoesNotDecodeIsMovedAsideNotOverwritten) {
     const char* outOfRange =
         R"([{"path":"/h/B","bytes":1e400,"reason":"r","proposedAt":"2026-12-09T09:30:28Z"}])";

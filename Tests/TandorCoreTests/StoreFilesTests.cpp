@@ -12,6 +12,7 @@
 #include "TandorCore/JSONDecoding.hpp"
 #include "TandorCore/JSONStoreFile.hpp"
 #include "TandorCore/SupportFolder.hpp"
+#include "TestSupport/FifoReader.hpp"
 #include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -127,6 +128,29 @@ TEST(AtomicFile, ReadingTellsMissingFromUnreadable) {
     EXPECT_THROW(readFileIfPresent(folder.path()), FileError);
     writeFileAtomically(folder / "empty", "");
     EXPECT_EQ(readFileIfPresent(folder / "empty"), "");
+}
+
+// A FIFO in a store's place would hold its reader until some writer came;
+// it is refused at once, as is a link where links are refused.
+TEST(AtomicFile, ReadingRefusesAnythingButARegularFileWithoutWaiting) {
+    testing::TemporaryFolder folder;
+    const std::string fifo = folder / "store.json";
+    testing::makeFifo(fifo);
+    const auto readers = [&] {
+        EXPECT_THROW(readFileIfPresent(fifo), FileError);
+        EXPECT_THROW(fileHolds(fifo, "text"), FileError);
+        EXPECT_THROW(JSONStoreFile(fifo).read(), FileError);
+        EXPECT_THROW(openForAppending(fifo, O_WRONLY), FileError);
+        EXPECT_THROW(openForAppending(fifo, O_RDWR), FileError);
+    };
+    EXPECT_TRUE(testing::returnsWithoutAWriter(fifo, readers));
+
+    const std::string link = folder / "link.json";
+    writeFileAtomically(folder / "target.json", "[]");
+    fs::create_symlink("target.json", link);
+    EXPECT_EQ(readFileIfPresent(link), "[]");
+    EXPECT_THROW(readFileIfPresent(link, LinkAtPath::refuse), FileError);
+    EXPECT_THROW(fileHolds(link, "[]", LinkAtPath::refuse), FileError);
 }
 
 // Texts longer than one read, differing only at their very end, are told

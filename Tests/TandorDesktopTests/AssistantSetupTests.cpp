@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -8,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -158,7 +161,7 @@ TEST(AssistantProposalFilter, OffersOnlyExistingPathsInsideTheHomeLargestFirst) 
     const testing::FixtureHome home;
     const testing::TemporaryFolder outside;
     testing::writeFile(home / "a.bin", "a");
-    testing::writeFile(home / "b.bin", "b");
+    testing::writeFile(home / "b.bin", std::string(10'000, 'b'));
     testing::writeFile(home / "c.bin", "c");
     testing::writeFile(outside / "secret", "s");
     std::filesystem::create_symlink(outside / "secret", home / "link-out");
@@ -183,6 +186,38 @@ TEST(AssistantProposalFilter, OffersOnlyExistingPathsInsideTheHomeLargestFirst) 
     EXPECT_THAT(
         pathsOf(AssistantProposalFilter::offered(stored, home.path())),
         ::testing::ElementsAre(home / "b.bin", home / "a.bin", home / "c.bin", home / "link-in"));
+}
+
+// The file's word on sizes is not taken: a file shows what it takes on the
+// disk, a folder no more than its disk holds in use. A path stored twice
+// shows once, as first stored.
+TEST(AssistantProposalFilter, SizesComeFromTheDiskAndAPathStoredTwiceShowsOnce) {
+    const testing::FixtureHome home;
+    testing::writeFile(home / "small.bin", "x");
+    testing::writeFile(home / "folder/inside.bin", "y");
+    constexpr std::int64_t most = std::numeric_limits<std::int64_t>::max();
+    AssistantProposal first = proposal(home / "small.bin", most);
+    first.reason = "First.";
+    AssistantProposal again = proposal(home / "small.bin", 3);
+    again.reason = "Again.";
+
+    const auto offered = AssistantProposalFilter::offered(
+        {first, again, proposal(home / "folder", most)}, home.path());
+
+    ASSERT_EQ(offered.size(), 2u);
+    struct stat small {};
+    ASSERT_EQ(::lstat((home / "small.bin").c_str(), &small), 0);
+    struct statvfs disk {};
+    ASSERT_EQ(::statvfs(home.path().c_str(), &disk), 0);
+    for (const auto& each : offered) {
+        if (each.path == home / "small.bin") {
+            EXPECT_EQ(each.bytes, small.st_blocks * 512);
+            EXPECT_EQ(each.reason, "First.");
+        } else {
+            EXPECT_LE(static_cast<std::uint64_t>(each.bytes),
+                      (disk.f_blocks - disk.f_bfree) * disk.f_frsize);
+        }
+    }
 }
 
 TEST(AssistantSheetModel, AFailedWriteShowsWhatTheFileHoldsAndWhy) {
@@ -236,6 +271,29 @@ std::vector<std::string> shownPaths(const std::string& home, const std::string& 
     model.reload();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !model.isReading(); }, 5000));
     return pathsOf(model.proposals());
+}
+
+// A long proposal file is not read again every few seconds for nothing: the
+// timer reads it again only once it changed.
+TEST(AssistantSheetModel, TheProposalsAreReadAgainOnlyWhenTheirFileChanged) {
+    const testing::TemporaryFolder home;
+    testing::writeFile(home / "a.bin", "a");
+    testing::writeFile(home / "b.bin", "b");
+    const AssistantProposalStore store(home / "p.json");
+    store.add({proposal(home / "a.bin", 1)});
+    AssistantSheetModel model({home / "assistant.json", home / "p.json", home.path(),
+                               "/usr/bin/tandor", [] { return std::chrono::system_clock::now(); },
+                               nullptr});
+    model.refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.proposalCount() == 1; }, 5000));
+
+    model.refresh();
+    EXPECT_FALSE(model.isReading());
+
+    store.add({proposal(home / "b.bin", 1)});
+    model.refresh();
+    EXPECT_TRUE(model.isReading());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model.proposalCount() == 2; }, 5000));
 }
 
 TEST(AssistantSheetModel, AHomeWrittenWithATrailingSlashStillShowsItsProposals) {

@@ -6,10 +6,14 @@
 
 #include "ReviewTestSupport.hpp"
 #include "StoreContract.hpp"
+#include "TandorCore/FileError.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
+#include "TandorReview/ReviewCommitter.hpp"
 #include "TandorReview/ReviewError.hpp"
 #include "TandorReview/SystemTrasher.hpp"
+#include "TestSupport/FifoReader.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor {
@@ -21,6 +25,7 @@ using testing::FixtureHome;
 using testing::isThere;
 using testing::someDay;
 using testing::StoreContract;
+using testing::TemporaryFolder;
 using testing::writeFile;
 
 HistoryRecord recordOf(const std::string& original, const std::string& trashed) {
@@ -52,6 +57,8 @@ testing::StoreAdapter historyAdapter() {
                 "[{" + valid + R"(, "trashedPath": "/t", "id": "not-a-uuid"}])",
                 "[{" + valid + R"(, "trashedPath": "/t", "date": "yesterday"}])",
                 "[{" + valid + R"(, "trashedPath": "/t", "bytes": 9223372036854775808}])",
+                "[{" + valid + R"(, "trashedPath": "/t", "device": 2049}])",
+                "[{" + valid + R"(, "trashedPath": "/t", "device": -1, "inode": 7}])",
             }};
 }
 
@@ -236,6 +243,84 @@ TEST(CleanupHistory, ALinkWhoseTargetIsGoneCanBePutBack) {
     history.restore(record.id);
     EXPECT_TRUE(std::filesystem::is_symlink(home / "link"));
     EXPECT_EQ(history.status(history.records()[0]), RestoreStatus::restored);
+}
+
+// The record of the one item at path, committed to the home Trash.
+HistoryRecord committed(CleanupHistory& history, const std::string& path) {
+    ReviewPile pile;
+    pile.add({path, 4, std::nullopt});
+    const auto unowned = std::shared_ptr<CleanupHistory>(&history, [](CleanupHistory*) {});
+    const auto result = ReviewCommitter(std::make_shared<SystemTrasher>(), unowned, [] {
+                            return someDay;
+                        }).commit(pile);
+    EXPECT_EQ(result.moved.size(), 1u);
+    return history.records().back();
+}
+
+ReviewError::Case refusalOfRestoring(CleanupHistory& history, const HistoryRecord& record) {
+    try {
+        history.restore(record.id);
+    } catch (const ReviewError& error) {
+        return error.errorCase();
+    }
+    ADD_FAILURE() << "restored " << record.originalPath;
+    return {};
+}
+
+// Another file put in the Trash slot of a committed item, its info file
+// intact, is not the item: putting it back would bring an intruder home.
+TEST(CleanupHistory, RestoreRefusesAnotherFileInTheSlotOfTheCommittedItem) {
+    const FixtureHome home;
+    writeFile(home / "docs/a.txt", "mine");
+    CleanupHistory history(CleanupHistory::defaultURL());
+    const HistoryRecord record = committed(history, home / "docs/a.txt");
+    writeFile(home / "intruder", "intruder");
+    std::filesystem::rename(home / "intruder", record.trashedPath);
+
+    EXPECT_EQ(history.status(record), RestoreStatus::missingFromTrash);
+    EXPECT_EQ(refusalOfRestoring(history, record), ReviewError::Case::trashedItemReplaced);
+    EXPECT_FALSE(isThere(home / "docs/a.txt"));
+    EXPECT_EQ(contentsOf(record.trashedPath), "intruder");
+    EXPECT_EQ(CleanupHistory(history.fileURL()).records()[0].identity, record.identity);
+}
+
+// A folder of the home that became a link while its item was away: leading
+// out of the home, the item is not put back out there; leading elsewhere in
+// the home, it is.
+TEST(CleanupHistory, RestoreRefusesAFolderThatNowLeadsOutOfTheHome) {
+    const TemporaryFolder outside;
+    for (const bool leadsOut : {true, false}) {
+        const FixtureHome home;
+        writeFile(home / "docs/a.txt", "mine");
+        CleanupHistory history(CleanupHistory::defaultURL());
+        const HistoryRecord record = committed(history, home / "docs/a.txt");
+        std::filesystem::remove(home / "docs");
+        const std::string target = leadsOut ? outside.path() : home / "elsewhere";
+        std::filesystem::create_directories(target);
+        std::filesystem::create_directory_symlink(target, home / "docs");
+
+        if (leadsOut) {
+            EXPECT_EQ(refusalOfRestoring(history, record), ReviewError::Case::restoreLeavesHome);
+            EXPECT_TRUE(std::filesystem::is_empty(outside.path()));
+            EXPECT_EQ(contentsOf(record.trashedPath), "mine");
+        } else {
+            history.restore(record.id);
+            EXPECT_EQ(contentsOf(home / "elsewhere/a.txt"), "mine");
+        }
+    }
+}
+
+// Recovery runs before the first window shows: a FIFO left where the journal
+// of a commit lies must not hold it.
+TEST(CleanupHistory, StartUpRecoveryRefusesAFifoJournalWithoutWaiting) {
+    const FixtureHome home;
+    const std::string history = CleanupHistory::defaultURL();
+    std::filesystem::create_directories(supportFolderPath());
+    const std::string journal = HistoryJournal::pathFor(history);
+    testing::makeFifo(journal);
+    EXPECT_TRUE(testing::returnsWithoutAWriter(journal, [&] {
+        EXPECT_THROW(HistoryJournal::recover(history, SystemTrasher()), FileError);
+    }));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "ReviewTestSupport.hpp"
 #include "StoreContract.hpp"
 #include "TandorCore/SupportFolder.hpp"
+#include "TandorReview/StoreJournal.hpp"
+#include "TestSupport/FifoReader.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
 namespace tandor::testing {
@@ -36,6 +38,29 @@ TEST_P(StoreContract, UndecodableFileIsAnErrorAndIsNeverWrittenOver) {
         EXPECT_ANY_THROW(GetParam().open(path)) << contents;
         EXPECT_EQ(contentsOf(path), contents);
     }
+}
+
+// A FIFO in place of the store's file or of the journal beside it would hold
+// the store's reader, and the window waiting on it, until some writer came.
+TEST_P(StoreContract, AFifoInPlaceOfTheFileOrItsJournalNeverHoldsTheStore) {
+    const FixtureHome home;
+    const std::string path = storePath(GetParam());
+    std::filesystem::create_directories(supportFolderPath());
+
+    makeFifo(path);
+    EXPECT_TRUE(returnsWithoutAWriter(path, [&] { EXPECT_ANY_THROW(GetParam().open(path)); }));
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    std::filesystem::remove(path);
+
+    const std::string journal = StoreJournal::pathFor(path);
+    makeFifo(journal);
+    EXPECT_TRUE(returnsWithoutAWriter(journal, [&] {
+        try {
+            GetParam().open(path)->addRecord();
+        } catch (const std::exception&) {
+            // A store with a journal refuses it; one without never reads it.
+        }
+    }));
 }
 
 TEST_P(StoreContract, FileSpoiledAfterLoadingIsNotWrittenOver) {

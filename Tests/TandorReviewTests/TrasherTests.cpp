@@ -132,13 +132,33 @@ TEST(SystemTrasher, RefusesTandorsDataFolderAndEveryFolderHoldingTheHome) {
     testing::EnvironmentOverride environment;
     environment.set("HOME", root / "home-link/me").set("XDG_DATA_HOME", root / "data");
     writeFile(root / "data/Tandor/history.json", "[]");
-    for (const auto& path :
-         {root / "data/Tandor", root / "data", root / "users", root / "home-link", root.path()}) {
+    for (const auto& path : {root / "data/Tandor/history.json", root / "data/Tandor", root / "data",
+                             root / "users", root / "home-link", root.path()}) {
         expectProtectedFromTrash(path);
         EXPECT_TRUE(isThere(path)) << path;
     }
     EXPECT_EQ(contentsOf(root / "data/Tandor/history.json"), "[]");
     EXPECT_TRUE(std::filesystem::is_directory(root / "home-link/me"));
+}
+
+// Another program swaps a folder on the item's path for a link to where the
+// data folder lies, after the checks and before the move: the data folder must
+// stay, and no info file may name a place the item did not leave.
+TEST(SystemTrasher, AFolderSwappedForALinkBeforeTheMoveCannotSendTheDataFolderAway) {
+    const FixtureHome home;
+    const std::string trash = home / ".local/share/Trash";
+    writeFile(home / ".local/share/Tandor/history.json", "[]");
+    writeFile(home / "box/Tandor/notes", "decoy");
+    const SystemTrasher racer([&](const std::string&) {
+        std::filesystem::rename(home / "box", home / "box-away");
+        std::filesystem::create_directory_symlink(home / ".local/share", home / "box");
+    });
+
+    EXPECT_THROW(racer.trash(home / "box/Tandor"), FileError);
+    EXPECT_EQ(contentsOf(home / ".local/share/Tandor/history.json"), "[]");
+    EXPECT_EQ(contentsOf(home / "box-away/Tandor/notes"), "decoy");
+    EXPECT_TRUE(std::filesystem::is_empty(trash + "/files"));
+    EXPECT_TRUE(std::filesystem::is_empty(trash + "/info"));
 }
 
 TEST(SystemTrasher, AMissingItemIsAPlatformError) {

@@ -14,7 +14,10 @@ namespace tandor::AssistantProposalFilter {
 // write), with an absolute, normalised path without NUL bytes strictly inside
 // home (compared normalised, as the server does), that exists and resolves
 // (links followed) strictly inside home too, and is none of the places no
-// assistant may propose. Reads the disk; any thread.
+// assistant may propose. A path stored twice is offered once, as first
+// stored. Sizes are checked against the disk: a file (a link as the link)
+// shows the bytes it takes now, a folder at most the bytes in use on its
+// disk. Reads the disk; any thread.
 std::vector<AssistantProposal> offered(std::vector<AssistantProposal> stored,
                                        const std::string& home);
 

@@ -41,12 +41,7 @@ AssistantSheetModel::AssistantSheetModel(QObject* parent)
 AssistantSheetModel::AssistantSheetModel(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)), proposals_(services_.home) {
     refresh_.setInterval(refreshMilliseconds);
-    connect(&refresh_, &QTimer::timeout, this, [this] {
-        readSettings();
-        if (reading_ == 0) {
-            readProposals();
-        }
-    });
+    connect(&refresh_, &QTimer::timeout, this, &AssistantSheetModel::refresh);
     readSettings();
 }
 
@@ -55,6 +50,7 @@ AssistantSheetModel::~AssistantSheetModel() = default;
 void AssistantSheetModel::setServices(Services services) {
     services_ = std::move(services);
     proposals_.setHome(services_.home);
+    hasRead_ = false;
     readSettings();
     emit clientChanged();
 }
@@ -173,6 +169,13 @@ void AssistantSheetModel::reload() {
     readProposals();
 }
 
+void AssistantSheetModel::refresh() {
+    readSettings();
+    if (reading_ == 0 && (!hasRead_ || FileStamp::of(services_.proposalsPath) != readStamp_)) {
+        readProposals();
+    }
+}
+
 void AssistantSheetModel::readSettings() {
     setSettings(AssistantSettings::load(services_.settingsPath), switchError_);
 }
@@ -198,6 +201,8 @@ void AssistantSheetModel::updateTimer() {
 void AssistantSheetModel::readProposals() {
     const std::uint64_t generation = ++generation_;
     ++reading_;
+    readStamp_ = FileStamp::of(services_.proposalsPath);
+    hasRead_ = true;
     const QPointer<AssistantSheetModel> guard(this);
     static_cast<void>(QtConcurrent::run(
         BackgroundPool::shared(),

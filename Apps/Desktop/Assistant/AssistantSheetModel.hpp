@@ -15,6 +15,7 @@
 
 #include "Assistant/AssistantProposalList.hpp"
 #include "Assistant/AssistantSetup.hpp"
+#include "Assistant/FileStamp.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorAssistant/AssistantProposalStore.hpp"
 #include "TandorAssistant/AssistantSettings.hpp"
@@ -27,8 +28,10 @@ namespace tandor {
 // app, and what assistants proposed for the pile.
 //
 // Main thread only. The sheet makes a new model each time it opens. While the
-// switch is on, a timer re-reads both files every 3 seconds; the proposals are
-// read and checked on a worker, and only the latest read is shown.
+// switch is on, a timer refreshes every 3 seconds: it re-reads the switch, and
+// the proposals only when their file changed since they were last read. The
+// proposals are read and checked on a worker, and only the latest read is
+// shown.
 class AssistantSheetModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -106,6 +109,9 @@ class AssistantSheetModel : public QObject {
     Q_INVOKABLE void copySnippet();
     // Re-reads the switch now and the proposals on a worker.
     Q_INVOKABLE void reload();
+    // What the timer does: re-reads the switch, and the proposals on a worker
+    // when no read runs and their file changed since the last read began.
+    void refresh();
     // Puts these proposals on the pile with the rule "assistant" and the size
     // the assistant reported, then removes them from the file, also those the
     // pile refused.
@@ -148,6 +154,10 @@ class AssistantSheetModel : public QObject {
     // the latest.
     std::uint64_t generation_ = 0;
     int reading_ = 0;
+    // The proposal file as the latest read found it before reading; nothing
+    // before the first read and for a missing file.
+    std::optional<FileStamp> readStamp_;
+    bool hasRead_ = false;
 };
 
 }  // namespace tandor

@@ -9,6 +9,8 @@ list(APPEND TANDOR_UI_SOURCES
   Assistant/AssistantSetup.cpp
   Assistant/AssistantSheetModel.hpp
   Assistant/AssistantSheetModel.cpp
+  Assistant/FileStamp.hpp
+  Assistant/FileStamp.cpp
 )
 list(APPEND TANDOR_UI_QML
   Assistant/AssistantSheet.qml

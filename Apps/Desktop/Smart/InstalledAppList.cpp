@@ -71,6 +71,10 @@ void InstalledAppList::setFilter(const QString& filter) {
     emit filterChanged();
 }
 
+ScanModel* InstalledAppList::scanModel() const {
+    return scanModel_;
+}
+
 void InstalledAppList::setScanModel(ScanModel* model) {
     if (scanModel_ == model) {
         return;

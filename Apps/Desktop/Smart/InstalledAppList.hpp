@@ -56,7 +56,7 @@ class InstalledAppList : public QAbstractListModel {
     QString filter() const { return filter_; }
     void setFilter(const QString& filter);
 
-    ScanModel* scanModel() const { return scanModel_; }
+    ScanModel* scanModel() const;
     void setScanModel(ScanModel* model);
 
     const std::vector<AppBundle>& apps() const { return apps_; }
