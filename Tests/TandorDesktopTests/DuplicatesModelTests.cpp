@@ -103,6 +103,7 @@ TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
     scan();
     std::atomic<int> searches = 0;
     std::atomic<bool> olderReturned = false;
+    std::atomic<bool> olderLooked = false;
     DuplicatesModel model(
         scanModel,
         {[&](FileNode&, const HomePlaces&, const DuplicateFinder::Progress&, std::stop_token stop) {
@@ -110,10 +111,9 @@ TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
              if (number == 1) {
                  waitForStop(stop);
              } else {
-                 while (!olderReturned) {
+                 while ((!olderReturned || !olderLooked) && !stop.stop_requested()) {
                      std::this_thread::sleep_for(std::chrono::milliseconds(2));
                  }
-                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
              }
              return reportWith("search " + std::to_string(number), home.path());
          },
@@ -130,6 +130,7 @@ TEST_F(DuplicatesModelTest, ASupersededSearchNeverPublishes) {
     QTest::qWait(100);
     EXPECT_EQ(model.phaseName(), "working");
     EXPECT_THAT(model.search().groups(), IsEmpty());
+    olderLooked = true;
     ASSERT_TRUE(waitForPhase(model, "ready"));
     ASSERT_EQ(model.search().groups().size(), 1u);
     EXPECT_EQ(model.search().groups().front().id(), "search 2");
