@@ -58,9 +58,9 @@ std::vector<HistoryJournal::Planned> makeFiles(const std::string& home, int file
         const std::string path = folder + "/file " + std::to_string(i) + ".txt";
         std::ofstream(path, std::ios::binary)
             << std::string(static_cast<std::size_t>(200 + i % 300), 'x');
-        planned.push_back({HistoryRecord(path, "", 200 + i % 300, "bench",
-                                         std::chrono::system_clock::now()),
-                           FileIdentity::of(path)});
+        planned.push_back(
+            {HistoryRecord(path, "", 200 + i % 300, "bench", std::chrono::system_clock::now()),
+             FileIdentity::of(path)});
     }
     return planned;
 }
@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
         }
         std::sort(seconds.begin(), seconds.end());
         const double median = seconds[seconds.size() / 2];
-        std::printf("recovery-bench: files=%d runs=%d median=%.3f per_item_ms=%.3f\n", files,
-                    runs, median, median * 1000 / files);
+        std::printf("recovery-bench: files=%d runs=%d median=%.3f per_item_ms=%.3f\n", files, runs,
+                    median, median * 1000 / files);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "recovery-bench: %s\n", error.what());
         return 1;
