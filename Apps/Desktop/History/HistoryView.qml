@@ -61,8 +61,8 @@ Item {
                 Text {
                     objectName: "historySummary"
                     Layout.fillWidth: true
-                    visible: !view.recovering
-                    text: history.summary
+                    // Nothing read yet while the recovery runs.
+                    text: view.recovering ? "" : history.summary
                     wrapMode: Text.Wrap
                     color: Theme.secondaryText
                 }
