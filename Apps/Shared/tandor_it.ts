@@ -859,6 +859,10 @@
         <translation>Trova file identici e foto simili</translation>
     </message>
     <message>
+        <source>Finishing the last cleanup…</source>
+        <translation>Completamento dell'ultima pulizia…</translation>
+    </message>
+    <message>
         <source>First shot of the group</source>
         <translation>Primo scatto del gruppo</translation>
     </message>

@@ -94,6 +94,11 @@ bool isInside(std::string_view path, std::string_view folder) {
            path[folder.size()] == '/';
 }
 
+bool isEntryOf(std::string_view path, std::string_view folder) {
+    const std::string name = lastComponent(path);
+    return name != "." && name != ".." && !name.empty() && path == join(folder, name);
+}
+
 bool holdsNul(std::string_view path) {
     return path.find('\0') != std::string_view::npos;
 }

@@ -31,6 +31,10 @@ std::string join(std::string_view folder, std::string_view name);
 // (so /a/bc is not inside /a/b). Both are expected normalised.
 bool isInside(std::string_view path, std::string_view folder);
 
+// True when path names an entry right inside folder: folder, one "/" and a
+// name other than "." and "..". Both are compared as written.
+bool isEntryOf(std::string_view path, std::string_view folder);
+
 // True when path holds a NUL byte. The system would read such a path only up to
 // the NUL, so it would name another file than the one meant.
 bool holdsNul(std::string_view path);

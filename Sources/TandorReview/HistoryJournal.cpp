@@ -72,14 +72,10 @@ Lines decodeLines(std::string_view text) {
     return lines;
 }
 
-// Where a planned item went when no moved line says so: only an item gone
-// from its place can be in the trasher's keeping, and only the very same file
-// (an item created at the path since is another) counts.
-std::optional<std::string> placeOf(const HistoryJournal::Planned& entry, const Trasher& trasher) {
-    if (!entry.identity || FileIdentity::of(entry.record.originalPath) == entry.identity) {
-        return std::nullopt;
-    }
-    return trasher.locate(entry.record.originalPath, *entry.identity);
+// Whether the planned item left its place: only such an item can be in the
+// trasher's keeping (an item created at the path since is another).
+bool leftItsPlace(const HistoryJournal::Planned& entry) {
+    return entry.identity && FileIdentity::of(entry.record.originalPath) != entry.identity;
 }
 
 // The trashed paths the history's records hold for items still away.
@@ -93,30 +89,49 @@ std::unordered_set<std::string> claimedPlaces(const CleanupHistory& history) {
     return places;
 }
 
-// The records the journal's lines give. An item located for a planned line
-// counts only when no other record holds it already: two lines can plan one
-// item when a commit retried what an earlier one had failed to move.
+// The records the journal's lines give. A moved line counts only when the
+// trasher confirms that its path holds the planned item; any other item that
+// left its place is looked for by its identity, all of them in one call. An
+// item found that way counts only when no other record holds it already: two
+// lines can plan one item when a commit retried what an earlier one had
+// failed to move.
 std::vector<HistoryRecord> recoveredRecords(std::string_view text, const Trasher& trasher,
                                             std::unordered_set<std::string> claimed) {
     const Lines lines = decodeLines(text);
-    for (const auto& [id, place] : lines.moved) {
-        claimed.insert(place.trashedPath);
-    }
-    std::vector<HistoryRecord> records;
+    std::vector<const HistoryJournal::Planned*> away;
+    std::vector<Trasher::Sought> sought;
     std::vector<std::string> unmoved;
     for (const auto& entry : lines.planned) {
-        HistoryRecord record = entry.record;
-        if (const auto found = lines.moved.find(record.id); found != lines.moved.end()) {
-            record.trashedPath = found->second.trashedPath;
-            record.date = found->second.date;
-        } else if (const auto place = placeOf(entry, trasher);
-                   place && claimed.insert(*place).second) {
-            record.trashedPath = *place;
-        } else {
-            if (!place) {
-                unmoved.push_back(record.originalPath);
-            }
+        if (!leftItsPlace(entry)) {
+            unmoved.push_back(entry.record.originalPath);
             continue;
+        }
+        const auto noted = lines.moved.find(entry.record.id);
+        away.push_back(&entry);
+        sought.push_back({entry.record.originalPath, *entry.identity,
+                          noted == lines.moved.end() ? "" : noted->second.trashedPath});
+    }
+    const std::vector<std::optional<std::string>> places = trasher.locate(sought);
+    std::vector<bool> confirmed(away.size());
+    for (std::size_t i = 0; i < away.size(); ++i) {
+        confirmed[i] = places[i] && *places[i] == sought[i].notedPath;
+        if (confirmed[i]) {
+            claimed.insert(*places[i]);
+        }
+    }
+    std::vector<HistoryRecord> records;
+    for (std::size_t i = 0; i < away.size(); ++i) {
+        if (!places[i]) {
+            unmoved.push_back(sought[i].originalPath);
+            continue;
+        }
+        if (!confirmed[i] && !claimed.insert(*places[i]).second) {
+            continue;
+        }
+        HistoryRecord record = away[i]->record;
+        record.trashedPath = *places[i];
+        if (confirmed[i]) {
+            record.date = lines.moved.at(record.id).date;
         }
         records.push_back(std::move(record));
     }

@@ -8,9 +8,9 @@
 
 #include "TandorCore/FileDescriptor.hpp"
 #include "TandorCore/FileError.hpp"
+#include "TandorCore/FileIdentity.hpp"
 #include "TandorCore/StoreLock.hpp"
 #include "TandorReview/CleanupHistory.hpp"
-#include "TandorCore/FileIdentity.hpp"
 #include "TandorReview/HistoryRecord.hpp"
 #include "TandorReview/Trasher.hpp"
 
@@ -68,11 +68,12 @@ class HistoryJournal {
     void remove();
 
     // Recovers the journal of the history file at historyPath when no live
-    // commit holds it: a planned line with its moved line gives its record; a
-    // planned line alone gives its record when the item is gone from its place
-    // and the trasher locates it by its identity, unless a record holds that
-    // place already, and otherwise has the trasher release what it reserved
-    // for the item. Torn lines are skipped. The records are merged into the
+    // commit holds it. A planned line whose item is gone from its place gives
+    // its record when the trasher confirms that the path of its moved line
+    // holds that item, or else locates the item by its identity, unless a
+    // record holds that place already; otherwise the trasher releases what it
+    // reserved for the item. The trasher is asked once for all the lines, so
+    // that it can read its folders once. Torn lines are skipped. The records are merged into the
     // history (which saves) and the journal is removed. Does nothing, and reads
     // no history, when there is no journal or a live commit holds it. Throws
     // the history's errors or FileError, and the journal then stays for the

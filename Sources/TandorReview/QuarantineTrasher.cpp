@@ -14,4 +14,16 @@ MoveOutcome QuarantineTrasher::trash(const std::string& path) const {
     return FileMover::moveItem(path, destination);
 }
 
+std::vector<std::optional<std::string>> QuarantineTrasher::locate(
+    const std::vector<Sought>& items) const {
+    std::vector<std::optional<std::string>> places;
+    places.reserve(items.size());
+    for (const auto& item : items) {
+        const bool holds = paths::isEntryOf(item.notedPath, folder_) &&
+                           FileIdentity::of(item.notedPath) == item.identity;
+        places.push_back(holds ? std::optional(item.notedPath) : std::nullopt);
+    }
+    return places;
+}
+
 }  // namespace tandor

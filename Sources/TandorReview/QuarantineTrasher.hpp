@@ -21,6 +21,10 @@ class QuarantineTrasher final : public Trasher {
     // item on another file system stayed where it was.
     MoveOutcome trash(const std::string& path) const override;
 
+    // Each item's noted path when it names an entry right inside the folder
+    // that has the item's identity; nothing is looked for by identity alone.
+    std::vector<std::optional<std::string>> locate(const std::vector<Sought>& items) const override;
+
   private:
     std::string folder_;
 };

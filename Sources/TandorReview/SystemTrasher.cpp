@@ -15,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/ReviewError.hpp"
+#include "TandorReview/TrashIndex.hpp"
 
 namespace tandor {
 namespace {
@@ -488,21 +490,49 @@ std::vector<std::string> trashesFor(const std::string& originalPath) {
     return trashes;
 }
 
-}  // namespace
+// The listings of the Trash folders of one recovery, by Trash folder.
+using TrashListings = std::unordered_map<std::string, TrashIndex>;
 
-std::optional<std::string> SystemTrasher::locate(const std::string& originalPath,
-                                                 const FileIdentity& identity) const {
-    for (const auto& trash : trashesFor(originalPath)) {
+// Whether files/<name> of the trash is the item with this identity that the
+// Trash's info file says came from originalPath.
+bool holdsItem(const std::string& trash, const std::string& name, const Trasher::Sought& item) {
+    return FileIdentity::of(trash + "/files/" + name) == item.identity &&
+           SystemTrasher::infoDescribes(trash + "/info/" + name + std::string(infoSuffix),
+                                        item.originalPath);
+}
+
+std::optional<std::string> locateItem(const Trasher::Sought& item, TrashListings& listings) {
+    const auto trashes = trashesFor(item.originalPath);
+    for (const auto& trash : trashes) {
         const std::string files = trash + "/files";
-        for (const auto& name : namesIn(files)) {
-            const std::string item = files + "/" + name;
-            if (FileIdentity::of(item) == identity &&
-                infoDescribes(trash + "/info/" + name + std::string(infoSuffix), originalPath)) {
-                return item;
+        if (paths::isEntryOf(item.notedPath, files) &&
+            holdsItem(trash, paths::lastComponent(item.notedPath), item)) {
+            return item.notedPath;
+        }
+    }
+    for (const auto& trash : trashes) {
+        // A Trash is listed the first time an item is looked for in it.
+        const TrashIndex& listing = listings.try_emplace(trash, trash + "/files").first->second;
+        for (const auto& name : listing.namesOf(item.identity)) {
+            if (holdsItem(trash, name, item)) {
+                return trash + "/files/" + name;
             }
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::optional<std::string>> SystemTrasher::locate(
+    const std::vector<Sought>& items) const {
+    TrashListings listings;
+    std::vector<std::optional<std::string>> places;
+    places.reserve(items.size());
+    for (const auto& item : items) {
+        places.push_back(locateItem(item, listings));
+    }
+    return places;
 }
 
 void SystemTrasher::release(const std::vector<std::string>& originalPaths) const {

@@ -52,11 +52,12 @@ class SystemTrasher final : public Trasher {
     // item is back already.
     static void forgetTrashInfo(const std::string& trashedPath, const std::string& originalPath);
 
-    // The item in files/ of the home Trash, or of the Trash of the disk that
-    // holds originalPath's folder, that has this identity and whose info file
-    // describes originalPath.
-    std::optional<std::string> locate(const std::string& originalPath,
-                                      const FileIdentity& identity) const override;
+    // Each item in files/ of the home Trash, or of the Trash of the disk that
+    // holds its original path's folder, that has its identity and whose info
+    // file describes its original path: the noted path when it is such an
+    // item, else one found in that Trash's listing. Each Trash is listed at
+    // most once, however many items are sought.
+    std::vector<std::optional<std::string>> locate(const std::vector<Sought>& items) const override;
 
     // Removes every info file in those Trashes that describes one of the
     // original paths while nothing in files/ answers it: a name reserved for a

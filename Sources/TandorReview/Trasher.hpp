@@ -20,12 +20,22 @@ class Trasher {
     virtual ~Trasher() = default;
     virtual MoveOutcome trash(const std::string& path) const = 0;
 
-    // For a commit that was cut short before it wrote down where an item went:
-    // the path of the item this trasher took from originalPath, recognised by
-    // its identity, or nothing when it cannot be found (by default, always).
-    virtual std::optional<std::string> locate(const std::string& /*originalPath*/,
-                                              const FileIdentity& /*identity*/) const {
-        return std::nullopt;
+    // An item a commit that was cut short had planned to move: where it was,
+    // which file it was, and where the commit wrote down that it went (empty
+    // when that line was lost).
+    struct Sought {
+        std::string originalPath;
+        FileIdentity identity;
+        std::string notedPath;
+    };
+
+    // For a commit that was cut short: where this trasher holds each sought
+    // item, in order, or nothing for one it does not hold. A noted path counts
+    // only when it lies in the trasher's keeping and holds that very file;
+    // otherwise the item is looked for by its identity. By default nothing is
+    // found.
+    virtual std::vector<std::optional<std::string>> locate(const std::vector<Sought>& items) const {
+        return std::vector<std::optional<std::string>>(items.size());
     }
 
     // For a commit cut short before some items moved: removes anything the

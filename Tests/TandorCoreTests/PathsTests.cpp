@@ -62,6 +62,26 @@ TEST(Paths, InsideNeedsASlashBoundary) {
     }
 }
 
+// An entry is one plain name right below the folder: a path that climbs out,
+// stays in place or goes deeper names something else.
+TEST(Paths, AnEntryIsOneNameRightInsideTheFolder) {
+    struct Case {
+        const char* path;
+        const char* folder;
+        bool entry;
+    };
+    const Case cases[] = {
+        {"/t/files/a", "/t/files", true},     {"/t/files/a/b", "/t/files", false},
+        {"/t/files/..", "/t/files", false},   {"/t/files/.", "/t/files", false},
+        {"/t/files//a", "/t/files", false},   {"/t/files/a/", "/t/files", false},
+        {"/t/filesa", "/t/files", false},     {"/t/files", "/t/files", false},
+        {"/t/files/../x", "/t/files", false}, {"/a", "/", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(paths::isEntryOf(c.path, c.folder), c.entry) << c.path << " in " << c.folder;
+    }
+}
+
 TEST(Paths, NormalizeCollapsesAndResolvesLexically) {
     testing::EnvironmentOverride environment;
     environment.set("HOME", "/home/someone");

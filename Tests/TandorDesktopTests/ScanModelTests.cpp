@@ -389,6 +389,7 @@ TEST_F(ScanModelTest, TheStartRecoversTheRecordsOfACommitCutShort) {
     }
 
     model.recoverInterruptedCommit();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isRecoveringHistory(); }, 10'000));
 
     const auto records = CleanupHistory(CleanupHistory::defaultURL()).records();
     ASSERT_EQ(records.size(), 1U);
@@ -402,6 +403,7 @@ TEST_F(ScanModelTest, AStartThatCannotRecoverSaysSoAndKeepsTheJournal) {
     makeFile(CleanupHistory::defaultURL(), 1);  // "x": not a history
 
     model.recoverInterruptedCommit();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isRecoveringHistory(); }, 10'000));
 
     EXPECT_THAT(model.lastCommitMessage().toStdString(),
                 StartsWith("Could not update the cleanup history: "));

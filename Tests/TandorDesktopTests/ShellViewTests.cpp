@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <semaphore>
+#include <thread>
 
 #include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
@@ -21,7 +23,12 @@
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Shell/ShellSettings.hpp"
+#include "TandorCore/StoreLock.hpp"
+#include "TandorReview/CleanupHistory.hpp"
+#include "TandorReview/HistoryJournal.hpp"
+#include "TandorReview/SystemTrasher.hpp"
 #include "TandorShared/Texts.hpp"
+#include "TestSupport/FileContents.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 #include "ViewLoading.hpp"
 
@@ -293,6 +300,65 @@ TEST_F(MainWindowTest, TheRelaunchDialogSaysTheRestartEmptiesAPileThatHoldsItems
     EXPECT_THAT(shown(), HasSubstr("Restarting empties the pile"));
     model.removeFromPile(notes);
     EXPECT_THAT(shown(), Not(HasSubstr("pile")));
+}
+
+// A start after a commit cut short before its moves were noted: the window
+// shows at once and says that it is finishing the last cleanup, and nothing
+// touches the history until that has ended.
+class PendingRecoveryTest : public testing::MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        QSettings().setValue("didFinishOnboarding", true);
+        testing::writeFile(home / "Documents/notes.txt", "notes");
+        const std::string letter = home / "Documents/letter.txt";
+        testing::writeFile(letter, "letter");
+        const SystemTrasher trasher;
+        HistoryJournal journal(CleanupHistory(CleanupHistory::defaultURL()), trasher);
+        journal.plan({{HistoryRecord(letter, "", 6, std::nullopt, std::chrono::system_clock::now()),
+                       FileIdentity::of(letter)}});
+        trasher.trash(letter);
+    }
+
+    QQuickItem* item(const char* name) const {
+        return findItem(window->contentItem(), QString::fromUtf8(name));
+    }
+};
+
+TEST_F(PendingRecoveryTest, TheWindowShowsFirstAndTheHistoryWaitsForTheRecovery) {
+    // The history's lock, held here, keeps the recovery from ending. A start
+    // that recovered before showing the window would wait for it: the lock
+    // then goes after a while, so that such a start fails here, not hangs.
+    auto historyLock = std::make_unique<StoreLock>(CleanupHistory::defaultURL());
+    std::binary_semaphore letGo(0);
+    std::jthread releaser([&] {
+        letGo.try_acquire_for(std::chrono::seconds(10));
+        historyLock.reset();
+    });
+
+    model.recoverInterruptedCommit();
+    ASSERT_NO_FATAL_FAILURE(loadWindow());
+    ASSERT_TRUE(model.addToPile({home / "Documents/notes.txt", 5, std::nullopt}));
+    auto* trash = itemWithText(item("pilePanel"), QStringLiteral("Move to Trash"));
+    ASSERT_NE(trash, nullptr);
+
+    EXPECT_TRUE(model.isRecoveringHistory());
+    EXPECT_TRUE(item("finishingCleanupLine")->isVisible());
+    EXPECT_FALSE(trash->isEnabled());
+    model.commitPile();
+    EXPECT_EQ(model.pileCount(), 1);
+    testing::showTab(window, QStringLiteral("History"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item("historyRecovering") != nullptr; }, 5'000));
+    EXPECT_TRUE(item("historyRecovering")->isVisible());
+    EXPECT_FALSE(item("historyList")->isVisible());
+
+    letGo.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.isRecoveringHistory(); }, 10'000));
+    EXPECT_FALSE(item("finishingCleanupLine")->isVisible());
+    EXPECT_TRUE(trash->isEnabled());
+    EXPECT_FALSE(item("historyRecovering")->isVisible());
+    EXPECT_TRUE(item("historyList")->isVisible());
+    EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 1U);
 }
 
 // The relaunch stores where the main window is; the next main window takes

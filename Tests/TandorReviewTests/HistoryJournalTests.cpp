@@ -1,7 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "ReviewTestSupport.hpp"
 #include "TandorReview/CleanupHistory.hpp"
@@ -82,6 +85,84 @@ TEST(HistoryJournal, RecoveryRecordsWhatMovedAndReleasesWhatDidNot) {
     EXPECT_TRUE(isThere(f.trash + "/info/unnoted.txt.trashinfo"));
     EXPECT_EQ(contentsOf(replaced.record.originalPath), "made anew since");
     EXPECT_FALSE(isThere(f.journalPath));
+}
+
+// A moved line is only a hint: a journal that names an ordinary file, the
+// planned file moved elsewhere, another item of the Trash or a path climbing
+// out of files/ gets no record of that path, so no restore can move it.
+TEST(HistoryJournal, RecoveryTrustsAMovedLineOnlyForThePlannedItemInTheTrash) {
+    const JournalFixture f;
+    const std::string ordinary = f.home / "ordinary.txt";
+    writeFile(ordinary, "ordinary");
+    writeFile(f.home / "other.txt", "other");
+    const std::string other = f.trasher.trash(f.home / "other.txt").path;
+    HistoryJournal::Planned outside = f.plannedFile("outside.txt");
+    HistoryJournal::Planned elsewhere = f.plannedFile("elsewhere.txt");
+    HistoryJournal::Planned another = f.plannedFile("another.txt");
+    HistoryJournal::Planned climbing = f.plannedFile("climbing.txt");
+    const std::string movedAside = f.home / "aside/elsewhere.txt";
+    {
+        HistoryJournal journal(CleanupHistory(f.historyPath), f.trasher);
+        journal.plan({outside, elsewhere, another, climbing});
+        const auto noteAt = [&](HistoryRecord record, const std::string& path) {
+            record.trashedPath = path;
+            record.date = someDay + 1h;
+            journal.noteMoved(record);
+        };
+        outside.record.trashedPath = f.trasher.trash(outside.record.originalPath).path;
+        noteAt(outside.record, ordinary);
+        writeFile(movedAside, "");
+        std::filesystem::rename(elsewhere.record.originalPath, movedAside);
+        noteAt(elsewhere.record, movedAside);
+        another.record.trashedPath = f.trasher.trash(another.record.originalPath).path;
+        noteAt(another.record, other);
+        climbing.record.trashedPath = f.trasher.trash(climbing.record.originalPath).path;
+        noteAt(climbing.record, f.trash + "/files/../../../../ordinary.txt");
+    }
+
+    HistoryJournal::recover(f.historyPath, f.trasher);
+
+    CleanupHistory history(f.historyPath);
+    EXPECT_EQ(history.records(),
+              (std::vector<HistoryRecord>{outside.record, another.record, climbing.record}));
+    history.restoreAll({outside.record.id, another.record.id, climbing.record.id});
+    EXPECT_EQ(contentsOf(ordinary), "ordinary");
+    EXPECT_EQ(contentsOf(other), "other");
+    EXPECT_EQ(contentsOf(movedAside), "elsewhere.txt");
+    EXPECT_EQ(contentsOf(outside.record.originalPath), "outside.txt");
+    EXPECT_EQ(contentsOf(another.record.originalPath), "another.txt");
+    EXPECT_EQ(contentsOf(climbing.record.originalPath), "climbing.txt");
+}
+
+// Many items of one name in many folders, half of their moved lines lost:
+// each record still points at its own file in the Trash.
+TEST(HistoryJournal, RecoveryFindsEveryItemWhoseMovedLineWasLost) {
+    const JournalFixture f;
+    std::vector<HistoryJournal::Planned> entries;
+    for (int i = 0; i < 160; ++i) {
+        entries.push_back(
+            f.plannedFile(std::to_string(i % 8) + "/file " + std::to_string(i / 8) + ".txt"));
+    }
+    {
+        HistoryJournal journal(CleanupHistory(f.historyPath), f.trasher);
+        journal.plan(entries);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            entries[i].record.trashedPath = f.trasher.trash(entries[i].record.originalPath).path;
+            if (i % 2 == 0) {
+                journal.noteMoved(entries[i].record);
+            }
+        }
+    }
+
+    HistoryJournal::recover(f.historyPath, f.trasher);
+
+    const std::vector<HistoryRecord> records = CleanupHistory(f.historyPath).records();
+    ASSERT_EQ(records.size(), entries.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i], entries[i].record);
+        EXPECT_EQ(contentsOf(records[i].trashedPath),
+                  records[i].originalPath.substr(f.home.path().size() + 1));
+    }
 }
 
 TEST(HistoryJournal, RecoveryLeavesTheJournalOfALiveCommitAlone) {

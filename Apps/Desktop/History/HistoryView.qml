@@ -8,22 +8,34 @@ import Tandor.Shared
 // Trash, with each item's state and Put Back, one item or a whole session at a
 // time; above them the moves into sorting folders. It reads the history when
 // shown, on Refresh, after each restore and after every commit of the pile.
+// While the start-up recovery of a cleanup cut short runs, it neither reads
+// nor restores, and reads once the recovery has ended.
 Item {
     id: view
 
     property ScanModel scanModel: null
+    readonly property bool recovering: scanModel !== null && scanModel.recoveringHistory
 
     HistoryModel {
         id: history
         objectName: "historyModel"
     }
 
-    Component.onCompleted: history.reload()
+    Component.onCompleted: {
+        if (!view.recovering) {
+            history.reload()
+        }
+    }
 
     // Every commit, also one whose message reads as the last one did.
     Connections {
         target: view.scanModel
         function onLastMovedPathsChanged() { history.reload() }
+        function onRecoveringHistoryChanged() {
+            if (!view.recovering) {
+                history.reload()
+            }
+        }
     }
 
     ColumnLayout {
@@ -49,7 +61,8 @@ Item {
                 Text {
                     objectName: "historySummary"
                     Layout.fillWidth: true
-                    text: history.summary
+                    // Nothing read yet while the recovery runs.
+                    text: view.recovering ? "" : history.summary
                     wrapMode: Text.Wrap
                     color: Theme.secondaryText
                 }
@@ -69,6 +82,7 @@ Item {
                 objectName: "historyRefresh"
                 Layout.alignment: Qt.AlignTop
                 text: Texts.tr("Refresh")
+                enabled: !view.recovering
                 hoverEnabled: true
                 ToolTip.visible: hovered
                 ToolTip.text: Texts.tr("Check the Trash again")
@@ -76,6 +90,7 @@ Item {
                 contentItem: SymbolLabel {
                     symbol: "arrow.clockwise"
                     text: refresh.text
+                    color: refresh.enabled ? Theme.primaryText : Theme.secondaryText
                 }
                 onClicked: history.reload()
             }
@@ -93,10 +108,22 @@ Item {
             Layout.fillHeight: true
 
             Text {
+                objectName: "historyRecovering"
+                anchors.fill: parent
+                anchors.margins: 16
+                visible: view.recovering
+                text: Texts.tr("Finishing the last cleanup…")
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                color: Theme.secondaryText
+            }
+
+            Text {
                 objectName: "historyLoadError"
                 anchors.fill: parent
                 anchors.margins: 16
-                visible: history.loadError.length > 0
+                visible: !view.recovering && history.loadError.length > 0
                 text: history.loadError
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
@@ -109,7 +136,7 @@ Item {
                 id: list
                 objectName: "historyList"
                 anchors.fill: parent
-                visible: history.loadError.length === 0
+                visible: !view.recovering && history.loadError.length === 0
                 clip: true
                 model: history
                 boundsBehavior: Flickable.StopAtBounds

@@ -118,7 +118,9 @@ Item {
             ActionButton {
                 id: trashButton
                 text: Texts.tr("Move to Trash")
+                // The history takes no commit until the start-up recovery ends.
                 enabled: !pile.isEmpty
+                         && !(panel.scanModel !== null && panel.scanModel.recoveringHistory)
                 primary: true
                 onClicked: {
                     confirmation.title = pile.confirmationTitle

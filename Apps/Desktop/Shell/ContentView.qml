@@ -76,6 +76,16 @@ Item {
             Layout.topMargin: 6
             spacing: 6
 
+            // Until the start-up recovery of a cleanup cut short ends, the
+            // pile's Move to Trash and the History screen wait for it.
+            Text {
+                objectName: "finishingCleanupLine"
+                Layout.leftMargin: 4
+                visible: contentView.scanModel !== null && contentView.scanModel.recoveringHistory
+                text: Texts.tr("Finishing the last cleanup…")
+                color: Theme.secondaryText
+            }
+
             Item { Layout.fillWidth: true }
 
             SymbolToolButton {

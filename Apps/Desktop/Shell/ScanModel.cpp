@@ -8,6 +8,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QSettings>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <chrono>
 #include <exception>
@@ -15,6 +16,7 @@
 #include <limits>
 #include <memory>
 
+#include "Shell/BackgroundPool.hpp"
 #include "Shell/HomeScan.hpp"
 #include "Shell/PileCommit.hpp"
 #include "TandorAssistant/ProtectedPlaces.hpp"
@@ -408,6 +410,9 @@ void ScanModel::publishFailure(std::uint64_t generation, const QString& message)
 }
 
 void ScanModel::commitPile() {
+    if (recoveringHistory_) {
+        return;
+    }
     std::shared_ptr<CleanupHistory> history = unsavedHistory_;
     if (!history) {
         try {
@@ -451,11 +456,25 @@ void ScanModel::commitPile() {
 }
 
 void ScanModel::recoverInterruptedCommit() {
-    try {
-        HistoryJournal::recover(CleanupHistory::defaultURL(), SystemTrasher());
-    } catch (const std::exception& error) {
-        setLastCommitMessage(PileCommit::historyFailure(error.what()));
+    if (recoveringHistory_) {
+        return;
     }
+    recoveringHistory_ = true;
+    emit recoveringHistoryChanged();
+    QtConcurrent::run(BackgroundPool::shared(), []() -> std::optional<std::string> {
+        try {
+            HistoryJournal::recover(CleanupHistory::defaultURL(), SystemTrasher());
+            return std::nullopt;
+        } catch (const std::exception& error) {
+            return error.what();
+        }
+    }).then(this, [this](const std::optional<std::string>& failure) {
+        if (failure) {
+            setLastCommitMessage(PileCommit::historyFailure(*failure));
+        }
+        recoveringHistory_ = false;
+        emit recoveringHistoryChanged();
+    });
 }
 
 bool ScanModel::isScanning() const {

@@ -47,9 +47,11 @@ struct Outcome;
 // worker thread that touches no member; it posts its progress and its result
 // back to the main thread tagged with the scan's generation, and the model
 // applies them only while that generation is the current one (and progress
-// only while the phase is still scanning). Destroying the model asks the
-// running scan to stop and waits for the worker, which stops after the folders
-// it is reading at that moment.
+// only while the phase is still scanning). The start-up recovery of the
+// history runs on the background pool, touches no member either, and posts
+// its end back to the main thread; that post is dropped with the model.
+// Destroying the model asks the running scan to stop and waits for the
+// worker, which stops after the folders it is reading at that moment.
 class ScanModel : public QObject {
     Q_OBJECT
 
@@ -66,6 +68,10 @@ class ScanModel : public QObject {
     Q_PROPERTY(QString lastCommitMessage READ lastCommitMessage NOTIFY lastCommitMessageChanged)
     Q_PROPERTY(int pileCount READ pileCount NOTIFY pileChanged)
     Q_PROPERTY(qint64 pileBytes READ pileBytes NOTIFY pileChanged)
+    // True while the start-up recovery of a commit cut short runs: the
+    // history must not be touched until it ends, so committing the pile is
+    // refused and the History screen waits.
+    Q_PROPERTY(bool recoveringHistory READ isRecoveringHistory NOTIFY recoveringHistoryChanged)
     // The one swipe model, made with the scan model; it owns the sorting model.
     Q_PROPERTY(tandor::SwipeModel* swipe READ swipe CONSTANT)
 
@@ -183,12 +189,16 @@ class ScanModel : public QObject {
     // Starts a scan of the home folder in the background; refused (false)
     // while one runs.
     Q_INVOKABLE bool scanHome();
-    // Moves every pile entry to the Trash and publishes the outcome.
+    // Moves every pile entry to the Trash and publishes the outcome; does
+    // nothing while the history is being recovered.
     Q_INVOKABLE void commitPile();
     // At start-up: merges into the history what a commit cut short (killed, or
-    // unable to save its history) left in the history's journal. A failure
-    // becomes the last commit message and stops nothing.
+    // unable to save its history) left in the history's journal. Runs on the
+    // background pool, so that the window shows meanwhile; recoveringHistory
+    // is true until it ends. A failure becomes the last commit message and
+    // stops nothing.
     void recoverInterruptedCommit();
+    bool isRecoveringHistory() const { return recoveringHistory_; }
 
     bool isScanning() const;
     bool hasRoot() const;
@@ -207,6 +217,7 @@ class ScanModel : public QObject {
     void pileChanged();
     void lastCommitMessageChanged();
     void lastMovedPathsChanged();
+    void recoveringHistoryChanged();
 
   private:
     friend struct ScanModelTestAccess;
@@ -243,6 +254,7 @@ class ScanModel : public QObject {
     // dropped; undoing the addition puts them back.
     std::map<std::string, std::vector<ReviewPile::Entry>> absorbedByAddition_;
     QString lastCommitMessage_;
+    bool recoveringHistory_ = false;
     std::map<std::string, CommitResult::Failure, std::less<>> pileFailures_;
     std::set<std::string> lastMovedPaths_;
     // What commits moved since the running scan started: the scan may have
