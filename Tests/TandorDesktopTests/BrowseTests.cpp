@@ -460,7 +460,7 @@ TEST(BrowseAfterACommit, TheMovedItemLeavesTheListTheMapAndTheSizes) {
         EXPECT_THAT(browse->stack(), ElementsAre(downloads));
         const FolderListModel& list = *browse->folder();
         EXPECT_THAT(rowNames(list), ElementsAre("keep.bin"));
-        EXPECT_EQ(list.subtitle().toStdString(), ByteFormat::string(keptBytes) + " \u00B7 1 files");
+        EXPECT_EQ(list.subtitle().toStdString(), ByteFormat::string(keptBytes) + " \u00B7 1 file");
         for (const auto& cell : browse->cells()) {
             EXPECT_FALSE(cell.path.starts_with(old)) << cell.path;
         }

@@ -387,7 +387,7 @@ INSTANTIATE_TEST_SUITE_P(
         FinishText{"AllFailed", 0, 0, 1, false, false,
                    "1 file could not be moved on and stays in Later."},
         FinishText{"NotRecorded", 1, 0, 2, false, true,
-                   "Moved 1 file on. You can put them back from History. 2 files could not be "
+                   "Moved 1 file on. You can put it back from History. 2 files could not be "
                    "moved on and stay in Later. Moving on stopped, because Tandor could not "
                    "record the moves first: No space."},
         FinishText{"NotSaved", 2, 0, 0, true, false,
