@@ -398,11 +398,13 @@ Item {
         id: keysTip
         tip: FeatureTip.SwipeKeys
     }
+    // Not over the tutorial: one thing to read at a time.
     FeatureTipPopup {
+        objectName: "keysTip"
         tip: keysTip
         target: pileButton
         placeAbove: true
-        show: stack.visible && !keysTip.dismissed
+        show: stack.visible && !keysTip.dismissed && !tutorial.visible
     }
 
     // The top card's file, larger, with its name, size and type.
