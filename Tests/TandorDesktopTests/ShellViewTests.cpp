@@ -72,17 +72,6 @@ class MainWindowTest : public testing::MainWindowFixture {
     std::string route() const {
         return item("content")->property("route").toString().toStdString();
     }
-
-    // The History tab lies beyond the strip's trailing edge at the default
-    // width: the trailing chevron scrolls it into view.
-    void clickHistoryTab() {
-        auto* chevron = item("trailingChevron");
-        while (chevron->isVisible()) {
-            click(chevron);
-            QTest::qWait(300);
-        }
-        click(item("tab:History"));
-    }
 };
 
 TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan900By560) {
@@ -96,8 +85,7 @@ TEST_F(MainWindowTest, BeforeTheFirstScanTheTabStripAndTheWelcomeShowWithoutAHea
     EXPECT_TRUE(item("viewTabBar")->isVisible());
     EXPECT_TRUE(item("pilePanel")->isVisible());
     // History shows at once, whatever the phase.
-    clickHistoryTab();
-    EXPECT_TRUE(item("leadingChevron")->isVisible());
+    click(item("tab:History"));
     EXPECT_EQ(route(), "history");
     click(item("tab:Categories"));
     EXPECT_EQ(route(), "emptyState");
@@ -132,7 +120,7 @@ TEST_F(MainWindowTest, TheWelcomesButtonScansTheHomeFolderIntoTheResults) {
     click(item("tab:Swipe"));
     EXPECT_EQ(route(), "swipe");
     EXPECT_NE(item("swipeView"), nullptr);
-    clickHistoryTab();
+    click(item("tab:History"));
     EXPECT_EQ(route(), "history");
     EXPECT_FALSE(item("summaryHeader")->isVisible());
 }
@@ -234,6 +222,11 @@ TEST_F(MainWindowTest, AFailedScanShowsItsMessageInPlaceOfTheContent) {
     EXPECT_TRUE(item("scanButton")->isEnabled());
 }
 
+// The item's outline in the window.
+QRectF sceneRect(QQuickItem* item) {
+    return {item->mapToScene({0, 0}), item->size()};
+}
+
 TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
     click(testing::menuBarEntry(window, QStringLiteral("Help")));
     auto* tutorial = item("tutorialMenuItem");
@@ -294,6 +287,81 @@ TEST_F(MainWindowTest, TheRelaunchDialogSaysTheRestartEmptiesAPileThatHoldsItems
     model.removeFromPile(notes);
     EXPECT_THAT(shown(), Not(HasSubstr("pile")));
 }
+
+// The main window in one language, for its tab strip.
+class TabStripTest : public testing::MainWindowFixture,
+                     public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        ui::Texts::setLanguage(QString::fromUtf8(GetParam()));
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
+    }
+
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        ui::Texts::setLanguage(QStringLiteral("en"));
+    }
+
+    QQuickItem* item(const QString& name) const { return findItem(window->contentItem(), name); }
+
+    QStringList titles() const {
+        QStringList found;
+        for (const QVariant& tab : item("viewTabBar")->property("tabs").toList()) {
+            found.append(tab.toMap().value(QStringLiteral("title")).toString());
+        }
+        return found;
+    }
+
+    // Where a tab can be read and clicked: the strip, less the chevrons shown
+    // over its ends.
+    QRectF openArea() const {
+        QQuickItem* bar = item("viewTabBar");
+        QRectF area = sceneRect(bar);
+        if (auto* leading = item("leadingChevron"); leading->isVisible()) {
+            area.setLeft(sceneRect(leading).right());
+        }
+        if (auto* trailing = item("trailingChevron"); trailing->isVisible()) {
+            area.setRight(sceneRect(trailing).left());
+        }
+        return area;
+    }
+
+    // Fails for a tab that lies outside the open area once the strip has
+    // scrolled.
+    void expectShown(const QString& title) const {
+        const auto button = [&] { return sceneRect(item(QStringLiteral("tab:") + title)); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return openArea().contains(button()); }, 2000))
+            << title.toStdString() << " spans " << button().left() << " to " << button().right()
+            << " in a strip open from " << openArea().left() << " to " << openArea().right();
+    }
+
+    void select(const QString& title) { testing::showTab(window, title); }
+};
+
+TEST_P(TabStripTest, EveryTabShowsAtTheDefaultSize) {
+    ASSERT_EQ(window->size(), QSize(1100, 720));
+    for (const QString& title : titles()) {
+        expectShown(title);
+    }
+}
+
+TEST_P(TabStripTest, TheSelectedTabShowsAtTheMinimumSize) {
+    window->resize(900, 560);
+    for (const QString& title : titles()) {
+        select(title);
+        expectShown(title);
+    }
+    // Made narrow while the last tab is selected: it stays in view.
+    window->resize(1100, 720);
+    select(titles().last());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return item("viewTabBar")->property("contentX").toDouble() == 0; }, 2000));
+    window->resize(900, 560);
+    expectShown(titles().last());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TabStripTest, ::testing::Values("en", "it"));
 
 // The relaunch stores where the main window is; the next main window takes
 // that place once, and only when it fits on a screen that is present.
