@@ -227,6 +227,22 @@ QRectF sceneRect(QQuickItem* item) {
     return {item->mapToScene({0, 0}), item->size()};
 }
 
+TEST_F(MainWindowTest, ThePileTipStaysOverThePilePanel) {
+    auto* panel = item("pilePanel");
+    auto* tip = panel->findChild<QObject*>(QStringLiteral("pileTip"));
+    ASSERT_NE(tip, nullptr);
+    for (const QSize size : {QSize(1100, 720), QSize(900, 560), QSize(1600, 1000)}) {
+        window->resize(size);
+        QTest::qWait(100);
+        ASSERT_TRUE(tip->property("visible").toBool());
+        const QRectF shown = sceneRect(tip->property("background").value<QQuickItem*>());
+        EXPECT_TRUE(sceneRect(panel).contains(shown))
+            << size.width() << "x" << size.height() << ": the tip spans " << shown.left() << " to "
+            << shown.right() << ", the panel " << sceneRect(panel).left() << " to "
+            << sceneRect(panel).right();
+    }
+}
+
 TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
     click(testing::menuBarEntry(window, QStringLiteral("Help")));
     auto* tutorial = item("tutorialMenuItem");
