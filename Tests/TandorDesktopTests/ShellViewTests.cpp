@@ -243,6 +243,23 @@ TEST_F(MainWindowTest, ThePileTipStaysOverThePilePanel) {
     }
 }
 
+// The help button's tooltip does not cover the menu it opened.
+TEST_F(MainWindowTest, TheHelpButtonsTooltipGoesWhenItsMenuOpens) {
+    auto* help = item("helpAndLanguageButton");
+    auto* overlay = window->contentItem();
+    const auto tooltip = [&] {
+        return itemWithText(overlay, QStringLiteral("Tutorial and language"));
+    };
+    QTest::mouseMove(window, help->mapToScene({help->width() / 2, help->height() / 2}).toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tooltip() != nullptr; }, 2000));
+    click(help);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return itemWithText(overlay, QStringLiteral("Tandor Tutorial")) != nullptr; },
+        2000));
+    QTest::qWait(1000);  // past the tooltip's delay
+    EXPECT_EQ(tooltip(), nullptr);
+}
+
 TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
     click(testing::menuBarEntry(window, QStringLiteral("Help")));
     auto* tutorial = item("tutorialMenuItem");

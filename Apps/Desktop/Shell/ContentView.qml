@@ -93,7 +93,9 @@ Item {
                 objectName: "helpAndLanguageButton"
                 symbol: "questionmark.circle"
                 text: Texts.tr("Help and language")
-                ToolTip.visible: hovered
+                hoverEnabled: true
+                // Not over the open menu's first item.
+                ToolTip.visible: hovered && !helpMenu.visible
                 ToolTip.text: Texts.tr("Tutorial and language")
                 ToolTip.delay: 600
                 onClicked: helpMenu.open()
