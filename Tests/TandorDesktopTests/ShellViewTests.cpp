@@ -303,6 +303,14 @@ TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
     settingsWindow->close();
 }
 
+TEST_F(MainWindowTest, CtrlCommaOpensTheSettingsWindow) {
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    auto* settingsWindow = window->findChild<QQuickWindow*>(QStringLiteral("settingsWindow"));
+    ASSERT_NE(settingsWindow, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(settingsWindow));
+    settingsWindow->close();
+}
+
 TEST_F(MainWindowTest, TheRelaunchDialogSaysTheRestartEmptiesAPileThatHoldsItems) {
     auto* dialog = window->findChild<QObject*>(QStringLiteral("relaunchDialog"));
     ASSERT_NE(dialog, nullptr);

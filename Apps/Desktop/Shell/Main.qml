@@ -47,8 +47,9 @@ ApplicationWindow {
         }
     }
 
+    // Spelled out: the platform's Preferences key is unbound on X11.
     Shortcut {
-        sequence: StandardKey.Preferences
+        sequence: "Ctrl+,"
         onActivated: settings.show()
     }
 
