@@ -14,6 +14,8 @@ Item {
     // The shared scan model (the singleton unless a test gives another).
     property ScanModel scanModel: ScanModel
     readonly property alias state: viewModel
+    // Also asked for by the Settings window, which is too small to hold it.
+    readonly property alias relaunchDialog: relaunchDialog
 
     ContentViewModel {
         id: viewModel

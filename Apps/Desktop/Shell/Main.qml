@@ -54,6 +54,7 @@ ApplicationWindow {
     }
 
     ContentView {
+        id: contentView
         objectName: "contentView"
         anchors.fill: parent
     }
@@ -76,7 +77,8 @@ ApplicationWindow {
 
         function show() {
             if (item === null) {
-                setSource(Qt.resolvedUrl("SettingsWindow.qml"))
+                setSource(Qt.resolvedUrl("SettingsWindow.qml"),
+                          {relaunchDialog: contentView.relaunchDialog})
             }
             item.show()
         }
