@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "MainWindow.hpp"
 #include "QmlWarnings.hpp"
@@ -21,6 +23,9 @@
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Shell/ShellSettings.hpp"
+#include "Sorting/DialogFolderChooser.hpp"
+#include "Sorting/SortingModel.hpp"
+#include "Swipe/SwipeModel.hpp"
 #include "TandorShared/Texts.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 #include "ViewLoading.hpp"
@@ -258,6 +263,49 @@ TEST_F(MainWindowTest, TheHelpButtonsTooltipGoesWhenItsMenuOpens) {
         2000));
     QTest::qWait(1000);  // past the tooltip's delay
     EXPECT_EQ(tooltip(), nullptr);
+}
+
+// The folder dialog opens in the home; "Use This Folder" answers with the
+// folder it shows, not the child highlighted in it; the next one opens there.
+TEST_F(MainWindowTest, TheFolderDialogAnswersWithTheFolderItShows) {
+    std::filesystem::create_directories(home / "Documents/Taxes");
+    auto* chooser =
+        qobject_cast<DialogFolderChooser*>(model.swipe()->sorting()->folderChooserObject());
+    ASSERT_NE(chooser, nullptr);
+    std::optional<std::string> answer;
+    const auto ask = [&] {
+        chooser->choose(QStringLiteral("Use This Folder"),
+                        [&](std::optional<std::string> path) { answer = std::move(path); });
+    };
+    // The dialog shows in the window's overlay, among its items.
+    auto* overlay = window->contentItem();
+    // A row of the dialog's list, once the folder has been read.
+    const auto row = [&](const char* name) {
+        QQuickItem* found = nullptr;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                found = testing::firstVisibleItemWith(overlay, "fileName", QString::fromUtf8(name));
+                return found != nullptr;
+            },
+            5000));
+        QTest::qWait(300);  // the dialog's opening transition
+        return found;
+    };
+
+    ask();
+    QQuickItem* documents = row("Documents");
+    ASSERT_NE(documents, nullptr);
+    QTest::mouseDClick(window, Qt::LeftButton, {},
+                       documents->mapToScene({documents->width() / 2, documents->height() / 2})
+                           .toPoint());
+    ASSERT_NE(row("Taxes"), nullptr);
+    click(itemWithText(overlay, QStringLiteral("Use This Folder")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 2000));
+    EXPECT_EQ(*answer, home / "Documents");
+
+    ask();
+    EXPECT_NE(row("Taxes"), nullptr);
+    QTest::keyClick(window, Qt::Key_Escape);
 }
 
 TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
