@@ -259,8 +259,7 @@ TEST_F(MainWindowTest, TheHelpButtonsTooltipGoesWhenItsMenuOpens) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return tooltip() != nullptr; }, 2000));
     click(help);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return itemWithText(overlay, QStringLiteral("Tandor Tutorial")) != nullptr; },
-        2000));
+        [&] { return itemWithText(overlay, QStringLiteral("Tandor Tutorial")) != nullptr; }, 2000));
     QTest::qWait(1000);  // past the tooltip's delay
     EXPECT_EQ(tooltip(), nullptr);
 }
@@ -295,9 +294,9 @@ TEST_F(MainWindowTest, TheFolderDialogAnswersWithTheFolderItShows) {
     ask();
     QQuickItem* documents = row("Documents");
     ASSERT_NE(documents, nullptr);
-    QTest::mouseDClick(window, Qt::LeftButton, {},
-                       documents->mapToScene({documents->width() / 2, documents->height() / 2})
-                           .toPoint());
+    QTest::mouseDClick(
+        window, Qt::LeftButton, {},
+        documents->mapToScene({documents->width() / 2, documents->height() / 2}).toPoint());
     ASSERT_NE(row("Taxes"), nullptr);
     click(itemWithText(overlay, QStringLiteral("Use This Folder")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 2000));
