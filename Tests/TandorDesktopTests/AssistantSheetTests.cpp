@@ -1,17 +1,24 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
+#include "Assistant/AssistantProposalList.hpp"
 #include "Assistant/AssistantSetup.hpp"
 #include "Assistant/AssistantSheetModel.hpp"
 #include "MainWindow.hpp"
@@ -203,6 +210,79 @@ TEST_F(AssistantSheetTest, AProposalFromARealServerGoesOnThePileAndTheSwitchStop
     click("assistantSwitch");
     EXPECT_FALSE(switchOnDisk());
     EXPECT_TRUE(isError(server.call({{"name", "list_rules"}})));
+}
+
+// Rows that go leave the list one by one, so that its view keeps its place;
+// any other change resets it.
+TEST(AssistantProposalList, RowsThatGoAreRemovedWithoutAReset) {
+    AssistantProposalList list("/h");
+    const QAbstractItemModelTester tester(&list,
+                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto proposal = [](const char* path) { return AssistantProposal{path, 1, "Old.", {}}; };
+    ASSERT_TRUE(list.setProposals(
+        {proposal("/h/a"), proposal("/h/b"), proposal("/h/c"), proposal("/h/d")}));
+    QSignalSpy resets(&list, &QAbstractItemModel::modelReset);
+    QSignalSpy removals(&list, &QAbstractItemModel::rowsRemoved);
+    EXPECT_TRUE(list.setProposals({proposal("/h/a"), proposal("/h/d")}));
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(removals.count(), 2);
+    EXPECT_EQ(list.proposals(), (std::vector{proposal("/h/a"), proposal("/h/d")}));
+
+    EXPECT_FALSE(list.setProposals({proposal("/h/a"), proposal("/h/d")}));
+    EXPECT_TRUE(list.setProposals({proposal("/h/d"), proposal("/h/a")}));
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(list.proposals(), (std::vector{proposal("/h/d"), proposal("/h/a")}));
+}
+
+// Acting on a proposal moves no control around the list, even with the sheet
+// scrolled to its end: the pointer is over the next proposal's button.
+TEST_F(AssistantSheetTest, ActingOnAProposalLeavesTheControlsInPlace) {
+    std::vector<AssistantProposal> proposals;
+    for (const char* name : {"a.iso", "b.iso", "c.iso", "d.iso"}) {
+        const std::string path = home / (std::string("Downloads/") + name);
+        testing::writeFile(path, std::string(4096, 'x'));
+        proposals.push_back({path, 4096, "An old disk image.", std::chrono::system_clock::now()});
+    }
+    AssistantProposalStore(paths::join(AssistantSettings::folder(), "assistant-proposals.json"))
+        .add(proposals);
+    openSheet();
+    click("assistantSwitch");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown("proposalRow").size() == 4; },
+                                AssistantSheetModel::refreshMilliseconds + 2000));
+    QQuickItem* addAll = one("addAllToPile");
+    const auto scenePosition = [](QQuickItem* item) { return item->mapToScene({0, 0}); };
+    const QPointF start = scenePosition(addAll);
+    QQuickItem* switchItem = one("assistantSwitch");
+    const QPointF over = switchItem->mapToScene({switchItem->width() / 2, 0});
+    for (int step = 0; step < 20; ++step) {
+        QWheelEvent wheel(over, window->mapToGlobal(over), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QGuiApplication::sendEvent(window, &wheel);
+    }
+    // At rest: a wheel may carry the sheet past its end for a moment.
+    QPointF resting;
+    do {
+        resting = scenePosition(addAll);
+        QTest::qWait(200);
+    } while (scenePosition(addAll) != resting);
+    ASSERT_LT(resting.y(), start.y()) << "the sheet did not scroll";
+
+    const auto firstAdd = [&] {
+        auto buttons = shown("addProposal");
+        std::sort(buttons.begin(), buttons.end(), [&](QQuickItem* one, QQuickItem* other) {
+            return scenePosition(one).y() < scenePosition(other).y();
+        });
+        return buttons.front();
+    };
+    const QPointF before = scenePosition(addAll);
+    QQuickItem* add = firstAdd();
+    const QPointF pointer = add->mapToScene({add->width() / 2, add->height() / 2});
+    QTest::mouseClick(window, Qt::LeftButton, {}, pointer.toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown("proposalRow").size() == 3; }, 2000));
+    QTest::qWait(300);
+    EXPECT_EQ(scenePosition(addAll), before);
+    QQuickItem* next = firstAdd();
+    EXPECT_EQ(next->mapToScene({next->width() / 2, next->height() / 2}), pointer);
 }
 
 }  // namespace

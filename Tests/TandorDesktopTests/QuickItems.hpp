@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 #include <QTest>
+#include <QVariant>
 #include <memory>
 
 // Finding and clicking the items of a real window, as a person would, and
@@ -36,6 +37,22 @@ inline QList<QQuickItem*> visibleItems(QQuickItem* root, const QString& name) {
 inline QQuickItem* firstVisibleItem(QQuickItem* root, const QString& name) {
     const auto found = visibleItems(root, name);
     return found.isEmpty() ? nullptr : found.front();
+}
+
+// The first visible item whose property `key` is value, or null.
+inline QQuickItem* firstVisibleItemWith(QQuickItem* root, const char* key, const QVariant& value) {
+    if (root == nullptr || !root->isVisible()) {
+        return nullptr;
+    }
+    if (root->property(key) == value) {
+        return root;
+    }
+    for (auto* child : root->childItems()) {
+        if (auto* found = firstVisibleItemWith(child, key, value)) {
+            return found;
+        }
+    }
+    return nullptr;
 }
 
 // The visible menu entry of this object name, once its menu has opened; null

@@ -568,6 +568,28 @@ TEST_F(ScanModelTest, UndoingAFolderBringsBackThePicksItAbsorbed) {
     EXPECT_THAT(model.pile().entries(), UnorderedElementsAre(other, photo, clip));
 }
 
+// One suggestion is one action: one Undo takes all its items back, and brings
+// back what they absorbed, but not its own items that a later one absorbed.
+TEST_F(ScanModelTest, OneUndoTakesBackAWholeSuggestion) {
+    const ReviewPile::Entry earlier{"/h/cache/old", 1, std::nullopt};
+    const ReviewPile::Entry other{"/h/other", 4, std::nullopt};
+    ASSERT_TRUE(model.addToPile(other));
+    ASSERT_TRUE(model.addToPile(earlier));
+    model.addSuggestionToPile(Suggestion("rule", "title", StorageCategory::caches, std::nullopt,
+                                         SafetyLevel::needsReview, "reason", {},
+                                         {{"/h/logs/a.log", 2, std::nullopt, std::nullopt},
+                                          {"/h/logs", 3, std::nullopt, std::nullopt},
+                                          {"/h/cache", 5, std::nullopt, std::nullopt}}));
+    ASSERT_EQ(model.pileCount(), 3);
+
+    QSignalSpy pileChanges(&model, &ScanModel::pileChanged);
+    model.undoLastPileAddition();
+    EXPECT_THAT(model.pile().entries(), ElementsAre(other, earlier));
+    EXPECT_EQ(pileChanges.count(), 1);
+    model.undoLastPileAddition();
+    EXPECT_THAT(model.pile().entries(), ElementsAre(other));
+}
+
 // A change made in place (a swipe toss, a finished sorting folder) is
 // announced once, and Undo still brings back what its addition absorbed.
 TEST_F(ScanModelTest, AChangeInPlaceIsAnnouncedOnceAndCanBeUndone) {

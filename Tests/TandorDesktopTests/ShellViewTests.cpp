@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <semaphore>
+#include <string>
 #include <thread>
 
 #include "MainWindow.hpp"
@@ -23,6 +25,9 @@
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Shell/ShellSettings.hpp"
+#include "Sorting/DialogFolderChooser.hpp"
+#include "Sorting/SortingModel.hpp"
+#include "Swipe/SwipeModel.hpp"
 #include "TandorCore/StoreLock.hpp"
 #include "TandorReview/CleanupHistory.hpp"
 #include "TandorReview/HistoryJournal.hpp"
@@ -79,17 +84,6 @@ class MainWindowTest : public testing::MainWindowFixture {
     std::string route() const {
         return item("content")->property("route").toString().toStdString();
     }
-
-    // The History tab lies beyond the strip's trailing edge at the default
-    // width: the trailing chevron scrolls it into view.
-    void clickHistoryTab() {
-        auto* chevron = item("trailingChevron");
-        while (chevron->isVisible()) {
-            click(chevron);
-            QTest::qWait(300);
-        }
-        click(item("tab:History"));
-    }
 };
 
 TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan900By560) {
@@ -103,8 +97,7 @@ TEST_F(MainWindowTest, BeforeTheFirstScanTheTabStripAndTheWelcomeShowWithoutAHea
     EXPECT_TRUE(item("viewTabBar")->isVisible());
     EXPECT_TRUE(item("pilePanel")->isVisible());
     // History shows at once, whatever the phase.
-    clickHistoryTab();
-    EXPECT_TRUE(item("leadingChevron")->isVisible());
+    click(item("tab:History"));
     EXPECT_EQ(route(), "history");
     click(item("tab:Categories"));
     EXPECT_EQ(route(), "emptyState");
@@ -139,7 +132,7 @@ TEST_F(MainWindowTest, TheWelcomesButtonScansTheHomeFolderIntoTheResults) {
     click(item("tab:Swipe"));
     EXPECT_EQ(route(), "swipe");
     EXPECT_NE(item("swipeView"), nullptr);
-    clickHistoryTab();
+    click(item("tab:History"));
     EXPECT_EQ(route(), "history");
     EXPECT_FALSE(item("summaryHeader")->isVisible());
 }
@@ -241,6 +234,86 @@ TEST_F(MainWindowTest, AFailedScanShowsItsMessageInPlaceOfTheContent) {
     EXPECT_TRUE(item("scanButton")->isEnabled());
 }
 
+// The item's outline in the window.
+QRectF sceneRect(QQuickItem* item) {
+    return {item->mapToScene({0, 0}), item->size()};
+}
+
+TEST_F(MainWindowTest, ThePileTipStaysOverThePilePanel) {
+    auto* panel = item("pilePanel");
+    auto* tip = panel->findChild<QObject*>(QStringLiteral("pileTip"));
+    ASSERT_NE(tip, nullptr);
+    for (const QSize size : {QSize(1100, 720), QSize(900, 560), QSize(1600, 1000)}) {
+        window->resize(size);
+        QTest::qWait(100);
+        ASSERT_TRUE(tip->property("visible").toBool());
+        const QRectF shown = sceneRect(tip->property("background").value<QQuickItem*>());
+        EXPECT_TRUE(sceneRect(panel).contains(shown))
+            << size.width() << "x" << size.height() << ": the tip spans " << shown.left() << " to "
+            << shown.right() << ", the panel " << sceneRect(panel).left() << " to "
+            << sceneRect(panel).right();
+    }
+}
+
+// The help button's tooltip does not cover the menu it opened.
+TEST_F(MainWindowTest, TheHelpButtonsTooltipGoesWhenItsMenuOpens) {
+    auto* help = item("helpAndLanguageButton");
+    auto* overlay = window->contentItem();
+    const auto tooltip = [&] {
+        return itemWithText(overlay, QStringLiteral("Tutorial and language"));
+    };
+    QTest::mouseMove(window, help->mapToScene({help->width() / 2, help->height() / 2}).toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tooltip() != nullptr; }, 2000));
+    click(help);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return itemWithText(overlay, QStringLiteral("Tandor Tutorial")) != nullptr; }, 2000));
+    QTest::qWait(1000);  // past the tooltip's delay
+    EXPECT_EQ(tooltip(), nullptr);
+}
+
+// The folder dialog opens in the home; "Use This Folder" answers with the
+// folder it shows, not the child highlighted in it; the next one opens there.
+TEST_F(MainWindowTest, TheFolderDialogAnswersWithTheFolderItShows) {
+    std::filesystem::create_directories(home / "Documents/Taxes");
+    auto* chooser =
+        qobject_cast<DialogFolderChooser*>(model.swipe()->sorting()->folderChooserObject());
+    ASSERT_NE(chooser, nullptr);
+    std::optional<std::string> answer;
+    const auto ask = [&] {
+        chooser->choose(QStringLiteral("Use This Folder"),
+                        [&](std::optional<std::string> path) { answer = std::move(path); });
+    };
+    // The dialog shows in the window's overlay, among its items.
+    auto* overlay = window->contentItem();
+    // A row of the dialog's list, once the folder has been read.
+    const auto row = [&](const char* name) {
+        QQuickItem* found = nullptr;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                found = testing::firstVisibleItemWith(overlay, "fileName", QString::fromUtf8(name));
+                return found != nullptr;
+            },
+            5000));
+        QTest::qWait(300);  // the dialog's opening transition
+        return found;
+    };
+
+    ask();
+    QQuickItem* documents = row("Documents");
+    ASSERT_NE(documents, nullptr);
+    QTest::mouseDClick(
+        window, Qt::LeftButton, {},
+        documents->mapToScene({documents->width() / 2, documents->height() / 2}).toPoint());
+    ASSERT_NE(row("Taxes"), nullptr);
+    click(itemWithText(overlay, QStringLiteral("Use This Folder")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 2000));
+    EXPECT_EQ(*answer, home / "Documents");
+
+    ask();
+    EXPECT_NE(row("Taxes"), nullptr);
+    QTest::keyClick(window, Qt::Key_Escape);
+}
+
 TEST_F(MainWindowTest, TheHelpMenusTutorialItemWritesTutorialOpen) {
     click(testing::menuBarEntry(window, QStringLiteral("Help")));
     auto* tutorial = item("tutorialMenuItem");
@@ -275,12 +348,23 @@ TEST_F(MainWindowTest, TheSettingsWindowStoresTheLanguageAndOffersTheRelaunch) {
     click(italian);
     EXPECT_EQ(QSettings().value("tandorLanguage").toString(), QStringLiteral("it"));
 
-    auto* dialog = settingsWindow->findChild<QObject*>(QStringLiteral("relaunchDialog"));
+    // The offer to restart shows in the main window, in place of the Settings
+    // window, which is too small to hold it.
+    EXPECT_EQ(settingsWindow->findChild<QObject*>(QStringLiteral("relaunchDialog")), nullptr);
+    auto* dialog = window->findChild<QObject*>(QStringLiteral("relaunchDialog"));
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->property("opened").toBool(); }, 2000));
+    EXPECT_FALSE(settingsWindow->isVisible());
     QMetaObject::invokeMethod(dialog, "accept");
     ShellSettings::setRelauncher({});
     EXPECT_GE(relaunches, 1);
+}
+
+TEST_F(MainWindowTest, CtrlCommaOpensTheSettingsWindow) {
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    auto* settingsWindow = window->findChild<QQuickWindow*>(QStringLiteral("settingsWindow"));
+    ASSERT_NE(settingsWindow, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(settingsWindow));
     settingsWindow->close();
 }
 
@@ -360,6 +444,81 @@ TEST_F(PendingRecoveryTest, TheWindowShowsFirstAndTheHistoryWaitsForTheRecovery)
     EXPECT_TRUE(item("historyList")->isVisible());
     EXPECT_EQ(CleanupHistory(CleanupHistory::defaultURL()).records().size(), 1U);
 }
+
+// The main window in one language, for its tab strip.
+class TabStripTest : public testing::MainWindowFixture,
+                     public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        ui::Texts::setLanguage(QString::fromUtf8(GetParam()));
+        ASSERT_NO_FATAL_FAILURE(loadWindow());
+    }
+
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        ui::Texts::setLanguage(QStringLiteral("en"));
+    }
+
+    QQuickItem* item(const QString& name) const { return findItem(window->contentItem(), name); }
+
+    QStringList titles() const {
+        QStringList found;
+        for (const QVariant& tab : item("viewTabBar")->property("tabs").toList()) {
+            found.append(tab.toMap().value(QStringLiteral("title")).toString());
+        }
+        return found;
+    }
+
+    // Where a tab can be read and clicked: the strip, less the chevrons shown
+    // over its ends.
+    QRectF openArea() const {
+        QQuickItem* bar = item("viewTabBar");
+        QRectF area = sceneRect(bar);
+        if (auto* leading = item("leadingChevron"); leading->isVisible()) {
+            area.setLeft(sceneRect(leading).right());
+        }
+        if (auto* trailing = item("trailingChevron"); trailing->isVisible()) {
+            area.setRight(sceneRect(trailing).left());
+        }
+        return area;
+    }
+
+    // Fails for a tab that lies outside the open area once the strip has
+    // scrolled.
+    void expectShown(const QString& title) const {
+        const auto button = [&] { return sceneRect(item(QStringLiteral("tab:") + title)); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return openArea().contains(button()); }, 2000))
+            << title.toStdString() << " spans " << button().left() << " to " << button().right()
+            << " in a strip open from " << openArea().left() << " to " << openArea().right();
+    }
+
+    void select(const QString& title) { testing::showTab(window, title); }
+};
+
+TEST_P(TabStripTest, EveryTabShowsAtTheDefaultSize) {
+    ASSERT_EQ(window->size(), QSize(1100, 720));
+    for (const QString& title : titles()) {
+        expectShown(title);
+    }
+}
+
+TEST_P(TabStripTest, TheSelectedTabShowsAtTheMinimumSize) {
+    window->resize(900, 560);
+    for (const QString& title : titles()) {
+        select(title);
+        expectShown(title);
+    }
+    // Made narrow while the last tab is selected: it stays in view.
+    window->resize(1100, 720);
+    select(titles().last());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return item("viewTabBar")->property("contentX").toDouble() == 0; }, 2000));
+    window->resize(900, 560);
+    expectShown(titles().last());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TabStripTest, ::testing::Values("en", "it"));
 
 // The relaunch stores where the main window is; the next main window takes
 // that place once, and only when it fits on a screen that is present.

@@ -416,6 +416,21 @@ TEST_F(SwipeTabTest, TheTutorialReturnsUntilFinishedAndSkipIsInertOnTheLastPage)
     EXPECT_EQ(only("tutorialNext"), nullptr);
 }
 
+// One thing to read at a time: the keys tip waits for the tutorial to finish.
+TEST_F(SwipeTabTest, TheKeysTipWaitsForTheTutorial) {
+    review->setTutorialSeen(false);
+    startDownloads();
+    ASSERT_NE(only("tutorialNext"), nullptr);
+    auto* tip = only("swipeView")->findChild<QObject*>(QStringLiteral("keysTip"));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_FALSE(tip->property("visible").toBool());
+    for (int page = 0; page < 3; ++page) {
+        click(only("tutorialNext"));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return only("tutorialNext") == nullptr; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->property("visible").toBool(); }, 2000));
+}
+
 // In a short picker the tiles follow the scrolling: scrolled to the end, a
 // tile of the first row goes, and the first row is whole again when scrolled
 // back.

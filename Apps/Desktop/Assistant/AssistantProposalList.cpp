@@ -15,9 +15,34 @@ bool AssistantProposalList::setProposals(std::vector<AssistantProposal> proposal
     if (proposals == proposals_) {
         return false;
     }
-    beginResetModel();
-    proposals_ = std::move(proposals);
-    endResetModel();
+    if (!removeAllBut(proposals)) {
+        beginResetModel();
+        proposals_ = std::move(proposals);
+        endResetModel();
+    }
+    return true;
+}
+
+bool AssistantProposalList::removeAllBut(const std::vector<AssistantProposal>& kept) {
+    std::vector<bool> keeps(proposals_.size(), false);
+    std::size_t next = 0;
+    for (std::size_t row = 0; row < proposals_.size() && next < kept.size(); ++row) {
+        if (proposals_[row] == kept[next]) {
+            keeps[row] = true;
+            ++next;
+        }
+    }
+    if (next < kept.size()) {
+        return false;
+    }
+    for (std::size_t row = proposals_.size(); row-- > 0;) {
+        if (!keeps[row]) {
+            const int index = static_cast<int>(row);
+            beginRemoveRows({}, index, index);
+            proposals_.erase(proposals_.begin() + static_cast<std::ptrdiff_t>(row));
+            endRemoveRows();
+        }
+    }
     return true;
 }
 

@@ -26,8 +26,10 @@ class AssistantProposalList : public QAbstractListModel {
 
     void setHome(std::string home) { home_ = std::move(home); }
     const std::vector<AssistantProposal>& proposals() const { return proposals_; }
-    // Resets the list only when it differs from the one shown, so that a
-    // refresh that finds nothing new costs the view nothing. True when reset.
+    // Changes the list only when it differs from the one shown, so that a
+    // refresh that finds nothing new costs the view nothing; a list that only
+    // lacks some rows removes them, so that the view keeps its place. True
+    // when changed.
     bool setProposals(std::vector<AssistantProposal> proposals);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -35,6 +37,10 @@ class AssistantProposalList : public QAbstractListModel {
     QHash<int, QByteArray> roleNames() const override;
 
   private:
+    // Removes the rows missing from kept when kept is the list without them;
+    // false, changing nothing, otherwise.
+    bool removeAllBut(const std::vector<AssistantProposal>& kept);
+
     std::string home_;
     std::vector<AssistantProposal> proposals_;
 };

@@ -252,8 +252,15 @@ Popup {
                         ListView {
                             id: proposalList
                             objectName: "proposalList"
+                            // Once a row is acted on, the list keeps its height
+                            // while the sheet is open: every control around it
+                            // stays where it was, under the pointer.
+                            property real heldHeight: 0
+                            function hold() {
+                                heldHeight = height
+                            }
                             Layout.fillWidth: true
-                            Layout.preferredHeight: Math.min(contentHeight, 360)
+                            Layout.preferredHeight: Math.max(heldHeight, Math.min(contentHeight, 360))
                             visible: assistant.proposalCount > 0
                             clip: true
                             interactive: contentHeight > height
@@ -316,7 +323,10 @@ Popup {
                                         ToolTip.text: Texts.tr("Add to pile")
                                         ToolTip.delay: 600
                                         contentItem: SymbolIcon { name: "tray.and.arrow.down"; size: 16 }
-                                        onClicked: assistant.addToPile(proposal.index)
+                                        onClicked: {
+                                            proposalList.hold()
+                                            assistant.addToPile(proposal.index)
+                                        }
                                     }
                                     ToolButton {
                                         objectName: "ignoreProposal"
@@ -326,7 +336,10 @@ Popup {
                                         ToolTip.text: Texts.tr("Ignore")
                                         ToolTip.delay: 600
                                         contentItem: SymbolIcon { name: "xmark.circle"; size: 16 }
-                                        onClicked: assistant.ignore(proposal.index)
+                                        onClicked: {
+                                            proposalList.hold()
+                                            assistant.ignore(proposal.index)
+                                        }
                                     }
                                 }
                                 Rectangle {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Browse/FileManagerReveal.hpp"
 #include "Browse/FolderListModel.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/IcicleLayout.hpp"
@@ -182,6 +183,38 @@ void BrowseState::tap(const IcicleCell& cell) {
         openFolder(cell.path);
     } else {
         setHovered(cell.id);
+    }
+}
+
+const IcicleCell* BrowseState::itemCell(int cell) const {
+    if (cell < 0 || static_cast<std::size_t>(cell) >= cells_.size()) {
+        return nullptr;
+    }
+    const IcicleCell& found = cells_[static_cast<std::size_t>(cell)];
+    return found.kind.isSmallerItems ? nullptr : &found;
+}
+
+bool BrowseState::cellInPile(int cell) const {
+    const IcicleCell* item = itemCell(cell);
+    return item != nullptr && scanModel_ != nullptr && scanModel_->pile().contains(item->path);
+}
+
+bool BrowseState::cellIsProtected(int cell) const {
+    const IcicleCell* item = itemCell(cell);
+    return item != nullptr && ScanModel::isProtected(item->path);
+}
+
+bool BrowseState::addCellToPile(int cell) {
+    const IcicleCell* item = itemCell(cell);
+    if (item == nullptr || scanModel_ == nullptr) {
+        return false;
+    }
+    return scanModel_->addToPile({item->path, item->bytes, std::nullopt});
+}
+
+void BrowseState::showCellInFileManager(int cell) {
+    if (const IcicleCell* item = itemCell(cell)) {
+        FileManagerReveal::reveal(item->path);
     }
 }
 

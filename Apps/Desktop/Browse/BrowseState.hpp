@@ -84,6 +84,14 @@ class BrowseState : public QObject {
     static QString shareText(std::int64_t bytes, std::int64_t focusBytes);
     static QString details(const IcicleCell& cell, std::int64_t focusBytes);
 
+    // The menu of the map cell at this index (in cells()) of an item: exactly
+    // this path is on the pile; the pile refuses it; put it on the pile; show
+    // it in the file manager. An index that names no item does nothing.
+    Q_INVOKABLE bool cellInPile(int cell) const;
+    Q_INVOKABLE bool cellIsProtected(int cell) const;
+    Q_INVOKABLE bool addCellToPile(int cell);
+    Q_INVOKABLE void showCellInFileManager(int cell);
+
     Q_INVOKABLE void openCrumb(int index);
     // One step back up the open folders.
     Q_INVOKABLE void goBack();
@@ -106,6 +114,8 @@ class BrowseState : public QObject {
     // The same tree with fewer items: the open folders and the highlight that
     // are still there stay.
     void keepBrowsing(FileNodePtr root);
+    // The cell at this index when it stands for one item (not smaller items).
+    const IcicleCell* itemCell(int cell) const;
 
     QPointer<ScanModel> scanModel_;
     QMetaObject::Connection resultsConnection_;

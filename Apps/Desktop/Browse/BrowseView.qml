@@ -52,6 +52,7 @@ Item {
 
                 DiskMapItem {
                     id: map
+                    objectName: "diskMap"
                     anchors.fill: parent
                     anchors.margins: 8
                     browse: state
@@ -68,6 +69,22 @@ Item {
                     ToolTip.visible: mapHover.hovered
                     ToolTip.delay: 1000
                     ToolTip.text: Texts.tr("Click a folder to open it, click the top row to go up")
+
+                    onMenuRequested: cell => {
+                        cellMenu.cell = cell
+                        cellMenu.inPile = state.cellInPile(cell)
+                        cellMenu.isProtected = state.cellIsProtected(cell)
+                        cellMenu.popup()
+                    }
+
+                    NodeMenu {
+                        id: cellMenu
+                        objectName: "cellMenu"
+                        // The index of the cell in the browser's cells.
+                        property int cell: -1
+                        onAddToPile: state.addCellToPile(cell)
+                        onShowInFileManager: state.showCellInFileManager(cell)
+                    }
                 }
             }
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "Browse/BrowseState.hpp"
 #include "Browse/DiskMapGeometry.hpp"
@@ -39,7 +40,7 @@ QString labelName(const IcicleCell& cell) {
 
 DiskMapItem::DiskMapItem(QQuickItem* parent) : QQuickPaintedItem(parent) {
     setAcceptHoverEvents(true);
-    setAcceptedMouseButtons(Qt::LeftButton);
+    setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
     setAntialiasing(true);
 }
 
@@ -155,8 +156,16 @@ void DiskMapItem::mouseReleaseEvent(QMouseEvent* event) {
     if (browse_ == nullptr || !contains(event->position())) {
         return;
     }
-    if (const auto cell = cellAt(event->position())) {
+    const auto cell = cellAt(event->position());
+    if (!cell) {
+        return;
+    }
+    if (event->button() != Qt::RightButton) {
         browse_->tap(*cell);
+    } else if (!cell->kind.isSmallerItems) {
+        const auto& cells = browse_->cells();
+        emit menuRequested(
+            static_cast<int>(std::find(cells.begin(), cells.end(), *cell) - cells.begin()));
     }
 }
 

@@ -14,7 +14,8 @@ namespace tandor {
 class BrowseState;
 
 // Paints the browser's icicle cells as rows of rounded bars, one row per depth,
-// the focus on top; reports hover and clicks to the BrowseState.
+// the focus on top; reports hover and clicks to the BrowseState, and asks for
+// an item's menu on a right click.
 class DiskMapItem : public QQuickPaintedItem {
     Q_OBJECT
     QML_ELEMENT
@@ -43,6 +44,9 @@ class DiskMapItem : public QQuickPaintedItem {
   signals:
     void browseChanged();
     void colorsChanged();
+    // A right click on the cell at this index of the browser's cells, one
+    // that stands for an item.
+    void menuRequested(int cell);
 
   protected:
     void hoverEnterEvent(QHoverEvent* event) override;

@@ -22,6 +22,7 @@ ItemDelegate {
     required property bool inPile
     required property bool isProtected
 
+    objectName: "folderRow"
     hoverEnabled: true
     padding: 6
     leftPadding: 12
@@ -40,23 +41,21 @@ ItemDelegate {
     }
     onClicked: row.folder.open(row.index)
 
-    TapHandler {
+    // Takes the right button's press for itself: the row, a button, would
+    // take a right click for a click and open the folder.
+    MouseArea {
+        anchors.fill: parent
         acceptedButtons: Qt.RightButton
-        onTapped: menu.popup()
+        onClicked: menu.popup()
     }
 
-    Menu {
+    NodeMenu {
         id: menu
-        MenuItem {
-            text: row.isProtected ? Texts.tr("Tandor never moves this to the Trash.")
-                                  : row.inPile ? Texts.tr("In Pile") : Texts.tr("Add to Pile")
-            enabled: !row.inPile && !row.isProtected
-            onTriggered: row.folder.addToPile(row.index)
-        }
-        MenuItem {
-            text: Texts.tr("Show in File Manager")
-            onTriggered: row.folder.showInFileManager(row.index)
-        }
+        objectName: "rowMenu"
+        inPile: row.inPile
+        isProtected: row.isProtected
+        onAddToPile: row.folder.addToPile(row.index)
+        onShowInFileManager: row.folder.showInFileManager(row.index)
     }
 
     contentItem: RowLayout {

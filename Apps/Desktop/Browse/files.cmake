@@ -16,4 +16,5 @@ list(APPEND TANDOR_UI_QML
   Browse/BrowseBar.qml
   Browse/FolderView.qml
   Browse/FolderRow.qml
+  Browse/NodeMenu.qml
 )

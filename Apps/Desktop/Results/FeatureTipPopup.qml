@@ -15,11 +15,24 @@ Popup {
     property bool show: false
 
     property bool placeAbove: false
+    // When set, the tip stays within this item's width (the panel it
+    // explains), its arrow still at the control.
+    property Item within: null
+
+    // The x that centres the tip on the target, moved inside `within`. The
+    // arguments name what moves the target or `within`, so the binding follows.
+    function placedX(targetX, targetWidth, withinWidth) {
+        const centred = (targetWidth - width) / 2
+        if (!within)
+            return centred
+        const left = target.mapFromItem(within, 0, 0).x + margins
+        return Math.max(left, Math.min(centred, left + withinWidth - 2 * margins - width))
+    }
 
     parent: target
-    x: target ? (target.width - width) / 2 : 0
+    x: target ? placedX(target.x, target.width, within ? within.width : 0) : 0
     y: !target ? 0 : placeAbove ? -implicitHeight - 8 : target.height + 8
-    width: 280
+    width: within ? Math.min(280, within.width - 2 * margins) : 280
     padding: 12
     closePolicy: Popup.NoAutoClose
     // Kept inside the window even when the control sits at its bottom edge.
@@ -31,7 +44,10 @@ Popup {
             id: arrow
             width: 16
             height: 8
-            x: (parent.width - width) / 2
+            // Under the target's centre, clear of the rounded corners.
+            x: popup.target ? Math.max(box.radius, Math.min(popup.target.width / 2 - popup.x - width / 2,
+                                                            parent.width - box.radius - width))
+                            : (parent.width - width) / 2
             y: popup.placeAbove ? parent.height : -height
             rotation: popup.placeAbove ? 180 : 0
             onPaint: {

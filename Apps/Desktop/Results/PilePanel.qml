@@ -140,8 +140,10 @@ Item {
     }
 
     FeatureTipPopup {
+        objectName: "pileTip"
         tip: pileTip
         target: trashButton
+        within: panel
         placeAbove: true
         // Not over the launch splash: the tip waits until the window shows the
         // content (a window without a splash has no such property).

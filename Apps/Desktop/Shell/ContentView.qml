@@ -14,6 +14,8 @@ Item {
     // The shared scan model (the singleton unless a test gives another).
     property ScanModel scanModel: ScanModel
     readonly property alias state: viewModel
+    // Also asked for by the Settings window, which is too small to hold it.
+    readonly property alias relaunchDialog: relaunchDialog
 
     ContentViewModel {
         id: viewModel
@@ -103,7 +105,9 @@ Item {
                 objectName: "helpAndLanguageButton"
                 symbol: "questionmark.circle"
                 text: Texts.tr("Help and language")
-                ToolTip.visible: hovered
+                hoverEnabled: true
+                // Not over the open menu's first item.
+                ToolTip.visible: hovered && !helpMenu.visible
                 ToolTip.text: Texts.tr("Tutorial and language")
                 ToolTip.delay: 600
                 onClicked: helpMenu.open()

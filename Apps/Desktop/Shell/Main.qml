@@ -47,12 +47,14 @@ ApplicationWindow {
         }
     }
 
+    // Spelled out: the platform's Preferences key is unbound on X11.
     Shortcut {
-        sequence: StandardKey.Preferences
+        sequence: "Ctrl+,"
         onActivated: settings.show()
     }
 
     ContentView {
+        id: contentView
         objectName: "contentView"
         anchors.fill: parent
     }
@@ -75,7 +77,8 @@ ApplicationWindow {
 
         function show() {
             if (item === null) {
-                setSource(Qt.resolvedUrl("SettingsWindow.qml"))
+                setSource(Qt.resolvedUrl("SettingsWindow.qml"),
+                          {relaunchDialog: contentView.relaunchDialog})
             }
             item.show()
         }

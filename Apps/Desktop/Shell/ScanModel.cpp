@@ -165,7 +165,7 @@ const ReviewPile& ScanModel::pile() const {
 }
 
 bool ScanModel::addToPile(ReviewPile::Entry entry) {
-    const bool added = addEntryKeepingAbsorbed(std::move(entry));
+    const bool added = addEntryKeepingAbsorbed(std::move(entry), ++lastAction_);
     if (added) {
         announcePileChange();
     }
@@ -173,9 +173,11 @@ bool ScanModel::addToPile(ReviewPile::Entry entry) {
 }
 
 void ScanModel::addSuggestionToPile(const Suggestion& suggestion) {
+    const std::uint64_t action = ++lastAction_;
     bool added = false;
     for (const auto& item : suggestion.items) {
-        added = addEntryKeepingAbsorbed({item.path, item.bytes, suggestion.ruleID}) || added;
+        added =
+            addEntryKeepingAbsorbed({item.path, item.bytes, suggestion.ruleID}, action) || added;
     }
     if (added) {
         announcePileChange();
@@ -186,7 +188,7 @@ bool ScanModel::isProtected(const std::string& path) {
     return protectedPlaces::refusal(path).has_value();
 }
 
-bool ScanModel::addEntryKeepingAbsorbed(ReviewPile::Entry entry) {
+bool ScanModel::addEntryKeepingAbsorbed(ReviewPile::Entry entry, std::uint64_t action) {
     if (isProtected(entry.path)) {
         return false;
     }
@@ -198,7 +200,7 @@ bool ScanModel::addEntryKeepingAbsorbed(ReviewPile::Entry entry) {
     if (!pile_.add(std::move(entry))) {
         return false;
     }
-    absorbedByAddition_[path] = std::move(inside);
+    additions_[path] = {std::move(inside), action};
     return true;
 }
 
@@ -209,19 +211,48 @@ void ScanModel::removeFromPile(const std::string& path) {
     }
 }
 
+std::uint64_t ScanModel::actionOf(const std::string& path) const {
+    const auto addition = additions_.find(path);
+    return addition == additions_.end() ? 0 : addition->second.action;
+}
+
+std::vector<std::string> ScanModel::lastActionPaths() const {
+    const auto& entries = pile_.entries();
+    if (entries.empty()) {
+        return {};
+    }
+    const std::uint64_t action = actionOf(entries.back().path);
+    std::vector<std::string> paths{entries.back().path};
+    for (auto entry = std::next(entries.rbegin());
+         action != 0 && entry != entries.rend() && actionOf(entry->path) == action; ++entry) {
+        paths.push_back(entry->path);
+    }
+    return paths;
+}
+
 void ScanModel::undoLastPileAddition() {
-    const std::optional<ReviewPile::Entry> undone = pile_.undoLast();
-    if (!undone) {
+    const std::vector<std::string> undone = lastActionPaths();
+    if (undone.empty()) {
         return;
     }
-    // The picks the undone folder absorbed come back, each with what it had
-    // absorbed in turn, so a second undo can go one step further.
-    const auto absorbed = absorbedByAddition_.find(undone->path);
-    if (absorbed != absorbedByAddition_.end()) {
-        for (const auto& entry : absorbed->second) {
-            pile_.add(entry);
+    const std::uint64_t action = actionOf(undone.front());
+    for (const auto& path : undone) {
+        pile_.remove(path);
+    }
+    // The picks the undone items absorbed come back, each with what it had
+    // absorbed in turn, so a second undo can go one step further; a pick of
+    // the undone action itself stays off.
+    for (auto path = undone.rbegin(); path != undone.rend(); ++path) {
+        const auto addition = additions_.find(*path);
+        if (addition == additions_.end()) {
+            continue;
         }
-        absorbedByAddition_.erase(absorbed);
+        for (const auto& entry : addition->second.absorbed) {
+            if (action == 0 || actionOf(entry.path) != action) {
+                pile_.add(entry);
+            }
+        }
+        additions_.erase(addition);
     }
     announcePileChange();
 }
@@ -242,7 +273,7 @@ void ScanModel::changePile(const std::function<void(ReviewPile&)>& change) {
                 absorbed.push_back(old);
             }
         }
-        absorbedByAddition_[entry.path] = std::move(absorbed);
+        additions_[entry.path] = {std::move(absorbed), ++lastAction_};
     }
     announcePileChange();
 }
@@ -439,7 +470,7 @@ void ScanModel::commitPile() {
     }
     movedSinceScan_.insert(moved.begin(), moved.end());
     lastMovedPaths_ = std::move(moved);
-    std::erase_if(absorbedByAddition_, [&](const auto& addition) {
+    std::erase_if(additions_, [&](const auto& addition) {
         return PileCommit::isCovered(addition.first, lastMovedPaths_);
     });
     if (!result.moved.empty()) {

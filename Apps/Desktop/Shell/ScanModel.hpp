@@ -226,8 +226,13 @@ class ScanModel : public QObject {
     void applyProgress(std::uint64_t generation, const ScanProgress& progress);
     void publishResults(std::uint64_t generation, HomeScan::Outcome outcome);
     void publishFailure(std::uint64_t generation, const QString& message);
-    // Adds entry to the pile and remembers what it absorbed; no signal.
-    bool addEntryKeepingAbsorbed(ReviewPile::Entry entry);
+    // Adds entry to the pile as part of the user action `action` and remembers
+    // what it absorbed; no signal.
+    bool addEntryKeepingAbsorbed(ReviewPile::Entry entry, std::uint64_t action);
+    // The action that added the entry at path; 0 when unknown.
+    std::uint64_t actionOf(const std::string& path) const;
+    // The paths at the end of the pile that the last action added, last first.
+    std::vector<std::string> lastActionPaths() const;
     // Emits pileChanged now, or once at the end of the open batches.
     void announcePileChange();
     void setLastCommitMessage(const QString& message);
@@ -250,9 +255,15 @@ class ScanModel : public QObject {
     int pileBatches_ = 0;
     bool pileChangeHeld_ = false;
     SwipeModel* swipe_;
-    // For each path added to the pile, the entries inside it that the addition
-    // dropped; undoing the addition puts them back.
-    std::map<std::string, std::vector<ReviewPile::Entry>> absorbedByAddition_;
+    // How an entry came onto the pile: the entries inside it that its
+    // addition dropped, which Undo puts back, and the user action it was part
+    // of, which Undo takes back whole (one suggestion is one action).
+    struct Addition {
+        std::vector<ReviewPile::Entry> absorbed;
+        std::uint64_t action = 0;
+    };
+    std::map<std::string, Addition> additions_;
+    std::uint64_t lastAction_ = 0;
     QString lastCommitMessage_;
     bool recoveringHistory_ = false;
     std::map<std::string, CommitResult::Failure, std::less<>> pileFailures_;

@@ -9,6 +9,10 @@ import Tandor.Shared
 ApplicationWindow {
     id: settingsWindow
 
+    // The main window's offer to restart after a new language. The window
+    // closes when it opens: it would hide the dialog behind it.
+    property RelaunchDialog relaunchDialog: null
+
     objectName: "settingsWindow"
     title: Texts.tr("Settings")
     width: 360
@@ -29,7 +33,7 @@ ApplicationWindow {
 
         LanguagePicker {
             Layout.fillWidth: true
-            relaunchDialog: relaunch
+            relaunchDialog: settingsWindow.relaunchDialog
         }
 
         Switch {
@@ -41,7 +45,10 @@ ApplicationWindow {
         }
     }
 
-    RelaunchDialog {
-        id: relaunch
+    Connections {
+        target: settingsWindow.relaunchDialog
+        function onAboutToShow() {
+            settingsWindow.close()
+        }
     }
 }

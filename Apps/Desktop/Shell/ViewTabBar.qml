@@ -8,6 +8,9 @@ import Tandor.Shared
 // capsule per tab in one row that scrolls sideways when the pane is too
 // narrow; a side where buttons lie hidden fades out and carries a chevron
 // that scrolls them into view. The owner keeps the selection.
+//
+// A row that would not fit whole drops the symbols and some padding first,
+// so that every tab shows at the usual window size.
 Item {
     id: bar
 
@@ -19,8 +22,25 @@ Item {
     signal selected(string title)
 
     readonly property alias contentX: strip.contentX
+    // The row with symbols would not fit: titles only, closer together.
+    readonly property bool compact: roomyWidth() > strip.width
 
     implicitHeight: strip.height + 5
+
+    FontMetrics {
+        id: titleMetrics
+        font.pixelSize: 13
+        font.weight: Font.DemiBold
+    }
+
+    // The strip's content width with symbols and the full padding, from the
+    // titles alone (the row's own width follows `compact`).
+    function roomyWidth() {
+        let width = 2 * 12 + Math.max(0, tabs.length - 1) * 6
+        for (const tab of tabs)
+            width += Math.ceil(titleMetrics.advanceWidth(Texts.tr(tab.title))) + 2 * 12 + 14 + 6
+        return width
+    }
 
     ViewTabBarEdges {
         id: edges
@@ -52,8 +72,10 @@ Item {
         return null
     }
 
-    // A newly selected tab scrolls into view (once the row is laid out).
+    // A newly selected tab scrolls into view (once the row is laid out), and
+    // stays in view when the strip narrows.
     onSelectionChanged: Qt.callLater(revealSelection)
+    onWidthChanged: Qt.callLater(revealSelection)
 
     function revealSelection() {
         const button = buttonOf(selection)
@@ -95,7 +117,7 @@ Item {
             id: row
             x: 12
             y: 5
-            spacing: 6
+            spacing: bar.compact ? 4 : 6
 
             Repeater {
                 id: buttons
@@ -109,8 +131,8 @@ Item {
                     readonly property bool isSelection: title === bar.selection
 
                     objectName: "tab:" + title
-                    leftPadding: 12
-                    rightPadding: 12
+                    leftPadding: bar.compact ? 8 : 12
+                    rightPadding: bar.compact ? 8 : 12
                     topPadding: 6
                     bottomPadding: 6
                     hoverEnabled: true
@@ -134,6 +156,7 @@ Item {
                     contentItem: Row {
                         spacing: 6
                         TabIcon {
+                            visible: !bar.compact
                             anchors.verticalCenter: parent.verticalCenter
                             name: button.modelData.symbol
                             size: 14

@@ -1,5 +1,6 @@
 #include "Sorting/DialogFolderChooser.hpp"
 
+#include <QDir>
 #include <QFile>
 #include <QJSEngine>
 
@@ -17,11 +18,16 @@ void DialogFolderChooser::choose(const QString& prompt, Done done) {
     emit requested();
 }
 
+QUrl DialogFolderChooser::startFolder() const {
+    return lastFolder_.isEmpty() ? QUrl::fromLocalFile(QDir::homePath()) : lastFolder_;
+}
+
 void DialogFolderChooser::accept(const QUrl& folder) {
     if (!folder.isLocalFile()) {
         answer(std::nullopt);
         return;
     }
+    lastFolder_ = folder;
     answer(QFile::encodeName(folder.toLocalFile()).toStdString());
 }
 

@@ -19,12 +19,15 @@ class DialogFolderChooser : public QObject, public FolderChooser {
 
     // The title of the dialog's accepting button for the open request.
     Q_PROPERTY(QString prompt READ prompt NOTIFY requested)
+    // Where the dialog opens: the folder chosen last, else the home folder.
+    Q_PROPERTY(QUrl startFolder READ startFolder NOTIFY requested)
 
   public:
     explicit DialogFolderChooser(QObject* parent = nullptr);
 
     void choose(const QString& prompt, Done done) override;
     QString prompt() const { return prompt_; }
+    QUrl startFolder() const;
 
     // The folder the user chose; its path is taken from the URL's bytes.
     Q_INVOKABLE void accept(const QUrl& folder);
@@ -39,6 +42,7 @@ class DialogFolderChooser : public QObject, public FolderChooser {
 
     QString prompt_;
     Done done_;
+    QUrl lastFolder_;
 };
 
 }  // namespace tandor

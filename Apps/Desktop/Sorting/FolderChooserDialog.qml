@@ -14,6 +14,7 @@ Item {
             dialog.active = true
             dialog.item.chooser = host.chooser
             dialog.item.acceptLabel = host.chooser.prompt
+            dialog.item.currentFolder = host.chooser.startFolder
             dialog.item.open()
         }
     }

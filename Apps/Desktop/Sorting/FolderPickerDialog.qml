@@ -9,6 +9,8 @@ FolderDialog {
 
     property DialogFolderChooser chooser: null
 
-    onAccepted: dialog.chooser.accept(selectedFolder)
+    // The folder shown, as the accepting button ("Use This Folder") says;
+    // selectedFolder would be the highlighted child inside it.
+    onAccepted: dialog.chooser.accept(currentFolder)
     onRejected: dialog.chooser.cancel()
 }

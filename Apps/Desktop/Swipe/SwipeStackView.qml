@@ -425,11 +425,15 @@ Item {
         id: keysTip
         tip: FeatureTip.SwipeKeys
     }
+    // Only once the tutorial has been finished: one thing to read at a time
+    // (the tutorial opens after the stack, so its being open is known late).
     FeatureTipPopup {
+        objectName: "keysTip"
         tip: keysTip
         target: pileButton
         placeAbove: true
-        show: stack.visible && !keysTip.dismissed
+        show: stack.visible && !keysTip.dismissed && stack.review !== null
+              && stack.review.tutorialSeen && !tutorial.visible
     }
 
     // The top card's file, larger, with its name, size and type.
