@@ -8,7 +8,7 @@
 
 #include "Browse/BrowseState.hpp"
 #include "Browse/DiskMapGeometry.hpp"
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "Browse/FolderListModel.hpp"
 #include "SettingsFolder.hpp"
 #include "Shell/ScanModel.hpp"

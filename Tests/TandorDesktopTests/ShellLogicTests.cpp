@@ -12,7 +12,7 @@
 #include <tuple>
 
 #include "SettingsFolder.hpp"
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/CategoryBarModel.hpp"
 #include "Shell/ContentView.hpp"
 #include "Shell/ContentViewModel.hpp"

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "SettingsFolder.hpp"
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Sorting/FolderChooser.hpp"
 #include "Sorting/SortingModel.hpp"

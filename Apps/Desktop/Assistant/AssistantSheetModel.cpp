@@ -8,7 +8,7 @@
 #include <set>
 
 #include "Assistant/AssistantProposalFilter.hpp"
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "Browse/FolderListModel.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/IcicleLayout.hpp"

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "Browse/BrowseState.hpp"
-#include "Browse/FileManagerReveal.hpp"
-#include "Shell/BackgroundPool.hpp"
+#include "Support/FileManagerReveal.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorScanner/LastUsedText.hpp"
 #include "TandorScanner/RecentListOrAccessTimeReader.hpp"

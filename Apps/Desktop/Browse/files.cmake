@@ -7,8 +7,6 @@ list(APPEND TANDOR_UI_SOURCES
   Browse/BrowseState.cpp
   Browse/FolderListModel.hpp
   Browse/FolderListModel.cpp
-  Browse/FileManagerReveal.hpp
-  Browse/FileManagerReveal.cpp
 )
 list(APPEND TANDOR_UI_QML
   Browse/BrowseView.qml

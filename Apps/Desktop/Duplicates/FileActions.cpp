@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 
 namespace tandor {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "Shell/BackgroundPool.hpp"
-#include "Shell/PooledImageResponse.hpp"
+#include "Support/BackgroundPool.hpp"
+#include "Support/PooledImageResponse.hpp"
 #include "TandorDuplicates/ImageThumbnail.hpp"
 
 namespace tandor {

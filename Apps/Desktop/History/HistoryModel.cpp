@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <exception>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "History/RuleTitle.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorCore/Paths.hpp"

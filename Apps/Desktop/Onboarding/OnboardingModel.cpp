@@ -4,7 +4,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "TandorCore/SupportFolder.hpp"
 
 namespace tandor {

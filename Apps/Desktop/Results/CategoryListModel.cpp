@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Results/ResultsText.hpp"
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/HomeScan.hpp"
 
 namespace tandor {

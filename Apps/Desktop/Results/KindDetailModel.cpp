@@ -3,7 +3,7 @@
 #include <QVariantMap>
 #include <algorithm>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "Results/ResultsText.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorCore/CheckedMath.hpp"

@@ -16,7 +16,7 @@
 #include <limits>
 #include <memory>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/HomeScan.hpp"
 #include "Shell/PileCommit.hpp"
 #include "TandorAssistant/ProtectedPlaces.hpp"

@@ -4,8 +4,6 @@
 list(APPEND TANDOR_UI_SOURCES
   Shell/ApplicationEngine.hpp
   Shell/ApplicationEngine.cpp
-  Shell/BackgroundPool.hpp
-  Shell/BackgroundPool.cpp
   Shell/CategoryBarModel.hpp
   Shell/CategoryBarModel.cpp
   Shell/ContentView.hpp
@@ -16,8 +14,6 @@ list(APPEND TANDOR_UI_SOURCES
   Shell/HomeScan.cpp
   Shell/PileCommit.hpp
   Shell/PileCommit.cpp
-  Shell/PooledImageResponse.hpp
-  Shell/PooledImageResponse.cpp
   Shell/ScanModel.hpp
   Shell/ScanModel.cpp
   Shell/ShellSettings.hpp

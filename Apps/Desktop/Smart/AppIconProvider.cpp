@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "Shell/PooledImageResponse.hpp"
+#include "Support/PooledImageResponse.hpp"
 #include "Smart/AppIcon.hpp"
 
 namespace tandor {

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Smart/Explanations.hpp"
 #include "TandorShared/DisplayText.hpp"
 #include "TandorShared/Texts.hpp"

@@ -3,7 +3,7 @@
 #include <QCollator>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/PileCommit.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Smart/AppIconProvider.hpp"

@@ -2,7 +2,7 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "TandorScanner/LastUsedText.hpp"
 #include "TandorShared/DisplayText.hpp"

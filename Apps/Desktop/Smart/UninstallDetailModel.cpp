@@ -4,7 +4,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "Smart/AppIconProvider.hpp"
 #include "TandorApps/LeftoverFinder.hpp"

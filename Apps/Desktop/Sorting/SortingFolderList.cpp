@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "Sorting/SortingFolderText.hpp"
 #include "TandorCore/SupportFolder.hpp"
 #include "TandorReview/SortingStore.hpp"

@@ -18,7 +18,7 @@
 #include <unordered_set>
 #include <variant>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Sorting/DialogFolderChooser.hpp"
 #include "Sorting/SortingText.hpp"
 #include "TandorCore/Paths.hpp"

@@ -7,7 +7,7 @@
 #include <exception>
 #include <utility>
 
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "TandorCore/CheckedMath.hpp"
 #include "TandorReview/FileMover.hpp"
 #include "TandorReview/SwipeDeckBuilder.hpp"

@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 #include "Swipe/SwipeGesture.hpp"
 #include "Swipe/SwipeText.hpp"
 #include "Swipe/SwipeThumbnailProvider.hpp"

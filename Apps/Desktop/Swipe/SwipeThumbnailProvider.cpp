@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Shell/PooledImageResponse.hpp"
+#include "Support/PooledImageResponse.hpp"
 #include "TandorDuplicates/ImageThumbnail.hpp"
 #include "TandorShared/DisplayText.hpp"
 

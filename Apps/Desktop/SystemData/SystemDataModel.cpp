@@ -9,8 +9,8 @@
 #include <climits>
 #include <memory>
 
-#include "Browse/FileManagerReveal.hpp"
-#include "Shell/BackgroundPool.hpp"
+#include "Support/FileManagerReveal.hpp"
+#include "Support/BackgroundPool.hpp"
 #include "Shell/ScanModel.hpp"
 #include "SystemData/SystemDataText.hpp"
 #include "TandorCore/SupportFolder.hpp"

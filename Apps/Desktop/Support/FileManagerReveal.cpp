@@ -1,4 +1,4 @@
-#include "Browse/FileManagerReveal.hpp"
+#include "Support/FileManagerReveal.hpp"
 
 #include <QByteArray>
 #include <QDBusConnection>

@@ -1,4 +1,4 @@
-#include "Shell/BackgroundPool.hpp"
+#include "Support/BackgroundPool.hpp"
 
 #include <QCoreApplication>
 #include <mutex>

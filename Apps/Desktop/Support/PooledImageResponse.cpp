@@ -1,4 +1,4 @@
-#include "Shell/PooledImageResponse.hpp"
+#include "Support/PooledImageResponse.hpp"
 
 #include <utility>
 
