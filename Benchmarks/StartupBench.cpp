@@ -9,6 +9,7 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -22,6 +23,7 @@
 
 #include "Shell/ApplicationEngine.hpp"
 #include "Shell/ScanModel.hpp"
+#include "Shell/ShellSettings.hpp"
 
 Q_IMPORT_QML_PLUGIN(TandorPlugin)
 Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
@@ -38,10 +40,19 @@ Q_IMPORT_QML_PLUGIN(Tandor_SharedPlugin)
 // reports the frames drawn while pages slide: how long each took from the
 // start of its synchronisation to its swap, in wall time and in the drawing
 // thread's CPU time (median and 95th percentile).
+//
+// Last, one more process, with the software renderer that machines without a
+// GPU get, on the display the benchmark was given (xcb when DISPLAY is set),
+// shows the pre-scan welcome with its balloon moving, then scans its empty
+// home and stays on the result, and reports the CPU time the whole process
+// spends per second of wall time on each: the welcome, where only the balloon
+// moves, and the result, where nothing does. CPU time per wall second is what
+// a shared, loaded machine does not distort.
 namespace {
 
 constexpr auto childArgument = "--first-frame";
 constexpr auto tourArgument = "--tour-frames";
+constexpr auto idleArgument = "--idle-cpu";
 
 std::int64_t monotonicNanoseconds() {
     timespec now{};
@@ -196,6 +207,90 @@ int runTour(int argc, char** argv) {
     std::_Exit(0);
 }
 
+std::int64_t processCpuNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+// Counts the process's CPU time over a span of wall time.
+class CpuShare {
+  public:
+    void start() {
+        wallStart_ = monotonicNanoseconds();
+        cpuStart_ = processCpuNanoseconds();
+    }
+    // The process's CPU time per second of wall time since start().
+    double share() const {
+        return static_cast<double>(processCpuNanoseconds() - cpuStart_) /
+               static_cast<double>(monotonicNanoseconds() - wallStart_);
+    }
+
+  private:
+    std::int64_t wallStart_ = 0;
+    std::int64_t cpuStart_ = 0;
+};
+
+// Shows the pre-scan welcome (onboarding finished, no splash), then the
+// result of a scan of the empty home, each still for a while, and prints the
+// window's size and the CPU share of each, or fails when a screen did not show.
+int runIdle(int argc, char** argv) {
+    constexpr int settleMilliseconds = 2000;
+    constexpr int measureMilliseconds = 10'000;
+    QGuiApplication application(argc, argv);
+    prepareApplication();
+    QSettings().setValue(tandor::ShellSettings::didFinishOnboardingKey, true);
+    tandor::ScanModel model;
+    QQmlApplicationEngine engine;
+    tandor::ApplicationEngine::prepare(engine, model);
+    engine.load(QUrl(QStringLiteral("qrc:/Tandor/Shell/Main.qml")));
+    auto* window = engine.rootObjects().isEmpty()
+                       ? nullptr
+                       : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (window == nullptr) {
+        return 1;
+    }
+    window->setProperty("showSplash", false);
+
+    CpuShare span;
+    double emptyState = -1;
+    double afterScan = -1;
+    bool scanEnded = false;
+    QTimer::singleShot(settleMilliseconds, [&] {
+        if (findItem(window->contentItem(), QStringLiteral("scanHomeButton")) == nullptr) {
+            application.exit(1);
+            return;
+        }
+        span.start();
+        QTimer::singleShot(measureMilliseconds, [&] {
+            emptyState = span.share();
+            if (!model.scanHome()) {
+                application.exit(1);
+            }
+        });
+    });
+    QObject::connect(&model, &tandor::ScanModel::phaseChanged, [&] {
+        if (emptyState < 0 || model.isScanning() || scanEnded) {
+            return;
+        }
+        scanEnded = true;
+        QTimer::singleShot(settleMilliseconds, [&] {
+            span.start();
+            QTimer::singleShot(measureMilliseconds, [&] {
+                afterScan = span.share();
+                application.quit();
+            });
+        });
+    });
+    if (QGuiApplication::exec() != 0 || emptyState < 0 || afterScan < 0) {
+        return 1;
+    }
+    std::printf("%s %d %d %.4f %.4f\n", qPrintable(QGuiApplication::platformName()),
+                window->width(), window->height(), emptyState, afterScan);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 // Runs this program with one argument; its standard output, or none when it
 // failed.
 std::optional<std::string> runChild(const char* program, const char* argument,
@@ -252,6 +347,9 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], tourArgument) == 0) {
         return runTour(argc, argv);
     }
+    if (argc == 2 && std::strcmp(argv[1], idleArgument) == 0) {
+        return runIdle(argc, argv);
+    }
     const int launches = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
 
     // An empty home and settings folder: no settings, no previous scan.
@@ -264,6 +362,8 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", (homePath + "/.config").constData(), 1);
     setenv("XDG_DATA_HOME", (homePath + "/.local/share").constData(), 1);
     setenv("XDG_CACHE_HOME", (homePath + "/.cache").constData(), 1);
+    const char* display = std::getenv("DISPLAY");
+    const bool onDisplay = display != nullptr && *display != '\0';
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     std::vector<double> times;
@@ -299,5 +399,24 @@ int main(int argc, char** argv) {
         "tour pages sliding, offscreen, %zu frames: median %.2f ms, 95th percentile %.2f ms "
         "(CPU time: median %.2f ms, 95th percentile %.2f ms)\n",
         count, median, p95, cpuMedian, cpuP95);
+
+    setenv("QT_QPA_PLATFORM", onDisplay ? "xcb" : "offscreen", 1);
+    setenv("QT_QUICK_BACKEND", "software", 1);
+    const auto idle = runChild("/proc/self/exe", idleArgument, start);
+    char platform[32] = {};
+    int width = 0;
+    int height = 0;
+    double emptyState = 0;
+    double afterScan = 0;
+    if (!idle || std::sscanf(idle->c_str(), "%31s %d %d %lf %lf", platform, &width, &height,
+                             &emptyState, &afterScan) != 5) {
+        std::fprintf(stderr, "startup-bench: the idle screens failed; run \"startup-bench %s\"\n",
+                     idleArgument);
+        return 1;
+    }
+    std::printf(
+        "idle, software renderer, %s, %d × %d: CPU time per wall second %.1f %% on the pre-scan "
+        "welcome, %.1f %% after a scan\n",
+        platform, width, height, emptyState * 100, afterScan * 100);
     return 0;
 }

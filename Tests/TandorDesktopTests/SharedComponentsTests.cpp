@@ -12,6 +12,7 @@
 
 #include "QmlWarnings.hpp"
 #include "QuickItems.hpp"
+#include "TandorShared/SoftCirclesPicture.hpp"
 #include "TandorShared/StackedBar.hpp"
 #include "TestSupport/TemporaryFolder.hpp"
 
@@ -109,6 +110,60 @@ TEST(SharedComponents, StackedBarWidthsAreSharesLessTheGap) {
     for (const auto& item : cases) {
         EXPECT_EQ(ui::StackedBar::segmentWidths(item.values, item.width), item.expected);
     }
+}
+
+// Counts the times it is painted.
+class CountedPicture : public ui::SoftCirclesPicture {
+  public:
+    int paints = 0;
+    void paint(QPainter* painter) override {
+        ++paints;
+        ui::SoftCirclesPicture::paint(painter);
+    }
+};
+
+// Frames in which only something in front moves draw the backdrop from its
+// picture; a new size or new circles paint it again.
+TEST(SharedComponents, SoftCirclesArePaintedOnlyForANewSizeOrNewCircles) {
+    QQuickWindow window;
+    window.resize(300, 200);
+    CountedPicture picture;
+    picture.setParentItem(window.contentItem());
+    picture.setSize(QSizeF(300, 200));
+    picture.setFillColor(QColor(250, 245, 240));
+    picture.setBlur(20);
+    const QVariantMap circle{{QStringLiteral("centerX"), 60},
+                             {QStringLiteral("centerY"), 50},
+                             {QStringLiteral("diameter"), 80},
+                             {QStringLiteral("color"), QColor(140, 20, 60)}};
+    picture.setCircles({circle});
+    CountedPicture mover;
+    mover.setParentItem(window.contentItem());
+    mover.setSize(QSizeF(20, 20));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const QImage first = window.grabWindow();
+    EXPECT_EQ(first.pixelColor(60, 50), QColor(140, 20, 60));
+    EXPECT_EQ(first.pixelColor(290, 190), QColor(250, 245, 240));
+    const int painted = picture.paints;
+    EXPECT_GE(painted, 1);
+    for (const double x : {40.0, 90.0, 140.0}) {
+        mover.setX(x);
+        window.grabWindow();
+    }
+    picture.setCircles({circle});
+    window.grabWindow();
+    EXPECT_EQ(picture.paints, painted);
+
+    picture.setSize(QSizeF(280, 200));
+    window.grabWindow();
+    EXPECT_EQ(picture.paints, painted + 1);
+    QVariantMap darker = circle;
+    darker[QStringLiteral("color")] = QColor(90, 10, 40);
+    picture.setCircles({darker});
+    EXPECT_EQ(window.grabWindow().pixelColor(60, 50), QColor(90, 10, 40));
+    EXPECT_EQ(picture.paints, painted + 2);
 }
 
 TEST(SharedComponents, EveryCategoryAndSafetyLevelHasItsOwnColour) {
