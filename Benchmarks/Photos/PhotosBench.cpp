@@ -10,6 +10,7 @@
 // The last line is:
 // photos: per_second=<n> group_10k=<s> precision=<p> recall=<r>
 //   real_precision=<p> real_recall=<r> colour=<p>/<r> colourless=<p>/<r>
+//   real_margin=<nearest different scenes minus farthest shots of one scene>
 
 #include <tbb/parallel_for.h>
 
@@ -139,6 +140,7 @@ testing::PairScore calibration(const std::string& folder) {
 
 struct BurstScore {
     testing::PairScore all, colour, colourless;
+    double margin = 0;
 };
 
 testing::PairScore scored(int truePositives, int falsePositives, int falseNegatives) {
@@ -159,19 +161,35 @@ double percentile(std::vector<float> values, double fraction) {
     return values[index];
 }
 
-// Same-scene and different-scene distances over every pair of the burst.
-void printDistances(const std::vector<benchmarks::RealPhoto>& photos) {
+// Same-scene and different-scene distances over every pair of the burst, and
+// the scenes that come within the threshold of another; returns the margin
+// between the nearest different scenes and the farthest shots of one scene.
+double printDistances(const std::vector<benchmarks::RealPhoto>& photos,
+                      const std::vector<std::string>& sources) {
     std::vector<std::shared_ptr<const FeaturePrint>> prints(photos.size());
     tbb::parallel_for(std::size_t{0}, photos.size(), [&](std::size_t i) {
         prints[i] = SimilarPhotoFinder::analyze(photos[i].labelled.path).print;
     });
     std::vector<float> same, different;
+    std::map<std::pair<std::size_t, std::size_t>, std::pair<float, int>> closeScenes;
     for (std::size_t i = 0; i < photos.size(); ++i) {
         for (std::size_t j = i + 1; j < photos.size(); ++j) {
             const auto distance = SimilarPhotoFinder::distance(*prints[i], *prints[j]);
-            auto& list = photos[i].labelled.scene == photos[j].labelled.scene ? same : different;
+            const auto sceneA = photos[i].labelled.scene;
+            const auto sceneB = photos[j].labelled.scene;
+            auto& list = sceneA == sceneB ? same : different;
             list.push_back(distance.value_or(1));
+            if (sceneA != sceneB && distance.value_or(1) <= 0.35f) {
+                auto& close = closeScenes[{std::min(sceneA, sceneB), std::max(sceneA, sceneB)}];
+                close.first = close.second == 0 ? *distance : std::min(close.first, *distance);
+                ++close.second;
+            }
         }
+    }
+    for (const auto& [scenes, close] : closeScenes) {
+        std::printf("real burst: scenes %s and %s, %d pairs at or under 0.35, nearest %.3f\n",
+                    sources[scenes.first - 1].c_str(), sources[scenes.second - 1].c_str(),
+                    close.second, close.first);
     }
     const auto under = std::count_if(different.begin(), different.end(),
                                      [](float distance) { return distance <= 0.35f; });
@@ -182,6 +200,7 @@ void printDistances(const std::vector<benchmarks::RealPhoto>& photos) {
         "%.3f, median %.3f; %lld of %zu at or under 0.35\n",
         percentile(different, 0), percentile(different, 0.001), percentile(different, 0.01),
         percentile(different, 0.5), static_cast<long long>(under), different.size());
+    return percentile(different, 0) - percentile(same, 1);
 }
 
 // The finder's groups over the burst, scored by pairs: a pair is predicted
@@ -230,8 +249,12 @@ BurstScore realBurst(const std::string& folder) {
         "groups, the largest of %zu; %lld analysed, %zu unreadable\n",
         photos.size(), scenes.size(), static_cast<long long>(colourless), report.groups.size(),
         largest, static_cast<long long>(report.photosCompared), report.unreadablePaths.size());
-    printDistances(photos);
+    std::vector<std::string> sources;
+    for (const auto& scene : scenes) {
+        sources.push_back(scene.source);
+    }
     BurstScore score;
+    score.margin = printDistances(photos, sources);
     score.all = scored(counts[0][0], counts[0][1], counts[0][2]);
     score.colour = scored(counts[1][0], counts[1][1], counts[1][2]);
     score.colourless = scored(counts[2][0], counts[2][1], counts[2][2]);
@@ -254,9 +277,10 @@ int main(int argc, char** argv) {
     const auto burst = realBurst(folder.path());
     std::printf(
         "photos: per_second=%.0f group_10k=%.3f precision=%.4f recall=%.4f "
-        "real_precision=%.4f real_recall=%.4f colour=%.4f/%.4f colourless=%.4f/%.4f\n",
+        "real_precision=%.4f real_recall=%.4f colour=%.4f/%.4f colourless=%.4f/%.4f "
+        "real_margin=%.3f\n",
         rate, grouping, score.precision, score.recall, burst.all.precision, burst.all.recall,
         burst.colour.precision, burst.colour.recall, burst.colourless.precision,
-        burst.colourless.recall);
+        burst.colourless.recall, burst.margin);
     return 0;
 }

@@ -114,6 +114,32 @@ void writeShots(const std::string& source, const std::string& stem) {
     saveJPEG(area(whole, 0.03, 0, 0.97, 1), stem + "-6.jpg", 90);
 }
 
+// Different scenes of one kind, which a looser print or a chaining grouper
+// takes for one: mountains, forests and woods, coasts and still water, in
+// colour and in grey.
+void appendLookAlikeScenes(std::vector<RealScene>& scenes) {
+    const std::string backgrounds = "/usr/share/backgrounds/";
+    const std::string wallpapers = "/usr/share/wallpapers/";
+    for (const char* name :
+         {"aitzgorri_by_Aitzol_Berasategi.jpg", "picosdeeuropa_by_Aitzol_Berasategi.jpg",
+          "sunset_by_Aitzol_Berasategi.jpg", "life_by_Aitzol_Berasategi.jpg",
+          "Kleiber_by_Lukas_Baubkus.jpg", "Dragonfly_by_Bolly.jpg",
+          "Bridge_by_Sander_Klootwijk.jpg", "seeding_by_Clements_Engelhardt.jpg"}) {
+        scenes.push_back({backgrounds + name, false});
+    }
+    for (const char* name :
+         {"EveningGlow/contents/images/2560x1600.jpg", "Path/contents/images/2560x1600.jpg",
+          "OneStandsOut/contents/images/2560x1600.jpg", "BytheWater/contents/images/2560x1600.jpg",
+          "DarkestHour/contents/images/2560x1600.jpg", "Volna/contents/images/5120x2880.jpg",
+          "FallenLeaf/contents/images/2560x1600.jpg"}) {
+        scenes.push_back({wallpapers + name, false});
+    }
+    for (const char* name :
+         {"ColdRipple/contents/images/2560x1600.jpg", "Grey/contents/images/2560x1600.jpg"}) {
+        scenes.push_back({wallpapers + name, true});
+    }
+}
+
 }  // namespace
 
 std::vector<RealScene> realScenes() {
@@ -141,6 +167,7 @@ std::vector<RealScene> realScenes() {
     for (const char* name : {"wood-l.webp", "grid-l.webp"}) {
         scenes.push_back({gnome + name, false});
     }
+    appendLookAlikeScenes(scenes);
     return scenes;
 }
 

@@ -37,7 +37,18 @@ constexpr std::size_t structureStart = fineStart + fineCount;
 constexpr std::size_t detailStart = structureStart + structureCount;
 constexpr std::size_t colourStart = detailStart + detailCount;
 constexpr std::size_t colourfulnessIndex = colourStart + colourCount;
-constexpr std::size_t printSize = colourfulnessIndex + 1;
+// The shape of the brightness histogram (quantiles of the brightness without
+// its mean and spread) and the histogram of colours (two opponent channels
+// against the brightness, in chromaSide × chromaSide bins): neither moves with
+// a pan, crop or turn, and both tell apart scenes of one kind whose layouts
+// agree (a mountain at sunset and one at noon, a grey pier and a lake).
+constexpr int brightnessQuantiles = 10;
+constexpr int chromaSide = 6;
+constexpr double chromaReach = 0.6;
+constexpr std::size_t chromaCount = chromaSide * chromaSide;
+constexpr std::size_t shapeStart = colourfulnessIndex + 1;
+constexpr std::size_t chromaStart = shapeStart + brightnessQuantiles;
+constexpr std::size_t printSize = chromaStart + chromaCount;
 
 // Colour is measured against the mean brightness, but never against less than
 // this, so that the noise of a nearly black image does not pass for colour.
@@ -47,23 +58,32 @@ constexpr double darkestReference = 32;
 // which the colour term counts in full; below it, it counts in proportion, so
 // that grey and sepia photos are told apart by their structure alone.
 constexpr double fullColour = 0.3;
-// The weights of the terms in their mean. The layout is the surest sign of one
-// scene; the structure and the scale of detail tell apart scenes of like
-// layout, the colour those of like structure. Gains bring each term's typical
-// differences onto the layout's range.
-constexpr double layoutWeight = 4;
-constexpr double structureWeight = 1.5;
-constexpr double detailWeight = 0.5;
+// Below this colourfulness two photos are equally grey: their difference in
+// colourfulness is measured against it.
+constexpr double leastColourfulness = 0.05;
+// Gains bring each term's typical differences onto the layout's range.
 constexpr double detailGain = 10;
-constexpr double colourWeight = 0.3;
 constexpr double colourGain = 4;
 
-// Maps the weighted mean of the terms onto the distance scale, calibrated on
-// real photographs and on generated shots: shots of one scene (re-encoded,
-// halved, cropped, brighter, turned, panned, its subject moved) end at most
-// about 0.27 apart, different scenes, grey ones and textures included, at least
-// about 0.45.
-constexpr double scale = 1.84;
+// The weights of the terms in one weighted mean, and the scale that maps the
+// mean onto the distance scale.
+struct Weights {
+    double layout, structure, detail, shape, colour, colourfulness, chroma, scale;
+};
+
+// How the scene is arranged: the layout is the surest sign of one scene; the
+// structure and the scale of detail tell apart scenes of like layout, the
+// colour layout those of like structure. Calibrated on real photographs and on
+// generated shots: shots of one scene (re-encoded, halved, cropped, brighter,
+// turned, panned, its subject moved) end at most about 0.27 apart, different
+// scenes, grey ones and textures included, at least about 0.45, except
+// landscapes of one kind.
+constexpr Weights arrangement{4, 1.5, 0.5, 0, 0.3, 0, 0, 1.84};
+// The arrangement and the histograms together, which also part landscapes of
+// one kind (a mountain at sunset and one at noon, a grey pier and a lake):
+// there shots of one scene end at most about 0.24 apart, different scenes at
+// least about 0.5.
+constexpr Weights whole{4, 2, 0.5, 2, 0.3, 2, 2, 2.19};
 
 // One channel of the grid, row by row. Single precision keeps a plane small
 // enough to come from the heap's free lists rather than from fresh pages for
@@ -267,6 +287,59 @@ void appendColour(const Channels& channels, std::vector<float>& print) {
         static_cast<float>(colourfulness / static_cast<double>(gridPixels) / reference));
 }
 
+// Quantiles of the brightness after its mean is taken out and its spread
+// scaled to one, so that a change of exposure or contrast cancels out; a flat
+// image gives zeros.
+void appendBrightnessShape(const Plane& luma, std::vector<float>& print) {
+    double mean = 0;
+    for (const float value : luma) {
+        mean += value;
+    }
+    mean /= static_cast<double>(luma.size());
+    double spread = 0;
+    for (const float value : luma) {
+        spread += (value - mean) * (value - mean);
+    }
+    spread = std::max(std::sqrt(spread / static_cast<double>(luma.size())), 1e-6);
+    auto sorted = luma;
+    std::sort(sorted.begin(), sorted.end());
+    const auto last = static_cast<double>(sorted.size() - 1);
+    for (int q = 0; q < brightnessQuantiles; ++q) {
+        const double position = (0.05 + 0.1 * q) * last;
+        const auto lower = static_cast<std::size_t>(position);
+        const auto upper = std::min(lower + 1, sorted.size() - 1);
+        const double share = position - static_cast<double>(lower);
+        const double value = sorted[lower] * (1 - share) + sorted[upper] * share;
+        print.push_back(static_cast<float>((value - mean) / spread));
+    }
+}
+
+// The share of pixels in each bin of the two opponent colour channels against
+// the mean brightness (as in appendColour), each channel from -chromaReach to
+// chromaReach, stronger colours counted in the outer bins.
+void appendChroma(const Channels& channels, std::vector<float>& print) {
+    double brightness = 0;
+    for (const float value : channels.luma) {
+        brightness += value;
+    }
+    const double reference =
+        std::max(brightness / static_cast<double>(gridPixels), darkestReference);
+    const auto bin = [](double value) {
+        const auto index =
+            static_cast<int>(std::floor((value + chromaReach) / (2 * chromaReach) * chromaSide));
+        return static_cast<std::size_t>(std::clamp(index, 0, chromaSide - 1));
+    };
+    std::vector<double> bins(chromaCount, 0);
+    for (std::size_t i = 0; i < gridPixels; ++i) {
+        const double redGreen = (channels.r[i] - channels.g[i]) / reference;
+        const double yellowBlue = ((channels.r[i] + channels.g[i]) / 2 - channels.b[i]) / reference;
+        bins[bin(redGreen) * chromaSide + bin(yellowBlue)] += 1;
+    }
+    for (const double count : bins) {
+        print.push_back(static_cast<float>(count / static_cast<double>(gridPixels)));
+    }
+}
+
 // The correlation of two layouts, mapped onto [0, 1]: 0 for the same layout,
 // 0.5 for unrelated ones. Two flat layouts are the same; a flat one and a
 // textured one are unrelated.
@@ -306,6 +379,52 @@ double meanDifference(std::span<const float> a, std::span<const float> b) {
     return total / static_cast<double>(a.size());
 }
 
+// The differences of two prints, term by term, each on about [0, 1].
+struct Differences {
+    double layout, structure, detail, shape, colour, colourfulness, chroma;
+    // How much the colour terms count: in full when either photo is
+    // colourful, not at all when neither has colour.
+    double colourShare;
+};
+
+Differences differencesOf(std::span<const float> first, std::span<const float> second) {
+    const auto part = [](std::span<const float> print, std::size_t start, std::size_t count) {
+        return print.subspan(start, count);
+    };
+    Differences d{};
+    d.layout =
+        (layoutDistance(part(first, coarseStart, coarseCount),
+                        part(second, coarseStart, coarseCount)) +
+         layoutDistance(part(first, fineStart, fineCount), part(second, fineStart, fineCount))) /
+        2;
+    d.structure = structureDistance(part(first, structureStart, structureCount),
+                                    part(second, structureStart, structureCount));
+    d.detail = detailGain * meanDifference(part(first, detailStart, detailCount),
+                                           part(second, detailStart, detailCount));
+    d.shape = meanDifference(part(first, shapeStart, brightnessQuantiles),
+                             part(second, shapeStart, brightnessQuantiles));
+    d.colour = colourGain * meanDifference(part(first, colourStart, colourCount),
+                                           part(second, colourStart, colourCount));
+    const double colourfulness = std::max(first[colourfulnessIndex], second[colourfulnessIndex]);
+    d.colourfulness = std::fabs(first[colourfulnessIndex] - second[colourfulnessIndex]) /
+                      std::max(colourfulness, leastColourfulness);
+    d.chroma = meanDifference(part(first, chromaStart, chromaCount),
+                              part(second, chromaStart, chromaCount)) *
+               static_cast<double>(chromaCount) / 2;
+    d.colourShare = std::clamp(colourfulness / fullColour, 0.0, 1.0);
+    return d;
+}
+
+double weightedMean(const Differences& d, const Weights& w) {
+    const double colourTerms =
+        w.colour * d.colour + w.colourfulness * d.colourfulness + w.chroma * d.chroma;
+    const double colourWeights = w.colour + w.colourfulness + w.chroma;
+    return w.scale *
+           (w.layout * d.layout + w.structure * d.structure + w.detail * d.detail +
+            w.shape * d.shape + d.colourShare * colourTerms) /
+           (w.layout + w.structure + w.detail + w.shape + d.colourShare * colourWeights);
+}
+
 }  // namespace
 
 FeaturePrint FeaturePrint::fromGrid(std::span<const std::uint8_t> rgb) {
@@ -318,38 +437,22 @@ FeaturePrint FeaturePrint::fromGrid(std::span<const std::uint8_t> rgb) {
     appendStructure(channels.luma, print);
     appendDetail(channels.luma, print);
     appendColour(channels, print);
+    appendBrightnessShape(channels.luma, print);
+    appendChroma(channels, print);
     return FeaturePrint(std::move(print));
 }
 
-// The weighted mean of four terms: the brightness layouts, the structure, the
-// scale of detail and the colour. Colour counts in full when either photo is colourful (a
-// colourful shot and a grey one are not the same shot) and not at all when
-// neither has colour.
+// The larger of two weighted means of the differences: photos are alike only
+// when they are arranged alike and, taking their histograms in, alike as a
+// whole, so that neither matching histograms nor a matching layout alone makes
+// two scenes one.
 std::optional<float> FeaturePrint::distance(const FeaturePrint& a, const FeaturePrint& b) {
     if (a.values_.size() != printSize || b.values_.size() != printSize) {
         return std::nullopt;
     }
-    const std::span<const float> first(a.values_), second(b.values_);
-    const auto part = [](std::span<const float> print, std::size_t start, std::size_t count) {
-        return print.subspan(start, count);
-    };
-    const double layout =
-        (layoutDistance(part(first, coarseStart, coarseCount),
-                        part(second, coarseStart, coarseCount)) +
-         layoutDistance(part(first, fineStart, fineCount), part(second, fineStart, fineCount))) /
-        2;
-    const double structure = structureDistance(part(first, structureStart, structureCount),
-                                               part(second, structureStart, structureCount));
-    const double detail = detailGain * meanDifference(part(first, detailStart, detailCount),
-                                                      part(second, detailStart, detailCount));
-    const double colour = colourGain * meanDifference(part(first, colourStart, colourCount),
-                                                      part(second, colourStart, colourCount));
-    const double colourfulness = std::max(first[colourfulnessIndex], second[colourfulnessIndex]);
-    const double colourShare = colourWeight * std::clamp(colourfulness / fullColour, 0.0, 1.0);
-    const double scaled = scale *
-                          (layoutWeight * layout + structureWeight * structure +
-                           detailWeight * detail + colourShare * colour) /
-                          (layoutWeight + structureWeight + detailWeight + colourShare);
+    const auto differences = differencesOf(a.values_, b.values_);
+    const double scaled =
+        std::max(weightedMean(differences, arrangement), weightedMean(differences, whole));
     if (std::isnan(scaled)) {
         return std::nullopt;
     }

@@ -9,11 +9,12 @@ namespace tandor {
 
 // The perceptual descriptor that the similar-photo search compares: the
 // brightness layout of an image at two coarse scales, each with its mean and
-// contrast taken out; its local structure (gradient orientations in a grid);
-// its colour layout relative to its brightness and how colourful it is. All
-// survive re-encoding, resizing, a small crop, turn or shift and a change of
-// exposure; together they differ between different scenes, with or without
-// colour.
+// contrast taken out, and the shape of its brightness histogram; its local
+// structure (gradient orientations in a grid); its colour layout and colour
+// histogram relative to its brightness, and how colourful it is. All survive
+// re-encoding, resizing, a small crop, turn or shift and a change of exposure;
+// together they differ between different scenes, with or without colour, and
+// between scenes of one kind (two mountains, two lakes).
 class FeaturePrint {
   public:
     // The print is made from an image scaled to gridSide × gridSide pixels.

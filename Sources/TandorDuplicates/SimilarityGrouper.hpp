@@ -23,9 +23,13 @@ class SimilarityGrouper {
     // dates holds one date per item. In date order (equal dates by index), each
     // item is compared with at most maxComparisonsPerItem of the items after it,
     // stopping at the first one more than window seconds later (no window: no
-    // limit). A distance at most threshold links the two. Returns the connected
-    // sets of two or more items, each ascending, ordered by their first item.
-    // distance is called on the calling thread, only during the call.
+    // limit). A distance at most threshold makes the two alike; any other
+    // outcome makes them apart. Alike pairs join their sets, the closest first,
+    // unless the two sets hold a pair found apart: within a group every
+    // compared pair is alike, and items that were never compared may share a
+    // group through the others. Returns the groups of two or more items, each
+    // ascending, ordered by their first item. distance is called on the
+    // calling thread, only during the call.
     static std::vector<std::vector<std::int64_t>> group(const std::vector<Date>& dates,
                                                         std::optional<double> window,
                                                         std::int64_t maxComparisonsPerItem,

@@ -300,7 +300,11 @@ constexpr std::uint16_t photometricLinearRaw = 34892;
 void writeLinearImage(TIFF* file, int width, int height, const std::vector<std::uint8_t>& rgb,
                       const std::string& dateTime, bool withPreview) {
     static const std::uint8_t version[] = {1, 4, 0, 0};
-    static const float identity[] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+    // From XYZ to linear sRGB: the sensor's values are the photo's own
+    // colours, so that a raw converter renders them as the photo shows them.
+    static const float xyzToLinearRGB[] = {3.2404542f,  -1.5371385f, -0.4985314f,
+                                           -0.9692660f, 1.8760108f,  0.0415560f,
+                                           0.0556434f,  -0.2040259f, 1.0572252f};
     static const float neutral[] = {1, 1, 1};
     TIFFSetField(file, TIFFTAG_SUBFILETYPE, 0);
     TIFFSetField(file, TIFFTAG_IMAGEWIDTH, width);
@@ -317,7 +321,7 @@ void writeLinearImage(TIFF* file, int width, int height, const std::vector<std::
     TIFFSetField(file, TIFFTAG_DNGVERSION, version);
     TIFFSetField(file, TIFFTAG_DNGBACKWARDVERSION, version);
     TIFFSetField(file, TIFFTAG_UNIQUECAMERAMODEL, "Tandor Test Camera");
-    TIFFSetField(file, TIFFTAG_COLORMATRIX1, 9, identity);
+    TIFFSetField(file, TIFFTAG_COLORMATRIX1, 9, xyzToLinearRGB);
     TIFFSetField(file, TIFFTAG_ASSHOTNEUTRAL, 3, neutral);
     if (withPreview) {
         static const toff_t placeholder[] = {0};

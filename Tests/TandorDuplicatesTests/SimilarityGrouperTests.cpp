@@ -76,6 +76,41 @@ TEST(SimilarityGrouper, GroupsAreConnectedSetsOrderedByFirstMember) {
               (Groups{{2, 5}, {3, 4}}));
 }
 
+// Two different scenes, each alike within itself, whose closest shots come
+// just under the threshold: a third photo or a single close pair must not
+// chain them into one group when other compared pairs across them are apart.
+TEST(SimilarityGrouper, LooksAlikeThroughAThirdDoNotJoinThoseFoundApart) {
+    struct ChainCase {
+        const char* name;
+        std::size_t count;
+        std::map<std::pair<std::int64_t, std::int64_t>, std::optional<float>> table;
+        Groups expected;
+    };
+    const ChainCase cases[] = {
+        {"a third between two scenes", 3, {{{0, 1}, 0.30f}, {{1, 2}, 0.20f}}, {{1, 2}}},
+        {"the closer pair wins", 3, {{{0, 1}, 0.20f}, {{1, 2}, 0.30f}}, {{0, 1}}},
+        {"a pair that does not compare is apart",
+         3,
+         {{{0, 1}, 0.30f}, {{1, 2}, 0.20f}, {{0, 2}, std::nullopt}},
+         {{1, 2}}},
+        {"two scenes close at one pair",
+         4,
+         {{{0, 1}, 0.10f}, {{2, 3}, 0.10f}, {{1, 2}, 0.31f}},
+         {{0, 1}, {2, 3}}},
+        {"every pair alike", 3, {{{0, 1}, 0.30f}, {{1, 2}, 0.20f}, {{0, 2}, 0.34f}}, {{0, 1, 2}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<Date> dates;
+        for (std::size_t i = 0; i < c.count; ++i) {
+            dates.push_back(t + seconds{static_cast<int>(i)});
+        }
+        Distances distances;
+        distances.table = c.table;
+        EXPECT_EQ(SimilarityGrouper::group(dates, {}, 10, 0.35f, distances.function()), c.expected)
+            << c.name;
+    }
+}
+
 TEST(SimilarityGrouper, DatesFarApartNeitherOverflowNorJoin) {
     // A photo without any date sits centuries before the others; measuring
     // the gap must not wrap around into a small number.
