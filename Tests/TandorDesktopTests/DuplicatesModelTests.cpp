@@ -226,6 +226,9 @@ TEST_F(DuplicatesModelTest, WhatCommitsMovedNeverReachesTheResults) {
     EXPECT_THAT(paths, ::testing::UnorderedElementsAre(home / "Documents/Archive/report.pdf",
                                                        home / "Downloads/report.pdf"));
     EXPECT_EQ(group.keeperPath(), home / "Documents/Archive/report.pdf");
+    // A moved file the search could not read is gone, not unreadable.
+    EXPECT_FALSE(model.footnotes().join(' ').contains("could not be read"))
+        << model.footnotes().join(' ').toStdString();
 }
 
 TEST_F(DuplicatesModelTest, TheIdenticalListShowsFlagsAndKeepsRowsOpenByGroup) {

@@ -118,21 +118,25 @@ std::set<std::string> DuplicateSearch::excludedPhotoPaths(const DuplicateReport&
 
 QStringList DuplicateSearch::footnotes(const DuplicateReport& duplicates,
                                        const SimilarPhotoReport& photos) {
+    return footnotes(duplicates.cloneGroups().size(), duplicates.cloudOnlyFiles(),
+                     duplicates.unreadablePaths().size() + photos.unreadablePaths.size());
+}
+
+QStringList DuplicateSearch::footnotes(std::size_t cloneGroups, std::int64_t cloudOnlyFiles,
+                                       std::size_t unreadable) {
     QStringList notes;
-    if (!duplicates.cloneGroups().empty()) {
+    if (cloneGroups > 0) {
         notes.append(ui::Texts::tr(
             QStringLiteral("%lld more groups are copy-on-write clones: they already share their "
                            "space, so there is nothing to gain."),
-            {count(duplicates.cloneGroups().size())}));
+            {count(cloneGroups)}));
     }
-    if (duplicates.cloudOnlyFiles() > 0) {
+    if (cloudOnlyFiles > 0) {
         notes.append(ui::Texts::tr(
             QStringLiteral(
                 "%lld files are in iCloud only. Tandor does not download them to compare."),
-            {count(duplicates.cloudOnlyFiles())}));
+            {count(cloudOnlyFiles)}));
     }
-    const std::size_t unreadable =
-        duplicates.unreadablePaths().size() + photos.unreadablePaths.size();
     if (unreadable > 0) {
         notes.append(
             ui::Texts::tr(QStringLiteral("%lld files could not be read."), {count(unreadable)}));
@@ -194,6 +198,10 @@ bool DuplicateSearch::publish(std::uint64_t generation, Outcome outcome, const F
         return false;
     }
     footnotes_ = footnotes(outcome.duplicates, outcome.photos);
+    cloudOnlyFiles_ = outcome.duplicates.cloudOnlyFiles();
+    unreadablePaths_ = outcome.duplicates.unreadablePaths();
+    unreadablePaths_.insert(unreadablePaths_.end(), outcome.photos.unreadablePaths.begin(),
+                            outcome.photos.unreadablePaths.end());
     cloneGroups_ = std::move(outcome.duplicates).cloneGroups();
     groups_ = std::move(outcome.duplicates).groups();
     photoGroups_ = std::move(outcome.photos.groups);
@@ -278,7 +286,13 @@ bool DuplicateSearch::forget(const std::set<std::string>& movedPaths,
         [](const SimilarPhotoGroup& group, std::vector<SimilarPhoto> photos) {
             return SimilarPhotoGroup(std::move(photos)).keeping(group.bestPath());
         });
-    return groupsChanged || photoGroupsChanged;
+    const bool unreadableChanged = std::erase_if(unreadablePaths_, [&](const std::string& path) {
+                                       return isAtOrBelow(path, moved);
+                                   }) > 0;
+    if (unreadableChanged) {
+        footnotes_ = footnotes(cloneGroups_.size(), cloudOnlyFiles_, unreadablePaths_.size());
+    }
+    return groupsChanged || photoGroupsChanged || unreadableChanged;
 }
 
 }  // namespace tandor

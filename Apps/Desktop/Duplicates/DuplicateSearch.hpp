@@ -82,15 +82,18 @@ class DuplicateSearch {
     // keeps the same copy for as long as it finds it.
     bool keep(const std::string& path, const std::string& groupID);
     bool keepPhoto(const std::string& path, const std::string& groupID);
-    // Drops every file at or below a moved path from the groups; a group left
-    // with one file goes, a kept copy that stays is still kept, and a group
-    // that lost its kept copy chooses again, avoiding the user's
-    // downloadsFolders. False when nothing was dropped.
+    // Drops every file at or below a moved path from the groups, and from the
+    // files that could not be read (a search can read a tree's file after a
+    // commit moved it); a group left with one file goes, a kept copy that
+    // stays is still kept, and a group that lost its kept copy chooses again,
+    // avoiding the user's downloadsFolders. False when nothing was dropped.
     bool forget(const std::set<std::string>& movedPaths,
                 const std::vector<std::string>& downloadsFolders);
 
   private:
     bool isLatest(std::uint64_t generation) const { return generation == generation_; }
+    static QStringList footnotes(std::size_t cloneGroups, std::int64_t cloudOnlyFiles,
+                                 std::size_t unreadableFiles);
     // Applies the user's choices to freshly published groups and forgets the
     // choices of copies the search no longer found.
     void applyChoices();
@@ -101,6 +104,8 @@ class DuplicateSearch {
     std::vector<DuplicateGroup> cloneGroups_;
     std::vector<SimilarPhotoGroup> photoGroups_;
     QStringList footnotes_;
+    std::int64_t cloudOnlyFiles_ = 0;
+    std::vector<std::string> unreadablePaths_;
     // The searched tree, held weakly: a new tree can never pass for it.
     std::weak_ptr<FileNode> searchedRoot_;
     // The copies and shots the user chose to keep.
