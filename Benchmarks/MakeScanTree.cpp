@@ -5,13 +5,19 @@
 // shared package store and some symbolic links. Sizes are allocated with
 // fallocate, so building it writes little data.
 //
-//   make-scan-tree <destination>    (destination must not exist yet)
+// With --medium it builds a differently shaped home instead: about 40,000
+// medium folders of 10 to 15 files each, nested 10 to 18 deep, with a few
+// hard links, the way a lived-in home spreads its files.
+//
+//   make-scan-tree <destination> [--medium]    (destination must not exist yet)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -59,7 +65,57 @@ class Builder {
             files_, folders_, hardLinks_, symlinks_);
     }
 
+    void buildMedium() {
+        folder(root_);
+        for (int area = 0; area < 40; ++area) {
+            mediumFolder(root_ + "/area " + std::to_string(area), 1, sequence_.between(10, 18),
+                         1000);
+        }
+        std::printf("make-scan-tree --medium: %lld files, %lld folders, %lld hard links\n", files_,
+                    folders_, hardLinks_);
+    }
+
   private:
+    // A folder of 10 to 15 files heading a subtree of `budget` folders. One
+    // branch always goes on until `deepest`, so every area reaches that depth;
+    // the rest of the budget is shared among up to three more branches.
+    void mediumFolder(const std::string& path, int depth, int deepest, int budget) {
+        folder(path);
+        const int files = sequence_.between(10, 15);
+        for (int i = 0; i < files; ++i) {
+            const std::string name = path + "/item " + std::to_string(i) + ".dat";
+            if (!mediumFiles_.empty() && sequence_.chance(2)) {
+                hardLink(mediumFiles_[sequence_.next() % mediumFiles_.size()], name);
+            } else {
+                file(name);
+                keepForLinks(name);
+            }
+        }
+        int left = budget - 1;
+        if (left <= 0) {
+            return;
+        }
+        const int branches = depth >= deepest ? 0 : std::min(left, sequence_.between(1, 3));
+        const int spine =
+            depth < deepest ? std::min(left, std::max(deepest - depth, left / (branches + 1))) : 0;
+        if (spine > 0) {
+            mediumFolder(path + "/deeper", depth + 1, deepest, spine);
+            left -= spine;
+        }
+        for (int b = 0; b < branches && left > 0; ++b) {
+            const int share = b + 1 == branches ? left : std::max(1, left / (branches - b));
+            mediumFolder(path + "/part " + std::to_string(b), depth + 1, deepest, share);
+            left -= share;
+        }
+    }
+
+    // One file in a hundred stays a candidate for later hard links.
+    void keepForLinks(const std::string& path) {
+        if (sequence_.chance(1)) {
+            mediumFiles_.push_back(path);
+        }
+    }
+
     // Most files are small; a few reach several MB.
     long long size() {
         const int roll = sequence_.between(1, 1000);
@@ -287,6 +343,7 @@ class Builder {
     std::string root_;
     Sequence sequence_;
     std::vector<std::string> storeFiles_;
+    std::vector<std::string> mediumFiles_;
     long long files_ = 0;
     long long folders_ = 0;
     long long hardLinks_ = 0;
@@ -296,8 +353,9 @@ class Builder {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-scan-tree <destination>\n");
+    const bool medium = argc == 3 && std::strcmp(argv[2], "--medium") == 0;
+    if (argc != 2 && !medium) {
+        std::fprintf(stderr, "usage: make-scan-tree <destination> [--medium]\n");
         return 2;
     }
     struct stat existing {};
@@ -305,6 +363,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-scan-tree: %s exists already\n", argv[1]);
         return 1;
     }
-    Builder(argv[1]).build();
+    if (medium) {
+        Builder(argv[1]).buildMedium();
+    } else {
+        Builder(argv[1]).build();
+    }
     return 0;
 }
