@@ -5,12 +5,20 @@
 namespace tandor {
 
 bool Ledger::firstSighting(const FileID& hardLink) {
-    const std::lock_guard guard(lock_);
-    if (hardLinks_.insert(hardLink).second) {
+    HardLinkShard& shard = shardOf(hardLink);
+    const std::lock_guard guard(shard.lock);
+    if (shard.seen.insert(hardLink).second) {
         return true;
     }
-    ++totals_.skippedHardLinks;
+    ++shard.repeats;
     return false;
+}
+
+Ledger::HardLinkShard& Ledger::shardOf(const FileID& hardLink) {
+    // The top bits of a multiplicative mix, so that the shard does not follow
+    // the low bits the sets inside use for their buckets.
+    const std::uint64_t mixed = std::hash<FileID>{}(hardLink)*0x9e3779b97f4a7c15ULL;
+    return hardLinkShards_[mixed >> (64 - hardLinkShardBits)];
 }
 
 bool Ledger::firstSighting(std::uint64_t cloneID, std::int64_t sharedBytes) {
@@ -37,8 +45,16 @@ std::pair<Ledger::Counts, Ledger::Counts> Ledger::addFiles(std::int64_t files, s
 }
 
 Ledger::Totals Ledger::totals() const {
-    const std::lock_guard guard(lock_);
-    return totals_;
+    Totals totals;
+    {
+        const std::lock_guard guard(lock_);
+        totals = totals_;
+    }
+    for (const HardLinkShard& shard : hardLinkShards_) {
+        const std::lock_guard guard(shard.lock);
+        totals.skippedHardLinks = saturatingAdd(totals.skippedHardLinks, shard.repeats);
+    }
+    return totals;
 }
 
 }  // namespace tandor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -11,7 +13,7 @@
 namespace tandor {
 
 // The counters and sets that every thread of one scan shares. Each operation
-// takes the lock once; none calls out while holding it.
+// takes one lock once; none calls out while holding it.
 class Ledger {
   public:
     struct Counts {
@@ -37,8 +39,21 @@ class Ledger {
     Totals totals() const;
 
   private:
+    // A home whose packages link into a shared store meets a hard link in
+    // nearly every file, from every thread at once; spread over shards with a
+    // lock each, those threads seldom wait on one another. Each shard has a
+    // cache line of its own so that their locks do not bounce together.
+    struct alignas(64) HardLinkShard {
+        mutable std::mutex lock;
+        std::unordered_set<FileID> seen;
+        std::int64_t repeats = 0;
+    };
+    static constexpr int hardLinkShardBits = 6;
+
+    HardLinkShard& shardOf(const FileID& hardLink);
+
+    std::array<HardLinkShard, std::size_t{1} << hardLinkShardBits> hardLinkShards_;
     mutable std::mutex lock_;
-    std::unordered_set<FileID> hardLinks_;
     std::unordered_set<std::uint64_t> clones_;
     Totals totals_;
     Counts counts_;
