@@ -139,8 +139,9 @@ Item {
                             color: Theme.secondaryText
                         }
                         Item { Layout.fillWidth: true }
+                        // Its natural width while the row has room; the spacer,
+                        // not the share, takes what is left over.
                         Text {
-                            Layout.fillWidth: true
                             Layout.maximumWidth: implicitWidth
                             visible: view.detail.shareText.length > 0
                             text: view.detail.shareText
